@@ -1,0 +1,34 @@
+# Set-up and everyday commands. `make run` starts the program, `make test` runs every test.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+SANITIZE ?= 0
+
+ifeq ($(SANITIZE),1)
+BUILD := $(BUILD)-sanitize
+CMAKE_FLAGS += -DMURVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+endif
+
+.PHONY: deps configure build run test bench clean
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/murva $(wildcard examples/welcome.mrv)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON > /dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf build build-sanitize build-bench

@@ -1,0 +1,131 @@
+// Start-up, reset, opening a file by name, dropped files and the close request.
+
+#include "app/zinda_form.h"
+
+#include "app/texts.h"
+#include "files/file_names.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+
+namespace murva {
+
+namespace {
+
+constexpr std::array<const char*, 8> OpenableExtensions = {".znd", ".ZND", ".mrv", ".MRV",
+                                                           ".bmp", ".BMP", ".jpg", ".JPG"};
+
+bool IsOneOf(const std::string& ext, std::initializer_list<const char*> list) {
+    return std::any_of(list.begin(), list.end(), [&](const char* e) { return ext == e; });
+}
+
+void FillWhite(Bitmap& bitmap) {
+    Canvas& canvas = bitmap.GetCanvas();
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+} // namespace
+
+void TZindaForm::FormCreate(const std::vector<std::string>& args) {
+    Caption = S.Shell.VersionTitle;
+    // The black band behind the cut thumbnails.
+    Canvas& band = Image1.Picture->GetCanvas();
+    band.Brush = TBrush{clBlack, TBrushStyle::Solid};
+    band.FillRect({0, 0, 1000, 200});
+    SetDefaultPen();
+    CanvasBitmap = graphics.CreateBitmap(FieldWidth, FieldHeight);
+    BGImage.Picture->SetSize(FieldWidth, FieldHeight);
+    PaintBox.Picture->SetSize(FieldWidth, FieldHeight);
+    ResetDocument();
+    if (!args.empty() && !args.front().empty()) OpenFileByName(args.front());
+    S.Shell.ResizeMode = 2;
+    S.Cuts.CurrentCut = 1;
+    S.Paint.CurrentCutImage = &CutImages[0];
+}
+
+void TZindaForm::SetDefaultPen() {
+    Canvas& canvas = PaintBox.Picture->GetCanvas();
+    canvas.Pen = TPen{4, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+}
+
+void TZindaForm::ResetDocument() {
+    host.BringToFront();
+    S.History.ActionLog.Clear(S.Figures.LastFigureID);
+    S.Figures.FigList.Clear();
+    S.Figures.DeletedFigList.Clear();
+    S.Mouse.Clear();
+    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
+    S.History.ActionPending = false;
+    S.History.PendingFigData = nullptr;
+    S.History.ReplayCursor = nullptr;
+    S.History.ReplayBase = nullptr;
+    S.Shell.Mode = mdDraw;
+    S.Shell.CurrentTool = toolSelect;
+    SetDefaultPen();
+    FillWhite(*BGImage.Picture);
+    S.Shell.ShownBGName.clear();
+    for (auto& image : CutImages) FillWhite(*image.Picture);
+    for (auto& image : PartsImages) FillWhite(*image.Picture);
+    S.Cuts.StripOffset = 0;
+    S.Cuts.CurrentCut = 1;
+    S.Cuts.CutCount = 1;
+    PaintBoxPaint();
+    S.Shell.CurrentTool = toolMoveFree;
+}
+
+void TZindaForm::SetCaptionForFile() {
+    Caption = S.Shell.VersionTitle + texts::CaptionSeparator + S.Shell.DataFileName;
+}
+
+void TZindaForm::OpenFileByName(const std::string& path) {
+    const std::string ext = ExtensionOf(path);
+    if (std::find(OpenableExtensions.begin(), OpenableExtensions.end(), ext) ==
+        OpenableExtensions.end()) {
+        host.ShowMessage(texts::WrongFileFormat);
+        return;
+    }
+    if (S.Shell.Mode == mdWatch) {
+        host.ShowMessage(texts::NoLoadWhilePlaying);
+        return;
+    }
+    const bool animation = IsOneOf(ext, {".mrv", ".MRV"});
+    if (animation && !S.History.ActionLog.IsEmpty() &&
+        host.Ask(texts::ReallyLoadData, texts::ConfirmCaption, TQuestionButtons::YesNo) ==
+            TAnswer::No)
+        return;
+
+    if (IsOneOf(ext, {".znd", ".ZND", ".mrv", ".MRV"})) {
+        if (animation) {
+            S.Shell.LoadKind = lkAnimation;
+            S.Shell.DataFileName = path;
+            SetCaptionForFile();
+            ResetDocument();
+        } else {
+            S.Shell.LoadKind = lkDrawing;
+        }
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            host.ShowMessage(texts::DataLoadFailed);
+        } else if (S.History.ActionLog.IsEmpty()) {
+            S.Figures.FigureIDHalf = 0;
+            ResetDocument();
+        }
+        // Reading the file into the log and replaying it come here.
+    }
+    // Backgrounds and the bookkeeping after a load come here.
+    PaintBoxPaint();
+}
+
+void TZindaForm::WMDropFiles(const std::vector<std::string>& paths) {
+    if (!paths.empty()) OpenFileByName(paths.front());
+}
+
+void TZindaForm::FormCloseQuery() {
+    // The window is never closed by the toolkit: the program ends here.
+    host.ExitProcess(0);
+}
+
+} // namespace murva

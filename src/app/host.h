@@ -1,0 +1,54 @@
+#pragma once
+// What the core asks of the platform: message boxes, file dialogs, presenting the
+// paint box, the window's place in front, the clock and the end of the process.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace murva {
+
+enum class TQuestionButtons { YesNo, YesNoCancel };
+enum class TAnswer { Yes, No, Cancel };
+
+struct TFileDialog {
+    // Description and pattern pairs separated by '|', as "JPEG（*.jpg）|*.jpg".
+    std::string Filter;
+    // 1-based index of the filter offered first.
+    int FilterIndex = 1;
+    // Added to a chosen name without an extension; empty for none.
+    std::string DefaultExt;
+    std::string InitialName;
+};
+
+struct TLocalTime {
+    std::int32_t Year = 0;
+    int Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+
+// Thrown by Host::ExitProcess: the process is to end with this code. The front end
+// catches it at the edge of every event and ends the program.
+struct TProcessExit {
+    int Code = 0;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // A notice with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A question with the question icon.
+    virtual TAnswer Ask(const std::string& text, const std::string& caption,
+                        TQuestionButtons buttons) = 0;
+    // The chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> OpenDialog(const TFileDialog& dialog) = 0;
+    virtual std::optional<std::string> SaveDialog(const TFileDialog& dialog) = 0;
+    // Shows the paint box's bitmap and the other pictures and controls as they are now.
+    virtual void Present() = 0;
+    virtual void BringToFront() = 0;
+    virtual TLocalTime Now() = 0;
+    // Ends the process with the code: throws TProcessExit, never returns.
+    [[noreturn]] void ExitProcess(int code) { throw TProcessExit{code}; }
+};
+
+} // namespace murva

@@ -1,0 +1,23 @@
+#pragma once
+// The action log and what recording and replay keep beside it.
+
+#include "history/action_log.h"
+
+#include <string>
+
+namespace murva {
+
+struct THistoryState {
+    THistoryList ActionLog;
+    // A size change of PendingFigData is held open and not yet in the log.
+    bool ActionPending = false;
+    TFigData* PendingFigData = nullptr;
+    // The last action applied to the shown picture; the head means none.
+    TActionItem* ReplayCursor = nullptr;
+    // The tail of the log before the last read: the read's actions follow it.
+    TActionItem* ReplayBase = nullptr;
+    // The background named by the last background action met during replay.
+    std::string PendingBGName;
+};
+
+} // namespace murva

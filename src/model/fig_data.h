@@ -1,0 +1,81 @@
+#pragma once
+// The figure record: every attribute of one figure, copied by value as a whole.
+
+#include "model/geometry.h"
+#include "model/point_data.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace murva {
+
+class TFigList;
+
+using TDrawingTool = std::uint8_t;
+constexpr TDrawingTool dtNone = 0;
+constexpr TDrawingTool dtText = 1;
+constexpr TDrawingTool dtLine = 2;
+constexpr TDrawingTool dtFreeLine = 3;
+constexpr TDrawingTool dtEllipse = 4;
+constexpr TDrawingTool dtRectangle = 5;
+constexpr TDrawingTool dtPolyline = 6;
+constexpr TDrawingTool dtPolygon = 7;
+constexpr TDrawingTool dtStamp = 8;
+
+// Free-hand lines, polylines and polygons own a point list; nothing else does.
+constexpr bool IsPointFigure(TDrawingTool tool) {
+    return tool == dtFreeLine || tool == dtPolyline || tool == dtPolygon;
+}
+
+using TPointDataRef = std::shared_ptr<TPointData>;
+using TFigListRef = std::shared_ptr<TFigList>;
+
+struct TFigData {
+    TDrawingTool DrawingTool = dtNone;
+    std::int32_t Rotation = 0;
+    std::int32_t PenWidth = 0;
+    TColor PenColor = 0;
+    TColor BrushColor = 0;
+    std::int32_t TextSize = 0;
+    TColor TextColor = 0;
+    std::string Text;
+    TPoint Start;
+    TPoint End;
+    // Working values of playback; never stored in files.
+    TPoint CentreShift;
+    TPoint SizeShift;
+    std::int32_t Direction = 0;
+    std::array<double, 6> MotionAccum{};
+    TPoint SavedStart;
+    TPoint SavedEnd;
+    std::int32_t Free = 0;
+    std::array<double, 3> PenColorDelta{};
+    std::array<double, 3> PenColorAccum{};
+    TColor SavedPenColor = 0;
+    std::array<double, 3> BrushColorDelta{};
+    std::array<double, 3> BrushColorAccum{};
+    TColor SavedBrushColor = 0;
+    std::int32_t CutNumber = 0;
+    std::int32_t FreeMoveCount = 0;
+    // A copy of the record shares these; a list item gets its own PointData and
+    // StampData when it is added, while a FreeMoveData path stays shared and lives
+    // as long as any figure or action refers to it.
+    TPointDataRef PointData;
+    TPointDataRef FreeMoveData;
+    TFigListRef StampData;
+
+    // Moves Start, End and the outline points; the bounds of the points and the
+    // children of a stamp (relative to Start) stay as they are.
+    void Offset(std::int32_t dx, std::int32_t dy);
+    // Start and End become the bounding box of the tracked points.
+    void BoundsToStartEnd();
+    // which: 0 = x, 1 = y.
+    void SetPointCoord(int which, std::int32_t index, std::int32_t value);
+};
+
+// A new point list with exactly the tracked points of the source, and fresh bounds.
+TPointDataRef CopyTrackedPoints(const TPointData& source);
+
+} // namespace murva

@@ -1,0 +1,23 @@
+#pragma once
+// The figures of the whole document and the counters that keep start/end pairs.
+
+#include "model/fig_list.h"
+
+#include <cstdint>
+
+namespace murva {
+
+struct TFigureState {
+    // All figures of all cuts and parts-bin slots, in painting order.
+    TFigList FigList;
+    // Copies of deleted figures, the last deleted at the tail.
+    TFigList DeletedFigList;
+    TFigItem* SelectedFig = nullptr;
+    TFigItem* LastSelectedFig = nullptr;
+    // The last target id handed out to a new figure.
+    std::int32_t LastFigureID = 1;
+    // Items 0..H-1 of FigList are start copies, H..2H-1 their end copies.
+    std::int32_t FigureIDHalf = 0;
+};
+
+} // namespace murva

@@ -1,0 +1,41 @@
+#pragma once
+// Basic value types shared by every layer: points, rectangles and colours.
+
+#include <cstdint>
+
+namespace murva {
+
+struct TPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// Left, top, right, bottom; the right and bottom edges are excluded when drawn.
+struct TRect {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Right = 0;
+    std::int32_t Bottom = 0;
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// A colour: red in the lowest byte, then green and blue. A value with the top bit
+// set names a system colour (its low byte is the system colour index).
+using TColor = std::uint32_t;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clBtnFace = 0x8000000F;
+// The brush colour that means "no fill" everywhere in the program.
+constexpr TColor NoFillColor = clBtnFace;
+
+constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
+}
+constexpr std::uint8_t RedOf(TColor c) { return c & 0xFF; }
+constexpr std::uint8_t GreenOf(TColor c) { return (c >> 8) & 0xFF; }
+constexpr std::uint8_t BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+constexpr bool IsSystemColor(TColor c) { return (c & 0x80000000u) != 0; }
+
+} // namespace murva

@@ -1,0 +1,60 @@
+#pragma once
+// A scripted host: queued answers and file names, every message recorded, and the
+// end of the process turned into an exception (TProcessExit).
+
+#include "app/host.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace murva::test {
+
+struct AskedQuestion {
+    std::string Text;
+    std::string Caption;
+    TQuestionButtons Buttons;
+};
+
+class FakeHost : public Host {
+public:
+    std::vector<std::string> Messages;
+    std::vector<AskedQuestion> Questions;
+    std::deque<TAnswer> Answers; // an unscripted question is answered No
+    std::vector<TFileDialog> OpenDialogs, SaveDialogs;
+    std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
+    int Presents = 0;
+    int BroughtToFront = 0;
+    TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
+
+    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    TAnswer Ask(const std::string& text, const std::string& caption,
+                TQuestionButtons buttons) override {
+        Questions.push_back({text, caption, buttons});
+        if (Answers.empty()) return TAnswer::No;
+        TAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> OpenDialog(const TFileDialog& dialog) override {
+        OpenDialogs.push_back(dialog);
+        return Next(OpenResults);
+    }
+    std::optional<std::string> SaveDialog(const TFileDialog& dialog) override {
+        SaveDialogs.push_back(dialog);
+        return Next(SaveResults);
+    }
+    void Present() override { ++Presents; }
+    void BringToFront() override { ++BroughtToFront; }
+    TLocalTime Now() override { return Clock; }
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto result = queue.front();
+        queue.pop_front();
+        return result;
+    }
+};
+
+} // namespace murva::test
