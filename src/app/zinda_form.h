@@ -46,6 +46,31 @@ public:
     void DrawSelectionFrame(TFigItem* item);
     void ToggleSelectionFrame(TFigItem* item);
 
+    // --- Recording and replay ---
+    void RecordFigureAction(TActionKind kind, TFigItem* item);
+    void RecordFileAction(TActionKind kind, const std::string& fileName);
+    void RecordAction(TActionKind kind);
+    void RecordChange(TActionKind kind, TChangeParameter parameter);
+    void CommitPendingChange();
+    void ReplayToCursor();
+    void TwinNewFigures(bool wasEmpty);
+
+    // --- Saving and the background question of a read file ---
+    void WriteDataMenuClick();
+    void OverWriteDataMenuClick();
+    void MurvaSaveClick();
+    void MurvaOverSaveClick();
+    void ReSpecifyBackground(TActionItem* action);
+
+    // --- Background pictures and the JPEG export ---
+    // 1 when no file exists at the path, 0 otherwise.
+    int LoadBackground(const std::string& path);
+    void ReadBGMenuClick();
+    void Save2JPEGMenuClick();
+
+    // --- Leaving ---
+    void ExitMenuClick();
+
     // --- Controls ---
     std::string Caption;
     TControl DrawField, ColorBasePanel, ClearPanel, ConfirmPanel;
