@@ -52,10 +52,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
         ::unlink(temp.c_str());
         return false;
     }
+    bool backedUp = false;
     if (!backupPath.empty() && PathExists(path) && !PathExists(backupPath))
-        ::rename(path.c_str(), backupPath.c_str()); // a failed backup is not a failed save
+        backedUp = ::rename(path.c_str(), backupPath.c_str()) == 0; // failing is no failed save
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
+        if (backedUp) ::rename(backupPath.c_str(), path.c_str());
         return false;
     }
     return true;
