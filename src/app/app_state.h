@@ -41,6 +41,8 @@ struct TShellState {
     std::int32_t ResizeMode = 2;
     // The background picture now shown; empty = none.
     std::string ShownBGName;
+    // The folder of the file being opened, where a moved background is looked for.
+    std::string OpeningFolder;
 };
 
 struct TPaintState {

@@ -2,6 +2,7 @@
 
 #include "app/zinda_form.h"
 
+#include "anim/cut_numbers.h"
 #include "app/texts.h"
 #include "files/file_names.h"
 
@@ -97,25 +98,65 @@ void TZindaForm::OpenFileByName(const std::string& path) {
             TAnswer::No)
         return;
 
-    if (IsOneOf(ext, {".znd", ".ZND", ".mrv", ".MRV"})) {
-        if (animation) {
-            S.Shell.LoadKind = lkAnimation;
-            S.Shell.DataFileName = path;
-            SetCaptionForFile();
-            ResetDocument();
-        } else {
-            S.Shell.LoadKind = lkDrawing;
+    if (!IsOneOf(ext, {".znd", ".ZND", ".mrv", ".MRV"})) {
+        if (LoadBackground(path) == 0) {
+            RecordFileAction(akReadBG, path);
+            S.Shell.LoadKind = lkImage;
+            PaintBoxPaint();
         }
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            host.ShowMessage(texts::DataLoadFailed);
-        } else if (S.History.ActionLog.IsEmpty()) {
+        S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
+        S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+        PaintBoxPaint();
+        return;
+    }
+
+    bool wasEmpty = S.Figures.FigList.IsEmpty();
+    if (animation) {
+        wasEmpty = true;
+        S.Shell.LoadKind = lkAnimation;
+        S.Shell.DataFileName = path;
+        SetCaptionForFile();
+        ResetDocument();
+    } else {
+        S.Shell.LoadKind = lkDrawing;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        host.ShowMessage(texts::DataLoadFailed);
+    } else {
+        if (S.History.ActionLog.IsEmpty()) {
             S.Figures.FigureIDHalf = 0;
             ResetDocument();
         }
-        // Reading the file into the log and replaying it come here.
+        if (ReadActionFile(file) == 0) {
+            if (S.Reader.BGReadState == 1 && S.Shell.LoadKind == lkAnimation) {
+                S.Reader.BGReadState = 2;
+                ReSpecifyBackground(S.Reader.LastBGAction);
+            }
+            S.History.ReplayCursor = S.History.ActionLog.GetTail();
+            S.Shell.OpeningFolder = FolderOf(path);
+            ReplayToCursor();
+            S.Shell.OpeningFolder.clear();
+        }
     }
-    // Backgrounds and the bookkeeping after a load come here.
+    FinishDataLoad(wasEmpty);
+}
+
+void TZindaForm::FinishDataLoad(bool wasEmpty) {
+    S.Figures.LastFigureID = S.Figures.FigList.Count();
+    if (S.Shell.LoadKind == lkDrawing) {
+        TwinNewFigures(wasEmpty, true);
+    } else if (S.Shell.LoadKind == lkAnimation) {
+        // An animation whose figures all lie in the bin still has its first cut.
+        S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
+        S.Shell.CurrentTool = toolMoveFree;
+    }
+    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    S.Parts.PartsCount = PartsCountOf(S.Figures.FigList);
+    RefreshCutStrip();
+    RefreshPartsBin();
+    UpdateCutCounter();
+    S.Figures.SelectedFig = nullptr;
     PaintBoxPaint();
 }
 

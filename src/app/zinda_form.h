@@ -6,9 +6,11 @@
 #include "app/app_state.h"
 #include "app/controls.h"
 #include "app/host.h"
+#include "history/recording.h"
 #include "model/canvas.h"
 
 #include <array>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +48,12 @@ public:
     void DrawSelectionFrame(TFigItem* item);
     void ToggleSelectionFrame(TFigItem* item);
 
+    // --- Cut strip and parts bin ---
+    void RefreshCutStrip();
+    void RefreshPartsBin();
+    // The counter: current cut, a slash, the cut count.
+    void UpdateCutCounter();
+
     // --- Recording and replay ---
     void RecordFigureAction(TActionKind kind, TFigItem* item);
     void RecordFileAction(TActionKind kind, const std::string& fileName);
@@ -53,7 +61,8 @@ public:
     void RecordChange(TActionKind kind, TChangeParameter parameter);
     void CommitPendingChange();
     void ReplayToCursor();
-    void TwinNewFigures(bool wasEmpty);
+    // Gives each figure just read its end copy; markEndCopies gives the copies Rotation 1.
+    void TwinNewFigures(bool wasEmpty, bool markEndCopies);
 
     // --- Saving and the background question of a read file ---
     void WriteDataMenuClick();
@@ -61,6 +70,9 @@ public:
     void MurvaSaveClick();
     void MurvaOverSaveClick();
     void ReSpecifyBackground(TActionItem* action);
+    // Reads an animation or drawing-process file into the log, showing the reader's
+    // messages; 0 success, 1 failure.
+    int ReadActionFile(std::istream& file);
 
     // --- Background pictures and the JPEG export ---
     // 1 when no file exists at the path, 0 otherwise.
@@ -109,6 +121,9 @@ public:
     Graphics& GetGraphics() { return graphics; }
 
 private:
+    TRecorder Recorder();
+    // The bookkeeping after an animation or drawing-process file was opened (or not).
+    void FinishDataLoad(bool wasEmpty);
     void NameControls();
     void LayOutInitialState();
     void SetCaptionForFile();

@@ -1,0 +1,96 @@
+#include "history/recording.h"
+
+namespace murva {
+
+TFigData* TRecorder::SelectedRecord() const {
+    return Figures.SelectedFig ? &Figures.SelectedFig->Data : nullptr;
+}
+
+void TRecorder::CommitIfPending() {
+    if (History.ActionPending) CommitPendingChange();
+}
+
+TActionItem* TRecorder::FindBackwards(TActionItem* from, const TFigData* figure) const {
+    TActionItem* head = History.ActionLog.GetHead();
+    for (TActionItem* item = from; item && item != head; item = item->Prev)
+        if (item->Data.TargetFigData == figure) return item;
+    return nullptr;
+}
+
+void TRecorder::RecordFigureAction(TActionKind kind, TFigItem* item) {
+    TActionItem* action = History.ActionLog.AppendWithFigure(item->Data);
+    CommitIfPending();
+    action->Data.TargetType = kind;
+    action->Data.TargetID = ++Figures.LastFigureID;
+    action->Data.TargetFigData = &item->Data;
+    Stamp(action);
+}
+
+void TRecorder::RecordFileAction(TActionKind kind, const std::string& fileName) {
+    TActionItem* action = History.ActionLog.AppendEmpty();
+    CommitIfPending();
+    action->Data.TargetType = kind;
+    action->Data.FileName = fileName;
+    action->Data.TargetFigData = nullptr;
+    Stamp(action);
+}
+
+void TRecorder::RecordAction(TActionKind kind) {
+    TFigData* selected = SelectedRecord();
+    const bool withFigure = kind == akMove && Figures.SelectedFig;
+    TActionItem* action = withFigure ? History.ActionLog.AppendWithFigure(*selected)
+                                     : History.ActionLog.AppendEmpty();
+    CommitIfPending();
+    action->Data.TargetType = kind;
+    action->Data.TargetFigData = kind == akMove ? selected : nullptr;
+    Stamp(action);
+    if (kind != akDelete && kind != akMove && kind != akFront && kind != akBack) return;
+    // The walk compares the record's identity only: for Delete the figure is gone already.
+    TActionItem* earlier = selected ? FindBackwards(action->Prev, selected) : nullptr;
+    if (!earlier) return; // no earlier action of this figure: target id 0
+    if (Figures.LastFigureID >= 1)
+        while (earlier->Data.TargetID > Figures.LastFigureID)
+            earlier->Data.TargetID -= Figures.LastFigureID;
+    action->Data.TargetID = earlier->Data.TargetID;
+}
+
+void TRecorder::RecordChange(TActionKind kind, TChangeParameter parameter) {
+    TFigData* selected = SelectedRecord();
+    if (!selected) return;
+    TActionItem* action = History.ActionLog.AppendWithFigure(*selected);
+    CommitIfPending();
+    action->Data.TargetType = kind;
+    action->Data.Parameter = parameter;
+    action->Data.TargetFigData = selected;
+    Stamp(action);
+    if (TActionItem* earlier = FindBackwards(action->Prev, selected))
+        action->Data.TargetID = earlier->Data.TargetID;
+}
+
+void TRecorder::CommitPendingChange() {
+    TFigData* live = History.PendingFigData;
+    History.ActionPending = false;
+    History.PendingFigData = nullptr;
+    if (!live) return;
+    TActionItem* found = FindBackwards(History.ActionLog.GetTail(), live);
+    if (!found) return;
+    const TFigData& copy = found->Data.FigData;
+    const bool widthChanged = copy.Start.x - live->Start.x != copy.End.x - live->End.x;
+    const bool heightChanged = copy.Start.y - live->Start.y != copy.End.y - live->End.y;
+    if (!widthChanged && !heightChanged) return;
+    TActionItem* action = History.ActionLog.AppendWithFigure(*live);
+    action->Data.TargetType = akChange;
+    action->Data.Parameter = cpSize;
+    action->Data.TargetFigData = live;
+    action->Data.TargetID = found->Data.TargetID;
+    Stamp(action);
+}
+
+void TRecorder::HoldSizeChange(TFigData* figure) {
+    if (History.ActionPending && History.PendingFigData == figure) return;
+    if (History.ActionPending) CommitPendingChange();
+    History.PendingFigData = figure;
+    History.ActionPending = true;
+}
+
+} // namespace murva

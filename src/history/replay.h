@@ -1,0 +1,44 @@
+#pragma once
+// Replay turns logged actions back into figures. Each action finds its figure through
+// the action that created it: the first Create, Duplicate or Undo in the log with the
+// same target id, looked up through an index so that replay stays linear.
+
+#include "history/history_state.h"
+#include "model/figure_state.h"
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace murva {
+
+class TReplayer {
+public:
+    TReplayer(THistoryState& history, TFigureState& figures);
+
+    void ApplyAction(TActionItem* action);
+    void ApplyChange(const TActionItem* action, TFigItem* item);
+    // Applies every action from `first` to `last`, both included, in log order.
+    void ApplyRange(TActionItem* first, TActionItem* last);
+
+private:
+    TActionItem* FindCreator(std::int32_t targetID) const;
+    // The live item of the figure with this target id, or nullptr when it has none.
+    TFigItem* LiveTarget(const TActionItem* action) const;
+    void UnlinkAll();
+    void ClearFigures();
+    void Branch(TActionItem* action);
+    // The picture as the first n actions build it from nothing.
+    void Rebuild(std::int32_t n);
+
+    THistoryState& History;
+    TFigureState& Figures;
+    std::unordered_map<std::int32_t, TActionItem*> Creators;
+    // Actions by position (1-based; [0] is the head), the position of each action, and
+    // for each position the position of the last Branch at or before it (0 = none).
+    std::vector<TActionItem*> Order;
+    std::unordered_map<const TActionItem*, std::int32_t> PositionOf;
+    std::vector<std::int32_t> LastBranch;
+};
+
+} // namespace murva
