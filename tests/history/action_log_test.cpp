@@ -1,0 +1,86 @@
+// The action log: the sentinel, appends with figure copies, and clearing.
+
+#include "history/action_log.h"
+
+#include <gtest/gtest.h>
+
+namespace murva {
+namespace {
+
+TEST(ActionLog, ANewLogHoldsOnlyItsSentinel) {
+    THistoryList log;
+    EXPECT_EQ(log.GetCount(), 0);
+    EXPECT_EQ(log.GetHead(), log.GetTail());
+    EXPECT_EQ(log.GetHead()->Data.TargetType, akNone);
+    EXPECT_EQ(log.GetHead()->Data.Parameter, cpNone);
+    EXPECT_EQ(log.GetFirst(), nullptr);
+}
+
+TEST(ActionLog, AnEmptyItemHasTheInitialValuesUntilTheCallerSetsThem) {
+    THistoryList log;
+    TActionItem* item = log.AppendEmpty();
+    EXPECT_EQ(item->Data.TargetType, 15);
+    EXPECT_EQ(item->Data.Parameter, 6);
+    EXPECT_EQ(item->Data.TargetID, 0);
+    EXPECT_EQ(item->Data.MarkInformation, 0);
+    EXPECT_EQ(item->Data.ActionTime, TActionTime{});
+    EXPECT_EQ(item->Data.TargetFigData, nullptr);
+    EXPECT_EQ(log.GetTail(), item);
+    EXPECT_EQ(item->Prev, log.GetHead());
+    EXPECT_EQ(log.GetCount(), 1);
+}
+
+TEST(ActionLog, AnItemWithAPolylineOwnsItsOwnPointsWithFreshBounds) {
+    TFigData live;
+    live.DrawingTool = dtPolyline;
+    live.PointData = std::make_shared<TPointData>();
+    live.PointData->AddTracked(10, 10);
+    live.PointData->AddTracked(50, 40);
+    live.Offset(5, 5); // the live figure's bounds are now stale
+    live.Free = 1;
+    live.FreeMoveData = std::make_shared<TPointData>();
+
+    THistoryList log;
+    TActionItem* item = log.AppendWithFigure(live);
+    live.PointData->At(0) = {999, 999};
+    const TFigData& copy = item->Data.FigData;
+    ASSERT_NE(copy.PointData, live.PointData);
+    EXPECT_EQ(copy.PointData->At(0), (TPoint{15, 15}));
+    EXPECT_EQ(copy.Start, (TPoint{15, 15}));
+    EXPECT_EQ(copy.End, (TPoint{55, 45}));
+    EXPECT_EQ(copy.FreeMoveData, live.FreeMoveData); // a path stays shared
+}
+
+TEST(ActionLog, AStampIsCopiedChildByChild) {
+    TFigData stamp;
+    stamp.DrawingTool = dtStamp;
+    stamp.StampData = std::make_shared<TFigList>();
+    TFigData child;
+    child.DrawingTool = dtLine;
+    child.End = {3, 4};
+    stamp.StampData->Add(child);
+    THistoryList log;
+    TActionItem* item = log.AppendWithFigure(stamp);
+    stamp.StampData->Clear();
+    ASSERT_EQ(item->Data.FigData.StampData->Count(), 1);
+    EXPECT_EQ(item->Data.FigData.StampData->GetFirst()->Data.End, (TPoint{3, 4}));
+}
+
+TEST(ActionLog, ClearingResetsTheLastFigureIdOnlyWhenTheLogHeldAnItem) {
+    THistoryList log;
+    std::int32_t lastFigureID = 7;
+    log.Clear(lastFigureID);
+    EXPECT_EQ(lastFigureID, 7);
+    log.AppendEmpty();
+    log.AppendEmpty();
+    log.Clear(lastFigureID);
+    EXPECT_EQ(lastFigureID, 1);
+    EXPECT_EQ(log.GetCount(), 0);
+    EXPECT_EQ(log.GetTail(), log.GetHead());
+    EXPECT_EQ(log.GetHead()->Next, nullptr);
+    log.AppendEmpty(); // usable again after a clear
+    EXPECT_EQ(log.GetCount(), 1);
+}
+
+} // namespace
+} // namespace murva

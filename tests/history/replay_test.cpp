@@ -1,0 +1,193 @@
+// Replay: each action finds its figure through the action that created it.
+
+#include "history/replay.h"
+#include "history_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace murva {
+namespace {
+
+using test::Append;
+using test::MakePolyline;
+using test::MakeRect;
+
+struct ReplayTest : ::testing::Test {
+    THistoryState history;
+    TFigureState figures;
+
+    void ReplayAll() {
+        TReplayer(history, figures).ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+    }
+    std::vector<int> StartXs() const {
+        std::vector<int> xs;
+        for (auto* f = figures.FigList.GetFirst(); f; f = f->Next) xs.push_back(f->Data.Start.x);
+        return xs;
+    }
+};
+
+TEST_F(ReplayTest, DeleteThenUndoRestoresTheFigureUnderItsNewId) {
+    TFigData a = MakeRect(10, 0, 20, 10), b = MakeRect(30, 0, 40, 10);
+    Append(history.ActionLog, akCreate, 1, &a);
+    Append(history.ActionLog, akCreate, 2, &b);
+    Append(history.ActionLog, akDelete, 1);
+    TActionItem* undo = Append(history.ActionLog, akUndo, 3, &a);
+    TFigData moved = MakeRect(70, 5, 80, 15);
+    Append(history.ActionLog, akMove, 3, &moved);
+    ReplayAll();
+    EXPECT_EQ(StartXs(), (std::vector<int>{30, 70}));
+    EXPECT_TRUE(figures.DeletedFigList.IsEmpty());
+    EXPECT_EQ(undo->Data.TargetFigItem, figures.FigList.GetTail());
+}
+
+TEST_F(ReplayTest, AMoveLandsOnTheRecordedStartAndTakesCutAndPath) {
+    TFigData line = MakePolyline({{0, 0}, {10, 20}});
+    Append(history.ActionLog, akCreate, 1, &line);
+    TFigData recorded = MakePolyline({{100, 50}, {110, 70}});
+    recorded.CutNumber = 4;
+    recorded.Free = 1;
+    recorded.FreeMoveCount = 1;
+    recorded.FreeMoveData = std::make_shared<TPointData>();
+    recorded.FreeMoveData->AddTracked(3, 3);
+    TActionItem* move = Append(history.ActionLog, akMove, 1, &recorded);
+    ReplayAll();
+    const TFigData& f = figures.FigList.GetFirst()->Data;
+    EXPECT_EQ(f.Start, (TPoint{100, 50}));
+    EXPECT_EQ(f.PointData->At(1), (TPoint{110, 70}));
+    EXPECT_EQ(f.CutNumber, 4);
+    EXPECT_EQ(f.Free, 1);
+    EXPECT_EQ(f.FreeMoveData, move->Data.FigData.FreeMoveData); // the same path, not a copy
+}
+
+TEST_F(ReplayTest, ASizeChangeCopiesNoMorePointsThanTheLiveFigureHas) {
+    TFigData line = MakePolyline({{0, 0}, {10, 10}});
+    Append(history.ActionLog, akCreate, 1, &line);
+    TFigData bigger = MakePolyline({{0, 0}, {20, 20}, {40, 40}});
+    TActionItem* change = Append(history.ActionLog, akChange, 1, &bigger);
+    change->Data.Parameter = cpSize;
+    ReplayAll();
+    const TFigData& f = figures.FigList.GetFirst()->Data;
+    EXPECT_EQ(f.PointData->Count, 2);
+    EXPECT_EQ(f.PointData->At(1), (TPoint{20, 20}));
+    EXPECT_EQ(f.End, (TPoint{40, 40}));
+    EXPECT_EQ(f.PointData->MaxX, 40);
+}
+
+TEST_F(ReplayTest, ColourChangesTouchOnlyTheirField) {
+    TFigData r = MakeRect(0, 0, 10, 10);
+    Append(history.ActionLog, akCreate, 1, &r);
+    TFigData recorded = r;
+    recorded.BrushColor = 0x0000FF;
+    recorded.PenColor = 0x00FF00;
+    Append(history.ActionLog, akChange, 1, &recorded)->Data.Parameter = cpBodyColor;
+    ReplayAll();
+    EXPECT_EQ(figures.FigList.GetFirst()->Data.BrushColor, 0x0000FFu);
+    EXPECT_EQ(figures.FigList.GetFirst()->Data.PenColor, 0u);
+}
+
+TEST_F(ReplayTest, FrontAndBackReorderThroughTheCreatingAction) {
+    TFigData a = MakeRect(1, 0, 2, 2), b = MakeRect(2, 0, 3, 3), c = MakeRect(3, 0, 4, 4);
+    Append(history.ActionLog, akCreate, 1, &a);
+    Append(history.ActionLog, akDuplicate, 2, &b);
+    Append(history.ActionLog, akCreate, 3, &c);
+    Append(history.ActionLog, akBack, 3);
+    Append(history.ActionLog, akFront, 1);
+    ReplayAll();
+    EXPECT_EQ(StartXs(), (std::vector<int>{3, 1, 2}));
+}
+
+TEST_F(ReplayTest, ABranchRebuildsThePictureFromTheFirstStepsOnly) {
+    TFigData a = MakeRect(1, 0, 2, 2), b = MakeRect(2, 0, 3, 3), c = MakeRect(3, 0, 4, 4);
+    Append(history.ActionLog, akCreate, 1, &a);
+    Append(history.ActionLog, akCreate, 2, &b);
+    TActionItem* third = Append(history.ActionLog, akCreate, 3, &c);
+    Append(history.ActionLog, akDelete, 1);
+    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "bg.jpg";
+    Append(history.ActionLog, akBranch, 2);
+    ReplayAll();
+    EXPECT_EQ(StartXs(), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(figures.DeletedFigList.IsEmpty());
+    EXPECT_EQ(third->Data.TargetFigItem, nullptr);
+    EXPECT_TRUE(history.PendingBGName.empty());
+    EXPECT_EQ(history.ActionLog.GetCount(), 6);
+}
+
+// The straightforward reading of a Branch: clear, then apply the first n actions again.
+std::vector<int> NaiveBranchReplay(const std::vector<std::pair<TActionKind, int>>& script) {
+    std::vector<std::vector<int>> states; // picture after each step, as start xs
+    std::vector<int> picture;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        auto [kind, value] = script[i];
+        if (kind == akCreate) picture.push_back(value);
+        if (kind == akBranch) {
+            int n = std::min<int>(value, static_cast<int>(i));
+            picture = n > 0 ? states[n - 1] : std::vector<int>{};
+        }
+        states.push_back(picture);
+    }
+    return picture;
+}
+
+TEST_F(ReplayTest, NestedBranchesGiveThePictureOfTheirStep) {
+    // Creates carry their x as id; branches their step.
+    const std::vector<std::pair<TActionKind, int>> script = {
+        {akCreate, 1}, {akCreate, 2}, {akBranch, 1}, {akCreate, 4}, {akCreate, 5},
+        {akBranch, 4}, {akCreate, 7}, {akBranch, 6}, {akCreate, 9}, {akBranch, 8},
+        {akBranch, 3}, {akCreate, 12}};
+    for (auto [kind, value] : script) {
+        TFigData f = MakeRect(value, 0, value + 1, 1);
+        Append(history.ActionLog, kind, value, kind == akCreate ? &f : nullptr);
+    }
+    ReplayAll();
+    EXPECT_EQ(StartXs(), NaiveBranchReplay(script));
+}
+
+TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
+    // Each branch steps back over the one before: the plain reading doubles per branch.
+    TFigData f = MakeRect(0, 0, 1, 1);
+    Append(history.ActionLog, akCreate, 1, &f);
+    for (int i = 0; i < 60; ++i) {
+        std::int32_t position = history.ActionLog.GetCount();
+        Append(history.ActionLog, akBranch, position);
+    }
+    ReplayAll();
+    EXPECT_EQ(figures.FigList.Count(), 1);
+}
+
+TEST_F(ReplayTest, AMalformedLogIsSkippedWhereItNamesNothing) {
+    TFigData a = MakeRect(5, 0, 6, 6);
+    Append(history.ActionLog, akDelete, 9);             // nothing created it
+    Append(history.ActionLog, akUndo, 2);               // nothing deleted
+    Append(history.ActionLog, akMove, 4, &a);           // no such figure
+    Append(history.ActionLog, akChange, 4, &a)->Data.Parameter = cpSize;
+    Append(history.ActionLog, akBranch, 99);            // steps past itself
+    Append(history.ActionLog, akCreate, 1, &a);
+    Append(history.ActionLog, akDelete, 1);
+    Append(history.ActionLog, akDelete, 1);             // the figure is gone already
+    Append(history.ActionLog, akMove, 1, &a);
+    Append(history.ActionLog, akNone, 0);
+    ReplayAll();
+    EXPECT_TRUE(figures.FigList.IsEmpty());
+    EXPECT_EQ(figures.DeletedFigList.Count(), 1);
+}
+
+TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
+    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "a.jpg";
+    Append(history.ActionLog, akCleareBG, 0);
+    ReplayAll();
+    EXPECT_TRUE(history.PendingBGName.empty());
+    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "b.bmp";
+    ReplayAll();
+    EXPECT_EQ(history.PendingBGName, "b.bmp");
+}
+
+TEST_F(ReplayTest, ReplayedFiguresLoseTheirRotation) {
+    TFigData a = MakeRect(5, 0, 6, 6);
+    a.Rotation = 1;
+    Append(history.ActionLog, akDuplicate, 1, &a);
+    ReplayAll();
+    EXPECT_EQ(figures.FigList.GetFirst()->Data.Rotation, 0);
+}
+
+} // namespace
+} // namespace murva
