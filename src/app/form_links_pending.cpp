@@ -1,4 +1,4 @@
-// Scaffolding while the file reader and the picture loader are being written in
+// Scaffolding while the file reader, the picture loader and the thumbnails are written in
 // parallel: weak definitions that the real ones replace at link time. This file goes
 // away as soon as both have landed.
 
@@ -9,5 +9,6 @@ namespace murva {
 __attribute__((weak)) int TZindaForm::ReadActionFile(std::istream&) { return 1; }
 __attribute__((weak)) void TZindaForm::ReSpecifyBackground(TActionItem*) {}
 __attribute__((weak)) int TZindaForm::LoadBackground(const std::string&) { return 1; }
+__attribute__((weak)) void TZindaForm::PaintCutThumbnail(TRect) {}
 
 } // namespace murva

@@ -1,0 +1,20 @@
+#pragma once
+// A form built on the scripted host and recording graphics, started as at program start.
+
+#include "app/zinda_form.h"
+#include "support/fake_host.h"
+#include "support/recording_graphics.h"
+
+#include <gtest/gtest.h>
+
+namespace murva::test {
+
+struct FormTest : ::testing::Test {
+    FakeHost host;
+    RecordingGraphics graphics;
+    TZindaForm form{host, graphics};
+
+    void SetUp() override { form.FormCreate({}); }
+};
+
+} // namespace murva::test
