@@ -10,5 +10,7 @@ __attribute__((weak)) int TZindaForm::ReadActionFile(std::istream&) { return 1; 
 __attribute__((weak)) void TZindaForm::ReSpecifyBackground(TActionItem*) {}
 __attribute__((weak)) int TZindaForm::LoadBackground(const std::string&) { return 1; }
 __attribute__((weak)) void TZindaForm::PaintCutThumbnail(TRect) {}
+__attribute__((weak)) void TZindaForm::WriteDataMenuClick() {}
+__attribute__((weak)) void TZindaForm::Save2JPEGMenuClick() {}
 
 } // namespace murva

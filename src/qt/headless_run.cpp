@@ -1,0 +1,124 @@
+#include "qt/headless_run.h"
+
+#include "app/texts.h"
+#include "app/zinda_form.h"
+#include "files/file_names.h"
+#include "qt/qt_graphics.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <charconv>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace murva::qt {
+
+namespace {
+
+// Messages go to standard error. The background question of a read file is answered
+// No; the overwrite question Yes, since the output was named on the command line.
+class HeadlessHost final : public Host {
+public:
+    explicit HeadlessHost(std::string output) : output(std::move(output)) {}
+    int Messages = 0;
+
+    void ShowMessage(const std::string& text) override {
+        std::cerr << "murva: " << text << "\n";
+        ++Messages;
+    }
+    TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons) override {
+        return text == texts::OverwriteExisting ? TAnswer::Yes : TAnswer::No;
+    }
+    std::optional<std::string> OpenDialog(const TFileDialog&) override { return std::nullopt; }
+    std::optional<std::string> SaveDialog(const TFileDialog&) override { return output; }
+    void Present() override {}
+    void BringToFront() override {}
+    TLocalTime Now() override {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDate d = now.date();
+        const QTime t = now.time();
+        return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+    }
+
+private:
+    std::string output;
+};
+
+struct Request {
+    bool Export = false;
+    std::string Output;
+    std::string Input;
+    int Cut = 1;
+};
+
+bool Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
+    std::size_t i = 0;
+    if (args.empty()) return false;
+    request.Export = args[i] == "--export-jpeg";
+    if (++i >= args.size()) {
+        error = "missing output file";
+        return false;
+    }
+    request.Output = args[i++];
+    for (; i < args.size(); ++i) {
+        if (request.Export && args[i] == "--cut") {
+            if (++i >= args.size()) {
+                error = "--cut needs a number";
+                return false;
+            }
+            const std::string& n = args[i];
+            auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), request.Cut);
+            if (ec != std::errc() || end != n.data() + n.size() || request.Cut < 1) {
+                error = "--cut needs a cut number of 1 or more, not '" + n + "'";
+                return false;
+            }
+        } else if (request.Input.empty()) {
+            request.Input = args[i];
+        } else {
+            error = "unexpected argument '" + args[i] + "'";
+            return false;
+        }
+    }
+    if (request.Input.empty()) {
+        error = "missing input file";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunHeadless(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    Request request;
+    std::string error;
+    if (!Parse(args, request, error)) {
+        std::cerr << "murva: " << error << "\n"
+                  << "usage: murva --export-jpeg OUT.jpg [--cut N] FILE\n"
+                  << "       murva --save-as OUT.mrv FILE\n";
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+
+    QtGraphics graphics;
+    HeadlessHost host(request.Output);
+    try {
+        TZindaForm form(host, graphics);
+        form.FormCreate({request.Input});
+        if (host.Messages > 0) return 1;
+        if (request.Export) {
+            form.S.Cuts.CurrentCut = request.Cut;
+            form.Save2JPEGMenuClick();
+        } else {
+            form.WriteDataMenuClick();
+        }
+    } catch (const TProcessExit& exit) {
+        return exit.Code;
+    }
+    return host.Messages == 0 && FileExists(request.Output) ? 0 : 1;
+}
+
+} // namespace murva::qt
