@@ -12,5 +12,6 @@ __attribute__((weak)) int TZindaForm::LoadBackground(const std::string&) { retur
 __attribute__((weak)) void TZindaForm::PaintCutThumbnail(TRect) {}
 __attribute__((weak)) void TZindaForm::WriteDataMenuClick() {}
 __attribute__((weak)) void TZindaForm::Save2JPEGMenuClick() {}
+__attribute__((weak)) void TZindaForm::OverWriteDataMenuClick() {}
 
 } // namespace murva

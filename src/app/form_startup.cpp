@@ -164,9 +164,4 @@ void TZindaForm::WMDropFiles(const std::vector<std::string>& paths) {
     if (!paths.empty()) OpenFileByName(paths.front());
 }
 
-void TZindaForm::FormCloseQuery() {
-    // The window is never closed by the toolkit: the program ends here.
-    host.ExitProcess(0);
-}
-
 } // namespace murva

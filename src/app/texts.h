@@ -11,6 +11,8 @@ inline constexpr const char* CaptionSeparator = " - ";
 inline constexpr const char* ConfirmCaption = "確認";
 inline constexpr const char* ReallyLoadData = "本当にデータをよみこみますか？";
 inline constexpr const char* OverwriteExisting = "すでにあるファイルにうわがきしますか";
+inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほぞんしますか？";
+inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえをうわがきほぞんしますか？";
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
 
 // Messages about files.
@@ -32,6 +34,19 @@ inline constexpr const char* DataOpenFilter = "Murvaファイル(*.mrv)|*.mrv|Zi
 inline constexpr const char* DataSaveFilter = "Murvaファイル(*.mrv)|*.mrv";
 inline constexpr const char* JPEGSaveFilter = "JPEGファイル（*.jpg）|*.jpg";
 inline constexpr const char* ZindaOpenFilter = "Zindaファイル(*.znd)|*.znd";
+inline constexpr const char* OpenDialogTitle = "ファイルを開く";
+inline constexpr const char* SaveDialogTitle = "名前を付けて保存";
+inline constexpr const char* DialogOpen = "開く";
+inline constexpr const char* DialogSave = "保存";
+inline constexpr const char* DialogFileName = "ファイル名:";
+inline constexpr const char* DialogFileType = "ファイルの種類:";
+inline constexpr const char* DialogLookIn = "場所:";
+
+// Buttons of the message boxes.
+inline constexpr const char* ButtonYes = "はい";
+inline constexpr const char* ButtonNo = "いいえ";
+inline constexpr const char* ButtonCancel = "キャンセル";
+inline constexpr const char* ButtonOK = "OK";
 
 // Menus.
 inline constexpr const char* FileMenu = "ファイル";
