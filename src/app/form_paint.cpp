@@ -1,14 +1,136 @@
-// Painting the drawing field and the thumbnails.
+// Painting the drawing field, the selection frame and the thumbnails.
 
 #include "app/zinda_form.h"
+#include "model/draw_figure.h"
+
+#include <utility>
 
 namespace murva {
+
+namespace {
+
+// The selection frame: a thin dotted outline that a second drawing erases. The white
+// brush leaves the inside as it is in not-xor mode.
+void ApplyFramePreset(Canvas& canvas) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+}
+
+// Three pixels of margin around the corners as stored: a figure drawn right to left
+// gets an inside-out frame.
+TRect FrameRect(const TFigData& figure) {
+    return {figure.Start.x - 3, figure.Start.y - 3, figure.End.x + 3, figure.End.y + 3};
+}
+
+bool Within(const TPoint& p, const TRect& r) {
+    return p.x >= r.Left && p.x <= r.Right && p.y >= r.Top && p.y <= r.Bottom;
+}
+
+} // namespace
 
 void TZindaForm::PaintBoxPaint() {
     S.Paint.PaintIndex = 0;
     const TRect field{0, 0, FieldWidth, FieldHeight};
-    CanvasBitmap->GetCanvas().CopyRect(field, BGImage.Picture->GetCanvas(), field);
-    PaintBox.Picture->GetCanvas().CopyRect(field, CanvasBitmap->GetCanvas(), field);
+    Canvas& canvas = CanvasBitmap->GetCanvas();
+    canvas.CopyRect(field, BGImage.Picture->GetCanvas(), field);
+
+    TFigList& list = S.Figures.FigList;
+    const TMode mode = S.Shell.Mode;
+    if (mode == mdDraw || mode == mdEdit) {
+        const std::int32_t current = S.Cuts.CurrentCut;
+        for (int i = 0; i < 5; ++i) {
+            S.Cuts.CurrentCut = S.Cuts.StripOffset + i + 1;
+            S.Paint.CurrentCutImage = &CutImages[i];
+            PaintCutThumbnail(field);
+        }
+        for (int i = 0; i < 5; ++i) {
+            S.Cuts.CurrentCut = 100 + i;
+            S.Paint.CurrentCutImage = &PartsImages[i];
+            PaintCutThumbnail(field);
+        }
+        S.Cuts.CurrentCut = current;
+
+        for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
+            if (item->Data.CutNumber == current) {
+                const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, false};
+                DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+            }
+            ++S.Paint.PaintIndex;
+        }
+        if (!list.IsEmpty() && S.Figures.SelectedFig) DrawSelectionFrame(S.Figures.SelectedFig);
+    } else if (mode == mdWatch) {
+        // Only the start states; the first figure is visited even when no half is known.
+        const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, true};
+        std::int32_t visited = 0;
+        for (TFigItem* item = list.GetFirst();
+             item && (visited == 0 || visited < S.Figures.FigureIDHalf);
+             item = item->Next, ++visited) {
+            if (item->Data.CutNumber == S.Cuts.CurrentCut)
+                DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+        }
+    }
+
+    // The whole field: the paint box keeps its pixels, so no row may be left stale.
+    PaintBox.Picture->GetCanvas().CopyRect(field, canvas, field);
+    GetHost().Present();
+}
+
+void TZindaForm::PaintCutThumbnail(TRect rect) {
+    TFigList& list = S.Figures.FigList;
+    if (list.IsEmpty()) {
+        S.Shell.CurrentTool = toolSelect;
+        return;
+    }
+    TImageControl* image = S.Paint.CurrentCutImage;
+    if (!image || !image->Picture) return;
+
+    if (rect.Left > rect.Right) std::swap(rect.Left, rect.Right);
+    if (rect.Top > rect.Bottom) std::swap(rect.Top, rect.Bottom);
+    const TRect inside{rect.Left - 3, rect.Top - 3, rect.Right + 3, rect.Bottom + 3};
+
+    // The picture is only cleared and scaled when some figure lands on it.
+    const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, S.Shell.Mode == mdWatch};
+    const std::int32_t cut = S.Cuts.CurrentCut;
+    bool drawn = false;
+    for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
+        const TFigData& figure = item->Data;
+        if (figure.CutNumber != cut || !Within(figure.Start, inside) ||
+            !Within(figure.End, inside))
+            continue;
+        if (!drawn) {
+            if (!ThumbnailScratch)
+                ThumbnailScratch = graphics.CreateBitmap(FieldWidth, FieldHeight);
+            Canvas& scratch = ThumbnailScratch->GetCanvas();
+            scratch.Brush = TBrush{clWhite, TBrushStyle::Solid};
+            scratch.FillRect({0, 0, FieldWidth, FieldHeight});
+            drawn = true;
+        }
+        DrawFigure(ThumbnailScratch->GetCanvas(), TPenMode::Copy, 0, 0, item, ghost);
+    }
+
+    Canvas& target = image->Picture->GetCanvas();
+    if (!drawn) {
+        // Drawn with the image's own pen and brush; it covers the whole thumbnail.
+        target.Rectangle({-1, -1, 108, 85});
+        return;
+    }
+    target.CopyRect({0, 0, image->Picture->Width(), image->Picture->Height()},
+                    ThumbnailScratch->GetCanvas(),
+                    {-3, -3, FieldWidth + 3, FieldHeight + 3}, true);
+}
+
+void TZindaForm::DrawSelectionFrame(TFigItem* item) {
+    if (!item) return;
+    Canvas& canvas = CanvasBitmap->GetCanvas();
+    ApplyFramePreset(canvas);
+    canvas.Rectangle(FrameRect(item->Data));
+}
+
+void TZindaForm::ToggleSelectionFrame(TFigItem* item) {
+    if (!item) return;
+    Canvas& canvas = PaintBox.Picture->GetCanvas();
+    ApplyFramePreset(canvas);
+    canvas.Rectangle(FrameRect(item->Data));
     GetHost().Present();
 }
 

@@ -129,6 +129,8 @@ private:
     void SetCaptionForFile();
     Host& host;
     Graphics& graphics;
+    // The field-sized picture thumbnails are drawn on, kept between thumbnails.
+    std::unique_ptr<Bitmap> ThumbnailScratch;
 };
 
 

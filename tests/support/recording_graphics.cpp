@@ -37,37 +37,42 @@ std::string RecordingCanvas::BrushText() const {
            (Brush.Style == TBrushStyle::Clear ? "clear" : "solid");
 }
 
+void RecordingCanvas::Record(std::string entry) {
+    if (Journal) Journal->push_back(Label + ": " + entry);
+    Calls.push_back(std::move(entry));
+}
+
 void RecordingCanvas::MoveTo(std::int32_t x, std::int32_t y) {
-    Calls.push_back("MoveTo " + std::to_string(x) + "," + std::to_string(y));
+    Record("MoveTo " + std::to_string(x) + "," + std::to_string(y));
 }
 void RecordingCanvas::LineTo(std::int32_t x, std::int32_t y) {
-    Calls.push_back("LineTo " + std::to_string(x) + "," + std::to_string(y) + " " + PenText());
+    Record("LineTo " + std::to_string(x) + "," + std::to_string(y) + " " + PenText());
 }
 void RecordingCanvas::Rectangle(const TRect& r) {
-    Calls.push_back("Rectangle " + RectText(r) + " " + PenText() + " " + BrushText());
+    Record("Rectangle " + RectText(r) + " " + PenText() + " " + BrushText());
 }
 void RecordingCanvas::Ellipse(const TRect& r) {
-    Calls.push_back("Ellipse " + RectText(r) + " " + PenText() + " " + BrushText());
+    Record("Ellipse " + RectText(r) + " " + PenText() + " " + BrushText());
 }
 void RecordingCanvas::Polyline(const std::vector<TPoint>& points) {
-    Calls.push_back("Polyline " + PointsText(points) + " " + PenText());
+    Record("Polyline " + PointsText(points) + " " + PenText());
 }
 void RecordingCanvas::Polygon(const std::vector<TPoint>& points) {
-    Calls.push_back("Polygon " + PointsText(points) + " " + PenText() + " " + BrushText());
+    Record("Polygon " + PointsText(points) + " " + PenText() + " " + BrushText());
 }
 std::int32_t RecordingCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
-    Calls.push_back("TextOut " + std::to_string(x) + "," + std::to_string(y) + " " + utf8 +
+    Record("TextOut " + std::to_string(x) + "," + std::to_string(y) + " " + utf8 +
                     " size=" + std::to_string(Font.Size) + " color=" + Hex(Font.Color) + " " +
                     BrushText());
     return x + 8 * static_cast<std::int32_t>(utf8.size());
 }
 void RecordingCanvas::FillRect(const TRect& r) {
-    Calls.push_back("FillRect " + RectText(r) + " " + BrushText());
+    Record("FillRect " + RectText(r) + " " + BrushText());
 }
 void RecordingCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect,
                                bool smooth) {
     auto* from = dynamic_cast<RecordingCanvas*>(&source);
-    Calls.push_back("CopyRect " + RectText(dest) + " from " + (from ? from->Label : "?") + " " +
+    Record("CopyRect " + RectText(dest) + " from " + (from ? from->Label : "?") + " " +
                     RectText(sourceRect) + (smooth ? " smooth" : ""));
 }
 
@@ -97,7 +102,10 @@ void RecordingBitmap::SetPixel(std::int32_t x, std::int32_t y, TColor color) {
 }
 
 std::unique_ptr<Bitmap> RecordingGraphics::CreateBitmap(std::int32_t width, std::int32_t height) {
-    return std::make_unique<RecordingBitmap>(width, height, "bitmap" + std::to_string(Created++));
+    auto bitmap =
+        std::make_unique<RecordingBitmap>(width, height, "bitmap" + std::to_string(Created++));
+    bitmap->canvas.Journal = &Journal;
+    return bitmap;
 }
 
 bool RecordingGraphics::LoadBmp(const std::string& path, Bitmap&) {

@@ -30,6 +30,12 @@ public:
     std::string BrushText() const;
     // Name given by the test graphics, to tell canvases apart in CopyRect entries.
     std::string Label;
+    // When set, every entry is also appended here as "Label: entry", in call order
+    // across all canvases of one graphics.
+    std::vector<std::string>* Journal = nullptr;
+
+private:
+    void Record(std::string entry);
 };
 
 class RecordingBitmap : public Bitmap {
@@ -54,6 +60,8 @@ public:
     std::unique_ptr<Bitmap> CreateBitmap(std::int32_t width, std::int32_t height) override;
     bool LoadBmp(const std::string& path, Bitmap& into) override;
     int Created = 0;
+    // The calls of every canvas made here, in order, each prefixed with its label.
+    std::vector<std::string> Journal;
     // Paths passed to LoadBmp; LoadBmp succeeds for a path ending in ".bmp"/".BMP" that exists.
     std::vector<std::string> LoadedBmps;
 };

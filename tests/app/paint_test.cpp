@@ -1,0 +1,228 @@
+// Repainting the drawing field: the order of its layers, the ghosts of start copies,
+// watching, the selection frame and the thumbnails, as recorded canvas calls.
+
+#include "app/form_fixture.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+
+namespace murva::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+std::string LabelOf(const std::unique_ptr<Bitmap>& bitmap) {
+    return static_cast<RecordingBitmap&>(*bitmap).canvas.Label;
+}
+std::vector<std::string>& CallsOf(const std::unique_ptr<Bitmap>& bitmap) {
+    return static_cast<RecordingBitmap&>(*bitmap).canvas.Calls;
+}
+
+struct PaintTest : FormTest {
+    TFigItem* AddRect(std::int32_t cut, TPoint start, TPoint end, std::int32_t width = 4) {
+        TFigData data;
+        data.DrawingTool = dtRectangle;
+        data.PenWidth = width;
+        data.BrushColor = NoFillColor;
+        data.Start = start;
+        data.End = end;
+        data.CutNumber = cut;
+        return form.S.Figures.FigList.Add(data);
+    }
+    // Four figures in two start/end pairs, as loading a file leaves them.
+    void AddPairs(std::int32_t cut) {
+        for (int i = 0; i < 4; ++i) AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
+        form.S.Figures.LastFigureID = 4;
+        form.S.Figures.FigureIDHalf = 2;
+    }
+    std::vector<std::string> Entries(const std::string& label) {
+        std::vector<std::string> entries;
+        for (const auto& e : graphics.Journal)
+            if (e.rfind(label + ": ", 0) == 0) entries.push_back(e.substr(label.size() + 2));
+        return entries;
+    }
+    std::string Canvas() { return LabelOf(form.CanvasBitmap); }
+};
+
+TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox) {
+    AddRect(1, {10, 10}, {50, 50});
+    AddRect(2, {20, 20}, {60, 60});
+    form.S.Figures.SelectedFig = AddRect(1, {100, 100}, {150, 150});
+    form.S.Cuts.CurrentCut = 1;
+    graphics.Journal.clear();
+    const int presents = host.Presents;
+
+    form.PaintBoxPaint();
+
+    const std::string canvas = Canvas(), paintBox = LabelOf(form.PaintBox.Picture);
+    std::vector<std::string> order;
+    for (const auto& e : graphics.Journal) {
+        const std::string label = e.substr(0, e.find(':'));
+        const bool thumbnail = std::any_of(form.CutImages.begin(), form.CutImages.end(),
+                                           [&](auto& i) { return LabelOf(i.Picture) == label; }) ||
+                               std::any_of(form.PartsImages.begin(), form.PartsImages.end(),
+                                           [&](auto& i) { return LabelOf(i.Picture) == label; });
+        const std::string layer = label == canvas     ? "field"
+                                  : label == paintBox ? "paintbox"
+                                  : thumbnail         ? "thumb"
+                                                      : "scratch";
+        if (order.empty() || order.back() != layer) order.push_back(layer);
+    }
+    EXPECT_THAT(order, ElementsAre("field", "scratch", "thumb", "scratch", "thumb", "field",
+                                   "paintbox"));
+    EXPECT_THAT(Entries(canvas),
+                ElementsAre("CopyRect 0,0,640,480 from " + LabelOf(form.BGImage.Picture) +
+                                " 0,0,640,480",
+                            HasSubstr("Rectangle 10,10,50,50 pen=4/"),
+                            HasSubstr("Rectangle 100,100,150,150 pen=4/"),
+                            "Rectangle 97,97,153,153 pen=1/000000/dot/notxor brush=FFFFFF/solid"));
+    EXPECT_THAT(Entries(paintBox), ElementsAre("CopyRect 0,0,640,480 from " + canvas + " 0,0,640,480"));
+    EXPECT_EQ(host.Presents, presents + 1);
+    EXPECT_EQ(form.S.Paint.PaintIndex, 3);
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
+}
+
+TEST_F(PaintTest, ThumbnailsGoToTheirCutsAndOnlyCutsWithFiguresAreScaled) {
+    AddRect(2, {20, 20}, {60, 60});   // second strip thumbnail
+    AddRect(103, {20, 20}, {60, 60}); // fourth parts-bin slot
+    form.S.Cuts.StripOffset = 0;
+    graphics.Journal.clear();
+
+    form.PaintBoxPaint();
+
+    const std::string blank = "Rectangle -1,-1,108,85 pen=1/000000/solid/copy brush=FFFFFF/solid";
+    for (int i = 0; i < 5; ++i) {
+        const bool cutDrawn = i == 1, slotDrawn = i == 3;
+        EXPECT_THAT(Entries(LabelOf(form.CutImages[i].Picture)),
+                    ElementsAre(cutDrawn ? HasSubstr("CopyRect 0,0,100,75 from ") : HasSubstr(blank)));
+        EXPECT_THAT(Entries(LabelOf(form.PartsImages[i].Picture)),
+                    ElementsAre(slotDrawn ? HasSubstr("-3,-3,643,483 smooth") : HasSubstr(blank)));
+    }
+    EXPECT_EQ(form.S.Paint.CurrentCutImage, &form.PartsImages[4]);
+}
+
+TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
+    AddPairs(1);
+    graphics.Journal.clear();
+    form.S.Shell.Mode = mdEdit;
+    form.PaintBoxPaint();
+
+    std::vector<std::string> field;
+    for (const auto& e : Entries(Canvas()))
+        if (e.rfind("Rectangle", 0) == 0) field.push_back(e.substr(e.find("pen=")));
+    EXPECT_THAT(field, ElementsAre(HasSubstr("pen=1/000000/dot"), HasSubstr("pen=1/000000/dot"),
+                                   HasSubstr("pen=4/000000/solid"),
+                                   HasSubstr("pen=4/000000/solid")));
+
+    // Painted from within the repaint, the thumbnail still saw PaintIndex 0.
+    const std::string scratch =
+        graphics.Journal[1].substr(0, graphics.Journal[1].find(':'));
+    std::vector<std::string> thumb;
+    for (const auto& e : Entries(scratch))
+        if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
+    ASSERT_EQ(thumb.size(), 4u);
+    for (const auto& e : thumb) EXPECT_THAT(e, HasSubstr("pen=1/000000/dot"));
+
+    // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
+    graphics.Journal.clear();
+    form.S.Paint.CurrentCutImage = &form.CutImages[0];
+    form.PaintCutThumbnail({0, 0, 640, 480});
+    thumb.clear();
+    for (const auto& e : Entries(scratch))
+        if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
+    ASSERT_EQ(thumb.size(), 4u);
+    for (const auto& e : thumb) EXPECT_THAT(e, HasSubstr("pen=4/000000/solid"));
+}
+
+TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
+    AddPairs(1);
+    form.S.Figures.SelectedFig = form.S.Figures.FigList.GetFirst();
+    form.S.Shell.Mode = mdWatch;
+    graphics.Journal.clear();
+    form.PaintBoxPaint();
+
+    const std::string canvas = Canvas(), paintBox = LabelOf(form.PaintBox.Picture);
+    EXPECT_THAT(Entries(canvas),
+                ElementsAre(HasSubstr("CopyRect"), HasSubstr("Rectangle 0,10,5,20 pen=4/000000/solid"),
+                            HasSubstr("Rectangle 10,10,15,20 pen=4/000000/solid")));
+    for (const auto& e : graphics.Journal)
+        EXPECT_TRUE(e.rfind(canvas + ":", 0) == 0 || e.rfind(paintBox + ":", 0) == 0) << e;
+    EXPECT_EQ(form.S.Paint.PaintIndex, 0);
+
+    // Without a known half the first figure is still shown.
+    form.S.Figures.FigureIDHalf = 0;
+    graphics.Journal.clear();
+    form.PaintBoxPaint();
+    EXPECT_EQ(Entries(canvas).size(), 2u);
+}
+
+TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBox) {
+    TFigData line;
+    line.DrawingTool = dtLine;
+    line.Start = {100, 50};
+    line.End = {20, 80};
+    TFigItem* item = form.S.Figures.FigList.Add(line);
+    graphics.Journal.clear();
+    const int presents = host.Presents;
+
+    form.DrawSelectionFrame(item);
+    form.ToggleSelectionFrame(item);
+    form.ToggleSelectionFrame(nullptr);
+    form.DrawSelectionFrame(nullptr);
+
+    const std::string frame = "Rectangle 97,47,23,83 pen=1/000000/dot/notxor brush=FFFFFF/solid";
+    EXPECT_THAT(graphics.Journal, ElementsAre(Canvas() + ": " + frame,
+                                              LabelOf(form.PaintBox.Picture) + ": " + frame));
+    EXPECT_EQ(host.Presents, presents + 1);
+}
+
+TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
+    form.S.Cuts.CurrentCut = 1;
+    form.S.Paint.CurrentCutImage = &form.CutImages[2];
+    auto& image = CallsOf(form.CutImages[2].Picture);
+
+    AddRect(1, {-4, 10}, {50, 50});
+    AddRect(1, {10, 10}, {644, 50});
+    AddRect(2, {10, 10}, {50, 50});
+    image.clear();
+    form.PaintCutThumbnail({0, 0, 640, 480});
+    EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
+
+    AddRect(1, {-3, -3}, {643, 483});
+    image.clear();
+    graphics.Journal.clear();
+    form.PaintCutThumbnail({640, 480, 0, 0});
+    ASSERT_THAT(image, ElementsAre(HasSubstr("CopyRect 0,0,100,75")));
+    const std::string scratch = image[0].substr(image[0].find("from ") + 5,
+                                                image[0].find(" -3") - image[0].find("from ") - 5);
+    EXPECT_THAT(Entries(scratch), ElementsAre("FillRect 0,0,640,480 brush=FFFFFF/solid",
+                                              HasSubstr("Rectangle -3,-3,643,483")));
+    // The background is never part of a thumbnail.
+    EXPECT_THAT(Entries(scratch), Not(Contains(HasSubstr(LabelOf(form.BGImage.Picture)))));
+}
+
+TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
+    form.S.Shell.CurrentTool = toolMoveFree;
+    graphics.Journal.clear();
+    form.PaintCutThumbnail({0, 0, 640, 480});
+    EXPECT_THAT(graphics.Journal, IsEmpty());
+    EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
+}
+
+TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
+    TFigData stamp;
+    stamp.DrawingTool = dtStamp;
+    stamp.CutNumber = 1;
+    form.S.Figures.FigList.Add(stamp);
+    graphics.Journal.clear();
+    form.PaintBoxPaint();
+    EXPECT_THAT(Entries(Canvas()), ElementsAre(HasSubstr("CopyRect")));
+}
+
+} // namespace
+} // namespace murva::test
