@@ -7,6 +7,10 @@ namespace murva {
 TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
     : History(history), Figures(figures) {
     // The log does not change during a replay, so one pass builds the whole index.
+    const auto count = static_cast<std::size_t>(History.ActionLog.GetCount());
+    Creators.reserve(count);
+    Order.reserve(count + 1);
+    LastBranch.reserve(count + 1);
     Order.push_back(History.ActionLog.GetHead());
     LastBranch.push_back(0);
     for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {

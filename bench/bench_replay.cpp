@@ -1,0 +1,72 @@
+// Replay of generated logs: the time must grow linearly with the log's length.
+
+#include "history/replay.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace murva {
+namespace {
+
+// A log like a long editing session: figures are created and duplicated, then moved,
+// recoloured, resized, reordered, deleted and brought back.
+void FillLog(THistoryState& history, int actions) {
+    THistoryList& log = history.ActionLog;
+    std::int32_t lastID = 0;
+    auto append = [&](TActionKind kind, std::int32_t id, const TFigData* figure) {
+        TActionItem* item = figure ? log.AppendWithFigure(*figure) : log.AppendEmpty();
+        item->Data.TargetType = kind;
+        item->Data.TargetID = id;
+        return item;
+    };
+    TFigData polyline;
+    polyline.DrawingTool = dtPolyline;
+    polyline.PointData = std::make_shared<TPointData>();
+    for (int i = 0; i < 20; ++i) polyline.PointData->AddTracked(i * 5, (i * 37) % 50);
+    TFigData rect;
+    rect.DrawingTool = dtRectangle;
+    rect.End = {40, 30};
+    for (int n = 0; n < actions; ++n) {
+        const int pick = n % 10;
+        if (pick < 3 || lastID < 4) {
+            append(pick == 1 ? akDuplicate : akCreate, ++lastID, pick == 2 ? &polyline : &rect);
+        } else {
+            // Editing works mostly on what was drawn last, sometimes on anything older.
+            const std::int32_t recent = std::min<std::int32_t>(lastID, 64);
+            const std::int32_t id = n % 5 == 0 ? 1 + (n * 7919) % lastID
+                                               : lastID - (n * 31) % recent;
+            TFigData moved = rect;
+            moved.Start = {n % 600, n % 440};
+            switch (pick) {
+            case 3: case 4: append(akMove, id, &moved); break;
+            case 5: append(akChange, id, &moved)->Data.Parameter = cpBodyColor; break;
+            case 6: append(akChange, id, &moved)->Data.Parameter = cpSize; break;
+            case 7: append(n % 20 == 7 ? akFront : akBack, id, nullptr); break;
+            case 8: append(akDelete, id, nullptr); break;
+            default: append(akUndo, ++lastID, &rect); break;
+            }
+        }
+    }
+}
+
+void BM_Replay(benchmark::State& state) {
+    THistoryState history;
+    FillLog(history, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto figures = std::make_unique<TFigureState>();
+        TReplayer(history, *figures)
+            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        benchmark::DoNotOptimize(figures->FigList.GetTail());
+        state.PauseTiming(); // releasing the figures is not part of the replay
+        figures.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_Replay)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+} // namespace
+} // namespace murva
+
+BENCHMARK_MAIN();
