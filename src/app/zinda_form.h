@@ -75,7 +75,8 @@ public:
     int ReadActionFile(std::istream& file);
 
     // --- Background pictures and the JPEG export ---
-    // 1 when no file exists at the path, 0 otherwise.
+    // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
+    // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
     int LoadBackground(const std::string& path);
     void ReadBGMenuClick();
     void Save2JPEGMenuClick();
