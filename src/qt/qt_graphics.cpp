@@ -1,38 +1,154 @@
 #include "qt/qt_graphics.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QImageReader>
-#include <QPolygon>
+#include <QStringList>
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace murva::qt {
 
 namespace {
 
-// The classic Windows system colours, by system colour index.
+// The Windows Classic scheme, by system colour index (as 0xRRGGBB).
 constexpr std::array<QRgb, 31> SystemPalette = {
-    0xFFC8C8C8, 0xFF000000, 0xFF99B4D1, 0xFFBFCDDB, 0xFFF0F0F0, 0xFFFFFFFF, 0xFF646464,
-    0xFF000000, 0xFF000000, 0xFF000000, 0xFFB4B4B4, 0xFFF4F7FC, 0xFFABABAB, 0xFF3399FF,
-    0xFFFFFFFF, 0xFFF0F0F0, 0xFFA0A0A0, 0xFF6D6D6D, 0xFF000000, 0xFF434E54, 0xFFFFFFFF,
-    0xFF696969, 0xFFE3E3E3, 0xFF000000, 0xFFFFFFE1, 0xFFB5B5B5, 0xFF0066CC, 0xFFB9D1EA,
-    0xFFD7E4F2, 0xFF3399FF, 0xFFF0F0F0};
+    0xD4D0C8, // 0 clScrollBar
+    0x3A6EA5, // 1 clBackground
+    0x0A246A, // 2 clActiveCaption
+    0x808080, // 3 clInactiveCaption
+    0xD4D0C8, // 4 clMenu
+    0xFFFFFF, // 5 clWindow
+    0x000000, // 6 clWindowFrame
+    0x000000, // 7 clMenuText
+    0x000000, // 8 clWindowText
+    0xFFFFFF, // 9 clCaptionText
+    0xD4D0C8, // 10 clActiveBorder
+    0xD4D0C8, // 11 clInactiveBorder
+    0x808080, // 12 clAppWorkSpace
+    0x0A246A, // 13 clHighlight
+    0xFFFFFF, // 14 clHighlightText
+    0xD4D0C8, // 15 clBtnFace
+    0x808080, // 16 clBtnShadow
+    0x808080, // 17 clGrayText
+    0x000000, // 18 clBtnText
+    0xD4D0C8, // 19 clInactiveCaptionText
+    0xFFFFFF, // 20 clBtnHighlight
+    0x404040, // 21 cl3DDkShadow
+    0xD4D0C8, // 22 cl3DLight
+    0x000000, // 23 clInfoText
+    0xFFFFE1, // 24 clInfoBk
+    0xB5B5B5, // 25 (unnamed)
+    0x000080, // 26 clHotLight
+    0xA6CAF0, // 27 clGradientActiveCaption
+    0xC0C0C0, // 28 clGradientInactiveCaption
+    0x0A246A, // 29 clMenuHighlight
+    0xD4D0C8, // 30 clMenuBar
+};
 
-QPolygon ToPolygon(const std::vector<TPoint>& points) {
-    QPolygon polygon(static_cast<int>(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i)
-        polygon.setPoint(static_cast<int>(i), points[i].x, points[i].y);
-    return polygon;
+// GDI draws rectangles and ellipses the same way whichever corner comes first.
+TRect Normalised(TRect r) {
+    if (r.Left > r.Right) std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom) std::swap(r.Top, r.Bottom);
+    return r;
+}
+
+// The outline of a rectangle or ellipse from (l, t) to (r, b) passes through the pixel
+// centres l..r-1 and t..b-1; Qt's outline of QRect(x, y, w, h) covers x..x+w.
+QRect OutlineRect(const TRect& n) {
+    return QRect(n.Left, n.Top, n.Right - n.Left - 1, n.Bottom - n.Top - 1);
+}
+
+bool Contains(const QImage& image, const TRect& r) {
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= image.width() && r.Bottom <= image.height();
+}
+
+// Area averaging for shrinking: each destination pixel is the mean of its cell of
+// source pixels, and source pixels outside the image count as white. Red and blue are
+// summed in one word, so a cell may hold at most 257 pixels.
+constexpr std::int64_t MaxBoxCell = 257;
+
+bool FitsBoxScale(const TRect& dest, const TRect& from) {
+    const std::int64_t dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
+    const std::int64_t sw = from.Right - from.Left, sh = from.Bottom - from.Top;
+    if (dw <= 0 || dh <= 0 || sw < dw || sh < dh || (sw == dw && sh == dh)) return false;
+    return ((sw + dw - 1) / dw) * ((sh + dh - 1) / dh) <= MaxBoxCell;
+}
+
+void BoxScale(const QImage& source, const TRect& from, QImage& target, const TRect& dest) {
+    const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
+    const int sw = from.Right - from.Left, sh = from.Bottom - from.Top;
+    thread_local std::vector<int> colStart, colInStart, colInEnd;
+    thread_local std::vector<std::uint32_t> redBlue, green;
+    colStart.resize(static_cast<std::size_t>(dw) + 1);
+    colInStart.resize(static_cast<std::size_t>(dw));
+    colInEnd.resize(static_cast<std::size_t>(dw));
+    redBlue.resize(static_cast<std::size_t>(dw));
+    green.resize(static_cast<std::size_t>(dw));
+    for (int j = 0; j <= dw; ++j)
+        colStart[j] = from.Left + static_cast<int>(static_cast<std::int64_t>(j) * sw / dw);
+    for (int j = 0; j < dw; ++j) {
+        colInStart[j] = std::clamp(colStart[j], 0, source.width());
+        colInEnd[j] = std::clamp(colStart[j + 1], colInStart[j], source.width());
+    }
+    constexpr std::uint32_t WhiteRedBlue = 0x00FF00FF, WhiteGreen = 0x0000FF00;
+    for (int i = 0; i < dh; ++i) {
+        const int ty = dest.Top + i;
+        if (ty < 0 || ty >= target.height()) continue;
+        const int y0 = from.Top + static_cast<int>(static_cast<std::int64_t>(i) * sh / dh);
+        const int y1 = from.Top + static_cast<int>(static_cast<std::int64_t>(i + 1) * sh / dh);
+        std::fill(redBlue.begin(), redBlue.end(), 0u);
+        std::fill(green.begin(), green.end(), 0u);
+        int whiteRows = 0;
+        for (int y = y0; y < y1; ++y) {
+            if (y < 0 || y >= source.height()) {
+                ++whiteRows;
+                continue;
+            }
+            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            for (int j = 0; j < dw; ++j) {
+                std::uint32_t rb = 0, g = 0;
+                for (int x = colInStart[j]; x < colInEnd[j]; ++x) {
+                    rb += line[x] & 0x00FF00FF;
+                    g += line[x] & 0x0000FF00;
+                }
+                const std::uint32_t whiteCols =
+                    static_cast<std::uint32_t>(colStart[j + 1] - colStart[j] -
+                                               (colInEnd[j] - colInStart[j]));
+                redBlue[j] += rb + whiteCols * WhiteRedBlue;
+                green[j] += g + whiteCols * WhiteGreen;
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
+        for (int j = 0; j < dw; ++j) {
+            const int tx = dest.Left + j;
+            if (tx < 0 || tx >= target.width()) continue;
+            const std::uint32_t cols = static_cast<std::uint32_t>(colStart[j + 1] - colStart[j]);
+            const std::uint32_t area = cols * static_cast<std::uint32_t>(y1 - y0);
+            if (area == 0) continue;
+            const std::uint32_t white = cols * static_cast<std::uint32_t>(whiteRows);
+            const std::uint32_t rb = redBlue[j] + white * WhiteRedBlue;
+            const std::uint32_t g = green[j] + white * WhiteGreen;
+            const std::uint32_t half = area / 2;
+            out[tx] = qRgb(static_cast<int>(((rb >> 16) + half) / area),
+                           static_cast<int>(((g >> 8) + half) / area),
+                           static_cast<int>(((rb & 0xFFFF) + half) / area));
+        }
+    }
 }
 
 } // namespace
 
 QColor ToQColor(TColor color) {
     if (IsSystemColor(color)) {
-        std::size_t index = color & 0xFF;
-        return QColor::fromRgb(index < SystemPalette.size() ? SystemPalette[index] : 0xFF000000);
+        const std::size_t index = color & 0xFF;
+        return QColor::fromRgb(index < SystemPalette.size() ? SystemPalette[index] : 0x000000);
     }
     return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+int PixelSizeOfPoints(std::int32_t points) {
+    const std::int64_t size = std::max<std::int64_t>(1, points);
+    return static_cast<int>(std::min<std::int64_t>((size * 96 + 36) / 72, 4000));
 }
 
 QtCanvas::~QtCanvas() = default;
@@ -42,114 +158,217 @@ QPainter& QtCanvas::Painter() {
         painter = std::make_unique<QPainter>(&bitmap.image);
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setRenderHint(QPainter::TextAntialiasing, true);
+        applied = TApplied{};
+        if (font) painter->setFont(*font);
     }
     return *painter;
 }
 
 void QtCanvas::Flush() { painter.reset(); }
 
-void QtCanvas::ApplyPen(QPainter& p, bool forOutline) {
-    p.setCompositionMode(Pen.Mode == TPenMode::NotXor
-                             ? QPainter::RasterOp_NotSourceXorDestination
-                             : QPainter::CompositionMode_SourceOver);
-    if (!forOutline) return;
-    QPen pen(ToQColor(Pen.Color));
-    pen.setWidth(std::max(1, Pen.Width));
-    pen.setStyle(Pen.Style == TPenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
+void QtCanvas::UseComposition(QPainter::CompositionMode mode) {
+    if (applied.Composition == mode) return;
+    painter->setCompositionMode(mode);
+    applied.Composition = mode;
 }
 
-void QtCanvas::ApplyBrush(QPainter& p) {
-    if (Brush.Style == TBrushStyle::Clear || Brush.Color == NoFillColor)
-        p.setBrush(Qt::NoBrush);
+void QtCanvas::ApplyPen() {
+    if (applied.HasPen && !applied.NoPen && applied.Pen.Width == Pen.Width &&
+        applied.Pen.Color == Pen.Color && applied.Pen.Style == Pen.Style)
+        return;
+    QPen pen(ToQColor(Pen.Color));
+    if (Pen.Width <= 1) {
+        // A cosmetic pen: one pixel, the last point of a line left out.
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+        if (Pen.Style == TPenStyle::Dot) pen.setDashPattern({1.0, 1.0});
+    } else {
+        // GDI's wide pens are solid, centred on the path, with round ends and joins.
+        pen.setWidth(Pen.Width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    painter->setPen(pen);
+    applied.Pen = Pen;
+    applied.HasPen = true;
+    applied.NoPen = false;
+}
+
+void QtCanvas::ApplyBrush() {
+    const bool clear = Brush.Style == TBrushStyle::Clear || Brush.Color == NoFillColor;
+    if (applied.HasBrush && applied.Brush.Style == Brush.Style &&
+        (clear || applied.Brush.Color == Brush.Color))
+        return;
+    if (clear)
+        painter->setBrush(Qt::NoBrush);
     else
-        p.setBrush(ToQColor(Brush.Color));
+        painter->setBrush(ToQColor(Brush.Color));
+    applied.Brush = Brush;
+    applied.HasBrush = true;
+}
+
+void QtCanvas::UseOutline(TBrushUse brush) {
+    Painter();
+    UseComposition(Pen.Mode == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                : QPainter::CompositionMode_SourceOver);
+    ApplyPen();
+    if (brush == TBrushUse::Fill) {
+        ApplyBrush();
+    } else if (brush == TBrushUse::None &&
+               (!applied.HasBrush || applied.Brush.Style != TBrushStyle::Clear)) {
+        painter->setBrush(Qt::NoBrush);
+        applied.Brush = TBrush{NoFillColor, TBrushStyle::Clear};
+        applied.HasBrush = true;
+    }
+}
+
+void QtCanvas::UseFillOnly() {
+    Painter();
+    UseComposition(Pen.Mode == TPenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                : QPainter::CompositionMode_SourceOver);
+    if (!applied.NoPen) {
+        painter->setPen(Qt::NoPen);
+        applied.NoPen = true;
+        applied.HasPen = false;
+    }
+    ApplyBrush();
 }
 
 void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) { penPos = {x, y}; }
 
 void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
-    QPainter& p = Painter();
-    ApplyPen(p);
-    p.drawLine(penPos.x, penPos.y, x, y);
+    UseOutline(TBrushUse::Ignored);
+    painter->drawLine(penPos.x, penPos.y, x, y);
     penPos = {x, y};
 }
 
 void QtCanvas::Rectangle(const TRect& r) {
-    QPainter& p = Painter();
-    ApplyPen(p);
-    ApplyBrush(p);
-    // GDI covers Left..Right-1; a 1-pixel Qt outline covers x..x+w.
-    p.drawRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)).normalized()
-                   .adjusted(0, 0, -1, -1));
+    const TRect n = Normalised(r);
+    const int w = n.Right - n.Left, h = n.Bottom - n.Top;
+    if (w <= 0 || h <= 0) return;
+    const bool filled = Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor;
+    if (Pen.Width <= 1) {
+        // The inside and the outline apart, so that no pixel is touched twice: a
+        // not-xor rectangle drawn twice restores the picture exactly.
+        if (filled && w > 2 && h > 2) {
+            UseFillOnly();
+            painter->drawRect(QRect(n.Left + 1, n.Top + 1, w - 2, h - 2));
+        }
+        UseOutline(TBrushUse::None);
+        if (w == 1 && h == 1)
+            painter->drawPoint(n.Left, n.Top);
+        else if (w == 1)
+            painter->drawLine(n.Left, n.Top, n.Left, n.Bottom);
+        else if (h == 1)
+            painter->drawLine(n.Left, n.Top, n.Right, n.Top);
+        else
+            painter->drawRect(OutlineRect(n));
+        return;
+    }
+    UseOutline(TBrushUse::Fill);
+    painter->drawRect(OutlineRect(n));
 }
 
 void QtCanvas::Ellipse(const TRect& r) {
-    QPainter& p = Painter();
-    ApplyPen(p);
-    ApplyBrush(p);
-    p.drawEllipse(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)).normalized()
-                      .adjusted(0, 0, -1, -1));
+    const TRect n = Normalised(r);
+    if (n.Right - n.Left <= 0 || n.Bottom - n.Top <= 0) return;
+    UseOutline(TBrushUse::Fill);
+    painter->drawEllipse(OutlineRect(n));
 }
 
 void QtCanvas::Polyline(const std::vector<TPoint>& points) {
     if (points.size() < 2) return;
-    QPainter& p = Painter();
-    ApplyPen(p);
-    p.drawPolyline(ToPolygon(points));
+    UseOutline(TBrushUse::Ignored);
+    polygon.resize(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        polygon[static_cast<qsizetype>(i)] = QPoint(points[i].x, points[i].y);
+    painter->drawPolyline(polygon.constData(), static_cast<int>(polygon.size()));
 }
 
 void QtCanvas::Polygon(const std::vector<TPoint>& points) {
-    if (points.empty()) return;
-    QPainter& p = Painter();
-    ApplyPen(p);
-    ApplyBrush(p);
-    p.drawPolygon(ToPolygon(points));
+    if (points.size() < 2) return;
+    UseOutline(TBrushUse::Fill);
+    polygon.resize(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        polygon[static_cast<qsizetype>(i)] = QPoint(points[i].x, points[i].y);
+    painter->drawPolygon(polygon.constData(), static_cast<int>(polygon.size()), Qt::OddEvenFill);
+}
+
+const QFontMetrics& QtCanvas::FontFor(std::int32_t points) {
+    if (!font || fontPoints != points) {
+        QFont f;
+        // IPA P Gothic first; any other Japanese gothic that is installed after it.
+        f.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                       QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+                       QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+        f.setStyleHint(QFont::SansSerif);
+        f.setPixelSize(PixelSizeOfPoints(points));
+        font = f;
+        metrics.emplace(f);
+        fontPoints = points;
+        if (painter) painter->setFont(*font);
+    }
+    return *metrics;
 }
 
 std::int32_t QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
-    QPainter& p = Painter();
-    ApplyPen(p, false);
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPointSize(std::max(1, Font.Size));
-    p.setFont(font);
-    p.setPen(ToQColor(Font.Color));
+    const QFontMetrics& fm = FontFor(Font.Size);
+    Painter();
+    // Text is not subject to the pen's raster operation.
+    UseComposition(QPainter::CompositionMode_SourceOver);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    QFontMetrics metrics(font, &bitmap.image);
+    const int advance = fm.horizontalAdvance(text);
     if (Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor)
-        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                   ToQColor(Brush.Color));
-    p.drawText(x, y + metrics.ascent(), text);
-    return x + metrics.horizontalAdvance(text);
+        painter->fillRect(QRect(x, y, advance, fm.height()), ToQColor(Brush.Color));
+    painter->setPen(ToQColor(Font.Color));
+    applied.HasPen = false;
+    applied.NoPen = false;
+    painter->drawText(x, y + fm.ascent(), text);
+    return x + advance;
 }
 
 void QtCanvas::FillRect(const TRect& r) {
-    QPainter& p = Painter();
-    ApplyPen(p, false);
     if (Brush.Style == TBrushStyle::Clear || Brush.Color == NoFillColor) return;
-    p.fillRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)).normalized(),
-               ToQColor(Brush.Color));
+    const TRect n = Normalised(r);
+    if (n.Right <= n.Left || n.Bottom <= n.Top) return;
+    Painter();
+    // A brush fill is a plain copy whatever the pen's mode.
+    UseComposition(QPainter::CompositionMode_SourceOver);
+    painter->fillRect(QRect(n.Left, n.Top, n.Right - n.Left, n.Bottom - n.Top),
+                      ToQColor(Brush.Color));
 }
 
 void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect,
                         bool smooth) {
-    auto& from = static_cast<QtCanvas&>(source);
-    const QImage& sourceImage = from.bitmap.Image();
-    QPainter& p = Painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    const QRect target(dest.Left, dest.Top, dest.Right - dest.Left, dest.Bottom - dest.Top);
-    const QRect origin(sourceRect.Left, sourceRect.Top, sourceRect.Right - sourceRect.Left,
-                       sourceRect.Bottom - sourceRect.Top);
-    if (&from == this) {
-        const QImage copy = sourceImage.copy();
-        p.drawImage(target, copy, origin);
-    } else {
-        p.drawImage(target, sourceImage, origin);
+    auto* from = dynamic_cast<QtCanvas*>(&source);
+    if (!from) return;
+    const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
+    const int sw = sourceRect.Right - sourceRect.Left, sh = sourceRect.Bottom - sourceRect.Top;
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+
+    QImage selfCopy;
+    const QImage* image = &from->bitmap.image;
+    from->Flush();
+    if (from == this) {
+        selfCopy = bitmap.image.copy();
+        image = &selfCopy;
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+
+    if (smooth && FitsBoxScale(dest, sourceRect)) {
+        Flush();
+        BoxScale(*image, sourceRect, bitmap.image, dest);
+        return;
+    }
+
+    Painter();
+    UseComposition(QPainter::CompositionMode_Source);
+    const QRect target(dest.Left, dest.Top, dw, dh);
+    // Whatever lies outside the source picture arrives as white.
+    if (!Contains(*image, sourceRect)) painter->fillRect(target, Qt::white);
+    if (smooth) painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawImage(QRectF(target), *image,
+                       QRectF(sourceRect.Left, sourceRect.Top, sw, sh));
+    if (smooth) painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 QtBitmap::QtBitmap(std::int32_t width, std::int32_t height)
@@ -169,10 +388,13 @@ QImage& QtBitmap::MutableImage() {
 
 void QtBitmap::SetSize(std::int32_t width, std::int32_t height) {
     canvas.Flush();
+    width = std::max(1, width);
+    height = std::max(1, height);
     if (width == image.width() && height == image.height()) return;
-    QImage resized(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(Qt::white);
     QPainter p(&resized);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, image);
     p.end();
     image = std::move(resized);
@@ -188,7 +410,8 @@ TColor QtBitmap::GetPixel(std::int32_t x, std::int32_t y) const {
 void QtBitmap::SetPixel(std::int32_t x, std::int32_t y, TColor color) {
     QImage& img = MutableImage();
     if (!img.valid(x, y)) return;
-    reinterpret_cast<QRgb*>(img.scanLine(y))[x] = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+    const QColor c = ToQColor(color);
+    reinterpret_cast<QRgb*>(img.scanLine(y))[x] = c.rgb();
 }
 
 std::unique_ptr<Bitmap> QtGraphics::CreateBitmap(std::int32_t width, std::int32_t height) {

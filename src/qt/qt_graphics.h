@@ -1,12 +1,17 @@
 #pragma once
-// The graphics seam on Qt: bitmaps are RGB32 QImages painted with QPainter,
-// without antialiasing, following GDI's edge rules.
+// The graphics seam on Qt: bitmaps are RGB32 QImages painted with QPainter, without
+// antialiasing for figures, following GDI's edge rules. A canvas keeps its painter
+// open between calls and ends it whenever the pixels are read or copied from.
 
 #include "model/canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <memory>
+#include <optional>
 
 namespace murva::qt {
 
@@ -32,12 +37,36 @@ public:
     void Flush();
 
 private:
+    // What the painter was last set to, so that unchanged pens are not set again.
+    struct TApplied {
+        TPen Pen;
+        bool HasPen = false;
+        TBrush Brush;
+        bool HasBrush = false;
+        bool NoPen = false;
+        QPainter::CompositionMode Composition = QPainter::CompositionMode_SourceOver;
+    };
+
+    enum class TBrushUse { Ignored, None, Fill };
+
     QPainter& Painter();
-    void ApplyPen(QPainter& p, bool forOutline = true);
-    void ApplyBrush(QPainter& p);
+    // Pen and raster operation for an outline, with the brush as the shape needs it.
+    void UseOutline(TBrushUse brush);
+    // Brush only, no outline, in the pen's raster operation.
+    void UseFillOnly();
+    void UseComposition(QPainter::CompositionMode mode);
+    void ApplyPen();
+    void ApplyBrush();
+    const QFontMetrics& FontFor(std::int32_t points);
+
     QtBitmap& bitmap;
     std::unique_ptr<QPainter> painter;
+    TApplied applied;
     TPoint penPos;
+    QPolygon polygon;
+    std::int32_t fontPoints = 0;
+    std::optional<QFont> font;
+    std::optional<QFontMetrics> metrics;
 };
 
 class QtBitmap final : public Bitmap {
@@ -68,5 +97,8 @@ public:
 
 // A colour of the program as Qt shows it; system colours through the classic palette.
 QColor ToQColor(TColor color);
+
+// The classic GDI character height of a font size in points on a 96 dpi screen.
+int PixelSizeOfPoints(std::int32_t points);
 
 } // namespace murva::qt

@@ -1,0 +1,207 @@
+// The Qt canvas against GDI's rules, pixel by pixel, and the painted field and
+// thumbnails of a form on real bitmaps.
+
+#include "app/zinda_form.h"
+#include "qt/qt_graphics.h"
+#include "support/fake_host.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace murva::qt {
+namespace {
+
+constexpr TColor Red = RGBColor(255, 0, 0);
+constexpr TColor Blue = RGBColor(0, 0, 255);
+
+struct QtCanvasTest : ::testing::Test {
+    QtGraphics graphics;
+    std::unique_ptr<Bitmap> bitmap = graphics.CreateBitmap(64, 48);
+    Canvas& canvas = bitmap->GetCanvas();
+    TColor At(std::int32_t x, std::int32_t y) { return bitmap->GetPixel(x, y); }
+};
+
+TEST_F(QtCanvasTest, RectanglesLeaveOutTheirRightAndBottomEdgesWhicheverCornerComesFirst) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    canvas.SetBrushColor(Red);
+    canvas.Rectangle({30, 25, 10, 10});
+    EXPECT_EQ(At(10, 10), clBlack);
+    EXPECT_EQ(At(29, 24), clBlack);
+    EXPECT_EQ(At(30, 24), clWhite);
+    EXPECT_EQ(At(29, 25), clWhite);
+    EXPECT_EQ(At(11, 11), Red);
+    EXPECT_EQ(At(28, 23), Red);
+
+    // A clear brush is an outline only.
+    canvas.SetBrushColor(NoFillColor);
+    canvas.Ellipse({40, 10, 60, 30});
+    EXPECT_EQ(At(40, 20), clBlack);
+    EXPECT_EQ(At(59, 20), clBlack);
+    EXPECT_EQ(At(60, 20), clWhite);
+    EXPECT_EQ(At(50, 20), clWhite);
+}
+
+TEST_F(QtCanvasTest, WidePensAreCentredOnTheOutlineAndLinesLeaveOutTheirLastPixel) {
+    canvas.Pen = TPen{4, Blue, TPenStyle::Solid, TPenMode::Copy};
+    canvas.SetBrushColor(Red);
+    canvas.Rectangle({10, 10, 30, 30});
+    for (int x : {8, 9, 10, 11}) EXPECT_EQ(At(x, 20), Blue) << x;
+    for (int x : {27, 28, 29, 30}) EXPECT_EQ(At(x, 20), Blue) << x;
+    EXPECT_EQ(At(7, 20), clWhite);
+    EXPECT_EQ(At(31, 20), clWhite);
+    EXPECT_EQ(At(20, 20), Red);
+
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    canvas.MoveTo(40, 5);
+    canvas.LineTo(50, 5);
+    EXPECT_EQ(At(40, 5), clBlack);
+    EXPECT_EQ(At(49, 5), clBlack);
+    EXPECT_EQ(At(50, 5), clWhite);
+}
+
+TEST_F(QtCanvasTest, DottedPensAreOneOnOneOff) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::Copy};
+    canvas.Polyline({{10, 5}, {30, 5}});
+    for (int x = 10; x < 30; ++x) EXPECT_EQ(At(x, 5), x % 2 == 0 ? clBlack : clWhite) << x;
+}
+
+TEST_F(QtCanvasTest, NotXorFrameInvertsTheOutlineKeepsTheInsideAndTwiceRestoresThePicture) {
+    canvas.SetBrushColor(Red);
+    canvas.Pen = TPen{3, Blue, TPenStyle::Solid, TPenMode::Copy};
+    canvas.Ellipse({5, 5, 40, 40});
+    canvas.Font = TFont{12, RGBColor(0, 128, 0)};
+    canvas.TextOut(20, 20, "あいう");
+    const QImage before = static_cast<QtBitmap&>(*bitmap).Image().copy();
+
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.Rectangle({2, 2, 50, 44});
+    // White dots inverted to black, every other pixel.
+    EXPECT_NE(At(2, 2), At(3, 2));
+    EXPECT_EQ(std::min(At(2, 2), At(3, 2)), clBlack);
+    EXPECT_EQ(std::max(At(3, 2), At(4, 2)), clWhite);
+    EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image().copy(6, 6, 40, 36), before.copy(6, 6, 40, 36));
+
+    canvas.Rectangle({2, 2, 50, 44});
+    EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image(), before);
+}
+
+TEST_F(QtCanvasTest, TextEndsWhereItsAdvanceEndsAndAClearBrushLeavesTheBackground) {
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Clear};
+    canvas.Font = TFont{12, Red};
+    const std::int32_t end = canvas.TextOut(4, 4, "もじ");
+    EXPECT_GT(end, 4 + 16); // two 12-point characters are 16 pixels each at 96 dpi
+    EXPECT_LT(end, 4 + 40);
+    int inked = 0;
+    for (int y = 4; y < 24; ++y)
+        for (int x = 4; x < end; ++x) inked += At(x, y) != clWhite;
+    EXPECT_GT(inked, 40);
+    for (int y = 0; y < 48; ++y)
+        for (int x = end + 2; x < 64; ++x) ASSERT_EQ(At(x, y), clWhite) << x << "," << y;
+    EXPECT_EQ(At(3, 10), clWhite);
+    EXPECT_EQ(canvas.TextOut(4, 30, ""), 4);
+}
+
+TEST_F(QtCanvasTest, SystemColoursComeFromTheClassicPalette) {
+    EXPECT_EQ(ToQColor(clBtnFace).rgb() & 0xFFFFFF, 0xD4D0C8u);
+    EXPECT_EQ(ToQColor(0x80000005).rgb() & 0xFFFFFF, 0xFFFFFFu); // clWindow
+    canvas.Pen = TPen{1, 0x80000010, TPenStyle::Solid, TPenMode::Copy}; // clBtnShadow
+    canvas.MoveTo(1, 1);
+    canvas.LineTo(5, 1);
+    EXPECT_EQ(At(2, 1), RGBColor(0x80, 0x80, 0x80));
+}
+
+TEST_F(QtCanvasTest, ShrinkingAveragesAndWhatLiesOutsideTheSourceArrivesWhite) {
+    auto source = graphics.CreateBitmap(640, 480);
+    Canvas& from = source->GetCanvas();
+    from.Brush = TBrush{clBlack, TBrushStyle::Solid};
+    from.FillRect({0, 0, 320, 480});
+    bitmap->SetSize(100, 75);
+    canvas.Brush = TBrush{Red, TBrushStyle::Solid};
+    canvas.FillRect({0, 0, 100, 75});
+
+    canvas.CopyRect({0, 0, 100, 75}, from, {-3, -3, 643, 483}, true);
+    EXPECT_EQ(At(10, 40), clBlack);
+    EXPECT_EQ(At(90, 40), clWhite);
+    EXPECT_EQ(At(99, 74), clWhite); // the white margin, not the old red
+    const TColor edge = At(0, 40);  // 3 white columns of 6 or 7 averaged in
+    EXPECT_GT(RedOf(edge), 0x40);
+    EXPECT_LT(RedOf(edge), 0xC0);
+
+    // An unscaled copy of a region partly outside the source.
+    canvas.FillRect({0, 0, 100, 75});
+    canvas.CopyRect({0, 0, 20, 20}, from, {630, 470, 650, 490});
+    EXPECT_EQ(At(5, 5), clWhite);
+    EXPECT_EQ(At(15, 15), clWhite);
+    EXPECT_EQ(At(25, 25), Red);
+}
+
+TEST_F(QtCanvasTest, DrawingGoesOnAfterPixelsWereRead) {
+    canvas.Brush = TBrush{Red, TBrushStyle::Solid};
+    canvas.FillRect({0, 0, 10, 10});
+    EXPECT_EQ(At(5, 5), Red);
+    canvas.Brush = TBrush{Blue, TBrushStyle::Solid};
+    canvas.FillRect({5, 5, 10, 10});
+    EXPECT_EQ(At(7, 7), Blue);
+    EXPECT_EQ(At(2, 2), Red);
+}
+
+// A form on Qt bitmaps: what the user sees on the field and in the thumbnails.
+struct QtPaintTest : ::testing::Test {
+    test::FakeHost host;
+    QtGraphics graphics;
+    TZindaForm form{host, graphics};
+    void SetUp() override { form.FormCreate({}); }
+
+    TFigItem* Add(TDrawingTool tool, TPoint start, TPoint end, TColor brush, std::int32_t cut = 1) {
+        TFigData data;
+        data.DrawingTool = tool;
+        data.PenWidth = 3;
+        data.PenColor = clBlack;
+        data.BrushColor = brush;
+        data.Start = start;
+        data.End = end;
+        data.CutNumber = cut;
+        return form.S.Figures.FigList.Add(data);
+    }
+    TColor Field(std::int32_t x, std::int32_t y) { return form.PaintBox.Picture->GetPixel(x, y); }
+};
+
+TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
+    Add(dtLine, {10, 300}, {210, 300}, NoFillColor); // start copy: a ghost
+    Add(dtRectangle, {10, 10}, {110, 110}, Red);
+    Add(dtEllipse, {200, 10}, {300, 110}, NoFillColor);
+    form.S.Figures.LastFigureID = 3; // the first figure is a start copy
+    form.PaintBoxPaint();
+
+    EXPECT_EQ(Field(60, 60), Red);
+    EXPECT_EQ(Field(250, 60), clWhite);
+    EXPECT_EQ(Field(200, 60), clBlack);
+    int black = 0, white = 0;
+    for (int x = 20; x < 200; ++x) (Field(x, 300) == clBlack ? black : white) += 1;
+    EXPECT_EQ(black, 90);
+    EXPECT_EQ(white, 90);
+    EXPECT_EQ(Field(100, 301), clWhite); // one pixel thin
+}
+
+TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresBeyondTheField) {
+    Add(dtRectangle, {0, 0}, {320, 480}, clBlack, 1);
+    Add(dtRectangle, {0, 0}, {644, 480}, clBlack, 2); // four pixels beyond the field
+    form.S.Figures.LastFigureID = 1;
+    Bitmap& cut2 = *form.CutImages[1].Picture;
+    cut2.GetCanvas().Brush = TBrush{Blue, TBrushStyle::Solid};
+    cut2.GetCanvas().FillRect({0, 0, 100, 75});
+    cut2.GetCanvas().Brush = TBrush{Red, TBrushStyle::Solid};
+    form.PaintBoxPaint();
+
+    Bitmap& cut1 = *form.CutImages[0].Picture;
+    EXPECT_EQ(cut1.GetPixel(20, 40), clBlack);
+    EXPECT_EQ(cut1.GetPixel(80, 40), clWhite);
+    // Blanked by the image's own pen and brush, which cover the whole thumbnail.
+    for (TPoint p : {TPoint{0, 0}, TPoint{50, 40}, TPoint{99, 74}})
+        EXPECT_EQ(cut2.GetPixel(p.x, p.y), Red) << p.x << "," << p.y;
+}
+
+} // namespace
+} // namespace murva::qt
