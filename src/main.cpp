@@ -1,11 +1,77 @@
 // Entry: the window, or a run without one.
 
+#include "app/texts.h"
 #include "app/zinda_form.h"
+#include "qt/main_window.h"
 #include "qt/qt_graphics.h"
+#include "qt/qt_host.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#if __has_include("qt/headless_run.h")
+#include "qt/headless_run.h"
+#define MURVA_HEADLESS 1
+#endif
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: murva [FILE]\n"
+    "       murva --export-jpeg OUT.jpg [--cut N] FILE\n"
+    "       murva --save-as OUT.mrv FILE\n"
+    "\n"
+    "  FILE                 an animation (.mrv), a material (.znd) or a background\n"
+    "                       picture (.bmp, .jpg) to open in the window\n"
+    "  --export-jpeg OUT    without a window: open FILE and write cut N (default 1)\n"
+    "                       as the JPEG picture OUT\n"
+    "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
+    "  -h, --help           show this help\n";
+
+bool IsHeadless(const char* option) {
+    return std::strcmp(option, "--export-jpeg") == 0 || std::strcmp(option, "--save-as") == 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << Usage;
+        return 0;
+    }
+    if (argc > 1 && IsHeadless(argv[1])) {
+#ifdef MURVA_HEADLESS
+        return murva::qt::RunHeadless(argc, argv);
+#else
+        std::cerr << "murva: " << argv[1] << " is not available in this build\n" << Usage;
+        return 1;
+#endif
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QString::fromUtf8(murva::texts::ApplicationName));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    murva::qt::QtGraphics graphics;
+    murva::qt::QtHost host;
+    murva::TZindaForm form(host, graphics);
+    murva::qt::MainWindow window(form);
+    host.AttachWindow(&window, [&window] { window.Present(); });
+
+    // The file named on the command line is open before the window first shows. Qt has
+    // taken its own options out of argv by now; the bytes are the path as typed.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    window.Dispatch([&form, &args] { form.FormCreate(args); });
+    if (window.ExitCode()) return *window.ExitCode();
+
+    window.show();
+    return QApplication::exec();
 }

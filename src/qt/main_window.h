@@ -1,0 +1,112 @@
+#pragma once
+// The main window: a thin shell over TZindaForm. It lays out one widget per control of
+// the form, turns widget events into calls of the form's handlers, and shows the control
+// models after every call. It holds no behaviour of its own.
+
+#include "app/zinda_form.h"
+#include "qt/window_widgets.h"
+
+#include <QMainWindow>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QSlider;
+
+namespace murva::qt {
+
+class ClientArea;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 1016;
+    static constexpr int ClientHeight = 666;
+
+    explicit MainWindow(TZindaForm& form);
+    ~MainWindow() override;
+
+    // Every call into the form goes through here: afterwards the widgets show the models.
+    // A request to end the program ends the event loop with its code; any other error
+    // is shown in a message box instead of escaping into Qt.
+    void Dispatch(const std::function<void()>& call);
+    // The code the program is to end with, once the form asked to end it.
+    std::optional<int> ExitCode() const { return exitCode; }
+
+    // Every widget shows its model as it is now.
+    void RefreshAll();
+    // RefreshAll, then the field and the thumbnails are painted at once.
+    void Present();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    enum class TWidgetKind { Panel, Image, Group, Button, Radio, Edit, Slider };
+
+    // One control of the form and its widget, with what the widget shows now, so that a
+    // refresh touches only what changed.
+    struct Binding {
+        TControl* Control = nullptr;
+        QWidget* Widget = nullptr;
+        TWidgetKind Kind = TWidgetKind::Panel;
+        TButtonControl* Button = nullptr;
+        TEditControl* Edit = nullptr;
+        TTrackBar* Track = nullptr;
+        bool Shown = false;
+        TControl Last;
+        std::string LastText;
+        int LastMin = 0, LastMax = 0, LastPosition = 0;
+    };
+
+    // Layout (window_layout.cpp).
+    void BuildLayout();
+    void BuildFieldAndPalette();
+    void BuildSizeControls();
+    void BuildEditPanels();
+    void BuildCutStrip();
+    void BuildPartsBin();
+    void BuildWatchControls();
+    void BuildMenu();
+    PanelWidget* AddPanel(TControl& control, QWidget* parent, QRect place, TBevel bevel);
+    ImageWidget* AddImage(TImageControl& control, QWidget* parent, QRect place);
+    QWidget* AddGroup(TControl& control, QWidget* parent, QRect place);
+    // Buttons without a handler yet still show their model after a click.
+    QAbstractButton* AddGlyphButton(TButtonControl& control, QWidget* parent, QRect place,
+                                    const char* glyph, bool checkable = false,
+                                    std::function<void()> onClick = {});
+    QAbstractButton* AddPushButton(TButtonControl& control, QWidget* parent, QRect place,
+                                   std::function<void()> onClick = {});
+    QAbstractButton* AddRadio(TButtonControl& control, QWidget* parent, QRect place,
+                              std::function<void()> onClick = {});
+    QWidget* AddEdit(TEditControl& control, QWidget* parent, QRect place, int fontPixels);
+    QSlider* AddSlider(TTrackBar& control, QWidget* parent, QRect place,
+                       Qt::Orientation orientation);
+    Binding& Bind(TControl& control, QWidget* widget, TWidgetKind kind);
+    // A click on a button of a radio group puts it down and the others up, as the
+    // toolkit's button groups do, before the handler runs.
+    void ConnectClick(QAbstractButton* widget, TButtonControl& control,
+                      std::function<void()> handler = {});
+
+    // Showing the models (window_sync.cpp).
+    void Sync(Binding& binding);
+    void SyncCaption();
+
+    void EndProgram(int code);
+
+    TZindaForm& form;
+    ClientArea* client = nullptr;
+    std::deque<Binding> bindings;
+    std::vector<std::vector<TButtonControl*>> radioGroups;
+    std::vector<ImageWidget*> images;
+    std::optional<int> exitCode;
+    std::string shownCaption;
+    bool captionShown = false;
+};
+
+} // namespace murva::qt

@@ -1,0 +1,132 @@
+#include "qt/qt_host.h"
+
+#include "app/texts.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+
+namespace murva::qt {
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+QStringList ToNameFilters(const std::string& filter) {
+    const QStringList parts = Q(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+    }
+    return filters;
+}
+
+void QtHost::AttachWindow(QWidget* w, std::function<void()> p) {
+    window = w;
+    present = std::move(p);
+}
+
+void QtHost::ShowMessage(const std::string& text) {
+    QMessageBox box(window);
+    box.setWindowTitle(Q(texts::ApplicationName));
+    // File names and reader messages are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(Q(text));
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton* ok = box.addButton(Q(texts::ButtonOK), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons) {
+    QMessageBox box(window);
+    box.setWindowTitle(Q(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(Q(text));
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(Q(texts::ButtonYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Q(texts::ButtonNo), QMessageBox::NoRole);
+    QPushButton* cancel = nullptr;
+    if (buttons == TQuestionButtons::YesNoCancel)
+        cancel = box.addButton(Q(texts::ButtonCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    // Closing the box is the safe answer: Cancel when offered, otherwise No.
+    box.setEscapeButton(cancel ? cancel : no);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == yes) return TAnswer::Yes;
+    if (cancel && (clicked == cancel || !clicked)) return TAnswer::Cancel;
+    return TAnswer::No;
+}
+
+std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& spec, bool save) {
+    QFileDialog dialog(window);
+    // Qt's own dialog behaves the same on every desktop and can be driven in tests.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    // The program asks its own overwrite question where one is due.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setWindowTitle(Q(save ? texts::SaveDialogTitle : texts::OpenDialogTitle));
+    dialog.setLabelText(QFileDialog::Accept, Q(save ? texts::DialogSave : texts::DialogOpen));
+    dialog.setLabelText(QFileDialog::Reject, Q(texts::ButtonCancel));
+    dialog.setLabelText(QFileDialog::FileName, Q(texts::DialogFileName));
+    dialog.setLabelText(QFileDialog::FileType, Q(texts::DialogFileType));
+    dialog.setLabelText(QFileDialog::LookIn, Q(texts::DialogLookIn));
+
+    const QStringList filters = ToNameFilters(spec.Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const qsizetype index = std::clamp<qsizetype>(spec.FilterIndex, 1, filters.size()) - 1;
+        dialog.selectNameFilter(filters[index]);
+    }
+    if (!spec.DefaultExt.empty()) dialog.setDefaultSuffix(Q(spec.DefaultExt));
+    dialog.setDirectory(QDir::currentPath());
+    if (!spec.InitialName.empty()) dialog.selectFile(Q(spec.InitialName));
+
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    return chosen.front().toStdString();
+}
+
+std::optional<std::string> QtHost::OpenDialog(const TFileDialog& dialog) {
+    return RunFileDialog(dialog, false);
+}
+
+std::optional<std::string> QtHost::SaveDialog(const TFileDialog& dialog) {
+    return RunFileDialog(dialog, true);
+}
+
+void QtHost::Present() {
+    if (present) present();
+}
+
+void QtHost::BringToFront() {
+    if (!window) return;
+    window->raise();
+    window->activateWindow();
+}
+
+TLocalTime QtHost::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+} // namespace murva::qt

@@ -1,0 +1,136 @@
+#include "qt/window_widgets.h"
+
+#include "qt/qt_graphics.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace murva::qt {
+
+PanelWidget::PanelWidget(QWidget* parent, TBevel b) : QWidget(parent), bevel(b) {}
+
+void PanelWidget::SetColor(const QColor& c) {
+    if (c == color) return;
+    color = c;
+    update();
+}
+
+void PanelWidget::SetText(const QString& t) {
+    if (t == text) return;
+    text = t;
+    update();
+}
+
+void PanelWidget::SetNoFillMark(bool on) {
+    noFillMark = on;
+    update();
+}
+
+void PanelWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, color);
+    if (noFillMark) {
+        p.fillRect(r.adjusted(2, 2, -2, -2), Qt::white);
+        p.setPen(QPen(QColor(220, 0, 0), 2));
+        p.drawLine(r.left() + 3, r.bottom() - 3, r.right() - 3, r.top() + 3);
+    }
+    const QColor light(255, 255, 255), dark(128, 128, 128);
+    switch (bevel) {
+    case TBevel::None:
+        break;
+    case TBevel::Raised:
+    case TBevel::Lowered: {
+        const bool raised = bevel == TBevel::Raised;
+        p.setPen(raised ? light : dark);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(raised ? dark : light);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        break;
+    }
+    case TBevel::Single:
+        p.setPen(QColor(64, 64, 64));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        break;
+    }
+    if (!text.isEmpty()) {
+        p.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+        p.drawText(r, Qt::AlignCenter, text);
+    }
+}
+
+void PanelWidget::mousePressEvent(QMouseEvent* event) {
+    pressed = event->button() == Qt::LeftButton;
+}
+
+void PanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release of the left button inside the panel.
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed = false;
+    if (click) emit Clicked();
+}
+
+ImageWidget::ImageWidget(QWidget* parent, const TImageControl& c) : QWidget(parent), control(c) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage ImageWidget::Picture() const {
+    const auto* bitmap = dynamic_cast<const QtBitmap*>(control.Picture.get());
+    return bitmap ? bitmap->Image() : QImage();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QImage picture = Picture();
+    // Outside the picture the control shows the form's face colour.
+    if (picture.width() < width() || picture.height() < height())
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    if (!picture.isNull()) p.drawImage(0, 0, picture);
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit Pressed(at.x(), at.y(), event->button());
+}
+
+void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit Moved(at.x(), at.y(), event->buttons());
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit Released(at.x(), at.y(), event->button());
+    if (event->button() == Qt::LeftButton && rect().contains(at)) emit Clicked();
+}
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+    if (!framed || framed->isHidden()) return;
+    QPainter p(this);
+    p.setPen(QColor(64, 64, 64));
+    p.drawRect(framed->geometry().adjusted(-1, -1, 0, 0));
+}
+
+QIcon GlyphIcon(const QString& name, QSize size, qreal devicePixelRatio) {
+    QSvgRenderer renderer(QStringLiteral(":/glyphs/%1.svg").arg(name));
+    if (!renderer.isValid()) return {};
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&p);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return QIcon(pixmap);
+}
+
+} // namespace murva::qt

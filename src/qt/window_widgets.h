@@ -1,0 +1,84 @@
+#pragma once
+// The small widgets of the main window that Qt has no ready equivalent for: coloured
+// panels with a bevel and a centred caption, and image controls that show a bitmap of
+// the form.
+
+#include "app/controls.h"
+
+#include <QIcon>
+#include <QWidget>
+
+namespace murva::qt {
+
+enum class TBevel { None, Raised, Lowered, Single };
+
+class PanelWidget final : public QWidget {
+    Q_OBJECT
+public:
+    PanelWidget(QWidget* parent, TBevel bevel);
+    void SetColor(const QColor& color);
+    QColor Color() const { return color; }
+    void SetText(const QString& text);
+    QString Text() const { return text; }
+    // The no-fill field shows a red stroke over white.
+    void SetNoFillMark(bool on);
+
+signals:
+    void Clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TBevel bevel;
+    QColor color;
+    QString text;
+    bool noFillMark = false;
+    bool pressed = false;
+};
+
+// Paints the picture of an image control of the form, unscaled from the top left.
+class ImageWidget final : public QWidget {
+    Q_OBJECT
+public:
+    ImageWidget(QWidget* parent, const TImageControl& control);
+    // The picture as painted now; a null image when the control has none.
+    QImage Picture() const;
+
+signals:
+    void Pressed(int x, int y, Qt::MouseButton button);
+    void Moved(int x, int y, Qt::MouseButtons buttons);
+    void Released(int x, int y, Qt::MouseButton button);
+    void Clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const TImageControl& control;
+};
+
+// The client area under the menu bar; it draws the single border around the field.
+class ClientArea final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClientArea(QWidget* parent);
+    void SetFramed(QWidget* widget) { framed = widget; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* framed = nullptr;
+};
+
+// A button picture from the resources (":/glyphs/<name>.svg") drawn at the given size;
+// a null icon when the drawing is missing or invalid.
+QIcon GlyphIcon(const QString& name, QSize size, qreal devicePixelRatio);
+
+} // namespace murva::qt

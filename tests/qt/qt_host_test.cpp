@@ -1,0 +1,186 @@
+// The Qt host: its message boxes and file dialogs, driven as a user would answer them.
+
+#include "app/texts.h"
+#include "qt/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+static void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace murva {
+namespace {
+
+// Runs `answer` on the next modal widget once it is open.
+void WhenModalOpens(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+    });
+    poll->start();
+}
+
+QStringList Sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+QStringList ButtonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* button : box->buttons())
+        texts << button->text();
+    texts.sort();
+    return texts;
+}
+
+QAbstractButton* ButtonWithText(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+TEST(QtHostTest, FiltersBecomeQtNameFilters) {
+    EXPECT_EQ(qt::ToNameFilters(texts::BGFilter),
+              QStringList({"JPEGファイル（*.jpg） (*.jpg)", "ビットマップ（*.bmp） (*.bmp)"}));
+    EXPECT_EQ(qt::ToNameFilters("Pictures|*.jpg;*.bmp|Dangling"),
+              QStringList({"Pictures (*.jpg *.bmp)"}));
+    EXPECT_TRUE(qt::ToNameFilters("").isEmpty());
+}
+
+TEST(QtHostTest, AQuestionHasTheCaptionTheQuestionIconAndJapaneseButtons) {
+    qt::QtHost host;
+    QString title;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            ADD_FAILURE() << "no message box";
+            modal->close();
+            return;
+        }
+        title = box->windowTitle();
+        buttons = ButtonTexts(box);
+        icon = box->icon();
+        ButtonWithText(box, "いいえ")->click();
+    });
+    EXPECT_EQ(host.Ask("おわりますか", "確認", TQuestionButtons::YesNoCancel), TAnswer::No);
+    EXPECT_EQ(title, "確認");
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(buttons, Sorted({"はい", "いいえ", "キャンセル"}));
+
+    WhenModalOpens(
+        [](QWidget* modal) { ButtonWithText(qobject_cast<QMessageBox*>(modal), "はい")->click(); });
+    EXPECT_EQ(host.Ask("よみこみますか", "確認", TQuestionButtons::YesNo), TAnswer::Yes);
+}
+
+TEST(QtHostTest, EscapeAnswersCancelWhenOfferedAndOtherwiseNo) {
+    qt::QtHost host;
+    QStringList buttons;
+    WhenModalOpens([&](QWidget* modal) {
+        buttons = ButtonTexts(qobject_cast<QMessageBox*>(modal));
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(host.Ask("q", "確認", TQuestionButtons::YesNo), TAnswer::No);
+    EXPECT_EQ(buttons, Sorted({"はい", "いいえ"}));
+
+    WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(host.Ask("q", "確認", TQuestionButtons::YesNoCancel), TAnswer::Cancel);
+}
+
+TEST(QtHostTest, ANoticeShowsItsTextPlainUnderTheProgramsName) {
+    qt::QtHost host;
+    QString title, text;
+    QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        format = box->textFormat();
+        buttons = ButtonTexts(box);
+        box->buttons().front()->click();
+    });
+    host.ShowMessage("<b>ファイルけいしきがちがいます</b>");
+    EXPECT_EQ(title, "Murva");
+    EXPECT_EQ(text, "<b>ファイルけいしきがちがいます</b>");
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(buttons, QStringList({"OK"}));
+}
+
+TEST(QtHostTest, TheSaveDialogOffersTheChosenFilterAndAddsTheDefaultExtension) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    qt::QtHost host;
+    QString filter, initial;
+    bool native = true;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            ADD_FAILURE() << "no file dialog";
+            modal->close();
+            return;
+        }
+        filter = dialog->selectedNameFilter();
+        initial = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+        dialog->selectFile(dir.filePath("drawing"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    TFileDialog spec;
+    spec.Filter = "Zindaファイル(*.znd)|*.znd|Murvaファイル(*.mrv)|*.mrv";
+    spec.FilterIndex = 2;
+    spec.DefaultExt = "mrv";
+    spec.InitialName = "welcome.mrv";
+    const auto chosen = host.SaveDialog(spec);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(QString::fromStdString(*chosen), dir.filePath("drawing.mrv"));
+    // The dialog shows the descriptions only.
+    EXPECT_EQ(filter, "Murvaファイル(*.mrv)");
+    EXPECT_EQ(initial, "welcome.mrv");
+    EXPECT_FALSE(native);
+}
+
+TEST(QtHostTest, ACancelledOpenDialogGivesNothing) {
+    qt::QtHost host;
+    QString filter;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        filter = dialog->selectedNameFilter();
+        dialog->reject();
+    });
+    TFileDialog spec;
+    spec.Filter = texts::DataOpenFilter;
+    spec.FilterIndex = 7; // beyond the list: the last filter
+    EXPECT_FALSE(host.OpenDialog(spec));
+    EXPECT_EQ(filter, "Zindaファイル(*.znd)");
+}
+
+TEST(QtHostTest, PresentingReachesTheAttachedWindowOnly) {
+    qt::QtHost host;
+    host.Present(); // nothing attached: nothing happens
+    int presents = 0;
+    QWidget window;
+    host.AttachWindow(&window, [&presents] { ++presents; });
+    host.Present();
+    host.Present();
+    EXPECT_EQ(presents, 2);
+}
+
+} // namespace
+} // namespace murva

@@ -1,0 +1,538 @@
+// The real main window, offscreen: every control where the window's layout puts it,
+// showing its model; clicks, drags, drops and the close request reaching the form.
+
+#include "app/texts.h"
+#include "qt/main_window.h"
+#include "qt/qt_graphics.h"
+#include "support/fake_host.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+static void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace murva {
+namespace {
+
+using qt::MainWindow;
+using qt::PanelWidget;
+
+struct WindowTest : ::testing::Test {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form{host, graphics};
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(form);
+        window->Dispatch([this] { form.FormCreate({}); });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QWidget* Client() const { return window->centralWidget(); }
+
+    template <class W = QWidget> W* Find(const std::string& name) const {
+        const auto found = window->findChildren<W*>(QString::fromStdString(name));
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+
+    // The place of a widget in the coordinates of the client area.
+    QRect InClient(QWidget* widget) const {
+        return QRect(widget->mapTo(Client(), QPoint(0, 0)), widget->size());
+    }
+
+    QColor PixelAt(QWidget* widget, QPoint at) const {
+        return widget->grab().toImage().pixelColor(at);
+    }
+};
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The caption a widget shows, whatever its kind.
+QString ShownCaption(QWidget* widget) {
+    if (auto* panel = qobject_cast<PanelWidget*>(widget)) return panel->Text();
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    return {};
+}
+
+TEST_F(WindowTest, EveryControlHasOneWidgetShowingItsModel) {
+    for (TControl* control : form.AllControls()) {
+        SCOPED_TRACE(control->Name);
+        QWidget* widget = Find(control->Name);
+        ASSERT_NE(widget, nullptr) << "no single widget named " << control->Name;
+        EXPECT_EQ(widget->isVisibleTo(widget->parentWidget()), control->Visible);
+        EXPECT_EQ(widget->isEnabledTo(widget->parentWidget()), control->Enabled);
+        EXPECT_EQ(widget->toolTip(), Q(control->Hint));
+        if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QSlider*>(widget) &&
+            !qobject_cast<qt::ImageWidget*>(widget)) {
+            EXPECT_EQ(ShownCaption(widget), Q(control->Caption));
+        }
+        if (auto* panel = qobject_cast<PanelWidget*>(widget)) {
+            EXPECT_EQ(panel->Color(), qt::ToQColor(control->Color));
+        }
+        if (!control->Hint.empty()) {
+            EXPECT_EQ(widget->toolTipDuration(), 60000);
+        }
+    }
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "1/1");
+    EXPECT_EQ(window->windowTitle(), "Murva Ver0.9.2 110614");
+    EXPECT_EQ(Find<QToolButton>("MoveFreeBtn")->isChecked(), true);
+    EXPECT_EQ(Find<QToolButton>("MoveLineBtn")->isChecked(), false);
+    EXPECT_TRUE(Find<QRadioButton>("SameSpeedBtn")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->font().pixelSize(), 16);
+    EXPECT_EQ(window->font().family(), "IPAPGothic");
+    EXPECT_EQ(window->font().pixelSize(), 12);
+}
+
+TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
+    EXPECT_EQ(Client()->size(), QSize(1016, 666));
+    EXPECT_EQ(Client()->y(), window->menuBar()->height());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+
+    struct Place {
+        const char* Name;
+        QRect Rect; // in the client area
+    };
+    std::vector<Place> places = {
+        {"DrawField", {4, 4, 640, 480}},        {"BGImage", {4, 4, 640, 480}},
+        {"PaintBox", {4, 4, 640, 480}},         {"InputEdit", {468, 452, 169, 24}},
+        {"ColorBasePanel", {4, 490, 285, 43}},  {"HTrackBar", {304, 488, 321, 25}},
+        {"VTrackBar", {648, 136, 25, 321}},     {"AllChangeBtn", {635, 485, 49, 49}},
+        {"DRChangeBtn", {635, 485, 49, 49}},    {"HVChangeBtn", {635, 485, 49, 49}},
+        {"ULChangeBtn", {635, 485, 49, 49}},    {"ObjectPanel", {688, 8, 169, 201}},
+        {"MovePanel", {688, 216, 169, 225}},    {"CutPanel", {688, 447, 169, 210}},
+        {"GroupBox3", {864, 8, 145, 465}},      {"Image1", {5, 540, 652, 120}},
+        {"CutCountDownBtn", {16, 570, 33, 57}}, {"CutCountUpBtn", {616, 570, 33, 57}},
+        {"SellectMakeBtn", {888, 512, 97, 41}}, {"SellectMoveBtn", {888, 584, 97, 41}},
+    };
+    for (int k = 0; k < 5; ++k) {
+        const std::string n = std::to_string(k + 1);
+        const QRect panel(56 + 112 * k, 560, 106, 81);
+        EXPECT_EQ(InClient(Find("ImagePanel" + n)), panel);
+        EXPECT_EQ(Find("CutImage" + n)->parentWidget(), Find("ImagePanel" + n));
+        EXPECT_EQ(Find("CutImage" + n)->geometry(), QRect(3, 3, 100, 75));
+    }
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.Name);
+        EXPECT_EQ(InClient(Find(place.Name)), place.Rect);
+    }
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(InClient(Find("Panel" + std::to_string(11 + i))), QRect(16 + 16 * i, 546, 9, 9));
+        EXPECT_EQ(InClient(Find("Panel" + std::to_string(51 + i))), QRect(16 + 16 * i, 645, 9, 9));
+    }
+    EXPECT_EQ(InClient(Find("CutDisplayPanel")).topLeft(), QPoint(328, 512));
+    EXPECT_EQ(InClient(Find("CutSelect")).topLeft(), QPoint(530, 512));
+    EXPECT_EQ(Find("CutSelect")->width(), 49);
+    EXPECT_EQ(InClient(Find("SpeedPanel")).topLeft(), QPoint(680, 8));
+    EXPECT_EQ(InClient(Find("WatchPanel")).topLeft(), QPoint(8, 485));
+    for (const char* name : {"PlayButton", "AllPlayButton"})
+        EXPECT_EQ(Find(name)->size(), QSize(89, 33)) << name;
+    EXPECT_EQ(Find("PlayBar")->size(), QSize(249, 41));
+    for (const char* name : {"MoveLineBtn", "MoveFreeBtn", "CutDelete", "CutMake", "CutCombert"})
+        EXPECT_EQ(Find(name)->size(), QSize(100, 50)) << name;
+    EXPECT_EQ(Find("ConfirmPanel")->size(), QSize(33, 33));
+}
+
+TEST_F(WindowTest, ThePaletteLiesInTwoRowsAndThePartsBinSlotsWhereTheyBelong) {
+    QWidget* palette = Find("ColorBasePanel");
+    for (int i = 1; i <= 16; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "ColorPanel%02d", i);
+        QWidget* panel = Find(name);
+        ASSERT_EQ(panel->parentWidget(), palette) << name;
+        EXPECT_EQ(panel->size(), QSize(25, 17));
+        QWidget* top = Find(i <= 8 ? "ColorPanel01" : "ColorPanel09");
+        EXPECT_EQ(panel->y(), top->y()) << name;
+        if (i % 8 != 1) {
+            std::snprintf(name, sizeof name, "ColorPanel%02d", i - 1);
+            EXPECT_GT(panel->x(), Find(name)->geometry().right()) << "left to right";
+        }
+    }
+    EXPECT_GT(Find("ColorPanel09")->y(), Find("ColorPanel01")->geometry().bottom());
+
+    const char* panels[5] = {"Panel10", "Panel9", "Panel8", "Panel7", "Panel6"};
+    const char* removes[5] = {"SpeedButton18", "SpeedButton10", "SpeedButton22", "SpeedButton23",
+                              "SpeedButton24"};
+    QWidget* bin = Find("GroupBox3");
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k + 1);
+        const std::string n = std::to_string(k + 1);
+        EXPECT_EQ(Find(panels[k])->parentWidget(), bin);
+        EXPECT_EQ(Find(panels[k])->geometry(), QRect(39, 32 + 88 * k, 106, 81));
+        EXPECT_EQ(Find("PartsImage" + n)->parentWidget(), Find(panels[k]));
+        EXPECT_EQ(Find("PartsImage" + n)->size(), QSize(100, 75));
+        EXPECT_EQ(Find("PartsMoveBtr" + n)->geometry(), QRect(8, 24 + 88 * k, 25, 33));
+        EXPECT_EQ(Find(removes[k])->geometry(), QRect(8, 64 + 88 * k, 25, 33));
+    }
+}
+
+// Widgets of one parent that may overlap: the picture under the paint box, the band
+// under the film strip, and the size bar whose last row is the counter's first.
+bool MayOverlap(const QString& a, const QString& b) {
+    const auto pair = [&](const char* x, const char* y) {
+        return (a == x && b == y) || (a == y && b == x);
+    };
+    return pair("BGImage", "PaintBox") || pair("HTrackBar", "CutDisplayPanel") ||
+           pair("HTrackBar", "CutSelect") || a == "Image1" || b == "Image1";
+}
+
+void ExpectNoOverlapsAndTextsFit(QWidget* root) {
+    QList<QWidget*> containers = root->findChildren<QWidget*>();
+    containers.prepend(root);
+    for (QWidget* parent : containers) {
+        std::vector<QWidget*> shown;
+        for (QObject* child : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (!widget || widget->objectName().isEmpty() || widget->isHidden() ||
+                widget->isWindow())
+                continue;
+            if (qobject_cast<PanelWidget*>(parent) || qobject_cast<QGroupBox*>(parent) ||
+                parent == root)
+                shown.push_back(widget);
+        }
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            QWidget* a = shown[i];
+            EXPECT_TRUE(parent->rect().contains(a->geometry()))
+                << a->objectName().toStdString() << " sticks out of its parent";
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                QWidget* b = shown[j];
+                if (MayOverlap(a->objectName(), b->objectName())) continue;
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->objectName().toStdString() << " overlaps "
+                    << b->objectName().toStdString();
+            }
+            const QString text = ShownCaption(a);
+            if (text.isEmpty()) continue;
+            QFont font = a->font();
+            int room = a->width() - 4;
+            if (qobject_cast<QGroupBox*>(a)) {
+                font.setBold(true); // as some styles draw the title
+                room = a->width() - 16;
+            }
+            const QFontMetrics metrics(font);
+            if (qobject_cast<QRadioButton*>(a)) room = a->width() - 22;
+            EXPECT_LE(metrics.horizontalAdvance(text), room)
+                << a->objectName().toStdString() << " cuts off \"" << text.toStdString() << "\"";
+            EXPECT_LE(metrics.height(), a->height()) << a->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
+    {
+        SCOPED_TRACE("making");
+        ExpectNoOverlapsAndTextsFit(Client());
+    }
+    // The watching state shows the speed and playback panels in place of the editing ones.
+    window->Dispatch([this] {
+        for (TControl* c :
+             {&form.ObjectPanel, &form.MovePanel, &form.CutPanel, &form.ColorBasePanel,
+              static_cast<TControl*>(&form.HTrackBar), static_cast<TControl*>(&form.VTrackBar),
+              &form.CutDisplayPanel, static_cast<TControl*>(&form.CutSelect), &form.GroupBox3,
+              &form.Panel1, &form.Panel2, &form.Panel3, &form.Panel4})
+            c->Visible = false;
+        form.SpeedPanel.Visible = form.WatchPanel.Visible = true;
+    });
+    {
+        SCOPED_TRACE("watching");
+        ExpectNoOverlapsAndTextsFit(Client());
+    }
+    // The side labels take the places of the size labels.
+    window->Dispatch([this] {
+        for (TControl* c : {&form.ObjectPanel, &form.MovePanel, &form.CutPanel,
+                            &form.ColorBasePanel, static_cast<TControl*>(&form.HTrackBar),
+                            static_cast<TControl*>(&form.VTrackBar), &form.GroupBox3})
+            c->Visible = true;
+        form.SpeedPanel.Visible = form.WatchPanel.Visible = false;
+        for (TControl* c : {&form.Panel5, &form.Panel91, &form.Panel92, &form.Panel93})
+            c->Visible = true;
+        form.AllChangeBtn.Visible = false;
+        form.DRChangeBtn.Visible = true;
+    });
+    {
+        SCOPED_TRACE("side labels");
+        ExpectNoOverlapsAndTextsFit(Client());
+    }
+}
+
+TEST_F(WindowTest, TheStripLiesAboveTheBandAndShowsTheFirstThumbnailsHoles) {
+    for (const char* name : {"Panel14", "Panel59", "CutImage3", "CutCountUpBtn", "Panel11"}) {
+        QWidget* widget = Find(name);
+        const QPoint centre = widget->mapTo(Client(), widget->rect().center());
+        EXPECT_EQ(Client()->childAt(centre), widget) << name << " is hidden by the band";
+    }
+    std::set<int> red;
+    for (TControl* hole : form.HolesOfThumb(1))
+        red.insert(std::stoi(hole->Name.substr(5)));
+    for (int n = 11; n <= 90; ++n) {
+        QWidget* hole = Find("Panel" + std::to_string(n));
+        const QColor expected = red.count(n) ? QColor(255, 0, 0) : QColor(255, 255, 255);
+        EXPECT_EQ(PixelAt(hole, {4, 4}), expected) << "Panel" << n;
+    }
+    EXPECT_EQ(PixelAt(Find("Image1"), {2, 2}), QColor(0, 0, 0));
+    EXPECT_EQ(PixelAt(Find("Image1"), {650, 118}), QColor(0, 0, 0));
+    EXPECT_EQ(PixelAt(Find("ColorPanel02"), {12, 8}), QColor(255, 105, 180));
+    EXPECT_EQ(PixelAt(Find("ColorPanel13"), {12, 8}), QColor(0, 102, 102));
+    EXPECT_EQ(PixelAt(Find("ConfirmPanel"), {16, 16}), QColor(0, 0, 0));
+}
+
+TEST_F(WindowTest, EveryGlyphButtonHasItsPicture) {
+    int glyphButtons = 0;
+    for (auto* button : Client()->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->icon().pixmap(button->iconSize()).toImage().isNull());
+        ++glyphButtons;
+    }
+    // Seven edit buttons, two motion tools, three cut commands, ten parts-bin buttons,
+    // four resize modes and the two play buttons.
+    EXPECT_EQ(glyphButtons, 28);
+}
+
+TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
+    QMenuBar* bar = window->menuBar();
+    EXPECT_EQ(bar->objectName(), "ZindaMenu");
+    const std::vector<std::pair<QString, QString>> menus = {
+        {"FileMenu", "ファイル"}, {"N2", "ひょうじ"}, {"N4", "ツール"}};
+    const std::map<QString, std::vector<std::pair<QString, QString>>> items = {
+        {"FileMenu",
+         {{"MurvaSave", "ムルヴァをほぞんする"},
+          {"MurvaOverSave", "ムルヴァをうわがきほぞん"},
+          {"MurvaLoad", "ムルヴァからよみこむ"},
+          {"ZindaLoad", "そざいをよみこむ"},
+          {"ExitMenu", "ムルヴァをおわる"}}},
+        {"N2",
+         {{"ReadBGMenu", "はいけいをよみこむ"},
+          {"ClearBGMenu", "はいけいをけす"},
+          {"N3", "ぜんぶけす"}}},
+        {"N4", {{"JPG1", "画像をJPGに変換"}}}};
+    const QList<QAction*> top = bar->actions();
+    ASSERT_EQ(top.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(top[i]->text(), menus[i].second);
+        QMenu* menu = top[i]->menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName(), menus[i].first);
+        const auto& expected = items.at(menus[i].first);
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
+        for (std::size_t j = 0; j < expected.size(); ++j) {
+            EXPECT_EQ(actions[j]->objectName(), expected[j].first);
+            EXPECT_EQ(actions[j]->text(), expected[j].second);
+            EXPECT_TRUE(actions[j]->shortcut().isEmpty());
+            EXPECT_FALSE(actions[j]->text().contains('&'));
+        }
+    }
+}
+
+QRect HandleOf(QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = option.sliderValue = slider->value();
+    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
+                                                                : !slider->invertedAppearance();
+    option.subControls = QStyle::SC_SliderHandle;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                           slider);
+}
+
+TEST_F(WindowTest, DraggingATrackBarSetsItsModelAndFiresTheChangeEventOncePerValue) {
+    std::vector<int> seen;
+    form.HTrackBar.OnChange = [this, &seen] { seen.push_back(form.HTrackBar.Position()); };
+    auto* slider = Find<QSlider>("HTrackBar");
+    const QPoint from = HandleOf(slider).center();
+    QTest::mousePress(slider, Qt::LeftButton, {}, from);
+    QTest::mouseMove(slider, from + QPoint(60, 0));
+    QTest::mouseMove(slider, from + QPoint(120, 0));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, from + QPoint(120, 0));
+
+    ASSERT_FALSE(seen.empty()) << "the drag did not reach the model";
+    EXPECT_GT(form.HTrackBar.Position(), 50);
+    EXPECT_EQ(slider->value(), form.HTrackBar.Position());
+    EXPECT_EQ(seen.back(), form.HTrackBar.Position());
+    for (std::size_t i = 1; i < seen.size(); ++i)
+        EXPECT_NE(seen[i], seen[i - 1]);
+
+    // The keyboard moves it too, one step at a time.
+    const int before = form.HTrackBar.Position();
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(form.HTrackBar.Position(), before - 1);
+}
+
+TEST_F(WindowTest, AModelChangedByCodeReachesItsSliderWithoutFiringAgain) {
+    int changes = 0;
+    form.VTrackBar.OnChange = [&changes] { ++changes; };
+    window->Dispatch([this] { form.VTrackBar.SetPosition(30); });
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Find<QSlider>("VTrackBar")->value(), 30);
+
+    // A handler that moves the bar back from its own change event is shown as it ends.
+    form.HTrackBar.OnChange = [this, &changes] {
+        ++changes;
+        if (form.HTrackBar.Position() > 50) form.HTrackBar.SetPosition(50);
+    };
+    QTest::keyClick(Find<QSlider>("HTrackBar"), Qt::Key_End);
+    EXPECT_EQ(form.HTrackBar.Position(), 50);
+    EXPECT_EQ(Find<QSlider>("HTrackBar")->value(), 50);
+    EXPECT_EQ(changes, 3);
+
+    window->Dispatch([this] { form.PlayBar.SetRange(0, 257); });
+    EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 257);
+    EXPECT_EQ(Find<QSlider>("SpeedBar")->minimum(), -99);
+    EXPECT_TRUE(Find<QSlider>("SpeedBar")->invertedAppearance()) << "the fast end is on top";
+}
+
+TEST_F(WindowTest, ModelChangesFromHandlersReachTheWidgets) {
+    window->Dispatch([this] {
+        form.ConfirmPanel.Color = RGBColor(0, 160, 0);
+        form.ConfirmPanel.Hint = texts::NoFillChosenHint;
+        form.CutSelect.Text = "3/7";
+        form.SpeedPanel.Visible = true;
+        form.SellectMakeBtn.Enabled = true;
+        form.Caption = "Murva Ver0.9.2 110614 - /tmp/a.mrv";
+    });
+    EXPECT_EQ(PixelAt(Find("ConfirmPanel"), {16, 16}), QColor(0, 160, 0));
+    EXPECT_EQ(Find("ConfirmPanel")->toolTip(), "「ぬりつぶしなし」がえらばれています");
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "3/7");
+    EXPECT_TRUE(Find("SpeedPanel")->isVisible());
+    EXPECT_TRUE(Find("SellectMakeBtn")->isEnabled());
+    EXPECT_EQ(window->windowTitle(), "Murva Ver0.9.2 110614 - /tmp/a.mrv");
+}
+
+TEST_F(WindowTest, ButtonGroupsPutTheClickedButtonDownAndDisabledButtonsDoNothing) {
+    QTest::mouseClick(Find<QToolButton>("MoveLineBtn"), Qt::LeftButton);
+    EXPECT_TRUE(form.MoveLineBtn.Down);
+    EXPECT_FALSE(form.MoveFreeBtn.Down);
+    EXPECT_TRUE(Find<QToolButton>("MoveLineBtn")->isChecked());
+    EXPECT_FALSE(Find<QToolButton>("MoveFreeBtn")->isChecked());
+    // Clicking the button that is down leaves it down.
+    QTest::mouseClick(Find<QToolButton>("MoveLineBtn"), Qt::LeftButton);
+    EXPECT_TRUE(Find<QToolButton>("MoveLineBtn")->isChecked());
+
+    QTest::mouseClick(Find<QRadioButton>("SlowSpeedBtn"), Qt::LeftButton);
+    EXPECT_TRUE(form.SlowSpeedBtn.Down);
+    EXPECT_FALSE(form.SameSpeedBtn.Down || form.FastSpeedBtn.Down);
+    EXPECT_FALSE(Find<QRadioButton>("SameSpeedBtn")->isChecked());
+
+    int dispatched = 0;
+    auto* down = Find<QAbstractButton>("CutCountDownBtn");
+    QObject::connect(down, &QAbstractButton::clicked, [&dispatched] { ++dispatched; });
+    QTest::mouseClick(down, Qt::LeftButton);
+    EXPECT_EQ(dispatched, 0);
+}
+
+TEST_F(WindowTest, PresentPaintsTheFieldAtOnce) {
+    struct PaintCounter : QObject {
+        int Paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++Paints;
+            return false;
+        }
+    } counter;
+    QWidget* paintBox = Find("PaintBox");
+    paintBox->installEventFilter(&counter);
+    Canvas& canvas = form.PaintBox.Picture->GetCanvas();
+    canvas.Brush = TBrush{RGBColor(255, 165, 0), TBrushStyle::Solid};
+    canvas.FillRect({0, 0, 640, 480});
+    window->Present();
+    EXPECT_EQ(counter.Paints, 1) << "not painted before Present returned";
+    EXPECT_EQ(PixelAt(paintBox, {320, 240}), QColor(255, 165, 0));
+
+    Canvas& thumb = form.CutImages[1].Picture->GetCanvas();
+    thumb.Brush = TBrush{RGBColor(0, 0, 255), TBrushStyle::Solid};
+    thumb.FillRect({0, 0, 100, 75});
+    window->Present();
+    EXPECT_EQ(PixelAt(Find("CutImage2"), {50, 37}), QColor(0, 0, 255));
+    paintBox->removeEventFilter(&counter);
+}
+
+TEST_F(WindowTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
+    window->Dispatch([] { throw std::runtime_error("no memory for the picture"); });
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0], "no memory for the picture");
+    EXPECT_FALSE(window->ExitCode());
+    bool ran = false;
+    window->Dispatch([&ran] { ran = true; });
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(WindowTest, TheCloseRequestEndsTheProgramWithCodeZeroAndClosesNothing) {
+    QWidget other;
+    other.show();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    const int code = QApplication::exec();
+    guard.stop();
+
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(window->ExitCode(), 0);
+    EXPECT_TRUE(window->isVisible()) << "the toolkit closed the window";
+    EXPECT_TRUE(other.isVisible());
+    bool ran = false;
+    window->Dispatch([&ran] { ran = true; });
+    EXPECT_FALSE(ran) << "a call reached the form after the end";
+}
+
+TEST_F(WindowTest, TheEndOfTheProgramAtStartUpIsKeptForTheEntryPoint) {
+    // No event loop runs yet: the entry point reads the code and returns it.
+    MainWindow starting(form);
+    starting.Dispatch([this] { form.GetHost().ExitProcess(1); });
+    EXPECT_EQ(starting.ExitCode(), 1);
+}
+
+void Drop(QWidget* target, const QList<QUrl>& urls, bool* accepted = nullptr) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    if (accepted) *accepted = enter.isAccepted();
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+TEST_F(WindowTest, DroppedLocalFilesGoToTheFormInTheirOrder) {
+    bool accepted = false;
+    Drop(window.get(),
+         {QUrl::fromLocalFile("/tmp/notes.txt"),
+          QUrl::fromLocalFile(QStringLiteral(MURVA_TEST_DATA) + "/two_pairs.mrv")},
+         &accepted);
+    EXPECT_TRUE(accepted);
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0], "ファイルけいしきがちがいます");
+    EXPECT_EQ(window->windowTitle(), "Murva Ver0.9.2 110614") << "a later file was opened";
+
+    // Links that are not local files are not taken.
+    Drop(window.get(), {QUrl("https://example.org/a.mrv")}, &accepted);
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(host.Messages.size(), 1u);
+}
+
+} // namespace
+} // namespace murva
