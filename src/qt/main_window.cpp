@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "app/texts.h"
+#include "qt/qt_graphics.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -38,6 +39,10 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
     font.setPixelSize(12);
     setFont(font);
     setAcceptDrops(true);
+    // The form's face is the face colour of its panels, so that labels blend in.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, ToQColor(clBtnFace));
+    setPalette(face);
 
     client = new ClientArea(this);
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -94,7 +99,7 @@ void MainWindow::Present() {
     SyncCaption();
     // At once, not at the next turn of the event loop: a run presents many frames inside
     // one handler and each must reach the screen.
-    for (ImageWidget* image : images)
+    for (ImageWidget* image : presented)
         if (image->isVisible()) image->repaint();
 }
 

@@ -104,6 +104,8 @@ private:
     std::deque<Binding> bindings;
     std::vector<std::vector<TButtonControl*>> radioGroups;
     std::vector<ImageWidget*> images;
+    // The pictures a frame changes: the paint box and the thumbnails.
+    std::vector<ImageWidget*> presented;
     std::optional<int> exitCode;
     std::string shownCaption;
     bool captionShown = false;

@@ -91,6 +91,8 @@ QWidget* MainWindow::AddEdit(TEditControl& control, QWidget* parent, QRect place
     font.setPixelSize(fontPixels);
     edit->setFont(font);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The counter is a display: it takes the focus only when clicked.
+    edit->setFocusPolicy(Qt::ClickFocus);
     Bind(control, edit, TWidgetKind::Edit).Edit = &control;
     // Typing changes the model's text; the form replaces it when it updates the box.
     connect(edit, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
@@ -126,7 +128,7 @@ void MainWindow::BuildFieldAndPalette() {
     PanelWidget* field = AddPanel(f.DrawField, client, {4, 4, 640, 480}, TBevel::None);
     client->SetFramed(field);
     AddImage(f.BGImage, field, {0, 0, 640, 480});
-    AddImage(f.PaintBox, field, {0, 0, 640, 480});
+    presented.push_back(AddImage(f.PaintBox, field, {0, 0, 640, 480}));
     AddEdit(f.InputEdit, field, {464, 448, 169, 24}, 16);
 
     QWidget* palette = AddPanel(f.ColorBasePanel, client, {4, 490, 285, 43}, TBevel::Raised);
@@ -202,7 +204,7 @@ void MainWindow::BuildCutStrip() {
     for (int k = 0; k < 5; ++k) {
         QWidget* panel =
             AddPanel(f.ImagePanels[k], client, {56 + 112 * k, 560, 106, 81}, TBevel::Raised);
-        AddImage(f.CutImages[k], panel, {3, 3, 100, 75});
+        presented.push_back(AddImage(f.CutImages[k], panel, {3, 3, 100, 75}));
     }
     AddPushButton(f.CutCountDownBtn, client, {16, 570, 33, 57});
     AddPushButton(f.CutCountUpBtn, client, {616, 570, 33, 57});
@@ -218,7 +220,7 @@ void MainWindow::BuildPartsBin() {
     for (int k = 0; k < 5; ++k) {
         const int y = 88 * k;
         QWidget* panel = AddPanel(f.PartsPanels[k], bin, {39, 32 + y, 106, 81}, TBevel::Raised);
-        AddImage(f.PartsImages[k], panel, {3, 3, 100, 75});
+        presented.push_back(AddImage(f.PartsImages[k], panel, {3, 3, 100, 75}));
         AddGlyphButton(f.PartsMoveBtns[k], bin, {8, 24 + y, 25, 33}, "material_use");
         AddGlyphButton(f.PartsRemoveBtns[k], bin, {8, 64 + y, 25, 33}, "material_remove");
     }

@@ -400,7 +400,18 @@ TEST_F(WindowTest, AModelChangedByCodeReachesItsSliderWithoutFiringAgain) {
     EXPECT_EQ(Find<QSlider>("HTrackBar")->value(), 50);
     EXPECT_EQ(changes, 3);
 
-    window->Dispatch([this] { form.PlayBar.SetRange(0, 257); });
+    // A narrower range shown while the slider stands beyond it must not feed the
+    // slider's own clamping back into the model.
+    window->Dispatch([this] { form.PlayBar.SetPosition(500); });
+    int playChanges = 0;
+    form.PlayBar.OnChange = [&playChanges] { ++playChanges; };
+    window->Dispatch([this] {
+        form.PlayBar.SetRange(0, 257);
+        form.PlayBar.SetPosition(0);
+    });
+    EXPECT_EQ(playChanges, 2);
+    EXPECT_EQ(form.PlayBar.Position(), 0);
+    EXPECT_EQ(Find<QSlider>("PlayBar")->value(), 0);
     EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 257);
     EXPECT_EQ(Find<QSlider>("SpeedBar")->minimum(), -99);
     EXPECT_TRUE(Find<QSlider>("SpeedBar")->invertedAppearance()) << "the fast end is on top";
