@@ -1,0 +1,309 @@
+#include "files/action_reader.h"
+
+#include "files/cp932.h"
+#include "files/text_format.h"
+
+#include <algorithm>
+#include <cstring>
+#include <istream>
+#include <memory>
+
+namespace murva {
+
+namespace {
+
+constexpr std::int32_t DrawingKind = 1;
+constexpr std::int32_t AnimationKind = 0;
+// The kind the children of a stamp are read with in an animation file: no CutNumber,
+// no Free.
+constexpr std::int32_t StampChildrenKind = -10;
+
+std::string ReadAll(std::istream& file) {
+    std::string bytes;
+    std::streambuf* buffer = file.rdbuf();
+    if (!buffer) return bytes;
+    char chunk[1 << 16];
+    for (;;) {
+        const std::streamsize n = buffer->sgetn(chunk, sizeof chunk);
+        if (n <= 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+// Lines end in CR LF or a lone LF; the end is dropped. A last line without one is
+// still a line.
+class TLineReader {
+public:
+    explicit TLineReader(std::string_view bytes) : Bytes(bytes) {}
+    bool Next(std::string_view& line) {
+        if (Pos >= Bytes.size()) return false;
+        const char* start = Bytes.data() + Pos;
+        const void* found = std::memchr(start, '\n', Bytes.size() - Pos);
+        std::size_t length;
+        if (found) {
+            length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+            Pos += length + 1;
+            if (length > 0 && start[length - 1] == '\r') --length;
+        } else {
+            length = Bytes.size() - Pos;
+            Pos = Bytes.size();
+        }
+        line = std::string_view(start, length);
+        return true;
+    }
+
+private:
+    std::string_view Bytes;
+    std::size_t Pos = 0;
+};
+
+enum class TBlock { Read, EndOfFile, Failed };
+
+class TReader {
+public:
+    TReader(std::string_view bytes, TReadContext& context)
+        : Lines(bytes), Context(context) {}
+    TReadResult Run();
+
+private:
+    bool Next() { return Lines.Next(Line); }
+    bool NextIs(std::string_view expected) { return Next() && Line == expected; }
+    bool NextInt(std::int32_t& value) {
+        if (!Next()) return false;
+        value = ScanInt(Line).value_or(0);
+        return true;
+    }
+    bool NextPoint(TPoint& value) {
+        if (!Next()) return false;
+        value = ScanPoint(Line);
+        return true;
+    }
+    bool NextColor(TColor& value) {
+        if (!Next()) return false;
+        std::optional<TColor> color = ColorFromText(Line);
+        if (!color) return false;
+        value = *color;
+        return true;
+    }
+    bool NextText(std::string& value) {
+        if (!Next()) return false;
+        value = Cp932ToUtf8(Line);
+        return true;
+    }
+    void Note(TReadNoteKind kind, std::string text = {}) {
+        Result.Messages.push_back({kind, std::move(text)});
+    }
+
+    TBlock Action();
+    bool Figure(TFigData& f, std::int32_t loadKind, bool child, int depth);
+    bool Points(const char* endLine, TPointData& points);
+    bool StampBlock(TFigList& children, std::int32_t loadKind, int depth);
+    bool ChangeBlock(TActionData& data);
+
+    TLineReader Lines;
+    TReadContext& Context;
+    std::string_view Line;
+    bool Marked = false;
+    TFirstActionIndex First;
+    TReadResult Result;
+};
+
+TReadResult TReader::Run() {
+    Context.LastFigureID = 1;
+    Context.Reader.BGReadState = 0;
+    if (!Next()) Line = {};
+    Context.Reader.FormatVersionLine = Cp932ToUtf8(Line);
+    if (!IsKnownFormatLine(Line)) {
+        Note(TReadNoteKind::WrongDataFormat);
+        Result.Result = 1;
+        return std::move(Result);
+    }
+    Marked = Line == MarkedFormatLine;
+    THistoryList& log = Context.ActionLog;
+    Context.ReplayBase = log.GetTail();
+    for (const TActionItem* item = log.GetFirst(); item; item = item->Next) First.Note(item);
+    for (;;) {
+        const TBlock block = Action();
+        if (block == TBlock::EndOfFile) break;
+        if (block == TBlock::Failed) {
+            Note(TReadNoteKind::ReadError);
+            Result.Result = 1;
+            break;
+        }
+    }
+    return std::move(Result);
+}
+
+TBlock TReader::Action() {
+    if (!Next()) return TBlock::EndOfFile;
+    if (Line != "begin ActionData") {
+        Note(TReadNoteKind::LineText, Cp932ToUtf8(Line));
+        return TBlock::Failed;
+    }
+    TActionItem* item = Context.ActionLog.AppendEmpty();
+    TActionData& d = item->Data;
+    if (!Next()) return TBlock::Failed;
+    d.ActionTime = ActionTimeFromText(Line);
+    if (Marked && !NextInt(d.MarkInformation)) return TBlock::Failed;
+
+    if (!Next()) return TBlock::Failed;
+    const std::optional<TActionKind> kind = ActionKindFromWord(Line);
+    if (!kind) return TBlock::Failed;
+    d.TargetType = *kind;
+    if (d.TargetType == akReadBG) {
+        Context.Reader.BGReadState = 1;
+        Context.Reader.LastBGAction = item;
+    } else if (d.TargetType == akCleareBG || d.TargetType == akClearAll) {
+        Context.Reader.BGReadState = 0;
+    }
+
+    if (HasTargetID(d.TargetType)) {
+        std::int32_t id = 0;
+        if (!NextInt(id)) return TBlock::Failed;
+        // Wraps like the 32-bit sum it is, never overflows.
+        d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + 2 * std::int64_t(Context.FigureIDHalf));
+        Context.LastFigureID = std::max(Context.LastFigureID, d.TargetID);
+    }
+    First.Note(item);
+
+    if (d.TargetType == akChange) {
+        if (!Next()) return TBlock::Failed;
+        const std::optional<TChangeParameter> parameter = ParameterFromWord(Line);
+        if (!parameter) return TBlock::Failed;
+        d.Parameter = *parameter;
+    }
+    if (HasFileName(d.TargetType)) {
+        // Kept in the action itself, so a background named by a file survives the load.
+        if (!NextText(d.FileName)) return TBlock::Failed;
+        Context.Reader.LastDataFileName = d.FileName;
+    }
+    if (HasFigure(d.TargetType)) {
+        if (!NextIs("begin FigData")) return TBlock::Failed;
+        if (!Figure(d.FigData, Context.LoadKind, false, 0)) return TBlock::Failed;
+    } else if (d.TargetType == akChange) {
+        if (!ChangeBlock(d)) return TBlock::Failed;
+    }
+
+    if (!Next()) return TBlock::Failed;
+    if (Line != "end ActionData") {
+        Note(TReadNoteKind::LineText, Cp932ToUtf8(Line));
+        return TBlock::Failed;
+    }
+    return TBlock::Read;
+}
+
+// The lines after "begin FigData" up to and including "end FigData".
+bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) {
+    if (!Next()) return false;
+    const std::optional<TDrawingTool> tool = ToolFromWord(Line);
+    if (!tool) return false;
+    f.DrawingTool = *tool;
+    if (Marked && !NextInt(f.Rotation)) return false;
+    if (!NextInt(f.PenWidth) || !NextColor(f.PenColor) || !NextColor(f.BrushColor) ||
+        !NextInt(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text) ||
+        !NextPoint(f.Start) || !NextPoint(f.End))
+        return false;
+
+    if (loadKind == AnimationKind) {
+        if (!NextInt(f.CutNumber) || !NextInt(f.Free)) return false;
+    } else if (loadKind == DrawingKind) {
+        f.CutNumber = 100 + Context.PartsCount;
+        f.Free = 0;
+    }
+
+    if (IsPointFigure(f.DrawingTool)) {
+        f.PointData = std::make_shared<TPointData>(0);
+        if (!NextIs("begin PointData") || !Points("end PointData", *f.PointData)) return false;
+    }
+    if (!child && f.Free == 1) {
+        f.FreeMoveData = std::make_shared<TPointData>(0);
+        if (!Next()) return false;
+        // Any other line is passed over and the path stays empty.
+        if (Line == "begin FreeMoveData") {
+            if (!Points("end FreeMoveData", *f.FreeMoveData)) return false;
+            f.FreeMoveCount = f.FreeMoveData->Count;
+        }
+    }
+    if (f.DrawingTool == dtStamp) {
+        f.StampData = std::make_shared<TFigList>();
+        const std::int32_t childKind = loadKind == AnimationKind ? StampChildrenKind : loadKind;
+        if (!StampBlock(*f.StampData, childKind, depth + 1)) return false;
+    }
+    return NextIs("end FigData");
+}
+
+bool TReader::Points(const char* endLine, TPointData& points) {
+    for (;;) {
+        if (!Next()) return false;
+        if (Line == endLine) return true;
+        const TPoint p = ScanPoint(Line);
+        points.AddTracked(p.x, p.y); // beyond the limit a point is dropped
+    }
+}
+
+bool TReader::StampBlock(TFigList& children, std::int32_t loadKind, int depth) {
+    if (depth > MaxStampDepth) return false;
+    if (!NextIs("begin StampData")) return false;
+    for (;;) {
+        if (!Next()) return false;
+        if (Line == "end StampData") return true;
+        if (Line != "begin FigData") return false;
+        if (!Figure(children.AddEmpty()->Data, loadKind, true, depth)) return false;
+    }
+}
+
+bool TReader::ChangeBlock(TActionData& d) {
+    TFigData& f = d.FigData;
+    if (!NextIs("begin FigData")) return false;
+    switch (d.Parameter) {
+    case cpSize: {
+        if (!NextInt(f.TextSize) || !NextPoint(f.Start) || !NextPoint(f.End)) return false;
+        // This item is noted already, so one is always found.
+        const TActionItem* creator = First.Find(d.TargetID);
+        const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : dtNone;
+        if (IsPointFigure(tool)) {
+            f.PointData = std::make_shared<TPointData>(0);
+            if (!NextIs("begin PointData") || !Points("end PointData", *f.PointData))
+                return false;
+        } else if (tool == dtStamp) {
+            f.StampData = std::make_shared<TFigList>();
+            const std::int32_t childKind =
+                Context.LoadKind == AnimationKind ? StampChildrenKind : Context.LoadKind;
+            if (!StampBlock(*f.StampData, childKind, 1)) return false;
+        }
+        break;
+    }
+    case cpBodyColor:
+        if (!NextColor(f.BrushColor)) return false;
+        break;
+    case cpLineWidth:
+        if (!NextInt(f.PenWidth)) return false;
+        break;
+    case cpLineColor:
+        if (!NextColor(f.PenColor)) return false;
+        break;
+    case cpText:
+        if (!NextPoint(f.Start) || !NextPoint(f.End) || !NextText(f.Text)) return false;
+        break;
+    case cpTextColor:
+        if (!NextColor(f.TextColor)) return false;
+        break;
+    default:
+        break;
+    }
+    return NextIs("end FigData");
+}
+
+} // namespace
+
+TReadResult ReadActionText(std::string_view bytes, TReadContext& context) {
+    return TReader(bytes, context).Run();
+}
+
+TReadResult ReadActionFile(std::istream& file, TReadContext& context) {
+    const std::string bytes = ReadAll(file);
+    return ReadActionText(bytes, context);
+}
+
+} // namespace murva

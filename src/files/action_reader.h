@@ -1,0 +1,56 @@
+#pragma once
+// Reads an animation or drawing-process file (versions 1.0 to 1.4, either variant) and
+// appends its actions to the log. The figure list is not touched: replay rebuilds the
+// figures afterwards. A failed read keeps every action appended so far.
+
+#include "files/reader_state.h"
+#include "history/action_log.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace murva {
+
+// What the user is to be told after a read, in order.
+enum class TReadNoteKind {
+    WrongDataFormat, // the first line is none of the format lines
+    LineText,        // a line where a block must begin or end: Text holds it
+    ReadError,       // an action block could not be read
+};
+
+struct TReadNote {
+    TReadNoteKind Kind;
+    std::string Text;
+};
+
+struct TReadResult {
+    int Result = 0; // 0 success, 1 failure
+    std::vector<TReadNote> Messages;
+};
+
+struct TReadContext {
+    THistoryList& ActionLog;
+    TReaderState& Reader;
+    // Left at the log's tail before the read: the read's actions follow it.
+    TActionItem*& ReplayBase;
+    // 1 when the read starts, then raised to the largest target id read.
+    std::int32_t& LastFigureID;
+    // Every target id read is increased by twice this.
+    std::int32_t FigureIDHalf = 0;
+    // 0: the animation variant (CutNumber and Free lines); 1: the drawing variant, whose
+    // figures get CutNumber 100 + PartsCount and Free 0; other values: neither.
+    std::int32_t LoadKind = 0;
+    std::int32_t PartsCount = 0;
+};
+
+TReadResult ReadActionFile(std::istream& file, TReadContext& context);
+TReadResult ReadActionText(std::string_view bytes, TReadContext& context);
+
+// Stamps nested deeper than this are refused as a read error: the nesting would
+// otherwise be limited only by the stack.
+inline constexpr int MaxStampDepth = 1000;
+
+} // namespace murva

@@ -1,0 +1,339 @@
+// Reading animation and drawing-process files into the log.
+
+#include "file_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace murva {
+namespace {
+
+using test::Crlf;
+using test::FixtureBytes;
+using test::TReadTarget;
+
+const std::string Header = "ZINDA FILE FORMAT 1.4\n";
+
+std::string RectBlock(int id, const std::string& tail = "1\n0\n") {
+    return "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n" + std::to_string(id) +
+           "\nbegin FigData\ndtRectangle\n0\n1\nclBlack\nclWhite\n12\nclBlack\n\n100 80\n220 "
+           "160\n" +
+           tail + "end FigData\nend ActionData\n";
+}
+
+TEST(ActionReader, ReadsTheFormatExample) {
+    TReadTarget t;
+    const TReadResult result = t.Read(FixtureBytes("format_example.mrv"));
+    ASSERT_EQ(result.Result, 0);
+    EXPECT_TRUE(result.Messages.empty());
+    ASSERT_EQ(t.Log.GetCount(), 2);
+    EXPECT_EQ(t.ReplayBase, t.Log.GetHead());
+    EXPECT_EQ(t.Reader.FormatVersionLine, "ZINDA FILE FORMAT 1.4");
+    EXPECT_EQ(t.LastFigureID, 2);
+
+    const TActionData& create = t.At(0)->Data;
+    EXPECT_EQ(create.ActionTime, (TActionTime{2011, 14, 6, 5, 10, 27, 33}));
+    EXPECT_EQ(create.TargetType, akCreate);
+    EXPECT_EQ(create.TargetID, 2);
+    EXPECT_EQ(create.Parameter, cpNone);
+    const TFigData& f = create.FigData;
+    EXPECT_EQ(f.DrawingTool, dtRectangle);
+    EXPECT_EQ(f.PenWidth, 1);
+    EXPECT_EQ(f.PenColor, clBlack);
+    EXPECT_EQ(f.BrushColor, clWhite);
+    EXPECT_EQ(f.TextSize, 12);
+    EXPECT_EQ(f.Text, "");
+    EXPECT_EQ(f.Start, (TPoint{100, 80}));
+    EXPECT_EQ(f.End, (TPoint{220, 160}));
+    EXPECT_EQ(f.CutNumber, 1);
+    EXPECT_EQ(f.Free, 0);
+    EXPECT_FALSE(f.PointData || f.FreeMoveData || f.StampData);
+
+    const TActionData& change = t.At(1)->Data;
+    EXPECT_EQ(change.TargetType, akChange);
+    EXPECT_EQ(change.Parameter, cpLineColor);
+    EXPECT_EQ(change.FigData.PenColor, 0x0000FFu);
+    EXPECT_EQ(change.ActionTime.Hundredths, 2);
+}
+
+TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
+    TReadTarget t;
+    t.LoadKind = 1;
+    t.PartsCount = 2;
+    ASSERT_EQ(t.Read(FixtureBytes("drawing_v12.znd")).Result, 0);
+    ASSERT_EQ(t.Log.GetCount(), 3);
+
+    const TActionData& polygon = t.At(0)->Data;
+    EXPECT_EQ(polygon.MarkInformation, 0);
+    EXPECT_EQ(polygon.ActionTime, (TActionTime{0, 0, 0, 5, 10, 27, 33}));
+    EXPECT_EQ(polygon.FigData.Rotation, 0);
+    EXPECT_EQ(polygon.FigData.PenWidth, 2);
+    EXPECT_EQ(polygon.FigData.PenColor, 0x800000u);
+    EXPECT_EQ(polygon.FigData.BrushColor, 0x123456u);
+    EXPECT_EQ(polygon.FigData.CutNumber, 102);
+    EXPECT_EQ(polygon.FigData.Free, 0);
+    ASSERT_TRUE(polygon.FigData.PointData);
+    EXPECT_EQ(polygon.FigData.PointData->Count, 3);
+    EXPECT_EQ(polygon.FigData.PointData->At(2), (TPoint{30, 40}));
+    EXPECT_EQ(polygon.FigData.PointData->MaxX, 50);
+
+    const TFigData& stamp = t.At(1)->Data.FigData;
+    EXPECT_EQ(stamp.DrawingTool, dtStamp);
+    EXPECT_EQ(stamp.Text, "たこ");
+    EXPECT_EQ(stamp.BrushColor, NoFillColor);
+    EXPECT_EQ(stamp.CutNumber, 102);
+    ASSERT_TRUE(stamp.StampData);
+    const TFigData& child = stamp.StampData->GetFirst()->Data;
+    EXPECT_EQ(child.DrawingTool, dtPolyline);
+    EXPECT_EQ(child.PenColor, clBlack);
+    EXPECT_EQ(child.BrushColor, 0xFFFFFFFFu);
+    EXPECT_EQ(child.TextColor, 0xFF0000u);
+    EXPECT_EQ(child.CutNumber, 102);
+    EXPECT_EQ(child.Free, 0);
+    EXPECT_EQ(child.PointData->Count, 2);
+
+    // The size change of figure 1 (a polygon) carries its points.
+    const TActionData& size = t.At(2)->Data;
+    EXPECT_EQ(size.Parameter, cpSize);
+    EXPECT_EQ(size.FigData.End, (TPoint{60, 50}));
+    ASSERT_TRUE(size.FigData.PointData);
+    EXPECT_EQ(size.FigData.PointData->Count, 3);
+}
+
+TEST(ActionReader, StampChildrenOfAnAnimationHaveNoCutNumberOrFree) {
+    const std::string file = Header +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\ndtStamp\n0\n1\n"
+        "clBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n4\n1\n"
+        "begin FreeMoveData\n5 6\n7 8\nend FreeMoveData\nbegin StampData\n"
+        "begin FigData\ndtStamp\n0\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n5 5\n"
+        "begin StampData\nbegin FigData\ndtLine\n0\n3\nclRed\nclWhite\n12\nclBlack\ndeep\n1 1\n"
+        "2 2\nend FigData\nend StampData\nend FigData\n"
+        "end StampData\nend FigData\nend ActionData\n";
+    TReadTarget t;
+    ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
+    const TFigData& stamp = t.At(0)->Data.FigData;
+    EXPECT_EQ(stamp.CutNumber, 4);
+    EXPECT_EQ(stamp.FreeMoveCount, 2);
+    const TFigData& inner = stamp.StampData->GetFirst()->Data;
+    EXPECT_EQ(inner.DrawingTool, dtStamp);
+    EXPECT_EQ(inner.CutNumber, 0);
+    EXPECT_EQ(inner.Free, 0);
+    EXPECT_FALSE(inner.FreeMoveData);
+    const TFigData& deep = inner.StampData->GetFirst()->Data;
+    EXPECT_EQ(deep.Text, "deep");
+    EXPECT_EQ(deep.PenWidth, 3);
+    EXPECT_EQ(deep.CutNumber, 0);
+    EXPECT_EQ(inner.StampData->GetFirst()->Next, nullptr);
+}
+
+TEST(ActionReader, FreeMoveBlockFollowsThePointsAndAnyOtherLineLeavesThePathEmpty) {
+    const std::string withPath = Header +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nMove\n1\nbegin FigData\ndtPolyline\n0\n1\n"
+        "clBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n3\n1\nbegin PointData\n0 0\n10 10\n"
+        "end PointData\nbegin FreeMoveData\n5 6\n7 8\n9 10\nend FreeMoveData\nend FigData\n"
+        "end ActionData\n";
+    TReadTarget t;
+    ASSERT_EQ(t.Read(Crlf(withPath)).Result, 0);
+    const TFigData& f = t.At(0)->Data.FigData;
+    EXPECT_EQ(f.CutNumber, 3);
+    EXPECT_EQ(f.Free, 1);
+    EXPECT_EQ(f.FreeMoveCount, 3);
+    ASSERT_TRUE(f.FreeMoveData);
+    EXPECT_EQ(f.FreeMoveData->At(2), (TPoint{9, 10}));
+
+    // Free 1 with another line where the block belongs: that line is passed over.
+    TReadTarget u;
+    ASSERT_EQ(u.Read(Crlf(Header + RectBlock(1, "1\n1\nno path here\n"))).Result, 0);
+    const TFigData& g = u.At(0)->Data.FigData;
+    EXPECT_EQ(g.Free, 1);
+    EXPECT_EQ(g.FreeMoveCount, 0);
+    ASSERT_TRUE(g.FreeMoveData);
+    EXPECT_EQ(g.FreeMoveData->Count, 0);
+}
+
+TEST(ActionReader, TargetIDsAreShiftedPastTheFiguresAlreadyThere) {
+    const std::string file = Header + RectBlock(2) + RectBlock(5) +
+                             "begin ActionData\n2011 06 14 10 05 33 27\n0\nBranch\n4\n"
+                             "end ActionData\n";
+    TReadTarget t;
+    t.FigureIDHalf = 3;
+    t.LastFigureID = 40;
+    ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
+    EXPECT_EQ(t.At(0)->Data.TargetID, 8);
+    EXPECT_EQ(t.At(1)->Data.TargetID, 11);
+    EXPECT_EQ(t.At(2)->Data.TargetID, 10);
+    EXPECT_EQ(t.LastFigureID, 11);
+}
+
+TEST(ActionReader, AReadAppendsAfterTheLogAndRemembersWhereItBegan) {
+    const std::string file = Crlf(Header + RectBlock(1));
+    TReadTarget t;
+    ASSERT_EQ(t.Read(file).Result, 0);
+    TActionItem* first = t.Log.GetTail();
+    ASSERT_EQ(t.Read(file).Result, 0);
+    EXPECT_EQ(t.Log.GetCount(), 2);
+    EXPECT_EQ(t.ReplayBase, first);
+    EXPECT_EQ(t.LastFigureID, 1);
+}
+
+TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {
+    const std::string bg = "begin ActionData\n2011 06 14 10 05 33 27\n0\nReadBG\n"
+                           "C:\\\x82\xa0\\bg.jpg\nend ActionData\n";
+    const std::string data = "begin ActionData\n2011 06 14 10 05 33 27\n0\nReadData\n"
+                             "cat.znd\nend ActionData\n";
+    const std::string clearAll = "begin ActionData\n2011 06 14 10 05 33 27\n0\nClearAll\n"
+                                 "end ActionData\n";
+    TReadTarget t;
+    ASSERT_EQ(t.Read(Crlf(Header + bg + data)).Result, 0);
+    EXPECT_EQ(t.Reader.BGReadState, 1);
+    EXPECT_EQ(t.Reader.LastBGAction, t.At(0));
+    EXPECT_EQ(t.At(0)->Data.FileName, "C:\\あ\\bg.jpg");
+    EXPECT_EQ(t.At(1)->Data.FileName, "cat.znd");
+    EXPECT_EQ(t.Reader.LastDataFileName, "cat.znd");
+
+    TReadTarget u;
+    ASSERT_EQ(u.Read(Crlf(Header + bg + clearAll)).Result, 0);
+    EXPECT_EQ(u.Reader.BGReadState, 0);
+    u.Reader.BGReadState = 1;
+    ASSERT_EQ(u.Read(Crlf(Header)).Result, 0);
+    EXPECT_EQ(u.Reader.BGReadState, 0);
+}
+
+TEST(ActionReader, ASizeChangeWithoutAnEarlierActionHasNothingAfterItsCorners) {
+    const std::string file = Header +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n7\nSize\nbegin FigData\n12\n"
+        "1 2\n3 4\nend FigData\nend ActionData\n";
+    TReadTarget t;
+    ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
+    EXPECT_EQ(t.At(0)->Data.FigData.End, (TPoint{3, 4}));
+    EXPECT_FALSE(t.At(0)->Data.FigData.PointData);
+}
+
+TEST(ActionReader, LinesMayEndInALoneLineFeedOrNothingAndHaveAnyLength) {
+    const std::string longText(3000, 'x');
+    std::string file = Header + RectBlock(1);
+    file.replace(file.find("clBlack\n\n100"), 10, "clBlack\n" + longText + "\n");
+    file.pop_back(); // the last line without its end
+    TReadTarget t;
+    ASSERT_EQ(t.Read(file).Result, 0);
+    EXPECT_EQ(t.At(0)->Data.FigData.Text, longText);
+
+    TReadTarget u;
+    ASSERT_EQ(u.Read("ZINDA FILE FORMAT 1.0").Result, 0);
+    EXPECT_EQ(u.Log.GetCount(), 0);
+}
+
+TEST(ActionReader, MoreThanTwoThousandPointsAreDropped) {
+    std::string points;
+    for (int i = 0; i < 2005; ++i) points += std::to_string(i) + " 1\n";
+    const std::string file = Header +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\ndtFreeLine\n0\n"
+        "1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n1\n0\nbegin PointData\n" + points +
+        "end PointData\nend FigData\nend ActionData\n";
+    TReadTarget t;
+    ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
+    EXPECT_EQ(t.At(0)->Data.FigData.PointData->Count, 2000);
+    EXPECT_EQ(t.At(0)->Data.FigData.PointData->MaxX, 1999);
+}
+
+struct TBadFile {
+    const char* Name;
+    std::string Text;
+    std::vector<std::string> LineMessages; // before the read error
+    int ActionsKept;
+};
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+TEST(ActionReader, EveryFailureIsReportedAndKeepsWhatWasRead) {
+    const std::string good = Header + RectBlock(1);
+    const std::string poly = Replace(Replace(good, "dtRectangle", "dtPolygon"), "end FigData",
+                                     "begin PointData\n1 1\nend PointData\nend FigData");
+    const std::string stamp = Replace(Replace(good, "dtRectangle", "dtStamp"), "end FigData",
+                                      "begin StampData\nbegin FigData\ndtLine\n0\n1\nclRed\n"
+                                      "clRed\n1\nclRed\n\n0 0\n1 1\nend FigData\nend "
+                                      "StampData\nend FigData");
+    const std::string change = good +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n1\nBodyColor\nbegin FigData\n"
+        "clRed\nend FigData\nend ActionData\n";
+    const std::vector<TBadFile> cases = {
+        {"begin line", good + "begin ActionDatum\n", {"begin ActionDatum"}, 1},
+        {"empty line after the last block", good + "\n", {""}, 1},
+        {"end line", Replace(good, "end ActionData", "end FigData"), {"end FigData"}, 1},
+        {"kind word", Replace(good, "Create", "Unknown"), {}, 1},
+        {"kind word case", Replace(good, "Create", "create"), {}, 1},
+        {"parameter word", Replace(change, "BodyColor", "Unknown"), {}, 2},
+        {"tool word", Replace(good, "dtRectangle", "dtCircle"), {}, 1},
+        {"no tool line", Replace(good, "dtRectangle\n", ""), {}, 1},
+        {"begin FigData", Replace(good, "begin FigData", "begin FigDat"), {}, 1},
+        {"end FigData", Replace(good, "end FigData\n", ""), {}, 1},
+        {"change begin FigData", Replace(change, "BodyColor\nbegin FigData", "BodyColor\nx"), {}, 2},
+        {"change end FigData", Replace(change, "clRed\nend FigData", "clRed\nclRed"), {}, 2},
+        {"begin PointData", Replace(poly, "begin PointData", "begin Points"), {}, 1},
+        {"end of file among points", poly.substr(0, poly.find("end PointData")), {}, 1},
+        {"begin StampData", Replace(stamp, "begin StampData", "StampData"), {}, 1},
+        {"stamp child begin", Replace(stamp, "StampData\nbegin FigData", "StampData\nFigData"), {}, 1},
+        {"bad colour", Replace(good, "clWhite", "white"), {}, 1},
+        {"end of file in a figure", good.substr(0, good.find("100 80")), {}, 1},
+        {"end of file after the kind", good.substr(0, good.find("Create") + 7), {}, 1},
+        {"end of file before the end line", good.substr(0, good.find("end ActionData")), {}, 1},
+        {"drawing file read as an animation",
+         Replace(good, "220 160\n1\n0\n", "220 160\n"), {}, 1},
+    };
+    for (const TBadFile& c : cases) {
+        TReadTarget t;
+        const TReadResult result = t.Read(Crlf(c.Text));
+        EXPECT_EQ(result.Result, 1) << c.Name;
+        ASSERT_EQ(result.Messages.size(), c.LineMessages.size() + 1) << c.Name;
+        for (std::size_t i = 0; i < c.LineMessages.size(); ++i) {
+            EXPECT_EQ(result.Messages[i].Kind, TReadNoteKind::LineText) << c.Name;
+            EXPECT_EQ(result.Messages[i].Text, c.LineMessages[i]) << c.Name;
+        }
+        EXPECT_EQ(result.Messages.back().Kind, TReadNoteKind::ReadError) << c.Name;
+        EXPECT_EQ(t.Log.GetCount(), c.ActionsKept) << c.Name;
+    }
+}
+
+TEST(ActionReader, AWrongFirstLineAppendsNothing) {
+    for (const std::string& file :
+         {std::string(), std::string("ZINDA FILE FORMAT 1.5\r\n"), Crlf("\n" + RectBlock(1)),
+          std::string("\xEF\xBB\xBFZINDA FILE FORMAT 1.4\r\n")}) {
+        TReadTarget t;
+        TActionItem* before = t.Log.AppendEmpty();
+        t.ReplayBase = nullptr;
+        const TReadResult result = t.Read(file);
+        EXPECT_EQ(result.Result, 1);
+        ASSERT_EQ(result.Messages.size(), 1u);
+        EXPECT_EQ(result.Messages[0].Kind, TReadNoteKind::WrongDataFormat);
+        EXPECT_EQ(t.Log.GetTail(), before);
+        EXPECT_EQ(t.ReplayBase, nullptr);
+    }
+}
+
+TEST(ActionReader, AnAnimationFileReadAsADrawingFails) {
+    TReadTarget t;
+    t.LoadKind = 1;
+    EXPECT_EQ(t.Read(FixtureBytes("format_example.mrv")).Result, 1);
+}
+
+TEST(ActionReader, StampsNestedBeyondAnyDrawingAreRefused) {
+    std::string open, close;
+    const std::string figure = "dtStamp\n0\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n1 1\n";
+    for (int depth = 0; depth <= MaxStampDepth + 1; ++depth) {
+        open += "begin StampData\nbegin FigData\n" + figure;
+        close += "end StampData\nend FigData\n";
+    }
+    const std::string file = Header +
+        "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\n" + figure +
+        "1\n0\n" + open + "begin StampData\nend StampData\n" + close +
+        "end FigData\nend ActionData\n";
+    TReadTarget t;
+    const TReadResult result = t.Read(Crlf(file));
+    EXPECT_EQ(result.Result, 1);
+    EXPECT_EQ(result.Messages.back().Kind, TReadNoteKind::ReadError);
+}
+
+} // namespace
+} // namespace murva
