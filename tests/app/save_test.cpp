@@ -1,0 +1,321 @@
+// Saving under a new name and over the current file, reading a file through the window,
+// and the background question of a read file.
+
+#include "form_fixture.h"
+
+#include "app/texts.h"
+#include "files/action_writer.h"
+#include "history/history_fixtures.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+
+namespace murva {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct SaveTest : test::FormTest {
+    std::string Folder;
+
+    void SetUp() override {
+        test::FormTest::SetUp();
+        char pattern[] = "/tmp/murva-save-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        Folder = pattern;
+        TFigData rect = test::MakeRect(10, 20, 30, 40);
+        test::Append(form.S.History.ActionLog, akCreate, 1, &rect);
+        TFigItem* shown = form.S.Figures.FigList.Add(rect);
+        form.S.Figures.SelectedFig = form.S.Figures.LastSelectedFig = shown;
+    }
+    void TearDown() override { fs::remove_all(Folder); }
+
+    std::string In(const std::string& name) const { return Folder + "/" + name; }
+    std::string Written() const { return WriteActionFile(form.S.History.ActionLog); }
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
+    host.SaveResults = {In("work.mrv")};
+    const int presents = host.Presents;
+    form.MurvaSaveClick();
+    ASSERT_EQ(host.SaveDialogs.size(), 1u);
+    EXPECT_EQ(host.SaveDialogs[0].Filter, "Murvaファイル(*.mrv)|*.mrv");
+    EXPECT_EQ(host.SaveDialogs[0].DefaultExt, "mrv");
+    EXPECT_EQ(Contents(In("work.mrv")), Written());
+    EXPECT_EQ(form.S.Shell.DataFileName, In("work.mrv"));
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("work.mrv"));
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_TRUE(host.Questions.empty());
+    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
+    EXPECT_GT(host.Presents, presents);
+    EXPECT_EQ(Entries(), Names{"work.mrv"});
+}
+
+TEST_F(SaveTest, ACancelledDialogChangesNothing) {
+    host.SaveResults = {std::nullopt};
+    form.WriteDataMenuClick();
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
+    EXPECT_NE(form.S.Figures.SelectedFig, nullptr);
+}
+
+TEST_F(SaveTest, ARefusedOverwriteLeavesTheFileAndSaysSo) {
+    Put(In("old.mrv"), "old work");
+    host.SaveResults = {In("old.mrv")};
+    host.Answers = {TAnswer::No};
+    form.WriteDataMenuClick();
+    ASSERT_EQ(host.Questions.size(), 1u);
+    EXPECT_EQ(host.Questions[0].Text, "すでにあるファイルにうわがきしますか");
+    EXPECT_EQ(host.Questions[0].Caption, "確認");
+    EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
+    EXPECT_EQ(host.Messages, Names{"ファイルほぞんをキャンセルしました"});
+    EXPECT_EQ(Contents(In("old.mrv")), "old work");
+    EXPECT_EQ(Entries(), Names{"old.mrv"});
+    EXPECT_TRUE(form.S.Shell.DataFileName.empty());
+}
+
+TEST_F(SaveTest, AnOverwriteKeepsTheOldFileAsItsBackupBesideIt) {
+    Put(In("old.mrv"), "old work");
+    host.SaveResults = {In("old.mrv")};
+    host.Answers = {TAnswer::Yes};
+    form.WriteDataMenuClick();
+    EXPECT_EQ(Entries(), (Names{"old.bak", "old.mrv"}));
+    EXPECT_EQ(Contents(In("old.bak")), "old work");
+    EXPECT_EQ(Contents(In("old.mrv")), Written());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(form.S.Shell.DataFileName, In("old.mrv"));
+}
+
+TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
+    Put(In("old.mrv"), "old work");
+    Put(In("old.bak"), "older work");
+    host.SaveResults = {In("old.mrv")};
+    host.Answers = {TAnswer::Yes};
+    form.WriteDataMenuClick();
+    EXPECT_EQ(Contents(In("old.bak")), "older work");
+    EXPECT_EQ(Contents(In("old.mrv")), Written());
+
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    form.OverWriteDataMenuClick();
+    EXPECT_EQ(Contents(In("old.bak")), "older work");
+    EXPECT_EQ(Contents(In("old.mrv")), Written());
+    EXPECT_EQ(Entries(), (Names{"old.bak", "old.mrv"}));
+}
+
+TEST_F(SaveTest, ASaveAsThatCannotWriteTellsAndKeepsTheCurrentFile) {
+    form.S.Shell.DataFileName = In("current.mrv");
+    form.Caption = "before";
+    host.SaveResults = {In("missing/new.mrv")};
+    form.WriteDataMenuClick();
+    EXPECT_EQ(host.Messages, Names{"データ保存に失敗しました"});
+    EXPECT_EQ(form.S.Shell.DataFileName, In("current.mrv"));
+    EXPECT_EQ(form.Caption, "before");
+    EXPECT_TRUE(Entries().empty());
+}
+
+TEST_F(SaveTest, OverSaveWithoutACurrentFileIsSaveAs) {
+    host.SaveResults = {In("first.mrv")};
+    form.MurvaOverSaveClick();
+    EXPECT_EQ(host.SaveDialogs.size(), 1u);
+    EXPECT_EQ(Contents(In("first.mrv")), Written());
+    EXPECT_EQ(form.S.Shell.DataFileName, In("first.mrv"));
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("first.mrv"));
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+TEST_F(SaveTest, OverSaveReplacesTheCurrentFileAndKeepsItsBackup) {
+    Put(In("a.mrv"), "old work");
+    form.S.Shell.DataFileName = In("a.mrv");
+    form.Caption = "unchanged";
+    form.MurvaOverSaveClick();
+    EXPECT_TRUE(host.SaveDialogs.empty());
+    EXPECT_TRUE(host.Questions.empty());
+    EXPECT_EQ(host.Messages, Names{"うわがきほぞんしました"});
+    EXPECT_EQ(Contents(In("a.bak")), "old work");
+    EXPECT_EQ(Contents(In("a.mrv")), Written());
+    EXPECT_EQ(form.Caption, "unchanged");
+    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
+}
+
+TEST_F(SaveTest, AnOverSaveThatCannotWriteTellsAndMakesNoBackup) {
+    Put(In("plain"), "a file, not a folder");
+    form.S.Shell.DataFileName = In("plain/a.mrv");
+    form.OverWriteDataMenuClick();
+    EXPECT_EQ(host.Messages, Names{"データ書き出しに失敗しました"});
+    EXPECT_EQ(Entries(), Names{"plain"});
+}
+
+// Files may grow to a few bytes only while the save runs, as on a full disk.
+struct FullDisk {
+    rlimit Saved{};
+    void (*SavedHandler)(int) = nullptr;
+    explicit FullDisk(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &Saved);
+        SavedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = Saved;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &Saved);
+        std::signal(SIGXFSZ, SavedHandler);
+    }
+};
+
+TEST_F(SaveTest, ASaveThatRunsOutOfSpaceLeavesTheOldFileExactlyAsItWas) {
+    Put(In("a.mrv"), "old work");
+    form.S.Shell.DataFileName = In("a.mrv");
+    {
+        FullDisk disk(64);
+        form.OverWriteDataMenuClick();
+    }
+    EXPECT_EQ(host.Messages, Names{"データ書き出しに失敗しました"});
+    EXPECT_EQ(Contents(In("a.mrv")), "old work");
+    EXPECT_EQ(Entries(), Names{"a.mrv"});
+
+    host.Messages.clear();
+    host.SaveResults = {In("a.mrv")};
+    host.Answers = {TAnswer::Yes};
+    {
+        FullDisk disk(64);
+        form.WriteDataMenuClick();
+    }
+    EXPECT_EQ(host.Messages, Names{"データ保存に失敗しました"});
+    EXPECT_EQ(Contents(In("a.mrv")), "old work");
+    EXPECT_EQ(Entries(), Names{"a.mrv"});
+}
+
+TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
+    TFigItem* live = form.S.Figures.SelectedFig;
+    form.S.History.ActionLog.GetTail()->Data.TargetFigData = &live->Data;
+    live->Data.End = {60, 70};
+    form.S.History.ActionPending = true;
+    form.S.History.PendingFigData = &live->Data;
+    host.SaveResults = {In("sized.mrv")};
+    form.WriteDataMenuClick();
+    EXPECT_FALSE(form.S.History.ActionPending);
+    const std::string file = Contents(In("sized.mrv"));
+    const std::string tail = "Change\r\n1\r\nSize\r\nbegin FigData\r\n0\r\n10 20\r\n60 70\r\n"
+                             "end FigData\r\nend ActionData\r\n";
+    ASSERT_GE(file.size(), tail.size());
+    EXPECT_EQ(file.substr(file.size() - tail.size()), tail);
+}
+
+struct ReadTest : test::FormTest {
+    int Read(const std::string& text) {
+        std::istringstream file(text);
+        return form.ReadActionFile(file);
+    }
+};
+
+TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
+    EXPECT_EQ(Read("ZINDA FILE FORMAT 1.4\r\nbegin ActionData\r\n2011 06 14 10 05 33 27\r\n0\r\n"
+                   "CleareBG\r\nend ActionData\r\n\r\n"),
+              1);
+    EXPECT_EQ(host.Messages, (Names{"", "ActionItem：読み込みエラー"}));
+    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 1);
+
+    host.Messages.clear();
+    EXPECT_EQ(Read("\x82\xa0\r\n"), 1);
+    EXPECT_EQ(host.Messages, Names{"データフォーマットが違います"});
+
+    host.Messages.clear();
+    EXPECT_EQ(Read("ZINDA FILE FORMAT 1.3\r\n\x82\xa0\r\n"), 1);
+    EXPECT_EQ(host.Messages, (Names{"あ", "ActionItem：読み込みエラー"}));
+}
+
+TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
+    form.S.Shell.LoadKind = lkDrawing;
+    form.S.Parts.PartsCount = 3;
+    form.S.Figures.FigureIDHalf = 2;
+    ASSERT_EQ(Read("ZINDA FILE FORMAT 1.0\nbegin ActionData\n10 05 33 27\nCreate\n1\n"
+                   "begin FigData\ndtLine\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n5 5\n"
+                   "end FigData\nend ActionData\n"),
+              0);
+    const TActionData& read = form.S.History.ActionLog.GetTail()->Data;
+    EXPECT_EQ(read.TargetID, 5);
+    EXPECT_EQ(read.FigData.CutNumber, 103);
+    EXPECT_EQ(form.S.Figures.LastFigureID, 5);
+    EXPECT_EQ(form.S.History.ReplayBase, form.S.History.ActionLog.GetHead());
+    EXPECT_EQ(form.S.Reader.FormatVersionLine, "ZINDA FILE FORMAT 1.0");
+    EXPECT_EQ(form.S.Shell.LoadKind, lkDrawing);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+struct BackgroundTest : test::FormTest {
+    TActionItem* Background(const std::string& name) {
+        TActionItem* item = form.S.History.ActionLog.AppendEmpty();
+        item->Data.TargetType = akReadBG;
+        item->Data.FileName = name;
+        form.S.Reader.LastDataFileName = name;
+        return item;
+    }
+};
+
+TEST_F(BackgroundTest, NoKeepsTheNameRead) {
+    TActionItem* bg = Background("C:\\pictures\\sky.jpg");
+    host.Answers = {TAnswer::No};
+    form.ReSpecifyBackground(bg);
+    ASSERT_EQ(host.Questions.size(), 1u);
+    EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
+    EXPECT_EQ(host.Questions[0].Caption, "確認");
+    EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
+    EXPECT_TRUE(host.OpenDialogs.empty());
+    EXPECT_EQ(bg->Data.FileName, "C:\\pictures\\sky.jpg");
+}
+
+TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
+    TActionItem* bg = Background("C:\\pictures\\sky.JPG");
+    host.Answers = {TAnswer::Yes};
+    host.OpenResults = {"/home/me/sky.jpg"};
+    form.ReSpecifyBackground(bg);
+    ASSERT_EQ(host.OpenDialogs.size(), 1u);
+    EXPECT_EQ(host.OpenDialogs[0].Filter, "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");
+    EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
+    EXPECT_EQ(host.OpenDialogs[0].InitialName, "sky.JPG");
+    EXPECT_EQ(bg->Data.FileName, "/home/me/sky.jpg");
+
+    TActionItem* bitmap = Background("old/room.bmp");
+    host.Answers = {TAnswer::Yes};
+    host.OpenResults = {std::nullopt};
+    form.ReSpecifyBackground(bitmap);
+    ASSERT_EQ(host.OpenDialogs.size(), 2u);
+    EXPECT_EQ(host.OpenDialogs[1].FilterIndex, 2);
+    EXPECT_EQ(host.OpenDialogs[1].InitialName, "room.bmp");
+    EXPECT_EQ(bitmap->Data.FileName, "old/room.bmp");
+}
+
+TEST_F(BackgroundTest, NothingIsAskedWithoutANameRead) {
+    TActionItem* bg = Background("");
+    form.ReSpecifyBackground(bg);
+    form.ReSpecifyBackground(nullptr);
+    EXPECT_TRUE(host.Questions.empty());
+}
+
+} // namespace
+} // namespace murva
