@@ -146,15 +146,14 @@ void MainWindow::BuildMenu() {
         std::vector<Item> Items;
     };
     namespace t = texts;
-    // Commands whose handlers the form does not have yet (MurvaSaveClick,
-    // MurvaOverSaveClick, MurvaLoadClick, ZindaLoadClick, ClearMenuClick, N3Click): the
-    // items are there and do nothing until the handlers land.
+    // Commands whose handlers the form does not have yet (MurvaLoadClick, ZindaLoadClick,
+    // ClearMenuClick, N3Click): the items are there and do nothing until the handlers land.
     const std::function<void()> awaitingHandler;
     const std::vector<Menu> menus = {
         {"FileMenu",
          t::FileMenu,
-         {{"MurvaSave", t::MurvaSave, awaitingHandler},
-          {"MurvaOverSave", t::MurvaOverSave, awaitingHandler},
+         {{"MurvaSave", t::MurvaSave, [this] { form.MurvaSaveClick(); }},
+          {"MurvaOverSave", t::MurvaOverSave, [this] { form.MurvaOverSaveClick(); }},
           {"MurvaLoad", t::MurvaLoad, awaitingHandler},
           {"ZindaLoad", t::ZindaLoad, awaitingHandler},
           {"ExitMenu", t::ExitMenu, [this] { form.ExitMenuClick(); }}}},

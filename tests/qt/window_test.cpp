@@ -346,6 +346,25 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
     }
 }
 
+TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
+    window->findChild<QAction*>("MurvaSave")->trigger();
+    window->findChild<QAction*>("MurvaOverSave")->trigger(); // no file yet: save as
+    ASSERT_EQ(host.SaveDialogs.size(), 2u);
+    EXPECT_EQ(host.SaveDialogs[0].Filter, texts::DataSaveFilter);
+    window->findChild<QAction*>("JPG1")->trigger();
+    ASSERT_EQ(host.SaveDialogs.size(), 3u);
+    EXPECT_EQ(host.SaveDialogs[2].Filter, texts::JPEGSaveFilter);
+    window->findChild<QAction*>("ReadBGMenu")->trigger();
+    ASSERT_EQ(host.OpenDialogs.size(), 1u);
+    EXPECT_EQ(host.OpenDialogs[0].Filter, texts::BGFilter);
+    EXPECT_FALSE(window->ExitCode());
+
+    // Leaving a fresh window ends at once; with no event loop yet the code is kept.
+    window->findChild<QAction*>("ExitMenu")->trigger();
+    EXPECT_EQ(window->ExitCode(), 0);
+    EXPECT_TRUE(host.Questions.empty());
+}
+
 QRect HandleOf(QSlider* slider) {
     QStyleOptionSlider option;
     option.initFrom(slider);
