@@ -32,6 +32,9 @@ bool PathExists(const std::string& path) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const std::string& backupPath) {
+    // Only a file is ever replaced, never a folder or anything else found at the path.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
     std::string folder = FolderOf(path);
     std::string pattern = (folder.empty() ? std::string(".") : folder) + "/." +
                           BareFileName(path) + ".XXXXXX";

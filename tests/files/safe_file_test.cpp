@@ -1,0 +1,93 @@
+// Saving through a temporary file: the old file survives every failure.
+
+#include "files/safe_file.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace murva {
+namespace {
+
+struct SafeFileTest : ::testing::Test {
+    std::string folder;
+    void SetUp() override {
+        char pattern[] = "/tmp/murva-safe-XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
+    std::string Path(const std::string& name) const { return folder + "/" + name; }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    // Entries of the folder, hidden temporary files included.
+    int FilesInFolder() const {
+        int n = 0;
+        if (DIR* dir = opendir(folder.c_str())) {
+            while (dirent* entry = readdir(dir)) {
+                const std::string name = entry->d_name;
+                n += name != "." && name != "..";
+            }
+            closedir(dir);
+        }
+        return n;
+    }
+};
+
+TEST_F(SafeFileTest, ANewFileIsWrittenWholeWithNoBackup) {
+    ASSERT_TRUE(WriteFileAtomically(Path("a.mrv"), "hello\r\n", Path("a.bak")));
+    EXPECT_EQ(Read(Path("a.mrv")), "hello\r\n");
+    EXPECT_EQ(access(Path("a.bak").c_str(), F_OK), -1);
+    struct stat info {};
+    stat(Path("a.mrv").c_str(), &info);
+    EXPECT_TRUE(info.st_mode & S_IRGRP); // the usual permissions, not a temporary file's
+}
+
+TEST_F(SafeFileTest, TheOldFileBecomesTheBackupAndAnExistingBackupIsKept) {
+    WriteFileAtomically(Path("a.mrv"), "one", "");
+    ASSERT_TRUE(WriteFileAtomically(Path("a.mrv"), "two", Path("a.bak")));
+    EXPECT_EQ(Read(Path("a.bak")), "one");
+    ASSERT_TRUE(WriteFileAtomically(Path("a.mrv"), "three", Path("a.bak")));
+    EXPECT_EQ(Read(Path("a.bak")), "one");
+    EXPECT_EQ(Read(Path("a.mrv")), "three");
+}
+
+TEST_F(SafeFileTest, AMissingFolderOrAFolderAtThePathFailsAndChangesNothing) {
+    EXPECT_FALSE(WriteFileAtomically(Path("no/such/a.mrv"), "x", ""));
+    mkdir(Path("dir.mrv").c_str(), 0755);
+    EXPECT_FALSE(WriteFileAtomically(Path("dir.mrv"), "x", Path("dir.bak")));
+    struct stat info {};
+    ASSERT_EQ(stat(Path("dir.mrv").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(access(Path("dir.bak").c_str(), F_OK), -1);
+}
+
+TEST_F(SafeFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
+    WriteFileAtomically(Path("a.mrv"), "old", "");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = WriteFileAtomically(Path("a.mrv"), std::string(100000, 'x'), Path("a.bak"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Read(Path("a.mrv")), "old");
+    EXPECT_EQ(access(Path("a.bak").c_str(), F_OK), -1);
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+} // namespace
+} // namespace murva
