@@ -25,7 +25,8 @@ TFigData Figure(TDrawingTool tool, int n) {
     f.CutNumber = 1 + n % 20;
     if (IsPointFigure(tool)) {
         f.PointData = std::make_shared<TPointData>();
-        for (int i = 0; i < 12 + n % 30; ++i) f.PointData->AddTracked(i * 7 % 640, i * 13 % 480);
+        for (int i = 0; i < 12 + n % 30; ++i)
+            f.PointData->AddTracked(i * 7 % 640, i * 13 % 480);
     }
     if (tool == dtStamp) {
         f.StampData = std::make_shared<TFigList>();
@@ -44,8 +45,8 @@ TFigData Figure(TDrawingTool tool, int n) {
 // recoloured, resized, reordered, deleted and brought back; backgrounds come and go.
 std::string MakeFile() {
     THistoryList log;
-    constexpr TDrawingTool tools[] = {dtText, dtLine, dtFreeLine, dtEllipse,
-                                      dtRectangle, dtPolyline, dtPolygon, dtStamp};
+    constexpr TDrawingTool tools[] = {dtText,      dtLine,     dtFreeLine, dtEllipse,
+                                      dtRectangle, dtPolyline, dtPolygon,  dtStamp};
     std::int32_t lastID = 0;
     for (int n = 0;; ++n) {
         TActionItem* item = nullptr;
@@ -58,7 +59,8 @@ std::string MakeFile() {
             TFigData moved = Figure(tools[n % 8], n);
             moved.Free = 1;
             moved.FreeMoveData = std::make_shared<TPointData>();
-            for (int i = 0; i < 20; ++i) moved.FreeMoveData->AddPlain(i * 3, i * 2);
+            for (int i = 0; i < 20; ++i)
+                moved.FreeMoveData->AddPlain(i * 3, i * 2);
             moved.FreeMoveCount = 20;
             item = log.AppendWithFigure(moved);
             item->Data.TargetType = akMove;

@@ -66,15 +66,18 @@ void TZindaForm::OverWriteDataMenuClick() {
     host.ShowMessage(texts::OverSaved);
 }
 
-void TZindaForm::MurvaSaveClick() { WriteDataMenuClick(); }
+void TZindaForm::MurvaSaveClick() {
+    WriteDataMenuClick();
+}
 
-void TZindaForm::MurvaOverSaveClick() { OverWriteDataMenuClick(); }
+void TZindaForm::MurvaOverSaveClick() {
+    OverWriteDataMenuClick();
+}
 
 int TZindaForm::ReadActionFile(std::istream& file) {
-    TReadContext context{S.History.ActionLog,   S.Reader,
-                         S.History.ReplayBase,  S.Figures.LastFigureID,
-                         S.Figures.FigureIDHalf, S.Shell.LoadKind,
-                         S.Parts.PartsCount};
+    TReadContext context{
+        S.History.ActionLog,    S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
+        S.Figures.FigureIDHalf, S.Shell.LoadKind, S.Parts.PartsCount};
     const TReadResult result = murva::ReadActionFile(file, context);
     for (const TReadNote& note : result.Messages) {
         switch (note.Kind) {

@@ -62,8 +62,7 @@ enum class TBlock { Read, EndOfFile, Failed };
 
 class TReader {
 public:
-    TReader(std::string_view bytes, TReadContext& context)
-        : Lines(bytes), Context(context) {}
+    TReader(std::string_view bytes, TReadContext& context) : Lines(bytes), Context(context) {}
     TReadResult Run();
 
 private:
@@ -122,7 +121,8 @@ TReadResult TReader::Run() {
     Marked = Line == MarkedFormatLine;
     THistoryList& log = Context.ActionLog;
     Context.ReplayBase = log.GetTail();
-    for (const TActionItem* item = log.GetFirst(); item; item = item->Next) First.Note(item);
+    for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
+        First.Note(item);
     for (;;) {
         const TBlock block = Action();
         if (block == TBlock::EndOfFile) break;
@@ -162,7 +162,8 @@ TBlock TReader::Action() {
         std::int32_t id = 0;
         if (!NextInt(id)) return TBlock::Failed;
         // Wraps like the 32-bit sum it is, never overflows.
-        d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + 2 * std::int64_t(Context.FigureIDHalf));
+        d.TargetID =
+            static_cast<std::int32_t>(std::int64_t(id) + 2 * std::int64_t(Context.FigureIDHalf));
         Context.LastFigureID = std::max(Context.LastFigureID, d.TargetID);
     }
     First.Note(item);
@@ -264,8 +265,7 @@ bool TReader::ChangeBlock(TActionData& d) {
         const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : dtNone;
         if (IsPointFigure(tool)) {
             f.PointData = std::make_shared<TPointData>(0);
-            if (!NextIs("begin PointData") || !Points("end PointData", *f.PointData))
-                return false;
+            if (!NextIs("begin PointData") || !Points("end PointData", *f.PointData)) return false;
         } else if (tool == dtStamp) {
             f.StampData = std::make_shared<TFigList>();
             const std::int32_t childKind =

@@ -48,7 +48,8 @@ private:
     void Points(const TPointData* points, std::int32_t count) {
         if (!points) return;
         count = std::clamp(count, 0, points->Capacity());
-        for (std::int32_t i = 0; i < count; ++i) Point(points->At(i));
+        for (std::int32_t i = 0; i < count; ++i)
+            Point(points->At(i));
     }
     void PointBlock(const TPointData* points) {
         Line("begin PointData");

@@ -104,7 +104,8 @@ std::string Cp932ToUtf8(std::string_view bytes) {
     if (IsAscii(bytes)) return std::string(bytes);
     thread_local TConverter decoder("UTF-8", "CP932");
     if (!decoder.Usable()) return FallbackDecode(bytes);
-    return decoder.Convert(bytes, ReplacementCharacter, [](std::string_view) { return std::size_t{1}; });
+    return decoder.Convert(bytes, ReplacementCharacter,
+                           [](std::string_view) { return std::size_t{1}; });
 }
 
 std::string Utf8ToCp932(std::string_view text) {

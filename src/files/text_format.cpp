@@ -14,16 +14,16 @@ constexpr std::array<std::string_view, 5> FormatLines = {
     "ZINDA FILE FORMAT 1.3", "ZINDA FILE FORMAT 1.4"};
 
 constexpr std::array<std::string_view, 15> KindWords = {
-    "Create",  "SetStamp", "Move",     "Duplicate", "Delete",       "Undo",     "Front", "Back",
-    "Change",  "ReadData", "ReadBG",   "CleareBG",  "ClearDrawing", "ClearAll", "Branch"};
+    "Create", "SetStamp", "Move",   "Duplicate", "Delete",       "Undo",     "Front", "Back",
+    "Change", "ReadData", "ReadBG", "CleareBG",  "ClearDrawing", "ClearAll", "Branch"};
 
-constexpr std::array<std::string_view, 6> ParameterWords = {
-    "Size", "BodyColor", "LineWidth", "LineColor", "Text", "TextColor"};
+constexpr std::array<std::string_view, 6> ParameterWords = {"Size",      "BodyColor", "LineWidth",
+                                                            "LineColor", "Text",      "TextColor"};
 
 // Index 0 is no tool.
-constexpr std::array<std::string_view, 9> ToolWords = {
-    "",          "dtText",    "dtLine",     "dtFreeLine", "dtEllipse",
-    "dtRectangle", "dtPolyline", "dtPolygon", "dtStamp"};
+constexpr std::array<std::string_view, 9> ToolWords = {"",           "dtText",    "dtLine",
+                                                       "dtFreeLine", "dtEllipse", "dtRectangle",
+                                                       "dtPolyline", "dtPolygon", "dtStamp"};
 
 constexpr std::string_view UnknownWord = "Unknown";
 
@@ -32,7 +32,9 @@ struct TNamedColor {
     TColor Value;
 };
 
-constexpr TColor System(TColor index) { return 0x80000000u + index; }
+constexpr TColor System(TColor index) {
+    return 0x80000000u + index;
+}
 
 constexpr TNamedColor NamedColors[] = {
     {"clBlack", 0x000000},
@@ -89,11 +91,14 @@ constexpr TNamedColor NamedColors[] = {
     {"clMenuBar", System(30)},
 };
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Lowered(std::string_view text) {
     std::string result(text);
-    for (char& c : result) c = LowerAscii(c);
+    for (char& c : result)
+        c = LowerAscii(c);
     return result;
 }
 
@@ -106,7 +111,8 @@ struct TColorTables {
             ByName.emplace(Lowered(c.Name), c.Value);
             ByValue.emplace(c.Value, c.Name);
         };
-        for (const auto& c : NamedColors) add(c);
+        for (const auto& c : NamedColors)
+            add(c);
     }
 };
 
@@ -123,7 +129,9 @@ std::optional<std::uint8_t> IndexOf(const std::array<std::string_view, N>& words
     return std::nullopt;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigit(char c) {
     if (IsDigit(c)) return c - '0';
@@ -151,7 +159,8 @@ bool IsScanSpace(char c) {
 // One "%d" conversion from pos on; pos moves past what was taken.
 std::optional<std::int32_t> ScanIntAt(std::string_view line, std::size_t& pos) {
     std::size_t p = pos;
-    while (p < line.size() && IsScanSpace(line[p])) ++p;
+    while (p < line.size() && IsScanSpace(line[p]))
+        ++p;
     bool negative = false;
     if (p < line.size() && (line[p] == '+' || line[p] == '-')) negative = line[p++] == '-';
     if (p >= line.size() || !IsDigit(line[p])) return std::nullopt;

@@ -295,7 +295,8 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
     host.OpenResults = {"/home/me/sky.jpg"};
     form.ReSpecifyBackground(bg);
     ASSERT_EQ(host.OpenDialogs.size(), 1u);
-    EXPECT_EQ(host.OpenDialogs[0].Filter, "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");
+    EXPECT_EQ(host.OpenDialogs[0].Filter,
+              "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");
     EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
     EXPECT_EQ(host.OpenDialogs[0].InitialName, "sky.JPG");
     EXPECT_EQ(bg->Data.FileName, "/home/me/sky.jpg");

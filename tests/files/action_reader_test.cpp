@@ -100,7 +100,8 @@ TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
 }
 
 TEST(ActionReader, StampChildrenOfAnAnimationHaveNoCutNumberOrFree) {
-    const std::string file = Header +
+    const std::string file =
+        Header +
         "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\ndtStamp\n0\n1\n"
         "clBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n4\n1\n"
         "begin FreeMoveData\n5 6\n7 8\nend FreeMoveData\nbegin StampData\n"
@@ -126,7 +127,8 @@ TEST(ActionReader, StampChildrenOfAnAnimationHaveNoCutNumberOrFree) {
 }
 
 TEST(ActionReader, FreeMoveBlockFollowsThePointsAndAnyOtherLineLeavesThePathEmpty) {
-    const std::string withPath = Header +
+    const std::string withPath =
+        Header +
         "begin ActionData\n2011 06 14 10 05 33 27\n0\nMove\n1\nbegin FigData\ndtPolyline\n0\n1\n"
         "clBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n3\n1\nbegin PointData\n0 0\n10 10\n"
         "end PointData\nbegin FreeMoveData\n5 6\n7 8\n9 10\nend FreeMoveData\nend FigData\n"
@@ -199,9 +201,9 @@ TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {
 }
 
 TEST(ActionReader, ASizeChangeWithoutAnEarlierActionHasNothingAfterItsCorners) {
-    const std::string file = Header +
-        "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n7\nSize\nbegin FigData\n12\n"
-        "1 2\n3 4\nend FigData\nend ActionData\n";
+    const std::string file =
+        Header + "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n7\nSize\nbegin FigData\n12\n"
+                 "1 2\n3 4\nend FigData\nend ActionData\n";
     TReadTarget t;
     ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
     EXPECT_EQ(t.At(0)->Data.FigData.End, (TPoint{3, 4}));
@@ -224,11 +226,13 @@ TEST(ActionReader, LinesMayEndInALoneLineFeedOrNothingAndHaveAnyLength) {
 
 TEST(ActionReader, MoreThanTwoThousandPointsAreDropped) {
     std::string points;
-    for (int i = 0; i < 2005; ++i) points += std::to_string(i) + " 1\n";
-    const std::string file = Header +
+    for (int i = 0; i < 2005; ++i)
+        points += std::to_string(i) + " 1\n";
+    const std::string file =
+        Header +
         "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\ndtFreeLine\n0\n"
-        "1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n1\n0\nbegin PointData\n" + points +
-        "end PointData\nend FigData\nend ActionData\n";
+        "1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n10 10\n1\n0\nbegin PointData\n" +
+        points + "end PointData\nend FigData\nend ActionData\n";
     TReadTarget t;
     ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
     EXPECT_EQ(t.At(0)->Data.FigData.PointData->Count, 2000);
@@ -255,9 +259,9 @@ TEST(ActionReader, EveryFailureIsReportedAndKeepsWhatWasRead) {
                                       "begin StampData\nbegin FigData\ndtLine\n0\n1\nclRed\n"
                                       "clRed\n1\nclRed\n\n0 0\n1 1\nend FigData\nend "
                                       "StampData\nend FigData");
-    const std::string change = good +
-        "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n1\nBodyColor\nbegin FigData\n"
-        "clRed\nend FigData\nend ActionData\n";
+    const std::string change =
+        good + "begin ActionData\n2011 06 14 10 05 33 27\n0\nChange\n1\nBodyColor\nbegin FigData\n"
+               "clRed\nend FigData\nend ActionData\n";
     const std::vector<TBadFile> cases = {
         {"begin line", good + "begin ActionDatum\n", {"begin ActionDatum"}, 1},
         {"empty line after the last block", good + "\n", {""}, 1},
@@ -269,18 +273,23 @@ TEST(ActionReader, EveryFailureIsReportedAndKeepsWhatWasRead) {
         {"no tool line", Replace(good, "dtRectangle\n", ""), {}, 1},
         {"begin FigData", Replace(good, "begin FigData", "begin FigDat"), {}, 1},
         {"end FigData", Replace(good, "end FigData\n", ""), {}, 1},
-        {"change begin FigData", Replace(change, "BodyColor\nbegin FigData", "BodyColor\nx"), {}, 2},
+        {"change begin FigData",
+         Replace(change, "BodyColor\nbegin FigData", "BodyColor\nx"),
+         {},
+         2},
         {"change end FigData", Replace(change, "clRed\nend FigData", "clRed\nclRed"), {}, 2},
         {"begin PointData", Replace(poly, "begin PointData", "begin Points"), {}, 1},
         {"end of file among points", poly.substr(0, poly.find("end PointData")), {}, 1},
         {"begin StampData", Replace(stamp, "begin StampData", "StampData"), {}, 1},
-        {"stamp child begin", Replace(stamp, "StampData\nbegin FigData", "StampData\nFigData"), {}, 1},
+        {"stamp child begin",
+         Replace(stamp, "StampData\nbegin FigData", "StampData\nFigData"),
+         {},
+         1},
         {"bad colour", Replace(good, "clWhite", "white"), {}, 1},
         {"end of file in a figure", good.substr(0, good.find("100 80")), {}, 1},
         {"end of file after the kind", good.substr(0, good.find("Create") + 7), {}, 1},
         {"end of file before the end line", good.substr(0, good.find("end ActionData")), {}, 1},
-        {"drawing file read as an animation",
-         Replace(good, "220 160\n1\n0\n", "220 160\n"), {}, 1},
+        {"drawing file read as an animation", Replace(good, "220 160\n1\n0\n", "220 160\n"), {}, 1},
     };
     for (const TBadFile& c : cases) {
         TReadTarget t;
@@ -325,9 +334,9 @@ TEST(ActionReader, StampsNestedBeyondAnyDrawingAreRefused) {
         open += "begin StampData\nbegin FigData\n" + figure;
         close += "end StampData\nend FigData\n";
     }
-    const std::string file = Header +
-        "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\n" + figure +
-        "1\n0\n" + open + "begin StampData\nend StampData\n" + close +
+    const std::string file =
+        Header + "begin ActionData\n2011 06 14 10 05 33 27\n0\nCreate\n1\nbegin FigData\n" +
+        figure + "1\n0\n" + open + "begin StampData\nend StampData\n" + close +
         "end FigData\nend ActionData\n";
     TReadTarget t;
     const TReadResult result = t.Read(Crlf(file));

@@ -29,7 +29,8 @@ std::string RoundTrip(const THistoryList& log) {
 // The lines of the file between "begin FigData" ... "end FigData" of the nth action.
 std::string ActionLines(const std::string& file, int n) {
     std::size_t at = 0;
-    for (int i = 0; i <= n; ++i) at = file.find("begin ActionData\r\n", at) + 1;
+    for (int i = 0; i <= n; ++i)
+        at = file.find("begin ActionData\r\n", at) + 1;
     const std::size_t end = file.find("end ActionData\r\n", at);
     return file.substr(at - 1, end - at + 1 + 16);
 }
@@ -89,7 +90,8 @@ TEST(ActionWriter, FreeMovePathsAreWrittenOnlyWhenFreeIsOne) {
     THistoryList log;
     TFigData moved = MakeRect(0, 0, 10, 10);
     moved.FreeMoveData = std::make_shared<TPointData>();
-    for (int i = 0; i < 5; ++i) moved.FreeMoveData->AddPlain(i, -i);
+    for (int i = 0; i < 5; ++i)
+        moved.FreeMoveData->AddPlain(i, -i);
     moved.FreeMoveCount = 3;
     moved.Free = 1;
     Append(log, akMove, 1, &moved);
@@ -106,7 +108,8 @@ TFigData MakeStamp(std::initializer_list<TFigData> children) {
     TFigData stamp = MakeRect(10, 10, 90, 90, 2);
     stamp.DrawingTool = dtStamp;
     stamp.StampData = std::make_shared<TFigList>();
-    for (const TFigData& child : children) stamp.StampData->Add(child);
+    for (const TFigData& child : children)
+        stamp.StampData->Add(child);
     return stamp;
 }
 

@@ -20,16 +20,20 @@ TEST(Cp932, JapaneseTextsConvertBothWays) {
 }
 
 TEST(Cp932, UndecodableBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(Cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD");      // cut off at the end
-    EXPECT_EQ(Cp932ToUtf8("\xA0z"), "\xEF\xBF\xBDz");      // no character
+    EXPECT_EQ(Cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD"); // cut off at the end
+    EXPECT_EQ(Cp932ToUtf8("\xA0z"), "\xEF\xBF\xBDz"); // no character
     EXPECT_EQ(Cp932ToUtf8("\x82\xa0\xFF\x82\xa2"), "あ\xEF\xBF\xBDい");
 }
 
 TEST(Cp932, CharactersCp932CannotHoldBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80" "b"), "a?b"); // an emoji
+    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80"
+                          "b"),
+              "a?b"); // an emoji
     EXPECT_EQ(Utf8ToCp932("é"), "?");
-    EXPECT_EQ(Utf8ToCp932("あ\xC3"), "\x82\xa0?");         // broken UTF-8 at the end
-    EXPECT_EQ(Utf8ToCp932("\xFF" "x"), "?x");
+    EXPECT_EQ(Utf8ToCp932("あ\xC3"), "\x82\xa0?"); // broken UTF-8 at the end
+    EXPECT_EQ(Utf8ToCp932("\xFF"
+                          "x"),
+              "?x");
 }
 
 } // namespace

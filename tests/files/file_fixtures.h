@@ -45,7 +45,8 @@ struct TReadTarget {
     }
     TActionItem* At(int index) const {
         TActionItem* item = Log.GetFirst();
-        while (item && index-- > 0) item = item->Next;
+        while (item && index-- > 0)
+            item = item->Next;
         return item;
     }
 };

@@ -13,7 +13,8 @@ TEST(TextFormat, KindParameterAndToolWordsBothWays) {
     EXPECT_EQ(ActionKindWord(akBranch), "Branch");
     EXPECT_EQ(ActionKindWord(akNone), "Unknown");
     EXPECT_EQ(ActionKindWord(200), "Unknown");
-    for (TActionKind k = 0; k < akNone; ++k) EXPECT_EQ(ActionKindFromWord(ActionKindWord(k)), k);
+    for (TActionKind k = 0; k < akNone; ++k)
+        EXPECT_EQ(ActionKindFromWord(ActionKindWord(k)), k);
     EXPECT_FALSE(ActionKindFromWord("Unknown"));
     EXPECT_FALSE(ActionKindFromWord("create"));
     EXPECT_FALSE(ActionKindFromWord("Create "));
@@ -29,7 +30,8 @@ TEST(TextFormat, KindParameterAndToolWordsBothWays) {
     EXPECT_EQ(ToolWord(dtStamp), "dtStamp");
     EXPECT_EQ(ToolWord(dtNone), "");
     EXPECT_EQ(ToolWord(9), "");
-    for (TDrawingTool t = dtText; t <= dtStamp; ++t) EXPECT_EQ(ToolFromWord(ToolWord(t)), t);
+    for (TDrawingTool t = dtText; t <= dtStamp; ++t)
+        EXPECT_EQ(ToolFromWord(ToolWord(t)), t);
     EXPECT_FALSE(ToolFromWord(""));
     EXPECT_FALSE(ToolFromWord("dtstamp"));
 }
