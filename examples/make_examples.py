@@ -86,7 +86,7 @@ def star(cx, cy, outer, inner):
 
 def welcome():
     star_start = star(320, 300, 40, 18)
-    star_end = [(x + 160, y - 170) for x, y in star_start]
+    star_end = [(x + 140, y - 110) for x, y in star_start]
     bounce = [(0, 0)]
     for i in range(1, 61):  # three hops to the right
         x = i * 6
