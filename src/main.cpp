@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "app/zinda_form.h"
+#include "qt/headless_run.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "qt/qt_host.h"
@@ -14,10 +15,6 @@
 #include <string>
 #include <vector>
 
-#if __has_include("qt/headless_run.h")
-#include "qt/headless_run.h"
-#define MURVA_HEADLESS 1
-#endif
 
 namespace {
 
@@ -44,14 +41,7 @@ int main(int argc, char** argv) {
         std::cout << Usage;
         return 0;
     }
-    if (argc > 1 && IsHeadless(argv[1])) {
-#ifdef MURVA_HEADLESS
-        return murva::qt::RunHeadless(argc, argv);
-#else
-        std::cerr << "murva: " << argv[1] << " is not available in this build\n" << Usage;
-        return 1;
-#endif
-    }
+    if (argc > 1 && IsHeadless(argv[1])) return murva::qt::RunHeadless(argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(murva::texts::ApplicationName));

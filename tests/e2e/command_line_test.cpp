@@ -1,0 +1,113 @@
+// The program run from the command line without a window: exit codes, standard error
+// and the files it writes.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string Exe = MURVA_EXE;
+const std::string Data = MURVA_TEST_DATA;
+
+struct Outcome {
+    int Code = -1;
+    std::string Err;
+};
+
+// Runs murva with the arguments (each quoted) and no display.
+Outcome Murva(const std::string& args) {
+    const std::string errFile = "/tmp/murva-cli-stderr-" + std::to_string(getpid());
+    const std::string command = "env -u DISPLAY '" + Exe + "' " + args + " >/dev/null 2>" + errFile;
+    Outcome run;
+    const int status = std::system(command.c_str());
+    run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    run.Err = text.str();
+    std::remove(errFile.c_str());
+    return run;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct CommandLineTest : ::testing::Test {
+    std::string folder;
+    void SetUp() override {
+        char pattern[] = "/tmp/murva-cli-XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+};
+
+TEST_F(CommandLineTest, HelpPrintsTheUsageAndSucceeds) {
+    EXPECT_EQ(Murva("--help").Code, 0);
+    const std::string out = folder + "/help.txt";
+    std::system(("'" + Exe + "' --help > " + out).c_str());
+    EXPECT_NE(ReadFile(out).find("--export-jpeg"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, SaveAsWritesTheSameFileTheSaveCommandWould) {
+    const std::string out = folder + "/copy.mrv";
+    Outcome run = Murva("--save-as '" + out + "' '" + Data + "/format_example.mrv'");
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(ReadFile(out), ReadFile(Data + "/format_example.mrv"));
+}
+
+TEST_F(CommandLineTest, ExportWritesThePictureOfTheCut) {
+    const std::string out = folder + "/cut.jpg";
+    Outcome run = Murva("--export-jpeg '" + out + "' --cut 1 '" + Data + "/two_pairs.mrv'");
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    QImage picture(QString::fromStdString(out));
+    ASSERT_EQ(picture.size(), QSize(640, 480));
+    // Inside the red end copy of the rectangle, moved to (400, 300)-(520, 380).
+    const QColor inside = picture.pixelColor(460, 340);
+    EXPECT_GT(inside.red(), 200);
+    EXPECT_LT(inside.green(), 60);
+    // An empty cut exports the white field.
+    Outcome empty = Murva("--export-jpeg '" + out + "' --cut 2 '" + Data + "/two_pairs.mrv'");
+    ASSERT_EQ(empty.Code, 0) << empty.Err;
+    EXPECT_GT(QImage(QString::fromStdString(out)).pixelColor(460, 340).green(), 240);
+}
+
+TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {
+    Outcome missing = Murva("--save-as '" + folder + "/x.mrv' '" + folder + "/missing.mrv'");
+    EXPECT_EQ(missing.Code, 1);
+    EXPECT_NE(missing.Err.find("データ読み込みに失敗しました"), std::string::npos);
+
+    Outcome wrongKind = Murva("--export-jpeg '" + folder + "/x.jpg' notes.txt");
+    EXPECT_EQ(wrongKind.Code, 1);
+    EXPECT_NE(wrongKind.Err.find("ファイルけいしきがちがいます"), std::string::npos);
+
+    std::ofstream(folder + "/bad.mrv") << "not an animation\n";
+    Outcome bad = Murva("--save-as '" + folder + "/y.mrv' '" + folder + "/bad.mrv'");
+    EXPECT_EQ(bad.Code, 1);
+    EXPECT_NE(bad.Err.find("データフォーマットが違います"), std::string::npos);
+    EXPECT_NE(access((folder + "/y.mrv").c_str(), F_OK), 0);
+
+    Outcome noCut = Murva("--export-jpeg '" + folder + "/x.jpg' --cut zero '" + Data + "/two_pairs.mrv'");
+    EXPECT_EQ(noCut.Code, 1);
+    EXPECT_FALSE(noCut.Err.empty());
+    EXPECT_EQ(Murva("--save-as").Code, 1);
+}
+
+TEST_F(CommandLineTest, AnExportThatCannotBeWrittenFails) {
+    Outcome run = Murva("--export-jpeg '" + folder + "/no/such/x.jpg' '" + Data + "/two_pairs.mrv'");
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_NE(run.Err.find("画像を書き出せませんでした"), std::string::npos);
+}
+
+} // namespace
