@@ -5,6 +5,7 @@
 #include "app/texts.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <fstream>
 #include <unistd.h>
 
@@ -102,6 +103,70 @@ TEST_F(FormTest, AnUnreadableAnimationKeepsWhatWasReadAndStillBooksTheLoad) {
     EXPECT_EQ(form.S.Figures.LastFigureID, 0);
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
     std::system(("rm -rf " + folder).c_str());
+}
+
+} // namespace
+} // namespace murva
+
+namespace murva {
+namespace {
+
+struct BackgroundReplayTest : test::FormTest {
+    std::string folder;
+    void SetUp() override {
+        FormTest::SetUp();
+        char pattern[] = "/tmp/murva-bg-XXXXXX";
+        folder = mkdtemp(pattern);
+    }
+    void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
+    std::string WriteLog(const std::string& name, const std::string& body) {
+        const std::string path = folder + "/" + name;
+        std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 1.4\r\n" << body;
+        return path;
+    }
+    static std::string BackgroundAction(const std::string& kind, const std::string& file) {
+        return "begin ActionData\r\n2026 12 08 10 00 00 00\r\n0\r\n" + kind + "\r\n" +
+               (file.empty() ? "" : file + "\r\n") + "end ActionData\r\n";
+    }
+};
+
+TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
+    std::ofstream(folder + "/bg.bmp") << "BM";
+    const std::string path =
+        WriteLog("a.mrv", BackgroundAction("ReadBG", "C:\\Users\\hana\\pictures\\bg.bmp"));
+    host.Answers = {TAnswer::No}; // keep the background named in the file
+    form.OpenFileByName(path);
+    ASSERT_EQ(host.Questions.size(), 1u);
+    EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
+    ASSERT_FALSE(graphics.LoadedBmps.empty());
+    EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
+    EXPECT_EQ(form.S.Shell.ShownBGName, "C:\\Users\\hana\\pictures\\bg.bmp");
+    EXPECT_TRUE(form.S.History.PendingBGName.empty());
+    // The name read stays in the log, so a save keeps the background.
+    EXPECT_EQ(form.S.History.ActionLog.GetFirst()->Data.FileName,
+              "C:\\Users\\hana\\pictures\\bg.bmp");
+}
+
+TEST_F(BackgroundReplayTest, AClearedBackgroundIsNotLoadedAndNothingIsAsked) {
+    std::ofstream(folder + "/bg.bmp") << "BM";
+    const std::string path = WriteLog(
+        "a.mrv", BackgroundAction("ReadBG", folder + "/bg.bmp") + BackgroundAction("CleareBG", ""));
+    form.OpenFileByName(path);
+    EXPECT_TRUE(host.Questions.empty());
+    EXPECT_TRUE(graphics.LoadedBmps.empty());
+    EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
+}
+
+TEST_F(BackgroundReplayTest, AMissingBackgroundIsSkippedSilentlyAndTheFiguresStillCome) {
+    const std::string figures = std::string(std::istreambuf_iterator<char>(
+        std::ifstream(Data + "/two_pairs.mrv", std::ios::binary).rdbuf()), {});
+    const std::string path = WriteLog(
+        "a.mrv", BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
+                     figures.substr(figures.find("begin ActionData")));
+    form.OpenFileByName(path);
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(form.S.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.BGImage.Picture->GetPixel(10, 10), clWhite);
 }
 
 } // namespace
