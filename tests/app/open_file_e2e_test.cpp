@@ -3,6 +3,7 @@
 #include "form_fixture.h"
 
 #include "app/texts.h"
+#include "support/temp_dir.h"
 
 #include <cstdlib>
 #include <iterator>
@@ -93,16 +94,14 @@ TEST(FormStart, AFileNamedAtStartIsOpenedBeforeTheWindowShows) {
 }
 
 TEST_F(FormTest, AnUnreadableAnimationKeepsWhatWasReadAndStillBooksTheLoad) {
-    char pattern[] = "/tmp/murva-bad-XXXXXX";
-    const std::string folder = mkdtemp(pattern);
-    const std::string path = folder + "/bad.mrv";
+    test::TempDir temp;
+    const std::string path = temp.Path("bad.mrv");
     std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 9.9\r\n";
     form.OpenFileByName(path);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongDataFormat});
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Figures.LastFigureID, 0);
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
-    std::system(("rm -rf " + folder).c_str());
 }
 
 } // namespace
@@ -112,13 +111,8 @@ namespace murva {
 namespace {
 
 struct BackgroundReplayTest : test::FormTest {
-    std::string folder;
-    void SetUp() override {
-        FormTest::SetUp();
-        char pattern[] = "/tmp/murva-bg-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
+    test::TempDir temp;
+    const std::string folder = temp.Folder();
     std::string WriteLog(const std::string& name, const std::string& body) {
         const std::string path = folder + "/" + name;
         std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 1.4\r\n" << body;

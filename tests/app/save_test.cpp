@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "files/action_writer.h"
 #include "history/history_fixtures.h"
+#include "support/temp_dir.h"
 
 #include <csignal>
 #include <filesystem>
@@ -30,20 +31,16 @@ void Put(const std::string& path, const std::string& bytes) {
 }
 
 struct SaveTest : test::FormTest {
-    std::string Folder;
+    test::TempDir Temp;
+    const std::string Folder = Temp.Folder();
 
     void SetUp() override {
         test::FormTest::SetUp();
-        char pattern[] = "/tmp/murva-save-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        Folder = pattern;
         TFigData rect = test::MakeRect(10, 20, 30, 40);
         test::Append(form.S.History.ActionLog, akCreate, 1, &rect);
         TFigItem* shown = form.S.Figures.FigList.Add(rect);
         form.S.Figures.SelectedFig = form.S.Figures.LastSelectedFig = shown;
     }
-    void TearDown() override { fs::remove_all(Folder); }
-
     std::string In(const std::string& name) const { return Folder + "/" + name; }
     std::string Written() const { return WriteActionFile(form.S.History.ActionLog); }
     std::vector<std::string> Entries() const {

@@ -3,6 +3,7 @@
 #include "form_fixture.h"
 
 #include "app/texts.h"
+#include "support/temp_dir.h"
 
 #include <cstdlib>
 #include <set>
@@ -108,13 +109,8 @@ TEST_F(FormTest, ResetEmptiesTheWorkAndTheModes) {
 }
 
 struct OpenFileTest : FormTest {
-    std::string folder;
-    void SetUp() override {
-        FormTest::SetUp();
-        char pattern[] = "/tmp/murva-open-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
+    test::TempDir temp;
+    const std::string folder = temp.Folder();
     std::string Write(const std::string& name, const std::string& text) {
         std::ofstream(folder + "/" + name, std::ios::binary) << text;
         return folder + "/" + name;

@@ -1,6 +1,8 @@
 // The program run from the command line without a window: exit codes, standard error
 // and the files it writes.
 
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -45,12 +47,8 @@ std::string ReadFile(const std::string& path) {
 }
 
 struct CommandLineTest : ::testing::Test {
-    std::string folder;
-    void SetUp() override {
-        char pattern[] = "/tmp/murva-cli-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+    murva::test::TempDir temp;
+    const std::string folder = temp.Folder();
 };
 
 TEST_F(CommandLineTest, HelpPrintsTheUsageAndSucceeds) {

@@ -1,6 +1,7 @@
 // Saving through a temporary file: the old file survives every failure.
 
 #include "files/safe_file.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +18,9 @@ namespace murva {
 namespace {
 
 struct SafeFileTest : ::testing::Test {
-    std::string folder;
-    void SetUp() override {
-        char pattern[] = "/tmp/murva-safe-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf " + folder).c_str()); }
-    std::string Path(const std::string& name) const { return folder + "/" + name; }
+    test::TempDir temp;
+    const std::string folder = temp.Folder();
+    std::string Path(const std::string& name) const { return temp.Path(name); }
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         std::stringstream text;

@@ -4,6 +4,7 @@
 
 #include "files/jpeg_codec.h"
 #include "model/geometry.h"
+#include "support/temp_dir.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,27 +15,6 @@
 #include <string>
 
 namespace murva::test {
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/murva-pictures-XXXXXX";
-        if (!::mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
-        path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string Path(const std::string& name) const { return path + "/" + name; }
-    std::string Folder() const { return path; }
-
-private:
-    std::string path;
-};
 
 using PixelRule = std::function<TColor(std::int32_t x, std::int32_t y)>;
 
