@@ -94,8 +94,7 @@ void TZindaForm::PaintCutThumbnail(TRect rect) {
     bool drawn = false;
     for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
         const TFigData& figure = item->Data;
-        if (figure.CutNumber != cut || !Within(figure.Start, inside) ||
-            !Within(figure.End, inside))
+        if (figure.CutNumber != cut || !Within(figure.Start, inside) || !Within(figure.End, inside))
             continue;
         if (!drawn) {
             if (!ThumbnailScratch)
@@ -115,8 +114,7 @@ void TZindaForm::PaintCutThumbnail(TRect rect) {
         return;
     }
     target.CopyRect({0, 0, image->Picture->Width(), image->Picture->Height()},
-                    ThumbnailScratch->GetCanvas(),
-                    {-3, -3, FieldWidth + 3, FieldHeight + 3}, true);
+                    ThumbnailScratch->GetCanvas(), {-3, -3, FieldWidth + 3, FieldHeight + 3}, true);
 }
 
 void TZindaForm::DrawSelectionFrame(TFigItem* item) {

@@ -12,14 +12,16 @@ namespace {
 const std::vector<TPoint>& TranslatedPoints(const TPointData& points, std::int32_t dx,
                                             std::int32_t dy) {
     thread_local std::vector<TPoint> buffer;
+    std::vector<TPoint>& translated = buffer;
     const std::int32_t count =
         std::clamp(std::min(points.Count, points.Capacity()), 0, TPointData::MaxPoints);
-    buffer.resize(static_cast<std::size_t>(count));
+    translated.resize(static_cast<std::size_t>(count));
+    TPoint* out = translated.data();
     for (std::int32_t i = 0; i < count; ++i) {
         const TPoint& p = points.At(i);
-        buffer[static_cast<std::size_t>(i)] = {p.x + dx, p.y + dy};
+        out[i] = {p.x + dx, p.y + dy};
     }
-    return buffer;
+    return translated;
 }
 
 } // namespace

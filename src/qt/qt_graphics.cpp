@@ -1,9 +1,12 @@
 #include "qt/qt_graphics.h"
 
+#include "qt/qt_raster.h"
+
 #include <QImageReader>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 namespace murva::qt {
@@ -62,80 +65,6 @@ bool Contains(const QImage& image, const TRect& r) {
     return r.Left >= 0 && r.Top >= 0 && r.Right <= image.width() && r.Bottom <= image.height();
 }
 
-// Area averaging for shrinking: each destination pixel is the mean of its cell of
-// source pixels, and source pixels outside the image count as white. Red and blue are
-// summed in one word, so a cell may hold at most 257 pixels.
-constexpr std::int64_t MaxBoxCell = 257;
-
-bool FitsBoxScale(const TRect& dest, const TRect& from) {
-    const std::int64_t dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
-    const std::int64_t sw = from.Right - from.Left, sh = from.Bottom - from.Top;
-    if (dw <= 0 || dh <= 0 || sw < dw || sh < dh || (sw == dw && sh == dh)) return false;
-    return ((sw + dw - 1) / dw) * ((sh + dh - 1) / dh) <= MaxBoxCell;
-}
-
-void BoxScale(const QImage& source, const TRect& from, QImage& target, const TRect& dest) {
-    const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
-    const int sw = from.Right - from.Left, sh = from.Bottom - from.Top;
-    thread_local std::vector<int> colStart, colInStart, colInEnd;
-    thread_local std::vector<std::uint32_t> redBlue, green;
-    colStart.resize(static_cast<std::size_t>(dw) + 1);
-    colInStart.resize(static_cast<std::size_t>(dw));
-    colInEnd.resize(static_cast<std::size_t>(dw));
-    redBlue.resize(static_cast<std::size_t>(dw));
-    green.resize(static_cast<std::size_t>(dw));
-    for (int j = 0; j <= dw; ++j)
-        colStart[j] = from.Left + static_cast<int>(static_cast<std::int64_t>(j) * sw / dw);
-    for (int j = 0; j < dw; ++j) {
-        colInStart[j] = std::clamp(colStart[j], 0, source.width());
-        colInEnd[j] = std::clamp(colStart[j + 1], colInStart[j], source.width());
-    }
-    constexpr std::uint32_t WhiteRedBlue = 0x00FF00FF, WhiteGreen = 0x0000FF00;
-    for (int i = 0; i < dh; ++i) {
-        const int ty = dest.Top + i;
-        if (ty < 0 || ty >= target.height()) continue;
-        const int y0 = from.Top + static_cast<int>(static_cast<std::int64_t>(i) * sh / dh);
-        const int y1 = from.Top + static_cast<int>(static_cast<std::int64_t>(i + 1) * sh / dh);
-        std::fill(redBlue.begin(), redBlue.end(), 0u);
-        std::fill(green.begin(), green.end(), 0u);
-        int whiteRows = 0;
-        for (int y = y0; y < y1; ++y) {
-            if (y < 0 || y >= source.height()) {
-                ++whiteRows;
-                continue;
-            }
-            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            for (int j = 0; j < dw; ++j) {
-                std::uint32_t rb = 0, g = 0;
-                for (int x = colInStart[j]; x < colInEnd[j]; ++x) {
-                    rb += line[x] & 0x00FF00FF;
-                    g += line[x] & 0x0000FF00;
-                }
-                const std::uint32_t whiteCols =
-                    static_cast<std::uint32_t>(colStart[j + 1] - colStart[j] -
-                                               (colInEnd[j] - colInStart[j]));
-                redBlue[j] += rb + whiteCols * WhiteRedBlue;
-                green[j] += g + whiteCols * WhiteGreen;
-            }
-        }
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
-        for (int j = 0; j < dw; ++j) {
-            const int tx = dest.Left + j;
-            if (tx < 0 || tx >= target.width()) continue;
-            const std::uint32_t cols = static_cast<std::uint32_t>(colStart[j + 1] - colStart[j]);
-            const std::uint32_t area = cols * static_cast<std::uint32_t>(y1 - y0);
-            if (area == 0) continue;
-            const std::uint32_t white = cols * static_cast<std::uint32_t>(whiteRows);
-            const std::uint32_t rb = redBlue[j] + white * WhiteRedBlue;
-            const std::uint32_t g = green[j] + white * WhiteGreen;
-            const std::uint32_t half = area / 2;
-            out[tx] = qRgb(static_cast<int>(((rb >> 16) + half) / area),
-                           static_cast<int>(((g >> 8) + half) / area),
-                           static_cast<int>(((rb & 0xFFFF) + half) / area));
-        }
-    }
-}
-
 } // namespace
 
 QColor ToQColor(TColor color) {
@@ -164,7 +93,9 @@ QPainter& QtCanvas::Painter() {
     return *painter;
 }
 
-void QtCanvas::Flush() { painter.reset(); }
+void QtCanvas::Flush() {
+    painter.reset();
+}
 
 void QtCanvas::UseComposition(QPainter::CompositionMode mode) {
     if (applied.Composition == mode) return;
@@ -234,64 +165,118 @@ void QtCanvas::UseFillOnly() {
     ApplyBrush();
 }
 
-void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) { penPos = {x, y}; }
+void QtCanvas::MoveTo(std::int32_t x, std::int32_t y) {
+    penPos = {x, y};
+}
+
+PixelLines QtCanvas::ThinLines() {
+    return PixelLines(bitmap.image, ToQColor(Pen.Color).rgb(), Pen.Style == TPenStyle::Dot,
+                      Pen.Mode == TPenMode::NotXor);
+}
 
 void QtCanvas::LineTo(std::int32_t x, std::int32_t y) {
-    UseOutline(TBrushUse::Ignored);
-    painter->drawLine(penPos.x, penPos.y, x, y);
+    if (Pen.Width <= 1) {
+        ThinLines().Segment(penPos, {x, y});
+    } else {
+        UseOutline(TBrushUse::Ignored);
+        painter->drawLine(penPos.x, penPos.y, x, y);
+    }
     penPos = {x, y};
 }
 
 void QtCanvas::Rectangle(const TRect& r) {
-    const TRect n = Normalised(r);
+    const TRect n = ClampedBox(Normalised(r), bitmap.image.width(), bitmap.image.height(),
+                               4096 + std::int64_t(std::abs(std::int64_t(Pen.Width))));
     const int w = n.Right - n.Left, h = n.Bottom - n.Top;
     if (w <= 0 || h <= 0) return;
-    const bool filled = Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor;
-    if (Pen.Width <= 1) {
-        // The inside and the outline apart, so that no pixel is touched twice: a
-        // not-xor rectangle drawn twice restores the picture exactly.
-        if (filled && w > 2 && h > 2) {
-            UseFillOnly();
-            painter->drawRect(QRect(n.Left + 1, n.Top + 1, w - 2, h - 2));
-        }
-        UseOutline(TBrushUse::None);
-        if (w == 1 && h == 1)
-            painter->drawPoint(n.Left, n.Top);
-        else if (w == 1)
-            painter->drawLine(n.Left, n.Top, n.Left, n.Bottom);
-        else if (h == 1)
-            painter->drawLine(n.Left, n.Top, n.Right, n.Top);
-        else
-            painter->drawRect(OutlineRect(n));
+    if (Pen.Width > 1) {
+        UseOutline(TBrushUse::Fill);
+        painter->drawRect(OutlineRect(n));
         return;
     }
-    UseOutline(TBrushUse::Fill);
-    painter->drawRect(OutlineRect(n));
+    // The inside and the outline apart, so that no pixel is touched twice: a not-xor
+    // rectangle drawn twice restores the picture exactly.
+    const bool filled = Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor;
+    if (filled && w > 2 && h > 2) {
+        const TRect inside{n.Left + 1, n.Top + 1, n.Right - 1, n.Bottom - 1};
+        if (Pen.Mode == TPenMode::Copy) {
+            FillPixels(bitmap.image, inside, ToQColor(Brush.Color).rgb());
+        } else {
+            UseFillOnly();
+            painter->drawRect(QRect(inside.Left, inside.Top, w - 2, h - 2));
+        }
+    }
+    PixelLines lines = ThinLines();
+    const TPoint a{n.Left, n.Top}, b{n.Right - 1, n.Top}, c{n.Right - 1, n.Bottom - 1},
+        d{n.Left, n.Bottom - 1};
+    if (w == 1 && h == 1) {
+        lines.Dot(a);
+    } else if (w == 1 || h == 1) {
+        lines.Segment(a, w == 1 ? TPoint{n.Left, n.Bottom} : TPoint{n.Right, n.Top});
+    } else {
+        lines.Segment(a, b);
+        lines.Segment(b, c);
+        lines.Segment(c, d);
+        lines.Segment(d, a);
+    }
 }
 
 void QtCanvas::Ellipse(const TRect& r) {
     const TRect n = Normalised(r);
-    if (n.Right - n.Left <= 0 || n.Bottom - n.Top <= 0) return;
+    if (n.Right == n.Left || n.Bottom == n.Top) return;
+    const bool far = FarOutside(n, bitmap.image.width(), bitmap.image.height());
+    if (Pen.Width <= 1 && !far) {
+        PixelLines outline = ThinLines();
+        const bool filled = Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor;
+        const QRgb fill = ToQColor(Brush.Color).rgb();
+        ThinEllipse(outline, n, filled ? &fill : nullptr);
+        return;
+    }
     UseOutline(TBrushUse::Fill);
-    painter->drawEllipse(OutlineRect(n));
+    if (far)
+        painter->drawEllipse(
+            QRectF(n.Left, n.Top, double(n.Right) - n.Left - 1, double(n.Bottom) - n.Top - 1));
+    else
+        painter->drawEllipse(OutlineRect(n));
 }
 
 void QtCanvas::Polyline(const std::vector<TPoint>& points) {
     if (points.size() < 2) return;
+    if (Pen.Width <= 1) {
+        PixelLines lines = ThinLines();
+        for (std::size_t i = 1; i < points.size(); ++i)
+            lines.Segment(points[i - 1], points[i]);
+        return;
+    }
     UseOutline(TBrushUse::Ignored);
-    polygon.resize(static_cast<qsizetype>(points.size()));
-    for (std::size_t i = 0; i < points.size(); ++i)
-        polygon[static_cast<qsizetype>(i)] = QPoint(points[i].x, points[i].y);
+    ToQPolygon(points);
     painter->drawPolyline(polygon.constData(), static_cast<int>(polygon.size()));
 }
 
 void QtCanvas::Polygon(const std::vector<TPoint>& points) {
     if (points.size() < 2) return;
-    UseOutline(TBrushUse::Fill);
+    ToQPolygon(points);
+    if (Pen.Width > 1) {
+        UseOutline(TBrushUse::Fill);
+        painter->drawPolygon(polygon.constData(), static_cast<int>(polygon.size()),
+                             Qt::OddEvenFill);
+        return;
+    }
+    if (Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor) {
+        UseFillOnly();
+        painter->drawPolygon(polygon.constData(), static_cast<int>(polygon.size()),
+                             Qt::OddEvenFill);
+    }
+    PixelLines lines = ThinLines();
+    for (std::size_t i = 1; i < points.size(); ++i)
+        lines.Segment(points[i - 1], points[i]);
+    lines.Segment(points.back(), points.front());
+}
+
+void QtCanvas::ToQPolygon(const std::vector<TPoint>& points) {
     polygon.resize(static_cast<qsizetype>(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i)
         polygon[static_cast<qsizetype>(i)] = QPoint(points[i].x, points[i].y);
-    painter->drawPolygon(polygon.constData(), static_cast<int>(polygon.size()), Qt::OddEvenFill);
 }
 
 const QFontMetrics& QtCanvas::FontFor(std::int32_t points) {
@@ -329,17 +314,11 @@ std::int32_t QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string
 
 void QtCanvas::FillRect(const TRect& r) {
     if (Brush.Style == TBrushStyle::Clear || Brush.Color == NoFillColor) return;
-    const TRect n = Normalised(r);
-    if (n.Right <= n.Left || n.Bottom <= n.Top) return;
-    Painter();
     // A brush fill is a plain copy whatever the pen's mode.
-    UseComposition(QPainter::CompositionMode_SourceOver);
-    painter->fillRect(QRect(n.Left, n.Top, n.Right - n.Left, n.Bottom - n.Top),
-                      ToQColor(Brush.Color));
+    FillPixels(bitmap.image, Normalised(r), ToQColor(Brush.Color).rgb());
 }
 
-void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect,
-                        bool smooth) {
+void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect, bool smooth) {
     auto* from = dynamic_cast<QtCanvas*>(&source);
     if (!from) return;
     const int dw = dest.Right - dest.Left, dh = dest.Bottom - dest.Top;
@@ -366,8 +345,7 @@ void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRe
     // Whatever lies outside the source picture arrives as white.
     if (!Contains(*image, sourceRect)) painter->fillRect(target, Qt::white);
     if (smooth) painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter->drawImage(QRectF(target), *image,
-                       QRectF(sourceRect.Left, sourceRect.Top, sw, sh));
+    painter->drawImage(QRectF(target), *image, QRectF(sourceRect.Left, sourceRect.Top, sw, sh));
     if (smooth) painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 

@@ -4,6 +4,7 @@
 // open between calls and ends it whenever the pixels are read or copied from.
 
 #include "model/canvas.h"
+#include "qt/qt_raster.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -30,8 +31,7 @@ public:
     void Polygon(const std::vector<TPoint>& points) override;
     std::int32_t TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) override;
     void FillRect(const TRect& r) override;
-    void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect,
-                  bool smooth) override;
+    void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect, bool smooth) override;
 
     // Ends painting so that the image can be read or changed directly.
     void Flush();
@@ -58,6 +58,9 @@ private:
     void ApplyPen();
     void ApplyBrush();
     const QFontMetrics& FontFor(std::int32_t points);
+    // One-pixel lines straight into the pixels, with the pen's colour, dots and mode.
+    PixelLines ThinLines();
+    void ToQPolygon(const std::vector<TPoint>& points);
 
     QtBitmap& bitmap;
     std::unique_ptr<QPainter> painter;

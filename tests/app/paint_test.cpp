@@ -36,7 +36,8 @@ struct PaintTest : FormTest {
     }
     // Four figures in two start/end pairs, as loading a file leaves them.
     void AddPairs(std::int32_t cut) {
-        for (int i = 0; i < 4; ++i) AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
+        for (int i = 0; i < 4; ++i)
+            AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
         form.S.Figures.LastFigureID = 4;
         form.S.Figures.FigureIDHalf = 2;
     }
@@ -73,15 +74,16 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
                                                       : "scratch";
         if (order.empty() || order.back() != layer) order.push_back(layer);
     }
-    EXPECT_THAT(order, ElementsAre("field", "scratch", "thumb", "scratch", "thumb", "field",
-                                   "paintbox"));
-    EXPECT_THAT(Entries(canvas),
-                ElementsAre("CopyRect 0,0,640,480 from " + LabelOf(form.BGImage.Picture) +
-                                " 0,0,640,480",
-                            HasSubstr("Rectangle 10,10,50,50 pen=4/"),
-                            HasSubstr("Rectangle 100,100,150,150 pen=4/"),
-                            "Rectangle 97,97,153,153 pen=1/000000/dot/notxor brush=FFFFFF/solid"));
-    EXPECT_THAT(Entries(paintBox), ElementsAre("CopyRect 0,0,640,480 from " + canvas + " 0,0,640,480"));
+    EXPECT_THAT(order,
+                ElementsAre("field", "scratch", "thumb", "scratch", "thumb", "field", "paintbox"));
+    EXPECT_THAT(
+        Entries(canvas),
+        ElementsAre("CopyRect 0,0,640,480 from " + LabelOf(form.BGImage.Picture) + " 0,0,640,480",
+                    HasSubstr("Rectangle 10,10,50,50 pen=4/"),
+                    HasSubstr("Rectangle 100,100,150,150 pen=4/"),
+                    "Rectangle 97,97,153,153 pen=1/000000/dot/notxor brush=FFFFFF/solid"));
+    EXPECT_THAT(Entries(paintBox),
+                ElementsAre("CopyRect 0,0,640,480 from " + canvas + " 0,0,640,480"));
     EXPECT_EQ(host.Presents, presents + 1);
     EXPECT_EQ(form.S.Paint.PaintIndex, 3);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
@@ -98,8 +100,9 @@ TEST_F(PaintTest, ThumbnailsGoToTheirCutsAndOnlyCutsWithFiguresAreScaled) {
     const std::string blank = "Rectangle -1,-1,108,85 pen=1/000000/solid/copy brush=FFFFFF/solid";
     for (int i = 0; i < 5; ++i) {
         const bool cutDrawn = i == 1, slotDrawn = i == 3;
-        EXPECT_THAT(Entries(LabelOf(form.CutImages[i].Picture)),
-                    ElementsAre(cutDrawn ? HasSubstr("CopyRect 0,0,100,75 from ") : HasSubstr(blank)));
+        EXPECT_THAT(
+            Entries(LabelOf(form.CutImages[i].Picture)),
+            ElementsAre(cutDrawn ? HasSubstr("CopyRect 0,0,100,75 from ") : HasSubstr(blank)));
         EXPECT_THAT(Entries(LabelOf(form.PartsImages[i].Picture)),
                     ElementsAre(slotDrawn ? HasSubstr("-3,-3,643,483 smooth") : HasSubstr(blank)));
     }
@@ -115,18 +118,18 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
     std::vector<std::string> field;
     for (const auto& e : Entries(Canvas()))
         if (e.rfind("Rectangle", 0) == 0) field.push_back(e.substr(e.find("pen=")));
-    EXPECT_THAT(field, ElementsAre(HasSubstr("pen=1/000000/dot"), HasSubstr("pen=1/000000/dot"),
-                                   HasSubstr("pen=4/000000/solid"),
-                                   HasSubstr("pen=4/000000/solid")));
+    EXPECT_THAT(field,
+                ElementsAre(HasSubstr("pen=1/000000/dot"), HasSubstr("pen=1/000000/dot"),
+                            HasSubstr("pen=4/000000/solid"), HasSubstr("pen=4/000000/solid")));
 
     // Painted from within the repaint, the thumbnail still saw PaintIndex 0.
-    const std::string scratch =
-        graphics.Journal[1].substr(0, graphics.Journal[1].find(':'));
+    const std::string scratch = graphics.Journal[1].substr(0, graphics.Journal[1].find(':'));
     std::vector<std::string> thumb;
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
     ASSERT_EQ(thumb.size(), 4u);
-    for (const auto& e : thumb) EXPECT_THAT(e, HasSubstr("pen=1/000000/dot"));
+    for (const auto& e : thumb)
+        EXPECT_THAT(e, HasSubstr("pen=1/000000/dot"));
 
     // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
     graphics.Journal.clear();
@@ -136,7 +139,8 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
     ASSERT_EQ(thumb.size(), 4u);
-    for (const auto& e : thumb) EXPECT_THAT(e, HasSubstr("pen=4/000000/solid"));
+    for (const auto& e : thumb)
+        EXPECT_THAT(e, HasSubstr("pen=4/000000/solid"));
 }
 
 TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
@@ -148,7 +152,8 @@ TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
 
     const std::string canvas = Canvas(), paintBox = LabelOf(form.PaintBox.Picture);
     EXPECT_THAT(Entries(canvas),
-                ElementsAre(HasSubstr("CopyRect"), HasSubstr("Rectangle 0,10,5,20 pen=4/000000/solid"),
+                ElementsAre(HasSubstr("CopyRect"),
+                            HasSubstr("Rectangle 0,10,5,20 pen=4/000000/solid"),
                             HasSubstr("Rectangle 10,10,15,20 pen=4/000000/solid")));
     for (const auto& e : graphics.Journal)
         EXPECT_TRUE(e.rfind(canvas + ":", 0) == 0 || e.rfind(paintBox + ":", 0) == 0) << e;

@@ -10,9 +10,9 @@
 namespace murva {
 namespace {
 
+using test::RecordingCanvas;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using test::RecordingCanvas;
 
 constexpr TColor Blue = RGBColor(0, 0, 255);
 constexpr TColor Green = RGBColor(0, 255, 0);
@@ -32,7 +32,8 @@ TFigItem Figure(TDrawingTool tool, TPoint start, TPoint end, TColor brush = Gree
 TFigItem PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points) {
     TFigItem item = Figure(tool, {}, {});
     item.Data.PointData = std::make_shared<TPointData>();
-    for (const TPoint& p : points) item.Data.PointData->AddTracked(p.x, p.y);
+    for (const TPoint& p : points)
+        item.Data.PointData->AddTracked(p.x, p.y);
     item.Data.BoundsToStartEnd();
     return item;
 }
@@ -49,7 +50,8 @@ TEST(DrawFigureTest, EachKindDrawsItsShapeTranslatedWithTheFiguresPenAndBrush) {
     text.Data.Text = "やあ";
     text.Data.TextSize = 14;
     text.Data.TextColor = RGBColor(255, 0, 0);
-    EXPECT_THAT(Draw(text), ElementsAre("TextOut 15,27 やあ size=14 color=0000FF brush=00FF00/clear"));
+    EXPECT_THAT(Draw(text),
+                ElementsAre("TextOut 15,27 やあ size=14 color=0000FF brush=00FF00/clear"));
 
     EXPECT_THAT(Draw(Figure(dtLine, {10, 20}, {40, 60})),
                 ElementsAre("MoveTo 15,27", "LineTo 45,67 pen=3/FF0000/solid/copy"));

@@ -46,8 +46,10 @@ TEST_F(QtCanvasTest, WidePensAreCentredOnTheOutlineAndLinesLeaveOutTheirLastPixe
     canvas.Pen = TPen{4, Blue, TPenStyle::Solid, TPenMode::Copy};
     canvas.SetBrushColor(Red);
     canvas.Rectangle({10, 10, 30, 30});
-    for (int x : {8, 9, 10, 11}) EXPECT_EQ(At(x, 20), Blue) << x;
-    for (int x : {27, 28, 29, 30}) EXPECT_EQ(At(x, 20), Blue) << x;
+    for (int x : {8, 9, 10, 11})
+        EXPECT_EQ(At(x, 20), Blue) << x;
+    for (int x : {27, 28, 29, 30})
+        EXPECT_EQ(At(x, 20), Blue) << x;
     EXPECT_EQ(At(7, 20), clWhite);
     EXPECT_EQ(At(31, 20), clWhite);
     EXPECT_EQ(At(20, 20), Red);
@@ -63,7 +65,8 @@ TEST_F(QtCanvasTest, WidePensAreCentredOnTheOutlineAndLinesLeaveOutTheirLastPixe
 TEST_F(QtCanvasTest, DottedPensAreOneOnOneOff) {
     canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::Copy};
     canvas.Polyline({{10, 5}, {30, 5}});
-    for (int x = 10; x < 30; ++x) EXPECT_EQ(At(x, 5), x % 2 == 0 ? clBlack : clWhite) << x;
+    for (int x = 10; x < 30; ++x)
+        EXPECT_EQ(At(x, 5), x % 2 == 0 ? clBlack : clWhite) << x;
 }
 
 TEST_F(QtCanvasTest, NotXorFrameInvertsTheOutlineKeepsTheInsideAndTwiceRestoresThePicture) {
@@ -81,10 +84,55 @@ TEST_F(QtCanvasTest, NotXorFrameInvertsTheOutlineKeepsTheInsideAndTwiceRestoresT
     EXPECT_NE(At(2, 2), At(3, 2));
     EXPECT_EQ(std::min(At(2, 2), At(3, 2)), clBlack);
     EXPECT_EQ(std::max(At(3, 2), At(4, 2)), clWhite);
-    EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image().copy(6, 6, 40, 36), before.copy(6, 6, 40, 36));
+    EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image().copy(6, 6, 40, 36),
+              before.copy(6, 6, 40, 36));
 
     canvas.Rectangle({2, 2, 50, 44});
     EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image(), before);
+
+    // Thin ellipses and polygons too touch every pixel once.
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::NotXor};
+    canvas.SetBrushColor(Blue);
+    for (int twice = 0; twice < 2; ++twice) {
+        canvas.Ellipse({3, 3, 41, 30});
+        canvas.Polygon({{30, 30}, {60, 35}, {40, 46}});
+        canvas.Polyline({{0, 0}, {20, 10}, {0, 20}, {20, 30}});
+    }
+    EXPECT_EQ(static_cast<QtBitmap&>(*bitmap).Image(), before);
+}
+
+TEST_F(QtCanvasTest, ThinEllipsesTouchTheirBoxOnEverySideAndFillOnlyTheInside) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    canvas.SetBrushColor(Red);
+    canvas.Ellipse({10, 5, 41, 26});
+    EXPECT_EQ(At(10, 15), clBlack);
+    EXPECT_EQ(At(40, 15), clBlack);
+    EXPECT_EQ(At(25, 5), clBlack);
+    EXPECT_EQ(At(25, 25), clBlack);
+    EXPECT_EQ(At(9, 15), clWhite);
+    EXPECT_EQ(At(41, 15), clWhite);
+    EXPECT_EQ(At(25, 26), clWhite);
+    EXPECT_EQ(At(11, 6), clWhite); // the corners of the box stay out
+    EXPECT_EQ(At(25, 15), Red);
+    // Every row of the box has its outline on both sides, left and right mirrored.
+    for (int y = 5; y < 26; ++y) {
+        int first = -1, last = -1;
+        for (int x = 0; x < 64; ++x)
+            if (At(x, y) == clBlack) (first < 0 ? first : last) = x, last = x;
+        EXPECT_EQ(first - 10, 40 - last) << y;
+    }
+}
+
+TEST_F(QtCanvasTest, AbsurdCoordinatesAreClippedNotWalked) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    canvas.MoveTo(-2000000000, 10);
+    canvas.LineTo(2000000000, 10);
+    for (int x = 0; x < 64; ++x)
+        EXPECT_EQ(At(x, 10), clBlack) << x;
+    canvas.SetBrushColor(Red);
+    canvas.Rectangle({-2000000000, 20, 2000000000, 2000000000});
+    canvas.Ellipse({-2000000000, -2000000000, 2000000000, 2000000000});
+    EXPECT_EQ(At(5, 30), Red);
 }
 
 TEST_F(QtCanvasTest, TextEndsWhereItsAdvanceEndsAndAClearBrushLeavesTheBackground) {
@@ -95,17 +143,19 @@ TEST_F(QtCanvasTest, TextEndsWhereItsAdvanceEndsAndAClearBrushLeavesTheBackgroun
     EXPECT_LT(end, 4 + 40);
     int inked = 0;
     for (int y = 4; y < 24; ++y)
-        for (int x = 4; x < end; ++x) inked += At(x, y) != clWhite;
+        for (int x = 4; x < end; ++x)
+            inked += At(x, y) != clWhite;
     EXPECT_GT(inked, 40);
     for (int y = 0; y < 48; ++y)
-        for (int x = end + 2; x < 64; ++x) ASSERT_EQ(At(x, y), clWhite) << x << "," << y;
+        for (int x = end + 2; x < 64; ++x)
+            ASSERT_EQ(At(x, y), clWhite) << x << "," << y;
     EXPECT_EQ(At(3, 10), clWhite);
     EXPECT_EQ(canvas.TextOut(4, 30, ""), 4);
 }
 
 TEST_F(QtCanvasTest, SystemColoursComeFromTheClassicPalette) {
     EXPECT_EQ(ToQColor(clBtnFace).rgb() & 0xFFFFFF, 0xD4D0C8u);
-    EXPECT_EQ(ToQColor(0x80000005).rgb() & 0xFFFFFF, 0xFFFFFFu); // clWindow
+    EXPECT_EQ(ToQColor(0x80000005).rgb() & 0xFFFFFF, 0xFFFFFFu);        // clWindow
     canvas.Pen = TPen{1, 0x80000010, TPenStyle::Solid, TPenMode::Copy}; // clBtnShadow
     canvas.MoveTo(1, 1);
     canvas.LineTo(5, 1);
@@ -179,7 +229,8 @@ TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
     EXPECT_EQ(Field(250, 60), clWhite);
     EXPECT_EQ(Field(200, 60), clBlack);
     int black = 0, white = 0;
-    for (int x = 20; x < 200; ++x) (Field(x, 300) == clBlack ? black : white) += 1;
+    for (int x = 20; x < 200; ++x)
+        (Field(x, 300) == clBlack ? black : white) += 1;
     EXPECT_EQ(black, 90);
     EXPECT_EQ(white, 90);
     EXPECT_EQ(Field(100, 301), clWhite); // one pixel thin

@@ -62,8 +62,7 @@ void RecordingCanvas::Polygon(const std::vector<TPoint>& points) {
 }
 std::int32_t RecordingCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) {
     Record("TextOut " + std::to_string(x) + "," + std::to_string(y) + " " + utf8 +
-                    " size=" + std::to_string(Font.Size) + " color=" + Hex(Font.Color) + " " +
-                    BrushText());
+           " size=" + std::to_string(Font.Size) + " color=" + Hex(Font.Color) + " " + BrushText());
     return x + 8 * static_cast<std::int32_t>(utf8.size());
 }
 void RecordingCanvas::FillRect(const TRect& r) {
@@ -73,7 +72,7 @@ void RecordingCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& s
                                bool smooth) {
     auto* from = dynamic_cast<RecordingCanvas*>(&source);
     Record("CopyRect " + RectText(dest) + " from " + (from ? from->Label : "?") + " " +
-                    RectText(sourceRect) + (smooth ? " smooth" : ""));
+           RectText(sourceRect) + (smooth ? " smooth" : ""));
 }
 
 RecordingBitmap::RecordingBitmap(std::int32_t w, std::int32_t h, std::string label)
@@ -85,7 +84,8 @@ void RecordingBitmap::SetSize(std::int32_t w, std::int32_t h) {
     std::vector<TColor> resized(static_cast<std::size_t>(w) * h, clWhite);
     for (std::int32_t y = 0; y < std::min(h, height); ++y)
         for (std::int32_t x = 0; x < std::min(w, width); ++x)
-            resized[static_cast<std::size_t>(y) * w + x] = pixels[static_cast<std::size_t>(y) * width + x];
+            resized[static_cast<std::size_t>(y) * w + x] =
+                pixels[static_cast<std::size_t>(y) * width + x];
     pixels = std::move(resized);
     width = w;
     height = h;

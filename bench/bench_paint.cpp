@@ -1,0 +1,122 @@
+// One full repaint of the drawing field and its ten thumbnails on Qt bitmaps, with 500
+// figures in start/end pairs spread over five cuts and five parts-bin slots.
+
+#include "app/zinda_form.h"
+#include "qt/qt_graphics.h"
+#include "support/fake_host.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <random>
+
+namespace {
+
+using namespace murva;
+
+constexpr int FigureCount = 500;
+
+TFigData RandomFigure(std::mt19937& rng, int index) {
+    auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    static constexpr TDrawingTool Kinds[] = {dtRectangle, dtEllipse, dtLine,      dtFreeLine,
+                                             dtPolyline,  dtPolygon, dtRectangle, dtEllipse,
+                                             dtFreeLine,  dtText};
+    TFigData f;
+    f.DrawingTool = index % 25 == 7 ? dtStamp : Kinds[between(0, 9)];
+    f.PenWidth = between(1, 6);
+    f.PenColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+    f.BrushColor = between(0, 1) ? NoFillColor : RGBColor(between(0, 255), 200, 100);
+    const int w = between(20, 150), h = between(20, 120);
+    f.Start = {between(0, 640 - w - 40), between(0, 480 - h - 30)};
+    f.End = {f.Start.x + w, f.Start.y + h};
+    if (f.DrawingTool == dtText) {
+        f.Text = "うごくえ";
+        f.TextSize = between(12, 24);
+        f.TextColor = f.PenColor;
+    }
+    if (f.DrawingTool == dtFreeLine) {
+        // A stroke of the mouse: many points a few pixels apart.
+        f.PointData = std::make_shared<TPointData>();
+        TPoint p{between(f.Start.x, f.End.x), between(f.Start.y, f.End.y)};
+        const int points = between(40, 200);
+        for (int i = 0; i < points; ++i) {
+            p.x = std::clamp(p.x + between(-5, 5), f.Start.x, f.End.x);
+            p.y = std::clamp(p.y + between(-5, 5), f.Start.y, f.End.y);
+            f.PointData->AddTracked(p.x, p.y);
+        }
+    } else if (IsPointFigure(f.DrawingTool)) {
+        // Clicked corners far apart.
+        f.PointData = std::make_shared<TPointData>();
+        for (int i = between(4, 8); i > 0; --i)
+            f.PointData->AddTracked(between(f.Start.x, f.End.x), between(f.Start.y, f.End.y));
+    }
+    if (f.DrawingTool == dtStamp) {
+        f.StampData = std::make_shared<TFigList>();
+        for (int i = 0; i < 4; ++i) {
+            TFigData child;
+            child.DrawingTool = i % 2 ? dtEllipse : dtRectangle;
+            child.PenWidth = 2;
+            child.BrushColor = RGBColor(255, 200, 0);
+            child.Start = {between(0, w / 2), between(0, h / 2)};
+            child.End = {child.Start.x + w / 2, child.Start.y + h / 2};
+            f.StampData->Add(child);
+        }
+    }
+    return f;
+}
+
+struct PaintScene {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form{host, graphics};
+
+    // cuts: the cut numbers the pairs are dealt to in turn.
+    explicit PaintScene(const std::vector<std::int32_t>& cuts) {
+        form.FormCreate({});
+        std::mt19937 rng(20110614);
+        std::vector<TFigData> starts;
+        for (int i = 0; i < FigureCount / 2; ++i) {
+            TFigData f = RandomFigure(rng, i);
+            f.CutNumber = cuts[static_cast<std::size_t>(i) % cuts.size()];
+            starts.push_back(f);
+        }
+        TFigList& list = form.S.Figures.FigList;
+        for (const TFigData& f : starts)
+            list.Add(f);
+        for (const TFigData& f : starts)
+            list.Add(f)->Data.Offset(30, 20);
+        form.S.Figures.LastFigureID = FigureCount;
+        form.S.Figures.FigureIDHalf = FigureCount / 2;
+        form.S.Figures.SelectedFig = list.At(FigureCount / 2);
+        form.S.Shell.Mode = mdEdit;
+        form.S.Cuts.CurrentCut = 1;
+    }
+};
+
+// Every thumbnail has figures: cuts 1 to 5 in the strip, slots 100 to 104 in the bin.
+void BM_PaintBoxPaint_AllThumbnailsFilled(benchmark::State& state) {
+    PaintScene scene({1, 2, 3, 4, 5, 100, 101, 102, 103, 104});
+    for (auto _ : state)
+        scene.form.PaintBoxPaint();
+}
+BENCHMARK(BM_PaintBoxPaint_AllThumbnailsFilled)->Unit(benchmark::kMillisecond);
+
+// Cuts 1 to 10: half of them in the strip, an empty parts bin.
+void BM_PaintBoxPaint_TenCuts(benchmark::State& state) {
+    PaintScene scene({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    for (auto _ : state)
+        scene.form.PaintBoxPaint();
+}
+BENCHMARK(BM_PaintBoxPaint_TenCuts)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
