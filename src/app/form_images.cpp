@@ -63,6 +63,14 @@ void TZindaForm::ReadBGMenuClick() {
     }
 }
 
+void TZindaForm::ClearMenuClick() {
+    if (S.History.ActionPending) CommitPendingChange();
+    FillWhite(*BGImage.Picture);
+    S.Shell.ShownBGName.clear();
+    PaintBoxPaint();
+    RecordAction(akCleareBG);
+}
+
 void TZindaForm::Save2JPEGMenuClick() {
     if (S.History.ActionPending) CommitPendingChange();
     TFileDialog dialog;

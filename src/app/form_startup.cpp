@@ -21,12 +21,6 @@ bool IsOneOf(const std::string& ext, std::initializer_list<const char*> list) {
     return std::any_of(list.begin(), list.end(), [&](const char* e) { return ext == e; });
 }
 
-void FillWhite(Bitmap& bitmap) {
-    Canvas& canvas = bitmap.GetCanvas();
-    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
-}
-
 } // namespace
 
 void TZindaForm::FormCreate(const std::vector<std::string>& args) {

@@ -79,6 +79,8 @@ public:
     // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
     int LoadBackground(const std::string& path);
     void ReadBGMenuClick();
+    // "はいけいをけす": the background becomes white, and that is recorded.
+    void ClearMenuClick();
     void Save2JPEGMenuClick();
 
     // --- Leaving ---

@@ -81,6 +81,13 @@ public:
     virtual void SetPixel(std::int32_t x, std::int32_t y, TColor color) = 0;
 };
 
+// The whole bitmap filled white with a solid white brush.
+inline void FillWhite(Bitmap& bitmap) {
+    Canvas& canvas = bitmap.GetCanvas();
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+}
+
 class Graphics {
 public:
     virtual ~Graphics() = default;

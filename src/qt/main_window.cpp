@@ -147,7 +147,7 @@ void MainWindow::BuildMenu() {
     };
     namespace t = texts;
     // Commands whose handlers the form does not have yet (MurvaLoadClick, ZindaLoadClick,
-    // ClearMenuClick, N3Click): the items are there and do nothing until the handlers land.
+    // N3Click): the items are there and do nothing until the handlers land.
     const std::function<void()> awaitingHandler;
     const std::vector<Menu> menus = {
         {"FileMenu",
@@ -160,7 +160,7 @@ void MainWindow::BuildMenu() {
         {"N2",
          t::ViewMenu,
          {{"ReadBGMenu", t::ReadBGMenu, [this] { form.ReadBGMenuClick(); }},
-          {"ClearBGMenu", t::ClearBGMenu, awaitingHandler},
+          {"ClearBGMenu", t::ClearBGMenu, [this] { form.ClearMenuClick(); }},
           {"N3", t::ClearAllMenu, awaitingHandler}}},
         {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu, [this] { form.Save2JPEGMenuClick(); }}}},
     };

@@ -303,3 +303,26 @@ TEST_F(ExportTest, AnExportThatCannotBeWrittenShowsTheMessageAndLeavesFilesAlone
 
 } // namespace
 } // namespace murva
+
+namespace murva {
+namespace {
+
+TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackground) {
+    form.ClearMenuClick();
+    ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akCleareBG);
+
+    ChooseToOpen(Jpeg("red.jpg", SolidImage(640, 480, Red)));
+    form.ReadBGMenuClick();
+    form.S.Shell.ShownBGName = "red.jpg";
+    auto& calls = static_cast<test::RecordingBitmap&>(Background()).canvas.Calls;
+    calls.clear();
+    form.ClearMenuClick();
+    EXPECT_EQ(calls, std::vector<std::string>{"FillRect 0,0,640,480 brush=FFFFFF/solid"});
+    EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akCleareBG);
+    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 3);
+}
+
+} // namespace
+} // namespace murva
