@@ -1,7 +1,5 @@
 #include "files/safe_file.h"
 
-#include "files/file_names.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -35,9 +33,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
     // Only a file is ever replaced, never a folder or anything else found at the path.
     struct stat existing {};
     if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
-    std::string folder = FolderOf(path);
-    std::string pattern = (folder.empty() ? std::string(".") : folder) + "/." +
-                          BareFileName(path) + ".XXXXXX";
+    // Beside the target. Only '/' separates folders here: a backslash belongs to the name.
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? std::string("/")
+                                                          : path.substr(0, slash);
+    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string pattern = folder + "/." + fileName + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());

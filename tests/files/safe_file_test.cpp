@@ -86,5 +86,15 @@ TEST_F(SafeFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
+// Here a '\' is an ordinary character of a file name, not a folder separator.
+TEST_F(SafeFileTest, ABackslashInTheFileNameIsPartOfTheName) {
+    const std::string path = Path("old\\a.mrv");
+    ASSERT_TRUE(WriteFileAtomically(path, "one", Path("old\\a.bak")));
+    ASSERT_TRUE(WriteFileAtomically(path, "two", Path("old\\a.bak")));
+    EXPECT_EQ(Read(path), "two");
+    EXPECT_EQ(Read(Path("old\\a.bak")), "one");
+    EXPECT_EQ(FilesInFolder(), 2);
+}
+
 } // namespace
 } // namespace murva
