@@ -58,6 +58,18 @@ private:
     std::size_t Pos = 0;
 };
 
+// The start of a line for a message, never splitting a double-byte character.
+std::string ShownLine(std::string_view line) {
+    std::size_t end = 0;
+    while (end < line.size()) {
+        const auto c = static_cast<unsigned char>(line[end]);
+        const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (end + width > MaxShownLineBytes) break;
+        end += width;
+    }
+    return Cp932ToUtf8(line.substr(0, end));
+}
+
 enum class TBlock { Read, EndOfFile, Failed };
 
 class TReader {
@@ -138,7 +150,7 @@ TReadResult TReader::Run() {
 TBlock TReader::Action() {
     if (!Next()) return TBlock::EndOfFile;
     if (Line != "begin ActionData") {
-        Note(TReadNoteKind::LineText, Cp932ToUtf8(Line));
+        Note(TReadNoteKind::LineText, ShownLine(Line));
         return TBlock::Failed;
     }
     TActionItem* item = Context.ActionLog.AppendEmpty();
@@ -188,7 +200,7 @@ TBlock TReader::Action() {
 
     if (!Next()) return TBlock::Failed;
     if (Line != "end ActionData") {
-        Note(TReadNoteKind::LineText, Cp932ToUtf8(Line));
+        Note(TReadNoteKind::LineText, ShownLine(Line));
         return TBlock::Failed;
     }
     return TBlock::Read;

@@ -53,4 +53,8 @@ TReadResult ReadActionText(std::string_view bytes, TReadContext& context);
 // otherwise be limited only by the stack.
 inline constexpr int MaxStampDepth = 1000;
 
+// An offending line is shown up to this many bytes, as much as a line of this format
+// ever held: a message box laying out a huge line would stall the window.
+inline constexpr std::size_t MaxShownLineBytes = 254;
+
 } // namespace murva

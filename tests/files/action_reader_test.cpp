@@ -305,6 +305,28 @@ TEST(ActionReader, EveryFailureIsReportedAndKeepsWhatWasRead) {
     }
 }
 
+TEST(ActionReader, AnOffendingLineIsShownOnlyAsFarAsAMessageCanHoldIt) {
+    // A huge line would stall the message box that shows it.
+    const std::string huge(1 << 20, 'z');
+    TReadTarget t;
+    TReadResult result = t.Read(Crlf(Header + RectBlock(1)) + huge + "\r\n");
+    ASSERT_EQ(result.Messages.size(), 2u);
+    EXPECT_EQ(result.Messages[0].Text, huge.substr(0, MaxShownLineBytes));
+
+    // Where a block must end, and never splitting a double-byte character.
+    const std::string cut = std::string(MaxShownLineBytes - 1, 'y') + "\x82\xa0" + huge;
+    TReadTarget u;
+    result = u.Read(Crlf(Replace(Header + RectBlock(1), "end ActionData", cut)));
+    ASSERT_EQ(result.Messages.size(), 2u);
+    EXPECT_EQ(result.Messages[0].Text, cut.substr(0, MaxShownLineBytes - 1));
+
+    // Short lines are shown whole.
+    TReadTarget v;
+    result = v.Read(Crlf(Header + "\x82\xa0 " + std::string(MaxShownLineBytes - 3, 'w') + "\n"));
+    ASSERT_EQ(result.Messages.size(), 2u);
+    EXPECT_EQ(result.Messages[0].Text, "あ " + std::string(MaxShownLineBytes - 3, 'w'));
+}
+
 TEST(ActionReader, AWrongFirstLineAppendsNothing) {
     for (const std::string& file :
          {std::string(), std::string("ZINDA FILE FORMAT 1.5\r\n"), Crlf("\n" + RectBlock(1)),
