@@ -131,6 +131,11 @@ void TZindaForm::OpenFileByName(const std::string& path) {
             S.Shell.OpeningFolder = FolderOf(path);
             ReplayToCursor();
             S.Shell.OpeningFolder.clear();
+        } else if (animation) {
+            // A file that could not be read is not the current file: saving over it
+            // would replace it with the little that was read.
+            S.Shell.DataFileName.clear();
+            Caption = S.Shell.VersionTitle;
         }
     }
     FinishDataLoad(wasEmpty);

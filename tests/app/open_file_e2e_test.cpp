@@ -102,6 +102,9 @@ TEST_F(FormTest, AnUnreadableAnimationKeepsWhatWasReadAndStillBooksTheLoad) {
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Figures.LastFigureID, 0);
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
+    // Saving over must not replace the unread file with an empty log.
+    EXPECT_TRUE(form.S.Shell.DataFileName.empty());
+    EXPECT_EQ(form.Caption, texts::VersionTitle);
 }
 
 } // namespace
