@@ -24,7 +24,8 @@ void FillLog(THistoryState& history, int actions) {
     TFigData polyline;
     polyline.DrawingTool = dtPolyline;
     polyline.PointData = std::make_shared<TPointData>();
-    for (int i = 0; i < 20; ++i) polyline.PointData->AddTracked(i * 5, (i * 37) % 50);
+    for (int i = 0; i < 20; ++i)
+        polyline.PointData->AddTracked(i * 5, (i * 37) % 50);
     TFigData rect;
     rect.DrawingTool = dtRectangle;
     rect.End = {40, 30};
@@ -35,17 +36,30 @@ void FillLog(THistoryState& history, int actions) {
         } else {
             // Editing works mostly on what was drawn last, sometimes on anything older.
             const std::int32_t recent = std::min<std::int32_t>(lastID, 64);
-            const std::int32_t id = n % 5 == 0 ? 1 + (n * 7919) % lastID
-                                               : lastID - (n * 31) % recent;
+            const std::int32_t id =
+                n % 5 == 0 ? 1 + (n * 7919) % lastID : lastID - (n * 31) % recent;
             TFigData moved = rect;
             moved.Start = {n % 600, n % 440};
             switch (pick) {
-            case 3: case 4: append(akMove, id, &moved); break;
-            case 5: append(akChange, id, &moved)->Data.Parameter = cpBodyColor; break;
-            case 6: append(akChange, id, &moved)->Data.Parameter = cpSize; break;
-            case 7: append(n % 20 == 7 ? akFront : akBack, id, nullptr); break;
-            case 8: append(akDelete, id, nullptr); break;
-            default: append(akUndo, ++lastID, &rect); break;
+            case 3:
+            case 4:
+                append(akMove, id, &moved);
+                break;
+            case 5:
+                append(akChange, id, &moved)->Data.Parameter = cpBodyColor;
+                break;
+            case 6:
+                append(akChange, id, &moved)->Data.Parameter = cpSize;
+                break;
+            case 7:
+                append(n % 20 == 7 ? akFront : akBack, id, nullptr);
+                break;
+            case 8:
+                append(akDelete, id, nullptr);
+                break;
+            default:
+                append(akUndo, ++lastID, &rect);
+                break;
             }
         }
     }
@@ -76,7 +90,8 @@ void BM_ReplayColdCache(benchmark::State& state) {
     std::vector<char> sweep(96 << 20, 1);
     for (auto _ : state) {
         state.PauseTiming();
-        for (std::size_t i = 0; i < sweep.size(); i += 64) sweep[i] += 1;
+        for (std::size_t i = 0; i < sweep.size(); i += 64)
+            sweep[i] += 1;
         benchmark::DoNotOptimize(sweep.data());
         auto figures = std::make_unique<TFigureState>();
         state.ResumeTiming();

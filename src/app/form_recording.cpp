@@ -36,13 +36,17 @@ void TZindaForm::RecordFileAction(TActionKind kind, const std::string& fileName)
     Recorder().RecordFileAction(kind, fileName);
 }
 
-void TZindaForm::RecordAction(TActionKind kind) { Recorder().RecordAction(kind); }
+void TZindaForm::RecordAction(TActionKind kind) {
+    Recorder().RecordAction(kind);
+}
 
 void TZindaForm::RecordChange(TActionKind kind, TChangeParameter parameter) {
     Recorder().RecordChange(kind, parameter);
 }
 
-void TZindaForm::CommitPendingChange() { Recorder().CommitPendingChange(); }
+void TZindaForm::CommitPendingChange() {
+    Recorder().CommitPendingChange();
+}
 
 void TZindaForm::ReplayToCursor() {
     THistoryState& history = S.History;
@@ -52,7 +56,8 @@ void TZindaForm::ReplayToCursor() {
     TActionItem* start = head;
     if (S.Figures.FigureIDHalf != 0)
         start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
-    if (start && !(start == head && cursor == head)) TReplayer(history, S.Figures).ApplyRange(start, cursor);
+    if (start && !(start == head && cursor == head))
+        TReplayer(history, S.Figures).ApplyRange(start, cursor);
 
     const std::string& pending = history.PendingBGName;
     if (!pending.empty() && pending != S.Shell.ShownBGName) {
@@ -79,7 +84,8 @@ void TZindaForm::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
         } else {
             // The first new figure not handled yet: the n-th counted from the tail.
             figure = list.GetTail();
-            for (std::int32_t k = 1; k < n && figure; ++k) figure = figure->Prev;
+            for (std::int32_t k = 1; k < n && figure; ++k)
+                figure = figure->Prev;
             S.Figures.SelectedFig = figure;
             for (std::int32_t k = 0; k < half && figure; ++k) {
                 list.MoveBack(figure);

@@ -62,8 +62,10 @@ void TZindaForm::ResetDocument() {
     SetDefaultPen();
     FillWhite(*BGImage.Picture);
     S.Shell.ShownBGName.clear();
-    for (auto& image : CutImages) FillWhite(*image.Picture);
-    for (auto& image : PartsImages) FillWhite(*image.Picture);
+    for (auto& image : CutImages)
+        FillWhite(*image.Picture);
+    for (auto& image : PartsImages)
+        FillWhite(*image.Picture);
     S.Cuts.StripOffset = 0;
     S.Cuts.CurrentCut = 1;
     S.Cuts.CutCount = 1;

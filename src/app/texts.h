@@ -30,7 +30,8 @@ inline constexpr const char* PictureUnwritable = "画像を書き出せません
 
 // File dialogs.
 inline constexpr const char* BGFilter = "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp";
-inline constexpr const char* DataOpenFilter = "Murvaファイル(*.mrv)|*.mrv|Zindaファイル(*.znd)|*.znd";
+inline constexpr const char* DataOpenFilter =
+    "Murvaファイル(*.mrv)|*.mrv|Zindaファイル(*.znd)|*.znd";
 inline constexpr const char* DataSaveFilter = "Murvaファイル(*.mrv)|*.mrv";
 inline constexpr const char* JPEGSaveFilter = "JPEGファイル（*.jpg）|*.jpg";
 inline constexpr const char* ZindaOpenFilter = "Zindaファイル(*.znd)|*.znd";

@@ -40,7 +40,8 @@ TZindaForm::TZindaForm(Host& h, Graphics& g) : host(h), graphics(g) {
     // starts in draw mode with the selection tool, and colours the palette.
     S.Shell.Mode = mdDraw;
     S.Shell.CurrentTool = toolSelect;
-    for (std::size_t i = 0; i < ColorPanels.size(); ++i) ColorPanels[i].Color = PaletteColors[i];
+    for (std::size_t i = 0; i < ColorPanels.size(); ++i)
+        ColorPanels[i].Color = PaletteColors[i];
 }
 
 TZindaForm::~TZindaForm() = default;
@@ -54,7 +55,8 @@ void TZindaForm::NameControls() {
     Name(ColorBasePanel, "ColorBasePanel");
     Name(ClearPanel, "ClearPanel", "", t::ClearPanelHint);
     Name(ConfirmPanel, "ConfirmPanel", "", t::ColorChosenHint);
-    for (int i = 0; i < 16; ++i) ColorPanels[i].Name = Numbered("ColorPanel", i + 1, 2);
+    for (int i = 0; i < 16; ++i)
+        ColorPanels[i].Name = Numbered("ColorPanel", i + 1, 2);
     Name(HTrackBar, "HTrackBar");
     Name(VTrackBar, "VTrackBar", "", t::VTrackBarHint);
     Name(Panel1, "Panel1", t::Large);
@@ -101,7 +103,8 @@ void TZindaForm::NameControls() {
         ImagePanels[i].Name = Numbered("ImagePanel", i + 1);
     }
     Name(Image1, "Image1");
-    for (int i = 0; i < 80; ++i) FilmHoles[i].Name = Numbered("Panel", 11 + i);
+    for (int i = 0; i < 80; ++i)
+        FilmHoles[i].Name = Numbered("Panel", 11 + i);
     Name(CutCountDownBtn, "CutCountDownBtn", t::CutDown, t::CutDownHint);
     Name(CutCountUpBtn, "CutCountUpBtn", t::CutUp, t::CutUpHint);
     Name(CutDisplayPanel, "CutDisplayPanel", t::CutDisplay);
@@ -124,7 +127,8 @@ void TZindaForm::LayOutInitialState() {
     DrawField.Color = clWhite;
     ConfirmPanel.Color = clBlack;
     InputEdit.Visible = false;
-    for (TControl* label : {&Panel5, &Panel91, &Panel92, &Panel93}) label->Visible = false;
+    for (TControl* label : {&Panel5, &Panel91, &Panel92, &Panel93})
+        label->Visible = false;
     for (TButtonControl* button : {&DRChangeBtn, &HVChangeBtn, &ULChangeBtn})
         button->Visible = false;
     MoveFreeBtn.Down = true;
@@ -138,9 +142,12 @@ void TZindaForm::LayOutInitialState() {
         hole.Enabled = false;
         hole.Color = clWhite;
     }
-    for (TControl* hole : HolesOfThumb(1)) hole->Color = clRed;
-    for (auto& panel : ImagePanels) panel.Color = clWhite;
-    for (auto& panel : PartsPanels) panel.Color = clWhite;
+    for (TControl* hole : HolesOfThumb(1))
+        hole->Color = clRed;
+    for (auto& panel : ImagePanels)
+        panel.Color = clWhite;
+    for (auto& panel : PartsPanels)
+        panel.Color = clWhite;
 
     HTrackBar.SetRange(-99, 100);
     VTrackBar.SetRange(-99, 100);
@@ -150,8 +157,10 @@ void TZindaForm::LayOutInitialState() {
     BGImage.Picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
     PaintBox.Picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
     Image1.Picture = graphics.CreateBitmap(652, 120);
-    for (auto& image : CutImages) image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
-    for (auto& image : PartsImages) image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
+    for (auto& image : CutImages)
+        image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
+    for (auto& image : PartsImages)
+        image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
     S.Paint.CurrentCutImage = &CutImages[0];
 }
 
@@ -168,16 +177,20 @@ std::array<TControl*, 12> TZindaForm::HolesOfThumb(int k) {
 
 std::vector<TControl*> TZindaForm::AllControls() {
     std::vector<TControl*> all = {
-        &DrawField, &BGImage, &PaintBox, &InputEdit, &ColorBasePanel, &ClearPanel,
-        &ConfirmPanel, &HTrackBar, &VTrackBar, &Panel1, &Panel2, &Panel3, &Panel4, &Panel5,
-        &Panel91, &Panel92, &Panel93, &AllChangeBtn, &DRChangeBtn, &HVChangeBtn, &ULChangeBtn,
-        &ObjectPanel, &SpeedButton9, &SpeedButton12, &SpeedButton4, &FrontBtn, &BackBtn,
-        &BodyColorBtn, &LineColorBtn, &MovePanel, &MoveLineBtn, &MoveFreeBtn, &SameSpeedBtn,
-        &FastSpeedBtn, &SlowSpeedBtn, &CutPanel, &CutDelete, &CutMake, &CutCombert, &GroupBox3,
-        &Image1, &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
-        &SellectMakeBtn, &SellectMoveBtn, &SpeedPanel, &SpeedBar, &FastBtn, &SpeedBtn,
-        &SlowBtn, &WatchPanel, &PlayButton, &AllPlayButton, &PlayBar};
-    for (auto& c : ColorPanels) all.push_back(&c);
+        &DrawField,      &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
+        &ClearPanel,     &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
+        &Panel2,         &Panel3,          &Panel4,        &Panel5,          &Panel91,
+        &Panel92,        &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
+        &ULChangeBtn,    &ObjectPanel,     &SpeedButton9,  &SpeedButton12,   &SpeedButton4,
+        &FrontBtn,       &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
+        &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
+        &CutPanel,       &CutDelete,       &CutMake,       &CutCombert,      &GroupBox3,
+        &Image1,         &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
+        &SellectMakeBtn, &SellectMoveBtn,  &SpeedPanel,    &SpeedBar,        &FastBtn,
+        &SpeedBtn,       &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
+        &PlayBar};
+    for (auto& c : ColorPanels)
+        all.push_back(&c);
     for (int i = 0; i < 5; ++i) {
         for (TControl* c : {static_cast<TControl*>(&CutImages[i]), &ImagePanels[i],
                             static_cast<TControl*>(&PartsImages[i]), &PartsPanels[i],
@@ -185,7 +198,8 @@ std::vector<TControl*> TZindaForm::AllControls() {
                             static_cast<TControl*>(&PartsRemoveBtns[i])})
             all.push_back(c);
     }
-    for (auto& hole : FilmHoles) all.push_back(&hole);
+    for (auto& hole : FilmHoles)
+        all.push_back(&hole);
     return all;
 }
 

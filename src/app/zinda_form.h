@@ -136,5 +136,4 @@ private:
     std::unique_ptr<Bitmap> ThumbnailScratch;
 };
 
-
 } // namespace murva

@@ -39,8 +39,15 @@ constexpr TChangeParameter cpNone = 6;
 // Kinds that carry a target id in files and in recording.
 constexpr bool HasTargetID(TActionKind kind) {
     switch (kind) {
-    case akCreate: case akMove: case akDuplicate: case akDelete: case akUndo:
-    case akFront: case akBack: case akChange: case akBranch:
+    case akCreate:
+    case akMove:
+    case akDuplicate:
+    case akDelete:
+    case akUndo:
+    case akFront:
+    case akBack:
+    case akChange:
+    case akBranch:
         return true;
     default:
         return false;
@@ -51,7 +58,9 @@ constexpr bool HasFigure(TActionKind kind) {
     return kind == akCreate || kind == akMove || kind == akDuplicate || kind == akUndo;
 }
 // Kinds that carry a file name.
-constexpr bool HasFileName(TActionKind kind) { return kind == akReadData || kind == akReadBG; }
+constexpr bool HasFileName(TActionKind kind) {
+    return kind == akReadData || kind == akReadBG;
+}
 // Kinds whose action makes a new figure that later actions refer to.
 constexpr bool IsCreatingKind(TActionKind kind) {
     return kind == akCreate || kind == akDuplicate || kind == akUndo;

@@ -18,8 +18,7 @@ TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
         Order.push_back(item);
         LastBranch.push_back(item->Data.TargetType == akBranch ? position : LastBranch.back());
         if (item->Data.TargetType == akBranch) PositionOf.emplace(item, position);
-        if (IsCreatingKind(item->Data.TargetType))
-            Creators.try_emplace(item->Data.TargetID, item);
+        if (IsCreatingKind(item->Data.TargetType)) Creators.try_emplace(item->Data.TargetID, item);
     }
 }
 
@@ -68,7 +67,8 @@ void TReplayer::Rebuild(std::int32_t n) {
     } else {
         ApplyAction(Order[static_cast<std::size_t>(branch)]);
     }
-    for (std::int32_t p = next; p <= n; ++p) ApplyAction(Order[static_cast<std::size_t>(p)]);
+    for (std::int32_t p = next; p <= n; ++p)
+        ApplyAction(Order[static_cast<std::size_t>(p)]);
 }
 
 void TReplayer::ApplyAction(TActionItem* action) {
@@ -157,7 +157,8 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
         live.End = recorded.End;
         if (IsPointFigure(live.DrawingTool) && live.PointData && recorded.PointData) {
             const std::int32_t n = std::min(live.PointData->Count, recorded.PointData->Count);
-            for (std::int32_t i = 0; i < n; ++i) live.PointData->At(i) = recorded.PointData->At(i);
+            for (std::int32_t i = 0; i < n; ++i)
+                live.PointData->At(i) = recorded.PointData->At(i);
             live.PointData->MinX = recorded.PointData->MinX;
             live.PointData->MinY = recorded.PointData->MinY;
             live.PointData->MaxX = recorded.PointData->MaxX;

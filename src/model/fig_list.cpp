@@ -36,9 +36,13 @@ TFigItem* TFigList::Add(const TFigData& record) {
     return item;
 }
 
-TFigItem* TFigList::AddEmpty() { return Link(new TFigItem); }
+TFigItem* TFigList::AddEmpty() {
+    return Link(new TFigItem);
+}
 
-TFigItem* TFigList::CopyItem(const TFigItem* item) { return item ? Add(item->Data) : nullptr; }
+TFigItem* TFigList::CopyItem(const TFigItem* item) {
+    return item ? Add(item->Data) : nullptr;
+}
 
 int TFigList::Remove(TFigItem* item) {
     if (!item || item == Head) return 1;
@@ -99,14 +103,16 @@ void TFigList::Clear() {
 
 std::int32_t TFigList::Count() const {
     std::int32_t n = 0;
-    for (auto* item = Head->Next; item; item = item->Next) ++n;
+    for (auto* item = Head->Next; item; item = item->Next)
+        ++n;
     return n;
 }
 
 TFigItem* TFigList::At(std::int32_t index) const {
     if (index < 0) return nullptr;
     auto* item = Head->Next;
-    for (; item && index > 0; --index) item = item->Next;
+    for (; item && index > 0; --index)
+        item = item->Next;
     return item;
 }
 

@@ -33,9 +33,17 @@ constexpr TColor NoFillColor = clBtnFace;
 constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
-constexpr std::uint8_t RedOf(TColor c) { return c & 0xFF; }
-constexpr std::uint8_t GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t BlueOf(TColor c) { return (c >> 16) & 0xFF; }
-constexpr bool IsSystemColor(TColor c) { return (c & 0x80000000u) != 0; }
+constexpr std::uint8_t RedOf(TColor c) {
+    return c & 0xFF;
+}
+constexpr std::uint8_t GreenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t BlueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+constexpr bool IsSystemColor(TColor c) {
+    return (c & 0x80000000u) != 0;
+}
 
 } // namespace murva

@@ -8,7 +8,8 @@ TPointData::TPointData(std::int32_t capacity)
     : Points(static_cast<std::size_t>(std::clamp(capacity, 0, MaxPoints))) {}
 
 void TPointData::Store(std::int32_t index, std::int32_t x, std::int32_t y) {
-    if (index >= Capacity()) Points.resize(std::min<std::size_t>(MaxPoints, Points.size() * 2 + 16));
+    if (index >= Capacity())
+        Points.resize(std::min<std::size_t>(MaxPoints, Points.size() * 2 + 16));
     Points[index] = {x, y};
 }
 

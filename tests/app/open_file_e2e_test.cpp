@@ -6,8 +6,8 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
-#include <iterator>
 #include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace murva {
@@ -19,7 +19,8 @@ const std::string Data = MURVA_TEST_DATA;
 
 std::vector<TDrawingTool> Tools(const TFigList& list) {
     std::vector<TDrawingTool> tools;
-    for (auto* f = list.GetFirst(); f; f = f->Next) tools.push_back(f->Data.DrawingTool);
+    for (auto* f = list.GetFirst(); f; f = f->Next)
+        tools.push_back(f->Data.DrawingTool);
     return tools;
 }
 
@@ -27,7 +28,8 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     form.OpenFileByName(Data + "/two_pairs.mrv");
     EXPECT_TRUE(host.Messages.empty());
     const TFigList& list = form.S.Figures.FigList;
-    EXPECT_EQ(Tools(list), (std::vector<TDrawingTool>{dtRectangle, dtEllipse, dtRectangle, dtEllipse}));
+    EXPECT_EQ(Tools(list),
+              (std::vector<TDrawingTool>{dtRectangle, dtEllipse, dtRectangle, dtEllipse}));
     EXPECT_EQ(list.At(0)->Data.Start, (TPoint{100, 80}));
     EXPECT_EQ(list.At(2)->Data.Start, (TPoint{400, 300})); // the end copy was moved
     EXPECT_EQ(form.S.Figures.LastFigureID, 4);
@@ -45,9 +47,10 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     EXPECT_TRUE(host.Messages.empty());
     const TFigList& list = form.S.Figures.FigList;
     ASSERT_EQ(list.Count(), 6);
-    EXPECT_EQ(Tools(list), (std::vector<TDrawingTool>{dtLine, dtPolygon, dtStamp, dtLine,
-                                                      dtPolygon, dtStamp}));
-    for (auto* f = list.GetFirst(); f; f = f->Next) EXPECT_EQ(f->Data.CutNumber, 100);
+    EXPECT_EQ(Tools(list),
+              (std::vector<TDrawingTool>{dtLine, dtPolygon, dtStamp, dtLine, dtPolygon, dtStamp}));
+    for (auto* f = list.GetFirst(); f; f = f->Next)
+        EXPECT_EQ(f->Data.CutNumber, 100);
     EXPECT_EQ(list.At(0)->Data.Rotation, 0);
     EXPECT_EQ(list.At(3)->Data.Rotation, 1); // end copies made on loading
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
@@ -146,8 +149,8 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
 
 TEST_F(BackgroundReplayTest, AClearedBackgroundIsNotLoadedAndNothingIsAsked) {
     std::ofstream(folder + "/bg.bmp") << "BM";
-    const std::string path = WriteLog(
-        "a.mrv", BackgroundAction("ReadBG", folder + "/bg.bmp") + BackgroundAction("CleareBG", ""));
+    const std::string path = WriteLog("a.mrv", BackgroundAction("ReadBG", folder + "/bg.bmp") +
+                                                   BackgroundAction("CleareBG", ""));
     form.OpenFileByName(path);
     EXPECT_TRUE(host.Questions.empty());
     EXPECT_TRUE(graphics.LoadedBmps.empty());
@@ -155,11 +158,13 @@ TEST_F(BackgroundReplayTest, AClearedBackgroundIsNotLoadedAndNothingIsAsked) {
 }
 
 TEST_F(BackgroundReplayTest, AMissingBackgroundIsSkippedSilentlyAndTheFiguresStillCome) {
-    const std::string figures = std::string(std::istreambuf_iterator<char>(
-        std::ifstream(Data + "/two_pairs.mrv", std::ios::binary).rdbuf()), {});
-    const std::string path = WriteLog(
-        "a.mrv", BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
-                     figures.substr(figures.find("begin ActionData")));
+    const std::string figures =
+        std::string(std::istreambuf_iterator<char>(
+                        std::ifstream(Data + "/two_pairs.mrv", std::ios::binary).rdbuf()),
+                    {});
+    const std::string path =
+        WriteLog("a.mrv", BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
+                              figures.substr(figures.find("begin ActionData")));
     form.OpenFileByName(path);
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(form.S.Figures.FigList.Count(), 4);

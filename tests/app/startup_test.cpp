@@ -6,8 +6,8 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
-#include <set>
 #include <fstream>
+#include <set>
 #include <unistd.h>
 
 namespace murva {
@@ -64,11 +64,12 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_EQ(form.SpeedBar.Position(), 0);
     // The twelve holes of thumbnail 1 are red, every other hole white.
     int red = 0;
-    for (auto& hole : form.FilmHoles) red += hole.Color == RGBColor(255, 0, 0);
+    for (auto& hole : form.FilmHoles)
+        red += hole.Color == RGBColor(255, 0, 0);
     EXPECT_EQ(red, 12);
-    EXPECT_EQ(form.FilmHoles[14 - 11].Color, RGBColor(255, 0, 0));  // Panel14
-    EXPECT_EQ(form.FilmHoles[59 - 11].Color, RGBColor(255, 0, 0));  // Panel59
-    EXPECT_EQ(form.FilmHoles[20 - 11].Color, clWhite);              // Panel20
+    EXPECT_EQ(form.FilmHoles[14 - 11].Color, RGBColor(255, 0, 0)); // Panel14
+    EXPECT_EQ(form.FilmHoles[59 - 11].Color, RGBColor(255, 0, 0)); // Panel59
+    EXPECT_EQ(form.FilmHoles[20 - 11].Color, clWhite);             // Panel20
     // Every control has a name, and no two share one.
     std::set<std::string> names;
     for (TControl* c : form.AllControls()) {

@@ -96,14 +96,16 @@ TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {
     EXPECT_NE(bad.Err.find("データフォーマットが違います"), std::string::npos);
     EXPECT_NE(access((folder + "/y.mrv").c_str(), F_OK), 0);
 
-    Outcome noCut = Murva("--export-jpeg '" + folder + "/x.jpg' --cut zero '" + Data + "/two_pairs.mrv'");
+    Outcome noCut =
+        Murva("--export-jpeg '" + folder + "/x.jpg' --cut zero '" + Data + "/two_pairs.mrv'");
     EXPECT_EQ(noCut.Code, 1);
     EXPECT_FALSE(noCut.Err.empty());
     EXPECT_EQ(Murva("--save-as").Code, 1);
 }
 
 TEST_F(CommandLineTest, AnExportThatCannotBeWrittenFails) {
-    Outcome run = Murva("--export-jpeg '" + folder + "/no/such/x.jpg' '" + Data + "/two_pairs.mrv'");
+    Outcome run =
+        Murva("--export-jpeg '" + folder + "/no/such/x.jpg' '" + Data + "/two_pairs.mrv'");
     EXPECT_EQ(run.Code, 1);
     EXPECT_NE(run.Err.find("画像を書き出せませんでした"), std::string::npos);
 }

@@ -77,7 +77,8 @@ TEST_F(SafeFileTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile) {
     rlimit small = saved;
     small.rlim_cur = 1024;
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteFileAtomically(Path("a.mrv"), std::string(100000, 'x'), Path("a.bak"));
+    const bool written =
+        WriteFileAtomically(Path("a.mrv"), std::string(100000, 'x'), Path("a.bak"));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);

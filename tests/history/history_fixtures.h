@@ -20,7 +20,8 @@ inline TFigData MakePolyline(std::initializer_list<TPoint> points, TDrawingTool 
     TFigData d;
     d.DrawingTool = tool;
     d.PointData = std::make_shared<TPointData>();
-    for (auto p : points) d.PointData->AddTracked(p.x, p.y);
+    for (auto p : points)
+        d.PointData->AddTracked(p.x, p.y);
     d.BoundsToStartEnd();
     d.CutNumber = 1;
     return d;

@@ -14,7 +14,13 @@ struct RecordingTest : ::testing::Test {
     THistoryState history;
     TFigureState figures;
     TRecorder recorder{history, figures,
-                       TActionTime{.Year = 2011, .Day = 14, .Month = 6, .Minute = 5, .Hour = 10, .Hundredths = 33, .Second = 27}};
+                       TActionTime{.Year = 2011,
+                                   .Day = 14,
+                                   .Month = 6,
+                                   .Minute = 5,
+                                   .Hour = 10,
+                                   .Hundredths = 33,
+                                   .Second = 27}};
 
     TFigItem* AddAndRecord(TFigData data) {
         TFigItem* item = figures.FigList.Add(data);
@@ -23,7 +29,8 @@ struct RecordingTest : ::testing::Test {
     }
     std::vector<TActionKind> Kinds() const {
         std::vector<TActionKind> kinds;
-        for (auto* a = history.ActionLog.GetFirst(); a; a = a->Next) kinds.push_back(a->Data.TargetType);
+        for (auto* a = history.ActionLog.GetFirst(); a; a = a->Next)
+            kinds.push_back(a->Data.TargetType);
         return kinds;
     }
 };
@@ -57,7 +64,7 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
 
 TEST_F(RecordingTest, AnEarlierIdAboveTheLastFigureIdIsReducedInPlace) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
-    figures.LastFigureID = 1; // as after a deletion
+    figures.LastFigureID = 1;                           // as after a deletion
     figures.SelectedFig = a;
     recorder.RecordAction(akBack);
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 1);

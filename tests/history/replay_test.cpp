@@ -17,11 +17,13 @@ struct ReplayTest : ::testing::Test {
     TFigureState figures;
 
     void ReplayAll() {
-        TReplayer(history, figures).ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        TReplayer(history, figures)
+            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
     }
     std::vector<int> StartXs() const {
         std::vector<int> xs;
-        for (auto* f = figures.FigList.GetFirst(); f; f = f->Next) xs.push_back(f->Data.Start.x);
+        for (auto* f = figures.FigList.GetFirst(); f; f = f->Next)
+            xs.push_back(f->Data.Start.x);
         return xs;
     }
 };
@@ -131,9 +133,8 @@ std::vector<int> NaiveBranchReplay(const std::vector<std::pair<TActionKind, int>
 TEST_F(ReplayTest, NestedBranchesGiveThePictureOfTheirStep) {
     // Creates carry their x as id; branches their step.
     const std::vector<std::pair<TActionKind, int>> script = {
-        {akCreate, 1}, {akCreate, 2}, {akBranch, 1}, {akCreate, 4}, {akCreate, 5},
-        {akBranch, 4}, {akCreate, 7}, {akBranch, 6}, {akCreate, 9}, {akBranch, 8},
-        {akBranch, 3}, {akCreate, 12}};
+        {akCreate, 1}, {akCreate, 2}, {akBranch, 1}, {akCreate, 4}, {akCreate, 5}, {akBranch, 4},
+        {akCreate, 7}, {akBranch, 6}, {akCreate, 9}, {akBranch, 8}, {akBranch, 3}, {akCreate, 12}};
     for (auto [kind, value] : script) {
         TFigData f = MakeRect(value, 0, value + 1, 1);
         Append(history.ActionLog, kind, value, kind == akCreate ? &f : nullptr);
@@ -156,14 +157,14 @@ TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
 
 TEST_F(ReplayTest, AMalformedLogIsSkippedWhereItNamesNothing) {
     TFigData a = MakeRect(5, 0, 6, 6);
-    Append(history.ActionLog, akDelete, 9);             // nothing created it
-    Append(history.ActionLog, akUndo, 2);               // nothing deleted
-    Append(history.ActionLog, akMove, 4, &a);           // no such figure
+    Append(history.ActionLog, akDelete, 9);   // nothing created it
+    Append(history.ActionLog, akUndo, 2);     // nothing deleted
+    Append(history.ActionLog, akMove, 4, &a); // no such figure
     Append(history.ActionLog, akChange, 4, &a)->Data.Parameter = cpSize;
-    Append(history.ActionLog, akBranch, 99);            // steps past itself
+    Append(history.ActionLog, akBranch, 99); // steps past itself
     Append(history.ActionLog, akCreate, 1, &a);
     Append(history.ActionLog, akDelete, 1);
-    Append(history.ActionLog, akDelete, 1);             // the figure is gone already
+    Append(history.ActionLog, akDelete, 1); // the figure is gone already
     Append(history.ActionLog, akMove, 1, &a);
     Append(history.ActionLog, akNone, 0);
     ReplayAll();

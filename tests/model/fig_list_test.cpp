@@ -19,14 +19,16 @@ TFigData Polyline(std::initializer_list<TPoint> points) {
     TFigData d;
     d.DrawingTool = dtPolyline;
     d.PointData = std::make_shared<TPointData>();
-    for (auto p : points) d.PointData->AddTracked(p.x, p.y);
+    for (auto p : points)
+        d.PointData->AddTracked(p.x, p.y);
     d.BoundsToStartEnd();
     return d;
 }
 
 std::vector<int> StartXs(const TFigList& list) {
     std::vector<int> xs;
-    for (auto* item = list.GetFirst(); item; item = item->Next) xs.push_back(item->Data.Start.x);
+    for (auto* item = list.GetFirst(); item; item = item->Next)
+        xs.push_back(item->Data.Start.x);
     return xs;
 }
 
@@ -49,11 +51,13 @@ TEST(PointData, BoundsStartAtMinusHundredAndFollowTrackedPointsOnly) {
 
 TEST(PointData, EachCounterRefusesThe2001stPoint) {
     TPointData points(10);
-    for (int i = 0; i < 2000; ++i) ASSERT_EQ(points.AddTracked(i, i), 0);
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_EQ(points.AddTracked(i, i), 0);
     EXPECT_EQ(points.AddTracked(1, 1), 1);
     EXPECT_EQ(points.GetCount(), 2000);
     EXPECT_EQ(points.At(1999).x, 1999);
-    for (int i = 0; i < 2000; ++i) ASSERT_EQ(points.AddPlain(i, i), 0);
+    for (int i = 0; i < 2000; ++i)
+        ASSERT_EQ(points.AddPlain(i, i), 0);
     EXPECT_EQ(points.AddPlain(0, 0), 1);
     points.ResetPath();
     EXPECT_EQ(points.AddPlain(0, 0), 0);
@@ -61,11 +65,13 @@ TEST(PointData, EachCounterRefusesThe2001stPoint) {
 
 TEST(PointData, ACopyWithTheSourcesCapacityHoldsExactlyItsPointsInOrder) {
     TPointData source;
-    for (int i = 0; i < 7; ++i) source.AddTracked(i * 3, 100 - i);
+    for (int i = 0; i < 7; ++i)
+        source.AddTracked(i * 3, 100 - i);
     auto copy = CopyTrackedPoints(source);
     ASSERT_EQ(copy->GetCount(), 7);
     EXPECT_EQ(copy->Capacity(), 7);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(copy->At(i), source.At(i));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(copy->At(i), source.At(i));
 }
 
 TEST(FigData, OffsetMovesCornersAndPointsButNotTheirBounds) {

@@ -23,8 +23,7 @@ public:
     void Polygon(const std::vector<TPoint>& points) override;
     std::int32_t TextOut(std::int32_t x, std::int32_t y, const std::string& utf8) override;
     void FillRect(const TRect& r) override;
-    void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect,
-                  bool smooth) override;
+    void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect, bool smooth) override;
 
     std::string PenText() const;
     std::string BrushText() const;
