@@ -328,9 +328,9 @@ TEST(ActionReader, AnOffendingLineIsShownOnlyAsFarAsAMessageCanHoldIt) {
 }
 
 TEST(ActionReader, AWrongFirstLineAppendsNothing) {
-    for (const std::string& file :
-         {std::string(), std::string("ZINDA FILE FORMAT 1.5\r\n"), Crlf("\n" + RectBlock(1)),
-          std::string("\xEF\xBB\xBFZINDA FILE FORMAT 1.4\r\n")}) {
+    for (const std::string& file : {std::string(), std::string("ZINDA FILE FORMAT 1.5\r\n"),
+                                    Crlf(std::string("\n").append(RectBlock(1))),
+                                    std::string("\xEF\xBB\xBFZINDA FILE FORMAT 1.4\r\n")}) {
         TReadTarget t;
         TActionItem* before = t.Log.AppendEmpty();
         t.ReplayBase = nullptr;
