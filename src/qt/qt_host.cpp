@@ -72,7 +72,7 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
     return TAnswer::No;
 }
 
-std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& spec, bool save) {
+std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, bool save) {
     QFileDialog dialog(window);
     // Qt's own dialog behaves the same on every desktop and can be driven in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -88,15 +88,15 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& spec, bool s
     dialog.setLabelText(QFileDialog::FileType, Q(texts::DialogFileType));
     dialog.setLabelText(QFileDialog::LookIn, Q(texts::DialogLookIn));
 
-    const QStringList filters = ToNameFilters(spec.Filter);
+    const QStringList filters = ToNameFilters(request.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
-        const qsizetype index = std::clamp<qsizetype>(spec.FilterIndex, 1, filters.size()) - 1;
+        const qsizetype index = std::clamp<qsizetype>(request.FilterIndex, 1, filters.size()) - 1;
         dialog.selectNameFilter(filters[index]);
     }
-    if (!spec.DefaultExt.empty()) dialog.setDefaultSuffix(Q(spec.DefaultExt));
+    if (!request.DefaultExt.empty()) dialog.setDefaultSuffix(Q(request.DefaultExt));
     dialog.setDirectory(QDir::currentPath());
-    if (!spec.InitialName.empty()) dialog.selectFile(Q(spec.InitialName));
+    if (!request.InitialName.empty()) dialog.selectFile(Q(request.InitialName));
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();

@@ -142,12 +142,12 @@ TEST(QtHostTest, TheSaveDialogOffersTheChosenFilterAndAddsTheDefaultExtension) {
         dialog->selectFile(dir.filePath("drawing"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    TFileDialog spec;
-    spec.Filter = "Zindaファイル(*.znd)|*.znd|Murvaファイル(*.mrv)|*.mrv";
-    spec.FilterIndex = 2;
-    spec.DefaultExt = "mrv";
-    spec.InitialName = "welcome.mrv";
-    const auto chosen = host.SaveDialog(spec);
+    TFileDialog dialog;
+    dialog.Filter = "Zindaファイル(*.znd)|*.znd|Murvaファイル(*.mrv)|*.mrv";
+    dialog.FilterIndex = 2;
+    dialog.DefaultExt = "mrv";
+    dialog.InitialName = "welcome.mrv";
+    const auto chosen = host.SaveDialog(dialog);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(QString::fromStdString(*chosen), dir.filePath("drawing.mrv"));
     // The dialog shows the descriptions only.
@@ -164,10 +164,10 @@ TEST(QtHostTest, ACancelledOpenDialogGivesNothing) {
         filter = dialog->selectedNameFilter();
         dialog->reject();
     });
-    TFileDialog spec;
-    spec.Filter = texts::DataOpenFilter;
-    spec.FilterIndex = 7; // beyond the list: the last filter
-    EXPECT_FALSE(host.OpenDialog(spec));
+    TFileDialog dialog;
+    dialog.Filter = texts::DataOpenFilter;
+    dialog.FilterIndex = 7; // beyond the list: the last filter
+    EXPECT_FALSE(host.OpenDialog(dialog));
     EXPECT_EQ(filter, "Zindaファイル(*.znd)");
 }
 
