@@ -6,24 +6,22 @@
 
 namespace murva {
 
-void TZindaForm::RefreshCutStrip() {
+void TZindaForm::PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut) {
     const std::int32_t current = S.Cuts.CurrentCut;
     for (int k = 0; k < 5; ++k) {
-        S.Cuts.CurrentCut = S.Cuts.StripOffset + k + 1;
-        S.Paint.CurrentCutImage = &CutImages[k];
+        S.Cuts.CurrentCut = firstCut + k;
+        S.Paint.CurrentCutImage = &images[k];
         PaintCutThumbnail({0, 0, FieldWidth, FieldHeight});
     }
     S.Cuts.CurrentCut = current;
 }
 
+void TZindaForm::RefreshCutStrip() {
+    PaintThumbnails(CutImages, S.Cuts.StripOffset + 1);
+}
+
 void TZindaForm::RefreshPartsBin() {
-    const std::int32_t current = S.Cuts.CurrentCut;
-    for (int k = 0; k < 5; ++k) {
-        S.Cuts.CurrentCut = 100 + k;
-        S.Paint.CurrentCutImage = &PartsImages[k];
-        PaintCutThumbnail({0, 0, FieldWidth, FieldHeight});
-    }
-    S.Cuts.CurrentCut = current;
+    PaintThumbnails(PartsImages, 100);
 }
 
 void TZindaForm::UpdateCutCounter() {

@@ -37,18 +37,9 @@ void TZindaForm::PaintBoxPaint() {
     TFigList& list = S.Figures.FigList;
     const TMode mode = S.Shell.Mode;
     if (mode == mdDraw || mode == mdEdit) {
+        RefreshCutStrip();
+        RefreshPartsBin();
         const std::int32_t current = S.Cuts.CurrentCut;
-        for (int i = 0; i < 5; ++i) {
-            S.Cuts.CurrentCut = S.Cuts.StripOffset + i + 1;
-            S.Paint.CurrentCutImage = &CutImages[i];
-            PaintCutThumbnail(field);
-        }
-        for (int i = 0; i < 5; ++i) {
-            S.Cuts.CurrentCut = 100 + i;
-            S.Paint.CurrentCutImage = &PartsImages[i];
-            PaintCutThumbnail(field);
-        }
-        S.Cuts.CurrentCut = current;
 
         for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
             if (item->Data.CutNumber == current) {

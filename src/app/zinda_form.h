@@ -125,6 +125,8 @@ public:
 
 private:
     TRecorder Recorder();
+    // Paints five thumbnails with the cuts from firstCut on; the current cut stays.
+    void PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut);
     // The bookkeeping after an animation or drawing-process file was opened (or not).
     void FinishDataLoad(bool wasEmpty);
     void NameControls();

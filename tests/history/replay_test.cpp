@@ -20,12 +20,7 @@ struct ReplayTest : ::testing::Test {
         TReplayer(history, figures)
             .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
     }
-    std::vector<int> StartXs() const {
-        std::vector<int> xs;
-        for (auto* f = figures.FigList.GetFirst(); f; f = f->Next)
-            xs.push_back(f->Data.Start.x);
-        return xs;
-    }
+    std::vector<int> StartXs() const { return test::StartXs(figures.FigList); }
 };
 
 TEST_F(ReplayTest, DeleteThenUndoRestoresTheFigureUnderItsNewId) {

@@ -1,35 +1,20 @@
 // The figure list and point lists: ownership, copies and reordering.
 
 #include "model/fig_list.h"
+#include "support/figure_builders.h"
 
 #include <gtest/gtest.h>
 
 namespace murva {
 namespace {
 
+using test::StartXs;
+
 TFigData Rect(int x1, int y1, int x2, int y2) {
-    TFigData d;
-    d.DrawingTool = dtRectangle;
-    d.Start = {x1, y1};
-    d.End = {x2, y2};
-    return d;
+    return test::MakeRect(x1, y1, x2, y2);
 }
-
 TFigData Polyline(std::initializer_list<TPoint> points) {
-    TFigData d;
-    d.DrawingTool = dtPolyline;
-    d.PointData = std::make_shared<TPointData>();
-    for (auto p : points)
-        d.PointData->AddTracked(p.x, p.y);
-    d.BoundsToStartEnd();
-    return d;
-}
-
-std::vector<int> StartXs(const TFigList& list) {
-    std::vector<int> xs;
-    for (auto* item = list.GetFirst(); item; item = item->Next)
-        xs.push_back(item->Data.Start.x);
-    return xs;
+    return test::MakePolyline(points);
 }
 
 TEST(PointData, BoundsStartAtMinusHundredAndFollowTrackedPointsOnly) {

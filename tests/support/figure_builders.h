@@ -1,0 +1,40 @@
+#pragma once
+// Small builders for figures, and a compact view of a list's order, shared by tests.
+
+#include "model/fig_list.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace murva::test {
+
+inline TFigData MakeRect(int x1, int y1, int x2, int y2, int cut = 1) {
+    TFigData d;
+    d.DrawingTool = dtRectangle;
+    d.Start = {x1, y1};
+    d.End = {x2, y2};
+    d.CutNumber = cut;
+    d.PenWidth = 1;
+    return d;
+}
+
+inline TFigData MakePolyline(std::initializer_list<TPoint> points, TDrawingTool tool = dtPolyline) {
+    TFigData d;
+    d.DrawingTool = tool;
+    d.PointData = std::make_shared<TPointData>();
+    for (auto p : points)
+        d.PointData->AddTracked(p.x, p.y);
+    d.BoundsToStartEnd();
+    d.CutNumber = 1;
+    return d;
+}
+
+// The x of each figure's Start, in list order: enough to see the order of a list.
+inline std::vector<int> StartXs(const TFigList& list) {
+    std::vector<int> xs;
+    for (auto* item = list.GetFirst(); item; item = item->Next)
+        xs.push_back(item->Data.Start.x);
+    return xs;
+}
+
+} // namespace murva::test
