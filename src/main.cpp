@@ -1,6 +1,6 @@
 // Entry: the window, or a run without one.
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "qt/headless_run.h"
 #include "qt/main_window.h"
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     murva::qt::QtHost host;
     murva::TZindaForm form(host, graphics);
     murva::qt::MainWindow window(form);
-    host.AttachWindow(&window, [&window] { window.Present(); });
+    host.AttachWindow(
+        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
 
     // The file named on the command line is open before the window first shows. Qt has
     // taken its own options out of argv by now; the bytes are the path as typed.

@@ -1,18 +1,9 @@
 #pragma once
-// The state of cuts, the parts bin, motion and playback.
+// The state of the parts bin, motion and playback. Which cut is shown is shared state.
 
 #include <cstdint>
 
 namespace murva {
-
-struct TCutState {
-    std::int32_t CurrentCut = 1;
-    std::int32_t CutCount = 1;
-    // Thumbnail k (1..5) of the strip shows cut StripOffset + k.
-    std::int32_t StripOffset = 0;
-    // A thumbnail that the next selection takes whatever was clicked; 0 = none.
-    std::int32_t PendingThumb = 1;
-};
 
 struct TPartsState {
     // Number of parts-bin slots in use.

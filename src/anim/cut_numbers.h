@@ -1,15 +1,12 @@
 #pragma once
-// Questions about the cut numbers of all figures: cuts are numbered 1..97, parts-bin
-// slots from 100, removed materials 1000.
+// Questions about the cut numbers of all figures.
 
+#include "model/cut_ranges.h"
 #include "model/fig_list.h"
 
 #include <cstdint>
 
 namespace murva {
-
-constexpr std::int32_t FirstPartsSlot = 100;
-constexpr std::int32_t RemovedPart = 1000;
 
 // The highest cut number below `limit` among all figures, or `none` when there is none.
 std::int32_t HighestCutNumberBelow(const TFigList& list, std::int32_t limit, std::int32_t none);

@@ -2,12 +2,12 @@
 
 #include "app/zinda_form.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 
 namespace murva {
 
 void TZindaForm::ExitMenuClick() {
-    if (S.History.ActionPending) CommitPendingChange();
+    Services.CommitPendingChange();
     if (S.History.ActionLog.IsEmpty()) host.ExitProcess(0);
     const bool named = !S.Shell.DataFileName.empty();
     const TAnswer answer = host.Ask(named ? texts::SaveOverBeforeExit : texts::SaveBeforeExit,

@@ -1,7 +1,9 @@
 #include "files/action_reader.h"
 
 #include "files/cp932.h"
+#include "files/load_kind.h"
 #include "files/text_format.h"
+#include "model/cut_ranges.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,11 +14,6 @@ namespace murva {
 
 namespace {
 
-constexpr std::int32_t DrawingKind = 1;
-constexpr std::int32_t AnimationKind = 0;
-// The kind the children of a stamp are read with in an animation file: no CutNumber,
-// no Free.
-constexpr std::int32_t StampChildrenKind = -10;
 
 std::string ReadAll(std::istream& file) {
     std::string bytes;
@@ -218,10 +215,10 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
         !NextPoint(f.Start) || !NextPoint(f.End))
         return false;
 
-    if (loadKind == AnimationKind) {
+    if (loadKind == lkAnimation) {
         if (!NextInt(f.CutNumber) || !NextInt(f.Free)) return false;
-    } else if (loadKind == DrawingKind) {
-        f.CutNumber = 100 + Context.PartsCount;
+    } else if (loadKind == lkDrawing) {
+        f.CutNumber = FirstPartsSlot + Context.PartsCount;
         f.Free = 0;
     }
 
@@ -240,7 +237,7 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
     }
     if (f.DrawingTool == dtStamp) {
         f.StampData = std::make_shared<TFigList>();
-        const std::int32_t childKind = loadKind == AnimationKind ? StampChildrenKind : loadKind;
+        const std::int32_t childKind = loadKind == lkAnimation ? lkStampChildren : loadKind;
         if (!StampBlock(*f.StampData, childKind, depth + 1)) return false;
     }
     return NextIs("end FigData");
@@ -281,7 +278,7 @@ bool TReader::ChangeBlock(TActionData& d) {
         } else if (tool == dtStamp) {
             f.StampData = std::make_shared<TFigList>();
             const std::int32_t childKind =
-                Context.LoadKind == AnimationKind ? StampChildrenKind : Context.LoadKind;
+                Context.LoadKind == lkAnimation ? lkStampChildren : Context.LoadKind;
             if (!StampBlock(*f.StampData, childKind, 1)) return false;
         }
         break;

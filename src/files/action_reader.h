@@ -3,6 +3,7 @@
 // appends its actions to the log. The figure list is not touched: replay rebuilds the
 // figures afterwards. A failed read keeps every action appended so far.
 
+#include "files/load_kind.h"
 #include "files/reader_state.h"
 #include "history/action_log.h"
 
@@ -40,9 +41,9 @@ struct TReadContext {
     std::int32_t& LastFigureID;
     // Every target id read is increased by twice this.
     std::int32_t FigureIDHalf = 0;
-    // 0: the animation variant (CutNumber and Free lines); 1: the drawing variant, whose
-    // figures get CutNumber 100 + PartsCount and Free 0; other values: neither.
-    std::int32_t LoadKind = 0;
+    // lkAnimation: CutNumber and Free lines; lkDrawing: none, the figures go into the
+    // parts-bin slot after PartsCount with Free 0; other kinds: neither line.
+    std::int32_t LoadKind = lkAnimation;
     std::int32_t PartsCount = 0;
 };
 

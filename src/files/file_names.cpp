@@ -1,5 +1,6 @@
 #include "files/file_names.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace murva {
@@ -35,6 +36,11 @@ std::string ReplaceExtension(const std::string& path, const std::string& extensi
 bool FileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool HasExtension(const std::string& path, std::span<const std::string_view> extensions) {
+    const std::string ext = ExtensionOf(path);
+    return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
 }
 
 } // namespace murva

@@ -2,7 +2,10 @@
 // Taking paths apart. Paths recorded in files may come from Windows, so a bare file
 // name is split off at both '\' and '/'.
 
+#include <array>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace murva {
 
@@ -15,5 +18,16 @@ std::string ExtensionOf(const std::string& path);
 // The path with its extension replaced (the new one includes its dot).
 std::string ReplaceExtension(const std::string& path, const std::string& extension);
 bool FileExists(const std::string& path);
+
+// The extensions of each kind of file the program opens, in the two spellings accepted:
+// all lower case or all upper case (".mrv" and ".MRV", never ".Mrv").
+using TExtensionPair = std::array<std::string_view, 2>;
+inline constexpr TExtensionPair AnimationExtensions = {".mrv", ".MRV"};
+inline constexpr TExtensionPair DrawingExtensions = {".znd", ".ZND"};
+inline constexpr TExtensionPair BmpExtensions = {".bmp", ".BMP"};
+inline constexpr TExtensionPair JpegExtensions = {".jpg", ".JPG"};
+
+// Whether the path's extension is exactly one of the list.
+bool HasExtension(const std::string& path, std::span<const std::string_view> extensions);
 
 } // namespace murva

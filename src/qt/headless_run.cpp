@@ -1,6 +1,6 @@
 #include "qt/headless_run.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "files/file_names.h"
 #include "qt/qt_graphics.h"
@@ -32,7 +32,8 @@ public:
     }
     std::optional<std::string> OpenDialog(const TFileDialog&) override { return std::nullopt; }
     std::optional<std::string> SaveDialog(const TFileDialog&) override { return output; }
-    void Present() override {}
+    void Invalidate() override {}
+    void PresentFrame() override {}
     void BringToFront() override {}
     TLocalTime Now() override {
         const QDateTime now = QDateTime::currentDateTime();

@@ -1,6 +1,6 @@
 #include "qt/main_window.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "qt/qt_graphics.h"
 
 #include <QAbstractButton>
@@ -50,6 +50,7 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
     setCentralWidget(client);
     BuildLayout();
     BuildMenu();
+    WireHandlers();
     // The layout is fixed: the window is exactly the menu bar over the client area.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(0, 0);
@@ -60,22 +61,30 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Dispatch(const std::function<void()>& call) {
     // Once the program is ending, nothing more reaches the form.
-    if (exitCode) return;
+    if (exitCode || dispatching) return;
+    dispatching = true;
     try {
         call();
     } catch (const TProcessExit& exit) {
+        dispatching = false;
         EndProgram(exit.Code);
         return;
     } catch (const std::exception& error) {
         try {
             form.GetHost().ShowMessage(error.what());
         } catch (const TProcessExit& exit) {
+            dispatching = false;
             EndProgram(exit.Code);
             return;
         } catch (...) {
         }
     }
+    dispatching = false;
     RefreshAll();
+    if (closeRequested) {
+        closeRequested = false;
+        Dispatch([this] { form.FormCloseQuery(); });
+    }
 }
 
 void MainWindow::EndProgram(int code) {
@@ -85,41 +94,37 @@ void MainWindow::EndProgram(int code) {
 }
 
 void MainWindow::RefreshAll() {
+    refreshQueued = false;
     for (Binding& binding : bindings)
         Sync(binding);
     SyncCaption();
-    // The pictures may have changed with any handler.
     for (ImageWidget* image : images)
-        image->update();
+        if (image->TakeChange()) image->update();
 }
 
-void MainWindow::Present() {
+void MainWindow::Invalidate() {
+    if (dispatching || refreshQueued) return;
+    refreshQueued = true;
+    QMetaObject::invokeMethod(this, [this] { RefreshAll(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::PresentFrame() {
     for (Binding& binding : bindings)
         Sync(binding);
     SyncCaption();
     // At once, not at the next turn of the event loop: a run presents many frames inside
     // one handler and each must reach the screen.
     for (ImageWidget* image : presented)
-        if (image->isVisible()) image->repaint();
-}
-
-void MainWindow::ConnectClick(QAbstractButton* widget, TButtonControl& control,
-                              std::function<void()> handler) {
-    connect(widget, &QAbstractButton::clicked, this, [this, &control, handler] {
-        Dispatch([this, &control, &handler] {
-            for (const auto& group : radioGroups) {
-                if (std::find(group.begin(), group.end(), &control) == group.end()) continue;
-                for (TButtonControl* member : group)
-                    member->Down = member == &control;
-            }
-            if (handler) handler();
-        });
-    });
+        if (image->TakeChange() && image->isVisible()) image->repaint();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The toolkit never closes the window: the form's close query ends the program.
     event->ignore();
+    if (dispatching) {
+        closeRequested = true;
+        return;
+    }
     Dispatch([this] { form.FormCloseQuery(); });
 }
 
@@ -135,34 +140,24 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::BuildMenu() {
-    struct Item {
-        const char* Name;
-        const char* Caption;
-        std::function<void()> Handler;
-    };
     struct Menu {
         const char* Name;
         const char* Caption;
-        std::vector<Item> Items;
+        std::vector<std::pair<const char*, const char*>> Items; // name, caption
     };
     namespace t = texts;
-    // Commands whose handlers the form does not have yet (MurvaLoadClick, ZindaLoadClick,
-    // N3Click): the items are there and do nothing until the handlers land.
-    const std::function<void()> awaitingHandler;
     const std::vector<Menu> menus = {
         {"FileMenu",
          t::FileMenu,
-         {{"MurvaSave", t::MurvaSave, [this] { form.MurvaSaveClick(); }},
-          {"MurvaOverSave", t::MurvaOverSave, [this] { form.MurvaOverSaveClick(); }},
-          {"MurvaLoad", t::MurvaLoad, awaitingHandler},
-          {"ZindaLoad", t::ZindaLoad, awaitingHandler},
-          {"ExitMenu", t::ExitMenu, [this] { form.ExitMenuClick(); }}}},
+         {{"MurvaSave", t::MurvaSave},
+          {"MurvaOverSave", t::MurvaOverSave},
+          {"MurvaLoad", t::MurvaLoad},
+          {"ZindaLoad", t::ZindaLoad},
+          {"ExitMenu", t::ExitMenu}}},
         {"N2",
          t::ViewMenu,
-         {{"ReadBGMenu", t::ReadBGMenu, [this] { form.ReadBGMenuClick(); }},
-          {"ClearBGMenu", t::ClearBGMenu, [this] { form.ClearMenuClick(); }},
-          {"N3", t::ClearAllMenu, awaitingHandler}}},
-        {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu, [this] { form.Save2JPEGMenuClick(); }}}},
+         {{"ReadBGMenu", t::ReadBGMenu}, {"ClearBGMenu", t::ClearBGMenu}, {"N3", t::ClearAllMenu}}},
+        {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}}},
     };
 
     auto* bar = new QMenuBar(this);
@@ -174,13 +169,8 @@ void MainWindow::BuildMenu() {
         QMenu* qmenu = bar->addMenu(QString::fromUtf8(menu.Caption));
         qmenu->setObjectName(QString::fromUtf8(menu.Name));
         qmenu->menuAction()->setObjectName(QString::fromUtf8(menu.Name));
-        for (const Item& item : menu.Items) {
-            QAction* action = qmenu->addAction(QString::fromUtf8(item.Caption));
-            action->setObjectName(QString::fromUtf8(item.Name));
-            if (item.Handler)
-                connect(action, &QAction::triggered, this,
-                        [this, handler = item.Handler] { Dispatch(handler); });
-        }
+        for (const auto& [name, caption] : menu.Items)
+            qmenu->addAction(QString::fromUtf8(caption))->setObjectName(QString::fromUtf8(name));
     }
 }
 

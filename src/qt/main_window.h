@@ -31,15 +31,21 @@ public:
 
     // Every call into the form goes through here: afterwards the widgets show the models.
     // A request to end the program ends the event loop with its code; any other error
-    // is shown in a message box instead of escaping into Qt.
+    // is shown in a message box instead of escaping into Qt. A call made while another
+    // runs (from inside a modal box, say) is not taken: handlers never overlap.
     void Dispatch(const std::function<void()>& call);
     // The code the program is to end with, once the form asked to end it.
     std::optional<int> ExitCode() const { return exitCode; }
 
-    // Every widget shows its model as it is now.
+    // Every widget shows its model as it is now; changed pictures are painted at the next
+    // turn of the event loop.
     void RefreshAll();
-    // RefreshAll, then the field and the thumbnails are painted at once.
-    void Present();
+    // Something changed: outside a call into the form, the window catches up once at the
+    // next turn of the event loop; inside one, when the call ends.
+    void Invalidate();
+    // Every widget shows its model, and the changed pictures of the field and the
+    // thumbnails are painted at once.
+    void PresentFrame();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,22 +82,23 @@ private:
     PanelWidget* AddPanel(TControl& control, QWidget* parent, QRect place, TBevel bevel);
     ImageWidget* AddImage(TImageControl& control, QWidget* parent, QRect place);
     QWidget* AddGroup(TControl& control, QWidget* parent, QRect place);
-    // Buttons without a handler yet still show their model after a click.
     QAbstractButton* AddGlyphButton(TButtonControl& control, QWidget* parent, QRect place,
-                                    const char* glyph, bool checkable = false,
-                                    std::function<void()> onClick = {});
-    QAbstractButton* AddPushButton(TButtonControl& control, QWidget* parent, QRect place,
-                                   std::function<void()> onClick = {});
-    QAbstractButton* AddRadio(TButtonControl& control, QWidget* parent, QRect place,
-                              std::function<void()> onClick = {});
+                                    const char* glyph, bool checkable = false);
+    QAbstractButton* AddPushButton(TButtonControl& control, QWidget* parent, QRect place);
+    QAbstractButton* AddRadio(TButtonControl& control, QWidget* parent, QRect place);
     QWidget* AddEdit(TEditControl& control, QWidget* parent, QRect place, int fontPixels);
     QSlider* AddSlider(TTrackBar& control, QWidget* parent, QRect place,
                        Qt::Orientation orientation);
     Binding& Bind(TControl& control, QWidget* widget, TWidgetKind kind);
-    // A click on a button of a radio group puts it down and the others up, as the
-    // toolkit's button groups do, before the handler runs.
-    void ConnectClick(QAbstractButton* widget, TButtonControl& control,
-                      std::function<void()> handler = {});
+
+    // Wiring (window_handlers.cpp): which handler of the form each control and menu item
+    // calls, by object name.
+    struct Handler {
+        const char* Name;
+        std::function<void()> Call;
+    };
+    std::vector<Handler> Handlers();
+    void WireHandlers();
 
     // Showing the models (window_sync.cpp).
     void Sync(Binding& binding);
@@ -102,11 +109,14 @@ private:
     TZindaForm& form;
     ClientArea* client = nullptr;
     std::deque<Binding> bindings;
-    std::vector<std::vector<TButtonControl*>> radioGroups;
     std::vector<ImageWidget*> images;
     // The pictures a frame changes: the paint box and the thumbnails.
     std::vector<ImageWidget*> presented;
     std::optional<int> exitCode;
+    bool dispatching = false;
+    // A close request that came while a call ran, handled when it ends.
+    bool closeRequested = false;
+    bool refreshQueued = false;
     std::string shownCaption;
     bool captionShown = false;
 };

@@ -1,6 +1,6 @@
 #include "qt/qt_host.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -33,9 +33,11 @@ QStringList ToNameFilters(const std::string& filter) {
     return filters;
 }
 
-void QtHost::AttachWindow(QWidget* w, std::function<void()> p) {
+void QtHost::AttachWindow(QWidget* w, std::function<void()> changed,
+                          std::function<void()> frame) {
     window = w;
-    present = std::move(p);
+    invalidate = std::move(changed);
+    presentFrame = std::move(frame);
 }
 
 void QtHost::ShowMessage(const std::string& text) {
@@ -112,8 +114,12 @@ std::optional<std::string> QtHost::SaveDialog(const TFileDialog& dialog) {
     return RunFileDialog(dialog, true);
 }
 
-void QtHost::Present() {
-    if (present) present();
+void QtHost::Invalidate() {
+    if (invalidate) invalidate();
+}
+
+void QtHost::PresentFrame() {
+    if (presentFrame) presentFrame();
 }
 
 void QtHost::BringToFront() {

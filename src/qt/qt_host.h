@@ -1,8 +1,8 @@
 #pragma once
-// The host on Qt: Japanese message boxes, Qt's own (non-native) file dialogs, presenting
-// the window's pictures at once, and the local clock.
+// The host on Qt: Japanese message boxes, Qt's own (non-native) file dialogs, showing
+// what changed in the window, and the local clock.
 
-#include "app/host.h"
+#include "ui/host.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,23 +18,26 @@ QStringList ToNameFilters(const std::string& filter);
 
 class QtHost final : public Host {
 public:
-    // The window that dialogs belong to, and what presenting it means. Until a window is
-    // attached, boxes have no parent and presenting does nothing.
-    void AttachWindow(QWidget* window, std::function<void()> present);
+    // The window that dialogs belong to, what a change means to it and how it presents a
+    // frame. Until a window is attached, boxes have no parent and the others do nothing.
+    void AttachWindow(QWidget* window, std::function<void()> invalidate,
+                      std::function<void()> presentFrame);
 
     void ShowMessage(const std::string& text) override;
     TAnswer Ask(const std::string& text, const std::string& caption,
                 TQuestionButtons buttons) override;
     std::optional<std::string> OpenDialog(const TFileDialog& dialog) override;
     std::optional<std::string> SaveDialog(const TFileDialog& dialog) override;
-    void Present() override;
+    void Invalidate() override;
+    void PresentFrame() override;
     void BringToFront() override;
     TLocalTime Now() override;
 
 private:
     std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save);
     QWidget* window = nullptr;
-    std::function<void()> present;
+    std::function<void()> invalidate;
+    std::function<void()> presentFrame;
 };
 
 } // namespace murva::qt

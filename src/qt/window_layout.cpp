@@ -52,8 +52,7 @@ QWidget* MainWindow::AddGroup(TControl& control, QWidget* parent, QRect place) {
 }
 
 QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* parent, QRect place,
-                                            const char* glyph, bool checkable,
-                                            std::function<void()> onClick) {
+                                            const char* glyph, bool checkable) {
     auto* button = Placed(new QToolButton(parent), control, place);
     button->setCheckable(checkable);
     button->setAutoRaise(false);
@@ -62,26 +61,21 @@ QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* pa
     button->setIcon(GlyphIcon(QString::fromUtf8(glyph), glyphSize, devicePixelRatioF()));
     button->setFocusPolicy(Qt::NoFocus);
     Bind(control, button, TWidgetKind::Button).Button = &control;
-    ConnectClick(button, control, std::move(onClick));
     return button;
 }
 
-QAbstractButton* MainWindow::AddPushButton(TButtonControl& control, QWidget* parent, QRect place,
-                                           std::function<void()> onClick) {
+QAbstractButton* MainWindow::AddPushButton(TButtonControl& control, QWidget* parent, QRect place) {
     auto* button = Placed(new QPushButton(parent), control, place);
     button->setFocusPolicy(Qt::NoFocus);
     Bind(control, button, TWidgetKind::Button).Button = &control;
-    ConnectClick(button, control, std::move(onClick));
     return button;
 }
 
-QAbstractButton* MainWindow::AddRadio(TButtonControl& control, QWidget* parent, QRect place,
-                                      std::function<void()> onClick) {
+QAbstractButton* MainWindow::AddRadio(TButtonControl& control, QWidget* parent, QRect place) {
     auto* radio = Placed(new QRadioButton(parent), control, place);
     // The model decides which button is down; Qt's own exclusivity would fight it.
     radio->setAutoExclusive(false);
     Bind(control, radio, TWidgetKind::Radio).Button = &control;
-    ConnectClick(radio, control, std::move(onClick));
     return radio;
 }
 
@@ -181,11 +175,9 @@ void MainWindow::BuildEditPanels() {
     QWidget* move = AddGroup(f.MovePanel, client, {688, 216, 169, 225});
     AddGlyphButton(f.MoveLineBtn, move, {34, 20, 100, 50}, "move_straight", true);
     AddGlyphButton(f.MoveFreeBtn, move, {34, 76, 100, 50}, "move_free", true);
-    radioGroups.push_back({&f.MoveLineBtn, &f.MoveFreeBtn});
     AddRadio(f.SameSpeedBtn, move, {12, 134, 150, 24});
     AddRadio(f.FastSpeedBtn, move, {12, 160, 150, 24});
     AddRadio(f.SlowSpeedBtn, move, {12, 186, 150, 24});
-    radioGroups.push_back({&f.SameSpeedBtn, &f.FastSpeedBtn, &f.SlowSpeedBtn});
 
     QWidget* cut = AddGroup(f.CutPanel, client, {688, 447, 169, 210});
     AddGlyphButton(f.CutDelete, cut, {34, 20, 100, 50}, "cut_delete");

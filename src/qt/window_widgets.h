@@ -3,7 +3,7 @@
 // panels with a bevel and a centred caption, and image controls that show a bitmap of
 // the form.
 
-#include "app/controls.h"
+#include "ui/controls.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -46,6 +46,12 @@ public:
     ImageWidget(QWidget* parent, const TImageControl& control);
     // The picture as painted now; a null image when the control has none.
     QImage Picture() const;
+    // Whether the picture changed since the last call.
+    bool TakeChange() {
+        const bool changed = control.Version != shownVersion;
+        shownVersion = control.Version;
+        return changed;
+    }
 
 signals:
     void Pressed(int x, int y, Qt::MouseButton button);
@@ -61,6 +67,7 @@ protected:
 
 private:
     const TImageControl& control;
+    std::uint64_t shownVersion = 0;
 };
 
 // The client area under the menu bar; it draws the single border around the field.

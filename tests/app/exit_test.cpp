@@ -2,7 +2,7 @@
 
 #include "form_fixture.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 
 namespace murva {
 namespace {

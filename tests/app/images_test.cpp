@@ -2,7 +2,7 @@
 
 #include "form_fixture.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "history/history_fixtures.h"
 #include "support/picture_fixtures.h"
 
@@ -44,8 +44,8 @@ struct ImagesTest : test::FormTest {
 
 TEST_F(ImagesTest, AMissingPictureReturnsOneAndChangesNothing) {
     const auto before = PixelsOf(Background());
-    EXPECT_EQ(form.LoadBackground(dir.Path("nothing.jpg")), 1);
-    EXPECT_EQ(form.LoadBackground(dir.Path("nothing.bmp")), 1);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.jpg")), 1);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.bmp")), 1);
     EXPECT_EQ(PixelsOf(Background()), before);
     EXPECT_TRUE(graphics.LoadedBmps.empty());
     EXPECT_TRUE(host.Messages.empty());
@@ -60,7 +60,7 @@ TEST_F(ImagesTest, AHalfSizeJpegAfterAResetFillsTheTopLeftQuarterAndLeavesTheRes
     // Left half red, right half green, so a shifted or mirrored picture shows.
     const auto picture = test::MakeImage(
         320, 240, [](std::int32_t x, std::int32_t) { return x < 160 ? Red : Green; });
-    EXPECT_EQ(form.LoadBackground(Jpeg("quarter.jpg", picture)), 0);
+    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("quarter.jpg", picture)), 0);
     EXPECT_TRUE(host.Messages.empty());
     Bitmap& bg = Background();
     EXPECT_EQ(bg.Width(), 640);
@@ -80,7 +80,7 @@ TEST_F(ImagesTest, ALargerJpegIsCutAtTheRightAndBottom) {
         if (x >= 640 || y >= 480) return clBlack;
         return x < 320 ? Red : Blue;
     });
-    EXPECT_EQ(form.LoadBackground(Jpeg("large.jpg", picture)), 0);
+    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("large.jpg", picture)), 0);
     EXPECT_EQ(Background().Width(), 640);
     EXPECT_EQ(Background().Height(), 480);
     for (auto [x, y] : {std::pair{0, 0}, {300, 10}, {10, 470}})
@@ -90,8 +90,8 @@ TEST_F(ImagesTest, ALargerJpegIsCutAtTheRightAndBottom) {
 }
 
 TEST_F(ImagesTest, ASmallerJpegLeavesTheEarlierBackgroundAroundIt) {
-    ASSERT_EQ(form.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))), 0);
-    ASSERT_EQ(form.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))), 0);
     EXPECT_TRUE(Near(Background().GetPixel(10, 10), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(95, 63), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(96, 10), Red, 16));
@@ -104,7 +104,7 @@ TEST_F(ImagesTest, ABmpIsLoadedIntoAScratchPictureAndCopiedOverTheWholeField) {
         test::WriteBytes(dir.Path(name), test::BmpBytes(8, 8, [](auto, auto) { return Red; }));
         auto& calls = static_cast<test::RecordingBitmap&>(Background()).canvas.Calls;
         calls.clear();
-        EXPECT_EQ(form.LoadBackground(dir.Path(name)), 0) << name;
+        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), 0) << name;
         ASSERT_FALSE(graphics.LoadedBmps.empty());
         EXPECT_EQ(graphics.LoadedBmps.back(), dir.Path(name));
         ASSERT_EQ(calls.size(), 1u) << name;
@@ -131,7 +131,7 @@ TEST_F(ImagesTest, OtherExtensionsLoadNothingButTheMenuStillRecordsThePicture) {
 
 TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     const std::string path = Jpeg("bg.jpg", SolidImage(64, 64, Blue));
-    const int presents = host.Presents;
+    const int presents = host.Invalidations;
     ChooseToOpen(path);
     form.ReadBGMenuClick();
     ASSERT_EQ(host.OpenDialogs.size(), 1u);
@@ -143,7 +143,7 @@ TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     EXPECT_EQ(action.TargetType, akReadBG);
     EXPECT_EQ(action.FileName, path);
     EXPECT_EQ(form.S.Shell.LoadKind, lkImage);
-    EXPECT_GT(host.Presents, presents);
+    EXPECT_GT(host.Invalidations, presents);
     EXPECT_TRUE(Near(Background().GetPixel(5, 5), Blue, 16));
     // Replay keeps these; the menu does not.
     EXPECT_EQ(form.S.Shell.ShownBGName, "");
@@ -159,7 +159,7 @@ TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
 }
 
 TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
-    ASSERT_EQ(form.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))), 0);
     const std::string good = test::JpegBytes(SolidImage(640, 480, Blue));
     const std::map<std::string, std::string> files = {
         {"corrupt.jpg", std::string(2000, '\x55')},
@@ -170,7 +170,7 @@ TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
         test::WriteBytes(dir.Path(name), bytes);
         const auto before = PixelsOf(Background());
         host.Messages.clear();
-        EXPECT_EQ(form.LoadBackground(dir.Path(name)), 2) << name;
+        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), 2) << name;
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
 
         host.Messages.clear();
@@ -273,7 +273,7 @@ TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
 TEST_F(ExportTest, AHeldSizeChangeIsCommittedEvenWhenTheDialogIsCancelled) {
     TFigItem* figure = form.S.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
     form.S.Figures.SelectedFig = figure;
-    form.RecordFigureAction(akDuplicate, figure);
+    form.Services.Recorder().RecordFigureAction(akDuplicate, figure);
     figure->Data.End = {260, 230};
     form.S.History.ActionPending = true;
     form.S.History.PendingFigData = &figure->Data;

@@ -1,7 +1,7 @@
 // Repainting the drawing field: the order of its layers, the ghosts of start copies,
 // watching, the selection frame and the thumbnails, as recorded canvas calls.
 
-#include "app/form_fixture.h"
+#include "form_fixture.h"
 
 #include <gmock/gmock.h>
 
@@ -56,7 +56,7 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
     form.S.Figures.SelectedFig = AddRect(1, {100, 100}, {150, 150});
     form.S.Cuts.CurrentCut = 1;
     graphics.Journal.clear();
-    const int presents = host.Presents;
+    const int presents = host.Invalidations;
 
     form.PaintBoxPaint();
 
@@ -84,7 +84,7 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
                     "Rectangle 97,97,153,153 pen=1/000000/dot/notxor brush=FFFFFF/solid"));
     EXPECT_THAT(Entries(paintBox),
                 ElementsAre("CopyRect 0,0,640,480 from " + canvas + " 0,0,640,480"));
-    EXPECT_EQ(host.Presents, presents + 1);
+    EXPECT_EQ(host.Invalidations, presents + 1);
     EXPECT_EQ(form.S.Paint.PaintIndex, 3);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
 }
@@ -134,7 +134,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
     // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
     graphics.Journal.clear();
     form.S.Paint.CurrentCutImage = &form.CutImages[0];
-    form.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
     thumb.clear();
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
@@ -173,17 +173,17 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
     line.End = {20, 80};
     TFigItem* item = form.S.Figures.FigList.Add(line);
     graphics.Journal.clear();
-    const int presents = host.Presents;
+    const int presents = host.Invalidations;
 
-    form.DrawSelectionFrame(item);
-    form.ToggleSelectionFrame(item);
-    form.ToggleSelectionFrame(nullptr);
-    form.DrawSelectionFrame(nullptr);
+    form.Services.Painter.DrawSelectionFrame(item);
+    form.Services.Painter.ToggleSelectionFrame(item);
+    form.Services.Painter.ToggleSelectionFrame(nullptr);
+    form.Services.Painter.DrawSelectionFrame(nullptr);
 
     const std::string frame = "Rectangle 97,47,23,83 pen=1/000000/dot/notxor brush=FFFFFF/solid";
     EXPECT_THAT(graphics.Journal, ElementsAre(Canvas() + ": " + frame,
                                               LabelOf(form.PaintBox.Picture) + ": " + frame));
-    EXPECT_EQ(host.Presents, presents + 1);
+    EXPECT_EQ(host.Invalidations, presents + 1);
 }
 
 TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
@@ -195,13 +195,13 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
     AddRect(1, {10, 10}, {644, 50});
     AddRect(2, {10, 10}, {50, 50});
     image.clear();
-    form.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
     EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
 
     AddRect(1, {-3, -3}, {643, 483});
     image.clear();
     graphics.Journal.clear();
-    form.PaintCutThumbnail({640, 480, 0, 0});
+    form.Services.Painter.PaintCutThumbnail({640, 480, 0, 0});
     ASSERT_THAT(image, ElementsAre(HasSubstr("CopyRect 0,0,100,75")));
     const std::string scratch = image[0].substr(image[0].find("from ") + 5,
                                                 image[0].find(" -3") - image[0].find("from ") - 5);
@@ -214,7 +214,7 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
     form.S.Shell.CurrentTool = toolMoveFree;
     graphics.Journal.clear();
-    form.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
     EXPECT_THAT(graphics.Journal, IsEmpty());
     EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
 }

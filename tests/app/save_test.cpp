@@ -3,7 +3,7 @@
 
 #include "form_fixture.h"
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "files/action_writer.h"
 #include "history/history_fixtures.h"
 #include "support/temp_dir.h"
@@ -56,7 +56,7 @@ using Names = std::vector<std::string>;
 
 TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     host.SaveResults = {In("work.mrv")};
-    const int presents = host.Presents;
+    const int presents = host.Invalidations;
     form.MurvaSaveClick();
     ASSERT_EQ(host.SaveDialogs.size(), 1u);
     EXPECT_EQ(host.SaveDialogs[0].Filter, "Murvaファイル(*.mrv)|*.mrv");
@@ -68,7 +68,7 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_TRUE(host.Questions.empty());
     EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
     EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
-    EXPECT_GT(host.Presents, presents);
+    EXPECT_GT(host.Invalidations, presents);
     EXPECT_EQ(Entries(), Names{"work.mrv"});
 }
 
@@ -226,7 +226,7 @@ TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
 struct ReadTest : test::FormTest {
     int Read(const std::string& text) {
         std::istringstream file(text);
-        return form.ReadActionFile(file);
+        return form.Files.ReadActionFile(file);
     }
 };
 
@@ -277,7 +277,7 @@ struct BackgroundTest : test::FormTest {
 TEST_F(BackgroundTest, NoKeepsTheNameRead) {
     TActionItem* bg = Background("C:\\pictures\\sky.jpg");
     host.Answers = {TAnswer::No};
-    form.ReSpecifyBackground(bg);
+    form.Files.ReSpecifyBackground(bg);
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
@@ -290,7 +290,7 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
     TActionItem* bg = Background("C:\\pictures\\sky.JPG");
     host.Answers = {TAnswer::Yes};
     host.OpenResults = {"/home/me/sky.jpg"};
-    form.ReSpecifyBackground(bg);
+    form.Files.ReSpecifyBackground(bg);
     ASSERT_EQ(host.OpenDialogs.size(), 1u);
     EXPECT_EQ(host.OpenDialogs[0].Filter,
               "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");
@@ -301,7 +301,7 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
     TActionItem* bitmap = Background("old/room.bmp");
     host.Answers = {TAnswer::Yes};
     host.OpenResults = {std::nullopt};
-    form.ReSpecifyBackground(bitmap);
+    form.Files.ReSpecifyBackground(bitmap);
     ASSERT_EQ(host.OpenDialogs.size(), 2u);
     EXPECT_EQ(host.OpenDialogs[1].FilterIndex, 2);
     EXPECT_EQ(host.OpenDialogs[1].InitialName, "room.bmp");
@@ -310,8 +310,8 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
 
 TEST_F(BackgroundTest, NothingIsAskedWithoutANameRead) {
     TActionItem* bg = Background("");
-    form.ReSpecifyBackground(bg);
-    form.ReSpecifyBackground(nullptr);
+    form.Files.ReSpecifyBackground(bg);
+    form.Files.ReSpecifyBackground(nullptr);
     EXPECT_TRUE(host.Questions.empty());
 }
 

@@ -1,7 +1,7 @@
 // Background pictures and the export through the real Qt pictures: what the drawing
 // field shows, pixel by pixel.
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "history/history_fixtures.h"
 #include "qt/qt_graphics.h"
@@ -79,7 +79,7 @@ TEST_F(BackgroundPixels, AHalfSizeJpegAfterAResetShowsInTheTopLeftQuarterOfTheFi
 }
 
 TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
-    ASSERT_EQ(form.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)), 0);
     EXPECT_EQ(form.BGImage.Picture->Width(), 640);
     EXPECT_EQ(form.BGImage.Picture->Height(), 480);
     Bitmap& field = Field();
@@ -89,8 +89,8 @@ TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
 }
 
 TEST_F(BackgroundPixels, ASmallBmpIsExtendedWithWhite) {
-    ASSERT_EQ(form.LoadBackground(Jpeg(Red)), 0); // an earlier background
-    ASSERT_EQ(form.LoadBackground(Bmp("small.BMP", 200, 100, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Red)), 0); // an earlier background
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("small.BMP", 200, 100, Ramp)), 0);
     Bitmap& field = Field();
     EXPECT_EQ(field.GetPixel(0, 0), Ramp(0, 0));
     EXPECT_EQ(field.GetPixel(199, 99), Ramp(199, 99));
@@ -101,7 +101,7 @@ TEST_F(BackgroundPixels, ASmallBmpIsExtendedWithWhite) {
 }
 
 TEST_F(BackgroundPixels, AnUnreadableBmpShowsTheMessageAndKeepsTheBackground) {
-    ASSERT_EQ(form.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
     const auto before = BackgroundPixelsNow();
     const std::string good = test::BmpBytes(640, 480, Ramp);
     std::string badHeader = good;
@@ -120,17 +120,17 @@ TEST_F(BackgroundPixels, AnUnreadableBmpShowsTheMessageAndKeepsTheBackground) {
 }
 
 TEST_F(BackgroundPixels, AnUnreadableJpegKeepsTheBackgroundPixelForPixel) {
-    ASSERT_EQ(form.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
     const auto before = BackgroundPixelsNow();
     const std::string good = test::JpegBytes(test::SolidImage(640, 480, Green));
     test::WriteBytes(dir.Path("cut.jpg"), good.substr(0, good.size() * 2 / 3));
-    EXPECT_EQ(form.LoadBackground(dir.Path("cut.jpg")), 2);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("cut.jpg")), 2);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable});
     EXPECT_EQ(BackgroundPixelsNow(), before);
 }
 
 TEST_F(BackgroundPixels, TheExportDecodesBackToTheFieldWithoutTheSelectionFrame) {
-    ASSERT_EQ(form.LoadBackground(Jpeg(Green)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Green)), 0);
     TFigItem* figure = form.S.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
     form.S.Figures.SelectedFig = figure;
     // With the selection the frame, three pixels outside the figure, darkens the field.

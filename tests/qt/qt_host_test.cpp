@@ -1,6 +1,6 @@
 // The Qt host: its message boxes and file dialogs, driven as a user would answer them.
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "qt/qt_host.h"
 
 #include <QApplication>
@@ -171,15 +171,19 @@ TEST(QtHostTest, ACancelledOpenDialogGivesNothing) {
     EXPECT_EQ(filter, "Zindaファイル(*.znd)");
 }
 
-TEST(QtHostTest, PresentingReachesTheAttachedWindowOnly) {
+TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     qt::QtHost host;
-    host.Present(); // nothing attached: nothing happens
-    int presents = 0;
+    // Nothing attached: nothing happens.
+    host.Invalidate();
+    host.PresentFrame();
+    int changes = 0, frames = 0;
     QWidget window;
-    host.AttachWindow(&window, [&presents] { ++presents; });
-    host.Present();
-    host.Present();
-    EXPECT_EQ(presents, 2);
+    host.AttachWindow(&window, [&changes] { ++changes; }, [&frames] { ++frames; });
+    host.Invalidate();
+    host.Invalidate();
+    host.PresentFrame();
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(frames, 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The real main window, offscreen: every control where the window's layout puts it,
 // showing its model; clicks, drags, drops and the close request reaching the form.
 
-#include "app/texts.h"
+#include "ui/texts.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
@@ -475,7 +475,7 @@ TEST_F(WindowTest, ButtonGroupsPutTheClickedButtonDownAndDisabledButtonsDoNothin
     EXPECT_EQ(dispatched, 0);
 }
 
-TEST_F(WindowTest, PresentPaintsTheFieldAtOnce) {
+TEST_F(WindowTest, AFramePaintsTheChangedPicturesAtOnceAndOnlyThem) {
     struct PaintCounter : QObject {
         int Paints = 0;
         bool eventFilter(QObject*, QEvent* event) override {
@@ -485,17 +485,19 @@ TEST_F(WindowTest, PresentPaintsTheFieldAtOnce) {
     } counter;
     QWidget* paintBox = Find("PaintBox");
     paintBox->installEventFilter(&counter);
-    Canvas& canvas = form.PaintBox.Picture->GetCanvas();
+    Canvas& canvas = form.PaintBox.Modify().GetCanvas();
     canvas.Brush = TBrush{RGBColor(255, 165, 0), TBrushStyle::Solid};
     canvas.FillRect({0, 0, 640, 480});
-    window->Present();
-    EXPECT_EQ(counter.Paints, 1) << "not painted before Present returned";
+    window->PresentFrame();
+    EXPECT_EQ(counter.Paints, 1) << "not painted before the frame was presented";
     EXPECT_EQ(PixelAt(paintBox, {320, 240}), QColor(255, 165, 0));
 
-    Canvas& thumb = form.CutImages[1].Picture->GetCanvas();
+    Canvas& thumb = form.CutImages[1].Modify().GetCanvas();
     thumb.Brush = TBrush{RGBColor(0, 0, 255), TBrushStyle::Solid};
     thumb.FillRect({0, 0, 100, 75});
-    window->Present();
+    counter.Paints = 0; // reading a pixel painted the widget too
+    window->PresentFrame();
+    EXPECT_EQ(counter.Paints, 0) << "the unchanged field was painted again";
     EXPECT_EQ(PixelAt(Find("CutImage2"), {50, 37}), QColor(0, 0, 255));
     paintBox->removeEventFilter(&counter);
 }

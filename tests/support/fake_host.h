@@ -2,7 +2,7 @@
 // A scripted host: queued answers and file names, every message recorded, and the
 // end of the process turned into an exception (TProcessExit).
 
-#include "app/host.h"
+#include "ui/host.h"
 
 #include <deque>
 #include <string>
@@ -23,7 +23,8 @@ public:
     std::deque<TAnswer> Answers; // an unscripted question is answered No
     std::vector<TFileDialog> OpenDialogs, SaveDialogs;
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
-    int Presents = 0;
+    int Invalidations = 0;
+    int Frames = 0;
     int BroughtToFront = 0;
     TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
 
@@ -44,7 +45,8 @@ public:
         SaveDialogs.push_back(dialog);
         return Next(SaveResults);
     }
-    void Present() override { ++Presents; }
+    void Invalidate() override { ++Invalidations; }
+    void PresentFrame() override { ++Frames; }
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
 

@@ -1,6 +1,6 @@
-// Painting the drawing field, the selection frame and the thumbnails.
+#include "ui/painter.h"
 
-#include "app/zinda_form.h"
+#include "model/cut_ranges.h"
 #include "model/draw_figure.h"
 
 #include <utility>
@@ -28,11 +28,32 @@ bool Within(const TPoint& p, const TRect& r) {
 
 } // namespace
 
-void TZindaForm::PaintBoxPaint() {
+TPainter::TPainter(TSharedState& state, TWindowControls& controls, Host& h, Graphics& g)
+    : S(state), C(controls), host(h), graphics(g) {}
+
+void TPainter::PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut) {
+    const std::int32_t current = S.Cuts.CurrentCut;
+    for (int k = 0; k < 5; ++k) {
+        S.Cuts.CurrentCut = firstCut + k;
+        S.Paint.CurrentCutImage = &images[k];
+        PaintCutThumbnail({0, 0, C.FieldWidth, C.FieldHeight});
+    }
+    S.Cuts.CurrentCut = current;
+}
+
+void TPainter::RefreshCutStrip() {
+    PaintThumbnails(C.CutImages, S.Cuts.StripOffset + 1);
+}
+
+void TPainter::RefreshPartsBin() {
+    PaintThumbnails(C.PartsImages, FirstPartsSlot);
+}
+
+void TPainter::PaintBoxPaint() {
     S.Paint.PaintIndex = 0;
-    const TRect field{0, 0, FieldWidth, FieldHeight};
-    Canvas& canvas = CanvasBitmap->GetCanvas();
-    canvas.CopyRect(field, BGImage.Picture->GetCanvas(), field);
+    const TRect field{0, 0, C.FieldWidth, C.FieldHeight};
+    Canvas& canvas = C.CanvasBitmap->GetCanvas();
+    canvas.CopyRect(field, C.BGImage.Picture->GetCanvas(), field);
 
     TFigList& list = S.Figures.FigList;
     const TMode mode = S.Shell.Mode;
@@ -62,11 +83,11 @@ void TZindaForm::PaintBoxPaint() {
     }
 
     // The whole field: the paint box keeps its pixels, so no row may be left stale.
-    PaintBox.Picture->GetCanvas().CopyRect(field, canvas, field);
-    GetHost().Present();
+    C.PaintBox.Modify().GetCanvas().CopyRect(field, canvas, field);
+    host.Invalidate();
 }
 
-void TZindaForm::PaintCutThumbnail(TRect rect) {
+void TPainter::PaintCutThumbnail(TRect rect) {
     TFigList& list = S.Figures.FigList;
     if (list.IsEmpty()) {
         S.Shell.CurrentTool = toolSelect;
@@ -89,38 +110,38 @@ void TZindaForm::PaintCutThumbnail(TRect rect) {
             continue;
         if (!drawn) {
             if (!ThumbnailScratch)
-                ThumbnailScratch = graphics.CreateBitmap(FieldWidth, FieldHeight);
+                ThumbnailScratch = graphics.CreateBitmap(C.FieldWidth, C.FieldHeight);
             Canvas& scratch = ThumbnailScratch->GetCanvas();
             scratch.Brush = TBrush{clWhite, TBrushStyle::Solid};
-            scratch.FillRect({0, 0, FieldWidth, FieldHeight});
+            scratch.FillRect({0, 0, C.FieldWidth, C.FieldHeight});
             drawn = true;
         }
         DrawFigure(ThumbnailScratch->GetCanvas(), TPenMode::Copy, 0, 0, item, ghost);
     }
 
-    Canvas& target = image->Picture->GetCanvas();
+    Canvas& target = image->Modify().GetCanvas();
     if (!drawn) {
         // Drawn with the image's own pen and brush; it covers the whole thumbnail.
         target.Rectangle({-1, -1, 108, 85});
         return;
     }
     target.CopyRect({0, 0, image->Picture->Width(), image->Picture->Height()},
-                    ThumbnailScratch->GetCanvas(), {-3, -3, FieldWidth + 3, FieldHeight + 3}, true);
+                    ThumbnailScratch->GetCanvas(), {-3, -3, C.FieldWidth + 3, C.FieldHeight + 3}, true);
 }
 
-void TZindaForm::DrawSelectionFrame(TFigItem* item) {
+void TPainter::DrawSelectionFrame(TFigItem* item) {
     if (!item) return;
-    Canvas& canvas = CanvasBitmap->GetCanvas();
+    Canvas& canvas = C.CanvasBitmap->GetCanvas();
     ApplyFramePreset(canvas);
     canvas.Rectangle(FrameRect(item->Data));
 }
 
-void TZindaForm::ToggleSelectionFrame(TFigItem* item) {
+void TPainter::ToggleSelectionFrame(TFigItem* item) {
     if (!item) return;
-    Canvas& canvas = PaintBox.Picture->GetCanvas();
+    Canvas& canvas = C.PaintBox.Modify().GetCanvas();
     ApplyFramePreset(canvas);
     canvas.Rectangle(FrameRect(item->Data));
-    GetHost().Present();
+    host.Invalidate();
 }
 
 } // namespace murva

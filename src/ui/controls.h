@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace murva {
 
@@ -22,18 +24,44 @@ struct TControl {
     TColor Color = clBtnFace;
 };
 
-// Speed buttons of a radio group and radio buttons.
-struct TButtonControl : TControl {
+class TButtonControl;
+
+// Buttons of which one at a time is down, like radio buttons.
+class TButtonGroup {
+public:
+    TButtonGroup(std::initializer_list<TButtonControl*> members);
+    TButtonGroup(const TButtonGroup&) = delete;
+    TButtonGroup& operator=(const TButtonGroup&) = delete;
+
+private:
+    friend class TButtonControl;
+    std::vector<TButtonControl*> Members;
+};
+
+// Push buttons, speed buttons and radio buttons.
+class TButtonControl : public TControl {
+public:
     bool Down = false;
+    TButtonGroup* Group = nullptr;
+    // What a click does to the button before its handler runs: a button of a group goes
+    // down and the others of the group up; a button of no group stays as it is.
+    void Press();
 };
 
 struct TEditControl : TControl {
     std::string Text;
 };
 
-// An image control with its own picture.
+// An image control with its own picture. Whoever draws into the picture says so, so
+// that the window repaints only the pictures that changed.
 struct TImageControl : TControl {
     std::unique_ptr<Bitmap> Picture;
+    std::uint64_t Version = 0;
+    // The picture, counted as changed.
+    Bitmap& Modify() {
+        ++Version;
+        return *Picture;
+    }
 };
 
 class TTrackBar : public TControl {

@@ -1,6 +1,6 @@
 #pragma once
-// What the core asks of the platform: message boxes, file dialogs, presenting the
-// paint box, the window's place in front, the clock and the end of the process.
+// What the core asks of the platform: message boxes, file dialogs, showing what changed,
+// the window's place in front, the clock and the end of the process.
 
 #include <cstdint>
 #include <optional>
@@ -43,8 +43,11 @@ public:
     // The chosen path, or nothing when cancelled.
     virtual std::optional<std::string> OpenDialog(const TFileDialog& dialog) = 0;
     virtual std::optional<std::string> SaveDialog(const TFileDialog& dialog) = 0;
-    // Shows the paint box's bitmap and the other pictures and controls as they are now.
-    virtual void Present() = 0;
+    // Something the window shows has changed. Cheap, and may be said many times in one
+    // event: the window catches up once, when the event ends.
+    virtual void Invalidate() = 0;
+    // Shows one frame of a run now, inside the event: the changed pictures and controls.
+    virtual void PresentFrame() = 0;
     virtual void BringToFront() = 0;
     virtual TLocalTime Now() = 0;
     // Ends the process with the code: throws TProcessExit, never returns.

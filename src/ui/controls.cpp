@@ -1,8 +1,19 @@
-#include "app/controls.h"
+#include "ui/controls.h"
 
 #include <algorithm>
 
 namespace murva {
+
+TButtonGroup::TButtonGroup(std::initializer_list<TButtonControl*> members) : Members(members) {
+    for (TButtonControl* member : Members)
+        member->Group = this;
+}
+
+void TButtonControl::Press() {
+    if (!Group) return;
+    for (TButtonControl* member : Group->Members)
+        member->Down = member == this;
+}
 
 void TTrackBar::SetPosition(std::int32_t value) {
     value = std::clamp(value, Min, std::max(Min, Max));

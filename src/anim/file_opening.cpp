@@ -1,0 +1,167 @@
+// Opening files: the checks before, the read with its messages, replay, and the
+// bookkeeping after.
+
+#include "anim/animation_files.h"
+
+#include "anim/cut_numbers.h"
+#include "files/action_reader.h"
+#include "files/file_names.h"
+#include "history/replay.h"
+#include "ui/texts.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace murva {
+
+void TAnimationFiles::OpenFileByName(const std::string& path) {
+    TSharedState& S = App.S;
+    Host& host = App.Platform;
+    const bool animation = HasExtension(path, AnimationExtensions);
+    const bool actions = animation || HasExtension(path, DrawingExtensions);
+    if (!actions && !HasExtension(path, BmpExtensions) && !HasExtension(path, JpegExtensions)) {
+        host.ShowMessage(texts::WrongFileFormat);
+        return;
+    }
+    if (S.Shell.Mode == mdWatch) {
+        host.ShowMessage(texts::NoLoadWhilePlaying);
+        return;
+    }
+    if (animation && !S.History.ActionLog.IsEmpty() &&
+        host.Ask(texts::ReallyLoadData, texts::ConfirmCaption, TQuestionButtons::YesNo) ==
+            TAnswer::No)
+        return;
+
+    if (!actions) {
+        if (Pictures.LoadBackground(path) == 0) {
+            App.Recorder().RecordFileAction(akReadBG, path);
+            S.Shell.LoadKind = lkImage;
+            App.Painter.PaintBoxPaint();
+        }
+        S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
+        S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+        App.Painter.PaintBoxPaint();
+        return;
+    }
+
+    bool wasEmpty = S.Figures.FigList.IsEmpty();
+    if (animation) {
+        wasEmpty = true;
+        S.Shell.LoadKind = lkAnimation;
+        S.Shell.DataFileName = path;
+        SetCaptionForFile();
+        Document.ResetDocument();
+    } else {
+        S.Shell.LoadKind = lkDrawing;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        host.ShowMessage(texts::DataLoadFailed);
+    } else {
+        if (S.History.ActionLog.IsEmpty()) {
+            S.Figures.FigureIDHalf = 0;
+            Document.ResetDocument();
+        }
+        if (ReadActionFile(file) == 0) {
+            if (S.Reader.BGReadState == 1 && S.Shell.LoadKind == lkAnimation) {
+                S.Reader.BGReadState = 2;
+                ReSpecifyBackground(S.Reader.LastBGAction);
+            }
+            S.History.ReplayCursor = S.History.ActionLog.GetTail();
+            S.Shell.OpeningFolder = FolderOf(path);
+            ReplayToCursor();
+            S.Shell.OpeningFolder.clear();
+        } else if (animation) {
+            // A file that could not be read is not the current file: saving over it
+            // would replace it with the little that was read.
+            S.Shell.DataFileName.clear();
+            App.C.Caption = S.Shell.VersionTitle;
+        }
+    }
+    FinishDataLoad(wasEmpty);
+}
+
+void TAnimationFiles::FinishDataLoad(bool wasEmpty) {
+    TSharedState& S = App.S;
+    S.Figures.LastFigureID = S.Figures.FigList.Count();
+    if (S.Shell.LoadKind == lkDrawing) {
+        TwinNewFigures(wasEmpty, true);
+    } else if (S.Shell.LoadKind == lkAnimation) {
+        // An animation whose figures all lie in the bin still has its first cut.
+        S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
+        S.Shell.CurrentTool = toolMoveFree;
+    }
+    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    Parts.PartsCount = PartsCountOf(S.Figures.FigList);
+    App.Painter.RefreshCutStrip();
+    App.Painter.RefreshPartsBin();
+    Strip.UpdateCutCounter();
+    S.Figures.SelectedFig = nullptr;
+    App.Painter.PaintBoxPaint();
+}
+
+void TAnimationFiles::SetCaptionForFile() {
+    App.C.Caption = App.S.Shell.VersionTitle + texts::CaptionSeparator + App.S.Shell.DataFileName;
+}
+
+int TAnimationFiles::ReadActionFile(std::istream& file) {
+    TSharedState& S = App.S;
+    TReadContext context{
+        S.History.ActionLog,    S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
+        S.Figures.FigureIDHalf, S.Shell.LoadKind, Parts.PartsCount};
+    const TReadResult result = murva::ReadActionFile(file, context);
+    for (const TReadNote& note : result.Messages) {
+        switch (note.Kind) {
+        case TReadNoteKind::WrongDataFormat:
+            App.Platform.ShowMessage(texts::WrongDataFormat);
+            break;
+        case TReadNoteKind::LineText:
+            App.Platform.ShowMessage(note.Text);
+            break;
+        case TReadNoteKind::ReadError:
+            App.Platform.ShowMessage(texts::ActionItemReadError);
+            break;
+        }
+    }
+    return result.Result;
+}
+
+void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
+    if (!action) return;
+    // The name read for this background; the reader kept it in the action.
+    const std::string read =
+        action->Data.FileName.empty() ? App.S.Reader.LastDataFileName : action->Data.FileName;
+    if (read.empty()) return;
+    Host& host = App.Platform;
+    if (host.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo) !=
+        TAnswer::Yes)
+        return;
+    TFileDialog dialog;
+    dialog.Filter = texts::BGFilter;
+    dialog.FilterIndex = HasExtension(read, JpegExtensions) ? 1 : 2;
+    dialog.InitialName = BareFileName(read);
+    if (const std::optional<std::string> picked = host.OpenDialog(dialog))
+        action->Data.FileName = *picked;
+    else
+        action->Data.FileName = read;
+}
+
+void TAnimationFiles::ReplayToCursor() {
+    TSharedState& S = App.S;
+    THistoryState& history = S.History;
+    TActionItem* head = history.ActionLog.GetHead();
+    TActionItem* cursor = history.ReplayCursor ? history.ReplayCursor : head;
+    // A fresh document applies the whole log; otherwise only what the last read added.
+    TActionItem* start = head;
+    if (S.Figures.FigureIDHalf != 0)
+        start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
+    if (start && !(start == head && cursor == head))
+        TReplayer(history, S.Figures).ApplyRange(start, cursor);
+
+    Pictures.ShowPendingBackground();
+    App.Painter.PaintBoxPaint();
+    S.Shell.ShownBGName = history.PendingBGName;
+    history.PendingBGName.clear();
+}
+
+} // namespace murva

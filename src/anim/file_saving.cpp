@@ -1,0 +1,61 @@
+// Saving the animation under a new name or over the current file.
+
+#include "anim/animation_files.h"
+
+#include "files/action_writer.h"
+#include "files/file_names.h"
+#include "files/safe_file.h"
+#include "ui/texts.h"
+
+namespace murva {
+
+void TAnimationFiles::WriteDataMenuClick() {
+    TSharedState& S = App.S;
+    Host& host = App.Platform;
+    App.CommitPendingChange();
+    TFileDialog dialog;
+    dialog.Filter = texts::DataSaveFilter;
+    dialog.DefaultExt = "mrv";
+    const std::optional<std::string> chosen = host.SaveDialog(dialog);
+    if (!chosen) return;
+    const std::string path = *chosen;
+    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
+    App.Painter.PaintBoxPaint();
+
+    std::string backup;
+    if (FileExists(path)) {
+        if (host.Ask(texts::OverwriteExisting, texts::ConfirmCaption, TQuestionButtons::YesNo) !=
+            TAnswer::Yes) {
+            host.ShowMessage(texts::SaveCancelled);
+            return;
+        }
+        // Beside the chosen file: its base name and ".bak".
+        backup = ReplaceExtension(path, ".bak");
+    }
+    if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
+        host.ShowMessage(texts::SaveFailed);
+        return;
+    }
+    S.Shell.DataFileName = path;
+    SetCaptionForFile();
+}
+
+void TAnimationFiles::OverWriteDataMenuClick() {
+    TSharedState& S = App.S;
+    App.CommitPendingChange();
+    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
+    App.Painter.PaintBoxPaint();
+    const std::string path = S.Shell.DataFileName;
+    if (path.empty()) {
+        WriteDataMenuClick();
+        return;
+    }
+    const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
+    if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
+        App.Platform.ShowMessage(texts::WriteFailed);
+        return;
+    }
+    App.Platform.ShowMessage(texts::OverSaved);
+}
+
+} // namespace murva

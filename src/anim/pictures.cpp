@@ -1,0 +1,96 @@
+#include "anim/pictures.h"
+
+#include "files/file_names.h"
+#include "files/jpeg_codec.h"
+#include "files/picture_pixels.h"
+#include "files/safe_file.h"
+#include "ui/texts.h"
+
+namespace murva {
+
+namespace {
+
+constexpr int JpegQuality = 90;
+
+} // namespace
+
+int TPictures::LoadBackground(const std::string& path) {
+    if (!FileExists(path)) return 1;
+    const std::int32_t width = App.C.FieldWidth, height = App.C.FieldHeight;
+    TImageControl& background = App.C.BGImage;
+    if (HasExtension(path, BmpExtensions)) {
+        // Decoded into a scratch picture first: a file that fails leaves the old one.
+        std::unique_ptr<Bitmap> loaded = App.Pictures.CreateBitmap(width, height);
+        if (!App.Pictures.LoadBmp(path, *loaded)) {
+            App.Platform.ShowMessage(texts::PictureUnreadable);
+            return 2;
+        }
+        // Not scaled: cut at the right and bottom, or extended with white.
+        const TRect field{0, 0, width, height};
+        loaded->SetSize(width, height);
+        Bitmap& picture = background.Modify();
+        picture.SetSize(width, height);
+        picture.GetCanvas().CopyRect(field, loaded->GetCanvas(), field);
+    } else if (HasExtension(path, JpegExtensions)) {
+        const std::optional<TRgbImage> image = DecodeJpegFile(path, width, height);
+        if (!image) {
+            App.Platform.ShowMessage(texts::PictureUnreadable);
+            return 2;
+        }
+        // Drawn unscaled over what is there: where a smaller picture ends, the old
+        // background stays.
+        Bitmap& picture = background.Modify();
+        picture.SetSize(width, height);
+        DrawRgbImage(*image, picture);
+    }
+    return 0;
+}
+
+void TPictures::ShowPendingBackground() {
+    const std::string& pending = App.S.History.PendingBGName;
+    if (pending.empty() || pending == App.S.Shell.ShownBGName) return;
+    const std::string bare = BareFileName(pending);
+    if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 &&
+        !App.S.Shell.OpeningFolder.empty())
+        LoadBackground(App.S.Shell.OpeningFolder + "/" + bare);
+}
+
+void TPictures::ReadBGMenuClick() {
+    TFileDialog dialog;
+    dialog.Filter = texts::BGFilter;
+    dialog.FilterIndex = 1;
+    const std::optional<std::string> path = App.Platform.OpenDialog(dialog);
+    if (!path) return;
+    if (LoadBackground(*path) == 0) {
+        App.Recorder().RecordFileAction(akReadBG, *path);
+        App.S.Shell.LoadKind = lkImage;
+        App.Painter.PaintBoxPaint();
+    }
+}
+
+void TPictures::ClearMenuClick() {
+    App.CommitPendingChange();
+    FillWhite(App.C.BGImage.Modify());
+    App.S.Shell.ShownBGName.clear();
+    App.Painter.PaintBoxPaint();
+    App.Recorder().RecordAction(akCleareBG);
+}
+
+void TPictures::Save2JPEGMenuClick() {
+    App.CommitPendingChange();
+    TFileDialog dialog;
+    dialog.Filter = texts::JPEGSaveFilter;
+    dialog.DefaultExt = "jpg";
+    const std::optional<std::string> path = App.Platform.SaveDialog(dialog);
+    if (!path) return;
+    // The picture goes out without selection marks.
+    App.S.Figures.SelectedFig = App.S.Figures.LastSelectedFig = nullptr;
+    App.Painter.PaintBoxPaint();
+
+    const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(*App.C.CanvasBitmap), JpegQuality);
+    // The old file becomes its backup beside it, unless a backup is there already.
+    if (!bytes || !WriteFileAtomically(*path, *bytes, ReplaceExtension(*path, ".bak")))
+        App.Platform.ShowMessage(texts::PictureUnwritable);
+}
+
+} // namespace murva

@@ -1,0 +1,32 @@
+#pragma once
+// Background pictures behind the drawing field, and the drawing field exported as JPEG.
+
+#include "ui/services.h"
+
+#include <string>
+
+namespace murva {
+
+class TPictures {
+public:
+    explicit TPictures(TServices& services) : App(services) {}
+
+    // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
+    // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
+    int LoadBackground(const std::string& path);
+    // The background that replay met last, when it is not the one shown. A picture moved
+    // with its animation is found by its bare name: first in the current folder, then
+    // beside the file being opened.
+    void ShowPendingBackground();
+    // "はいけいをよみこむ".
+    void ReadBGMenuClick();
+    // "はいけいをけす": the background becomes white, and that is recorded.
+    void ClearMenuClick();
+    // "画像をJPGに変換".
+    void Save2JPEGMenuClick();
+
+private:
+    TServices& App;
+};
+
+} // namespace murva

@@ -1,0 +1,15 @@
+#pragma once
+// The kind of the last file opened. The reader reads figure blocks by it: an animation's
+// carry their cut and free-path flag, a drawing's go into the next parts-bin slot, and
+// the children of a stamp in an animation carry neither.
+
+#include <cstdint>
+
+namespace murva {
+
+constexpr std::int32_t lkAnimation = 0;
+constexpr std::int32_t lkDrawing = 1;
+constexpr std::int32_t lkImage = -1;
+constexpr std::int32_t lkStampChildren = -10;
+
+} // namespace murva

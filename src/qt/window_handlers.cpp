@@ -1,0 +1,54 @@
+// The wiring: which handler of the form each control and menu item calls. Every click of
+// a button first puts it down as its group says; a button or menu item without a
+// handler does nothing more.
+
+#include "qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <map>
+
+namespace murva::qt {
+
+std::vector<MainWindow::Handler> MainWindow::Handlers() {
+    TZindaForm& f = form;
+    return {
+        // The File menu.
+        {"MurvaSave", [&f] { f.MurvaSaveClick(); }},
+        {"MurvaOverSave", [&f] { f.MurvaOverSaveClick(); }},
+        {"ExitMenu", [&f] { f.ExitMenuClick(); }},
+        // The View menu.
+        {"ReadBGMenu", [&f] { f.ReadBGMenuClick(); }},
+        {"ClearBGMenu", [&f] { f.ClearMenuClick(); }},
+        // The Tool menu.
+        {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
+    };
+}
+
+void MainWindow::WireHandlers() {
+    std::map<QString, std::function<void()>> byName;
+    for (Handler& handler : Handlers())
+        byName.emplace(QString::fromUtf8(handler.Name), std::move(handler.Call));
+    auto handlerOf = [&byName](const QObject* object) {
+        const auto found = byName.find(object->objectName());
+        return found == byName.end() ? std::function<void()>() : found->second;
+    };
+
+    for (QAction* action : findChildren<QAction*>()) {
+        if (std::function<void()> call = handlerOf(action))
+            connect(action, &QAction::triggered, this, [this, call] { Dispatch(call); });
+    }
+    for (Binding& binding : bindings) {
+        TButtonControl* button = binding.Button;
+        if (!button) continue;
+        connect(static_cast<QAbstractButton*>(binding.Widget), &QAbstractButton::clicked, this,
+                [this, button, call = handlerOf(binding.Widget)] {
+                    Dispatch([button, &call] {
+                        button->Press();
+                        if (call) call();
+                    });
+                });
+    }
+}
+
+} // namespace murva::qt

@@ -1,0 +1,58 @@
+#pragma once
+// The state every command reads or writes: the figures, the log, what the reader left,
+// the window's state and which cut it shows. Each subsystem keeps the rest of its state
+// itself; the form's AppState holds both.
+
+#include "files/load_kind.h"
+#include "files/reader_state.h"
+#include "history/history_state.h"
+#include "model/figure_state.h"
+#include "ui/modes.h"
+#include "ui/texts.h"
+
+#include <cstdint>
+#include <string>
+
+namespace murva {
+
+struct TImageControl;
+
+struct TShellState {
+    std::string VersionTitle = texts::VersionTitle;
+    std::string DataFileName;
+    TMode Mode = mdDraw;
+    std::uint8_t CurrentTool = toolSelect;
+    std::int32_t LoadKind = lkAnimation;
+    std::int32_t ResizeMode = 2;
+    // The background picture now shown; empty = none.
+    std::string ShownBGName;
+    // The folder of the file being opened, where a moved background is looked for.
+    std::string OpeningFolder;
+};
+
+struct TPaintState {
+    // Figures visited by the main pass of the current repaint (the ghost rule).
+    std::int32_t PaintIndex = 0;
+    // The thumbnail image a thumbnail is painted into.
+    TImageControl* CurrentCutImage = nullptr;
+};
+
+struct TCutState {
+    std::int32_t CurrentCut = 1;
+    std::int32_t CutCount = 1;
+    // Thumbnail k (1..5) of the strip shows cut StripOffset + k.
+    std::int32_t StripOffset = 0;
+    // A thumbnail that the next selection takes whatever was clicked; 0 = none.
+    std::int32_t PendingThumb = 1;
+};
+
+struct TSharedState {
+    TShellState Shell;
+    TFigureState Figures;
+    THistoryState History;
+    TReaderState Reader;
+    TPaintState Paint;
+    TCutState Cuts;
+};
+
+} // namespace murva

@@ -1,0 +1,155 @@
+#include "ui/window_controls.h"
+
+#include "ui/texts.h"
+
+#include <cstdio>
+
+namespace murva {
+
+namespace {
+
+// The palette the user picks colours from, ColorPanel01..ColorPanel16.
+constexpr std::array<TColor, 16> PaletteColors = {
+    RGBColor(255, 255, 255), RGBColor(255, 105, 180), RGBColor(255, 0, 0),
+    RGBColor(208, 0, 0),     RGBColor(128, 0, 0),     RGBColor(135, 206, 235),
+    RGBColor(0, 0, 255),     RGBColor(128, 0, 128),   RGBColor(255, 255, 0),
+    RGBColor(255, 165, 0),   RGBColor(0, 255, 0),     RGBColor(0, 160, 0),
+    RGBColor(0, 102, 102),   RGBColor(192, 192, 192), RGBColor(128, 128, 128),
+    RGBColor(0, 0, 0)};
+
+void Name(TControl& control, const char* name, const char* caption = "", const char* hint = "") {
+    control.Name = name;
+    control.Caption = caption;
+    control.Hint = hint;
+}
+
+std::string Numbered(const char* prefix, int n, int width = 1) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%s%0*d", prefix, width, n);
+    return buffer;
+}
+
+} // namespace
+
+TWindowControls::TWindowControls() {
+    NameControls();
+    for (std::size_t i = 0; i < ColorPanels.size(); ++i)
+        ColorPanels[i].Color = PaletteColors[i];
+}
+
+void TWindowControls::NameControls() {
+    namespace t = texts;
+    Name(DrawField, "DrawField");
+    Name(BGImage, "BGImage");
+    Name(PaintBox, "PaintBox");
+    Name(InputEdit, "InputEdit");
+    Name(ColorBasePanel, "ColorBasePanel");
+    Name(ClearPanel, "ClearPanel", "", t::ClearPanelHint);
+    Name(ConfirmPanel, "ConfirmPanel", "", t::ColorChosenHint);
+    for (int i = 0; i < 16; ++i)
+        ColorPanels[i].Name = Numbered("ColorPanel", i + 1, 2);
+    Name(HTrackBar, "HTrackBar");
+    Name(VTrackBar, "VTrackBar", "", t::VTrackBarHint);
+    Name(Panel1, "Panel1", t::Large);
+    Name(Panel2, "Panel2", t::Large);
+    Name(Panel3, "Panel3", t::Small);
+    Name(Panel4, "Panel4", t::Small);
+    Name(Panel5, "Panel5", t::Right);
+    Name(Panel91, "Panel91", t::Left);
+    Name(Panel92, "Panel92", t::Down);
+    Name(Panel93, "Panel93", t::Up);
+    Name(AllChangeBtn, "AllChangeBtn", "", t::AllChangeHint);
+    Name(DRChangeBtn, "DRChangeBtn", "", t::DRChangeHint);
+    Name(HVChangeBtn, "HVChangeBtn", "", t::HVChangeHint);
+    Name(ULChangeBtn, "ULChangeBtn", "", t::ULChangeHint);
+    Name(ObjectPanel, "ObjectPanel", t::ObjectPanel);
+    Name(SpeedButton9, "SpeedButton9", "", t::DeleteHint);
+    Name(SpeedButton12, "SpeedButton12", "", t::DuplicateHint);
+    Name(SpeedButton4, "SpeedButton4", "", t::RestoreHint);
+    Name(FrontBtn, "FrontBtn", "", t::FrontHint);
+    Name(BackBtn, "BackBtn", "", t::BackHint);
+    Name(BodyColorBtn, "BodyColorBtn", "", t::BodyColorHint);
+    Name(LineColorBtn, "LineColorBtn", "", t::LineColorHint);
+    Name(MovePanel, "MovePanel", t::MovePanel);
+    Name(MoveLineBtn, "MoveLineBtn", "", t::MoveLineHint);
+    Name(MoveFreeBtn, "MoveFreeBtn", "", t::MoveFreeHint);
+    Name(SameSpeedBtn, "SameSpeedBtn", t::SameSpeed);
+    Name(FastSpeedBtn, "FastSpeedBtn", t::FastSpeed);
+    Name(SlowSpeedBtn, "SlowSpeedBtn", t::SlowSpeed);
+    Name(CutPanel, "CutPanel", t::CutPanel);
+    Name(CutDelete, "CutDelete", "", t::CutDeleteHint);
+    Name(CutMake, "CutMake", "", t::CutMakeHint);
+    Name(CutCombert, "CutCombert", "", t::CutCombertHint);
+    Name(GroupBox3, "GroupBox3", t::PartsPanel);
+    const int partsPanelNumbers[5] = {10, 9, 8, 7, 6};
+    const int removeButtonNumbers[5] = {18, 10, 22, 23, 24};
+    for (int i = 0; i < 5; ++i) {
+        PartsImages[i].Name = Numbered("PartsImage", i + 1);
+        PartsPanels[i].Name = Numbered("Panel", partsPanelNumbers[i]);
+        PartsMoveBtns[i].Name = Numbered("PartsMoveBtr", i + 1);
+        PartsMoveBtns[i].Hint = t::PartsUseHint;
+        PartsRemoveBtns[i].Name = Numbered("SpeedButton", removeButtonNumbers[i]);
+        PartsRemoveBtns[i].Hint = t::PartsRemoveHint;
+        CutImages[i].Name = Numbered("CutImage", i + 1);
+        ImagePanels[i].Name = Numbered("ImagePanel", i + 1);
+    }
+    Name(Image1, "Image1");
+    for (int i = 0; i < 80; ++i)
+        FilmHoles[i].Name = Numbered("Panel", 11 + i);
+    Name(CutCountDownBtn, "CutCountDownBtn", t::CutDown, t::CutDownHint);
+    Name(CutCountUpBtn, "CutCountUpBtn", t::CutUp, t::CutUpHint);
+    Name(CutDisplayPanel, "CutDisplayPanel", t::CutDisplay);
+    Name(CutSelect, "CutSelect");
+    Name(SellectMakeBtn, "SellectMakeBtn", t::MakeButton);
+    Name(SellectMoveBtn, "SellectMoveBtn", t::WatchButton);
+    Name(SpeedPanel, "SpeedPanel", t::SpeedPanel);
+    Name(SpeedBar, "SpeedBar");
+    Name(FastBtn, "FastBtn", t::Fast);
+    Name(SpeedBtn, "SpeedBtn", t::Normal);
+    Name(SlowBtn, "SlowBtn", t::Slow);
+    Name(WatchPanel, "WatchPanel");
+    Name(PlayButton, "PlayButton");
+    Name(AllPlayButton, "AllPlayButton");
+    Name(PlayBar, "PlayBar");
+}
+
+std::array<TControl*, 12> TWindowControls::HolesOfThumb(int k) {
+    // Thumbnail k owns Panel(7k+7)..Panel(7k+12) above and the panels 40 further below.
+    std::array<TControl*, 12> holes{};
+    for (int i = 0; i < 6; ++i) {
+        int upper = 7 * k + 7 + i; // Panel number
+        holes[i] = &FilmHoles[upper - 11];
+        holes[6 + i] = &FilmHoles[upper + 40 - 11];
+    }
+    return holes;
+}
+
+std::vector<TControl*> TWindowControls::AllControls() {
+    std::vector<TControl*> all = {
+        &DrawField,      &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
+        &ClearPanel,     &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
+        &Panel2,         &Panel3,          &Panel4,        &Panel5,          &Panel91,
+        &Panel92,        &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
+        &ULChangeBtn,    &ObjectPanel,     &SpeedButton9,  &SpeedButton12,   &SpeedButton4,
+        &FrontBtn,       &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
+        &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
+        &CutPanel,       &CutDelete,       &CutMake,       &CutCombert,      &GroupBox3,
+        &Image1,         &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
+        &SellectMakeBtn, &SellectMoveBtn,  &SpeedPanel,    &SpeedBar,        &FastBtn,
+        &SpeedBtn,       &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
+        &PlayBar};
+    for (auto& c : ColorPanels)
+        all.push_back(&c);
+    for (int i = 0; i < 5; ++i) {
+        for (TControl* c : {static_cast<TControl*>(&CutImages[i]), &ImagePanels[i],
+                            static_cast<TControl*>(&PartsImages[i]), &PartsPanels[i],
+                            static_cast<TControl*>(&PartsMoveBtns[i]),
+                            static_cast<TControl*>(&PartsRemoveBtns[i])})
+            all.push_back(c);
+    }
+    for (auto& hole : FilmHoles)
+        all.push_back(&hole);
+    return all;
+}
+
+} // namespace murva

@@ -1,0 +1,67 @@
+#pragma once
+// The window as plain data: every named control, the field-sized picture behind the
+// paint box, and the caption. Handlers read and write these; the front end shows them.
+
+#include "model/canvas.h"
+#include "ui/controls.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace murva {
+
+class TWindowControls {
+public:
+    static constexpr std::int32_t FieldWidth = 640;
+    static constexpr std::int32_t FieldHeight = 480;
+    static constexpr std::int32_t ThumbWidth = 100;
+    static constexpr std::int32_t ThumbHeight = 75;
+
+    TWindowControls();
+    TWindowControls(const TWindowControls&) = delete;
+    TWindowControls& operator=(const TWindowControls&) = delete;
+
+    std::string Caption;
+    TControl DrawField, ColorBasePanel, ClearPanel, ConfirmPanel;
+    std::array<TControl, 16> ColorPanels; // ColorPanel01..ColorPanel16
+    TImageControl BGImage, PaintBox, Image1;
+    std::array<TImageControl, 5> CutImages;   // CutImage1..CutImage5
+    std::array<TImageControl, 5> PartsImages; // PartsImage1..PartsImage5
+    std::array<TControl, 5> ImagePanels;      // ImagePanel1..ImagePanel5
+    std::array<TControl, 5> PartsPanels;      // Panel10, Panel9, Panel8, Panel7, Panel6
+    std::array<TControl, 80> FilmHoles;       // Panel11..Panel90
+    TEditControl InputEdit, CutSelect;
+    TTrackBar HTrackBar, VTrackBar, PlayBar, SpeedBar;
+    TControl Panel1, Panel2, Panel3, Panel4, Panel5, Panel91, Panel92, Panel93;
+    TButtonControl AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
+    TControl ObjectPanel, MovePanel, CutPanel, GroupBox3, SpeedPanel, WatchPanel;
+    TButtonControl SpeedButton9, SpeedButton12, SpeedButton4, FrontBtn, BackBtn;
+    TButtonControl BodyColorBtn, LineColorBtn;
+    TButtonControl MoveLineBtn, MoveFreeBtn, SameSpeedBtn, FastSpeedBtn, SlowSpeedBtn;
+    TButtonControl CutDelete, CutMake, CutCombert;
+    std::array<TButtonControl, 5> PartsMoveBtns;   // PartsMoveBtr1..PartsMoveBtr5
+    std::array<TButtonControl, 5> PartsRemoveBtns; // SpeedButton18, 10, 22, 23, 24
+    TButtonControl CutCountDownBtn, CutCountUpBtn;
+    TControl CutDisplayPanel;
+    TButtonControl SellectMakeBtn, SellectMoveBtn;
+    TButtonControl FastBtn, SpeedBtn, SlowBtn, PlayButton, AllPlayButton;
+
+    // The two motion tools, and the three speed profiles.
+    TButtonGroup MotionTools{&MoveLineBtn, &MoveFreeBtn};
+    TButtonGroup SpeedProfiles{&SameSpeedBtn, &FastSpeedBtn, &SlowSpeedBtn};
+
+    // Every named control, for the front end and for tests.
+    std::vector<TControl*> AllControls();
+    // The holes of film-strip thumbnail k (1..5): six above, six below.
+    std::array<TControl*, 12> HolesOfThumb(int k);
+
+    // The off-screen picture of the drawing field.
+    std::unique_ptr<Bitmap> CanvasBitmap;
+
+private:
+    void NameControls();
+};
+
+} // namespace murva
