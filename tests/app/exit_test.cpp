@@ -1,6 +1,6 @@
 // Leaving the program: a fresh window ends at once, work is offered for saving.
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include "ui/texts.h"
 

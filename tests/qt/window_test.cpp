@@ -532,6 +532,28 @@ TEST_F(WindowTest, TheCloseRequestEndsTheProgramWithCodeZeroAndClosesNothing) {
     EXPECT_FALSE(ran) << "a call reached the form after the end";
 }
 
+TEST_F(WindowTest, HandlersNeverOverlapAndACloseRequestWaitsForTheRunningOne) {
+    std::vector<std::string> order;
+    window->Dispatch([this, &order] {
+        order.push_back("handler begins");
+        window->Dispatch([&order] { order.push_back("nested call"); });
+        window->close();
+        EXPECT_FALSE(window->ExitCode()) << "the close request ran inside the handler";
+        order.push_back("handler ends");
+    });
+    EXPECT_EQ(order, (std::vector<std::string>{"handler begins", "handler ends"}));
+    EXPECT_EQ(window->ExitCode(), 0) << "the close request was lost";
+}
+
+TEST_F(WindowTest, AChangeOutsideAHandlerIsShownOnceTheEventLoopTurns) {
+    form.CutSelect.Text = "4/9";
+    window->Invalidate();
+    window->Invalidate();
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "1/1") << "caught up before the loop turned";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "4/9");
+}
+
 TEST_F(WindowTest, TheEndOfTheProgramAtStartUpIsKeptForTheEntryPoint) {
     // No event loop runs yet: the entry point reads the code and returns it.
     MainWindow starting(form);

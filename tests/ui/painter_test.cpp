@@ -1,7 +1,7 @@
 // Repainting the drawing field: the order of its layers, the ghosts of start copies,
 // watching, the selection frame and the thumbnails, as recorded canvas calls.
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include <gmock/gmock.h>
 

@@ -1,6 +1,6 @@
 // Background pictures and the JPEG export, driven through the form's handlers.
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include "ui/texts.h"
 #include "history/history_fixtures.h"

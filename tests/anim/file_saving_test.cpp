@@ -1,7 +1,7 @@
 // Saving under a new name and over the current file, reading a file through the window,
 // and the background question of a read file.
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include "ui/texts.h"
 #include "files/action_writer.h"

@@ -1,6 +1,6 @@
 // Opening files end to end: read, replay, end copies and the bookkeeping after a load.
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include "ui/texts.h"
 #include "support/temp_dir.h"
