@@ -28,7 +28,9 @@ test: build
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON > /dev/null
 	@cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in build-bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 clean:
 	rm -rf build build-sanitize build-bench

@@ -1,11 +1,11 @@
 // Entry: the window, or a run without one.
 
-#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "qt/headless_run.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "qt/qt_host.h"
+#include "ui/texts.h"
 
 #include <QApplication>
 #include <QFont>

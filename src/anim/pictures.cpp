@@ -87,7 +87,8 @@ void TPictures::Save2JPEGMenuClick() {
     App.S.Figures.SelectedFig = App.S.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
 
-    const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(*App.C.CanvasBitmap), JpegQuality);
+    const std::optional<std::string> bytes =
+        EncodeJpeg(RgbImageOf(*App.C.CanvasBitmap), JpegQuality);
     // The old file becomes its backup beside it, unless a backup is there already.
     if (!bytes || !WriteFileAtomically(*path, *bytes, ReplaceExtension(*path, ".bak")))
         App.Platform.ShowMessage(texts::PictureUnwritable);

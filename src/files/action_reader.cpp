@@ -14,7 +14,6 @@ namespace murva {
 
 namespace {
 
-
 std::string ReadAll(std::istream& file) {
     std::string bytes;
     std::streambuf* buffer = file.rdbuf();

@@ -1,9 +1,9 @@
 #include "qt/headless_run.h"
 
-#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "files/file_names.h"
 #include "qt/qt_graphics.h"
+#include "ui/texts.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

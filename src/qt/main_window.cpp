@@ -1,7 +1,7 @@
 #include "qt/main_window.h"
 
-#include "ui/texts.h"
 #include "qt/qt_graphics.h"
+#include "ui/texts.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -105,7 +105,8 @@ void MainWindow::RefreshAll() {
 void MainWindow::Invalidate() {
     if (dispatching || refreshQueued) return;
     refreshQueued = true;
-    QMetaObject::invokeMethod(this, [this] { RefreshAll(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { RefreshAll(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::PresentFrame() {

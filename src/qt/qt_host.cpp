@@ -33,8 +33,7 @@ QStringList ToNameFilters(const std::string& filter) {
     return filters;
 }
 
-void QtHost::AttachWindow(QWidget* w, std::function<void()> changed,
-                          std::function<void()> frame) {
+void QtHost::AttachWindow(QWidget* w, std::function<void()> changed, std::function<void()> frame) {
     window = w;
     invalidate = std::move(changed);
     presentFrame = std::move(frame);

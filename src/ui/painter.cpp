@@ -126,7 +126,8 @@ void TPainter::PaintCutThumbnail(TRect rect) {
         return;
     }
     target.CopyRect({0, 0, image->Picture->Width(), image->Picture->Height()},
-                    ThumbnailScratch->GetCanvas(), {-3, -3, C.FieldWidth + 3, C.FieldHeight + 3}, true);
+                    ThumbnailScratch->GetCanvas(), {-3, -3, C.FieldWidth + 3, C.FieldHeight + 3},
+                    true);
 }
 
 void TPainter::DrawSelectionFrame(TFigItem* item) {

@@ -2,8 +2,8 @@
 
 #include "support/form_fixture.h"
 
-#include "ui/texts.h"
 #include "support/temp_dir.h"
+#include "ui/texts.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -3,10 +3,10 @@
 
 #include "support/form_fixture.h"
 
-#include "ui/texts.h"
 #include "files/action_writer.h"
 #include "history/history_fixtures.h"
 #include "support/temp_dir.h"
+#include "ui/texts.h"
 
 #include <csignal>
 #include <filesystem>

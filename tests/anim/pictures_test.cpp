@@ -2,9 +2,9 @@
 
 #include "support/form_fixture.h"
 
-#include "ui/texts.h"
 #include "history/history_fixtures.h"
 #include "support/picture_fixtures.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,12 +1,12 @@
 // Background pictures and the export through the real Qt pictures: what the drawing
 // field shows, pixel by pixel.
 
-#include "ui/texts.h"
 #include "app/zinda_form.h"
 #include "history/history_fixtures.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 #include "support/picture_fixtures.h"
+#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 

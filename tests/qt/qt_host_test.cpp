@@ -1,7 +1,7 @@
 // The Qt host: its message boxes and file dialogs, driven as a user would answer them.
 
-#include "ui/texts.h"
 #include "qt/qt_host.h"
+#include "ui/texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -178,7 +178,8 @@ TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     host.PresentFrame();
     int changes = 0, frames = 0;
     QWidget window;
-    host.AttachWindow(&window, [&changes] { ++changes; }, [&frames] { ++frames; });
+    host.AttachWindow(
+        &window, [&changes] { ++changes; }, [&frames] { ++frames; });
     host.Invalidate();
     host.Invalidate();
     host.PresentFrame();

@@ -1,10 +1,10 @@
 // The real main window, offscreen: every control where the window's layout puts it,
 // showing its model; clicks, drags, drops and the close request reaching the form.
 
-#include "ui/texts.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
+#include "ui/texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
