@@ -10,22 +10,26 @@ void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
     TFigList& list = figures.FigList;
     const std::int32_t half = figures.FigureIDHalf;
     const std::int32_t n = figures.LastFigureID - 2 * half;
+    // In a fresh document the figures are taken from the first on; otherwise each time
+    // the n-th counted from the tail, which after a copy was added at the tail is the one
+    // that followed the figure before it, wherever that figure moved.
+    TFigItem* next = list.GetFirst();
+    if (!wasEmpty) {
+        next = list.GetTail();
+        for (std::int32_t k = 1; k < n && next; ++k)
+            next = next->Prev;
+    }
     for (std::int32_t j = 0; j < n; ++j) {
-        TFigItem* figure = nullptr;
-        if (wasEmpty) {
-            figure = list.At(j);
-        } else {
-            // The first new figure not handled yet: the n-th counted from the tail.
-            figure = list.GetTail();
-            for (std::int32_t k = 1; k < n && figure; ++k)
-                figure = figure->Prev;
+        TFigItem* figure = next;
+        if (!figure || figure == list.GetHead()) break;
+        next = figure->Next;
+        if (!wasEmpty) {
             figures.SelectedFig = figure;
-            for (std::int32_t k = 0; k < half && figure; ++k) {
+            for (std::int32_t k = 0; k < half; ++k) {
                 list.MoveBack(figure);
                 App.Recorder().RecordAction(akBack);
             }
         }
-        if (!figure || figure == list.GetHead()) break;
         TFigItem* copy = list.CopyItem(figure);
         if (markEndCopies) copy->Data.Rotation = 1;
         App.Recorder().RecordFigureAction(akDuplicate, copy);

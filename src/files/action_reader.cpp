@@ -66,6 +66,19 @@ std::string ShownLine(std::string_view line) {
     return Cp932ToUtf8(line.substr(0, end));
 }
 
+// Coordinates and sizes are kept within a million either way as they are read. The field
+// is 640 x 480, so no real figure comes near, and every later sum or difference of two
+// such numbers (a stamp child and its stamp, a move, a resize) stays far within 32 bits.
+constexpr std::int32_t MaxMagnitude = 1'000'000;
+
+std::int32_t Bounded(std::int32_t value) {
+    return std::clamp(value, -MaxMagnitude, MaxMagnitude);
+}
+
+TPoint Bounded(TPoint p) {
+    return {Bounded(p.x), Bounded(p.y)};
+}
+
 enum class TBlock { Read, EndOfFile, Failed };
 
 class TReader {
@@ -83,7 +96,13 @@ private:
     }
     bool NextPoint(TPoint& value) {
         if (!Next()) return false;
-        value = ScanPoint(Line);
+        value = Bounded(ScanPoint(Line));
+        return true;
+    }
+    // A size, a width or a cut number.
+    bool NextBounded(std::int32_t& value) {
+        if (!NextInt(value)) return false;
+        value = Bounded(value);
         return true;
     }
     bool NextColor(TColor& value) {
@@ -137,6 +156,14 @@ TReadResult TReader::Run() {
         if (block == TBlock::Failed) {
             Note(TReadNoteKind::ReadError);
             Result.Result = 1;
+            // Nothing of a file that breaks stays: a half-read action would be saved as
+            // a block that no reader takes, and the saved file could not be opened again.
+            TActionItem*& background = Context.Reader.LastBGAction;
+            if (background && background->Position > Context.ReplayBase->Position) {
+                background = nullptr;
+                Context.Reader.BGReadState = 0;
+            }
+            log.TruncateAfter(Context.ReplayBase);
             break;
         }
     }
@@ -209,13 +236,13 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
     if (!tool) return false;
     f.DrawingTool = *tool;
     if (Marked && !NextInt(f.Rotation)) return false;
-    if (!NextInt(f.PenWidth) || !NextColor(f.PenColor) || !NextColor(f.BrushColor) ||
-        !NextInt(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text) ||
+    if (!NextBounded(f.PenWidth) || !NextColor(f.PenColor) || !NextColor(f.BrushColor) ||
+        !NextBounded(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text) ||
         !NextPoint(f.Start) || !NextPoint(f.End))
         return false;
 
     if (loadKind == lkAnimation) {
-        if (!NextInt(f.CutNumber) || !NextInt(f.Free)) return false;
+        if (!NextBounded(f.CutNumber) || !NextInt(f.Free)) return false;
     } else if (loadKind == lkDrawing) {
         f.CutNumber = FirstPartsSlot + Context.PartsCount;
         f.Free = 0;
@@ -246,7 +273,7 @@ bool TReader::Points(const char* endLine, TPointData& points) {
     for (;;) {
         if (!Next()) return false;
         if (Line == endLine) return true;
-        const TPoint p = ScanPoint(Line);
+        const TPoint p = Bounded(ScanPoint(Line));
         points.AddTracked(p.x, p.y); // beyond the limit a point is dropped
     }
 }
@@ -267,7 +294,7 @@ bool TReader::ChangeBlock(TActionData& d) {
     if (!NextIs("begin FigData")) return false;
     switch (d.Parameter) {
     case cpSize: {
-        if (!NextInt(f.TextSize) || !NextPoint(f.Start) || !NextPoint(f.End)) return false;
+        if (!NextBounded(f.TextSize) || !NextPoint(f.Start) || !NextPoint(f.End)) return false;
         // This item is noted already, so one is always found.
         const TActionItem* creator = First.Find(d.TargetID);
         const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : dtNone;
@@ -286,7 +313,7 @@ bool TReader::ChangeBlock(TActionData& d) {
         if (!NextColor(f.BrushColor)) return false;
         break;
     case cpLineWidth:
-        if (!NextInt(f.PenWidth)) return false;
+        if (!NextBounded(f.PenWidth)) return false;
         break;
     case cpLineColor:
         if (!NextColor(f.PenColor)) return false;

@@ -1,7 +1,7 @@
 #pragma once
 // Reads an animation or drawing-process file (versions 1.0 to 1.4, either variant) and
 // appends its actions to the log. The figure list is not touched: replay rebuilds the
-// figures afterwards. A failed read keeps every action appended so far.
+// figures afterwards. A failed read takes back every action it appended.
 
 #include "files/load_kind.h"
 #include "files/reader_state.h"

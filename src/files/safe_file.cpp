@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,10 +27,54 @@ bool PathExists(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+// A new name for the file; a copy where the file system has no second names.
+bool LinkOrCopy(const std::string& from, const std::string& to) {
+    if (::link(from.c_str(), to.c_str()) == 0) return true;
+    if (errno == EEXIST) return false;
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool ok = out >= 0;
+    char buffer[1 << 16];
+    while (ok) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = WriteAll(out, std::string_view(buffer, static_cast<std::size_t>(n)));
+    }
+    ::close(in);
+    if (out >= 0) {
+        ok = (::close(out) == 0) && ok;
+        if (!ok) ::unlink(to.c_str());
+    }
+    return ok;
+}
+
+// The temporary files of saves to this name that a crash left behind: "." + the file
+// name + "." + the six characters mkstemp chose.
+void RemoveLeftTemporaries(const std::string& folder, const std::string& fileName) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::string prefix = "." + fileName + ".";
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         const std::string& backupPath) {
+                         const std::string& backupPath,
+                         const std::function<void()>& beforeReplace) {
     // Only a file is ever replaced, never a folder or anything else found at the path.
     struct stat existing {};
     if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
@@ -57,14 +102,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
         ::unlink(temp.c_str());
         return false;
     }
+    // The backup is a second name of the old file, so that the saved name holds the old
+    // file or the new one at every moment, whenever the program may be stopped.
     bool backedUp = false;
     if (!backupPath.empty() && PathExists(path) && !PathExists(backupPath))
-        backedUp = ::rename(path.c_str(), backupPath.c_str()) == 0; // failing is no failed save
+        backedUp = LinkOrCopy(path, backupPath); // failing is no failed save
+    if (beforeReplace) beforeReplace();
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
-        if (backedUp) ::rename(backupPath.c_str(), path.c_str());
+        if (backedUp) ::unlink(backupPath.c_str());
         return false;
     }
+    RemoveLeftTemporaries(folder, fileName);
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // Saving without ever leaving a half-written file: the bytes go to a temporary file
 // in the target's folder, every write and the close are checked, and only then does
-// the old file become its backup and the temporary file take its name.
+// the old file get its backup name beside it and the temporary file take its name in
+// one step. Temporary files an earlier crash left behind go with the next save.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,9 @@ namespace murva {
 // backupPath empty: no backup. An existing backup is kept, and the old file is then
 // replaced without a new one. On failure the target is exactly as it was and false
 // is returned.
+// beforeReplace runs just before the new file takes the name, as a crash could come.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         const std::string& backupPath);
+                         const std::string& backupPath,
+                         const std::function<void()>& beforeReplace = {});
 
 } // namespace murva

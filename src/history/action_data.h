@@ -86,15 +86,17 @@ struct TActionData {
     std::string FileName;
     // The figure as it was recorded; owns its own points and stamp children.
     TFigData FigData;
-    // The live figure this action refers to; never stored.
+    // The live figure this action refers to; never stored. Set through the log's Link.
     TFigData* TargetFigData = nullptr;
-    // The live item replay made for this action; never stored.
+    // The live item replay made for this action; never stored. Set through Link.
     TFigItem* TargetFigItem = nullptr;
 };
 
 struct TActionItem {
     TActionItem* Prev = nullptr;
     TActionItem* Next = nullptr;
+    // 1 for the first action of the log, and so on; 0 for the head.
+    std::int32_t Position = 0;
     TActionData Data;
 };
 

@@ -5,7 +5,7 @@ namespace murva {
 THistoryList::THistoryList() : Head(new TActionItem), Tail(Head) {}
 
 THistoryList::~THistoryList() {
-    FreeItems();
+    FreeItems(Head);
     delete Head;
 }
 
@@ -14,7 +14,7 @@ TActionItem* THistoryList::AppendEmpty() {
     item->Prev = Tail;
     Tail->Next = item;
     Tail = item;
-    ++Count;
+    item->Position = ++Count;
     return item;
 }
 
@@ -25,22 +25,63 @@ TActionItem* THistoryList::AppendWithFigure(const TFigData& figure) {
     return item;
 }
 
-void THistoryList::FreeItems() {
-    TActionItem* item = Head->Next;
+void THistoryList::FreeItems(TActionItem* after) {
+    for (TActionItem* item = after->Next; item; item = item->Next)
+        Unlink(item);
+    std::erase_if(Linked, [after](const TActionItem* item) { return item->Position > after->Position; });
+    TActionItem* item = after->Next;
     while (item) {
         TActionItem* next = item->Next;
         delete item;
         item = next;
     }
-    Head->Next = nullptr;
-    Tail = Head;
-    Count = 0;
+    after->Next = nullptr;
+    Tail = after;
+    Count = after->Position;
 }
 
 void THistoryList::Clear(std::int32_t& lastFigureID) {
     if (Count == 0) return;
-    FreeItems();
+    FreeItems(Head);
     lastFigureID = 1;
+}
+
+void THistoryList::TruncateAfter(TActionItem* keep) {
+    FreeItems(keep ? keep : Head);
+}
+
+void THistoryList::Link(TActionItem* action, TFigData* figure, TFigItem* item) {
+    Unlink(action);
+    action->Data.TargetFigData = figure;
+    action->Data.TargetFigItem = item;
+    if (!figure && !item) return;
+    Linked.push_back(action);
+    if (!figure) return;
+    TActionItem*& latest = Latest[figure];
+    if (!latest || latest->Position < action->Position) latest = action;
+}
+
+void THistoryList::Unlink(TActionItem* action) {
+    TFigData* figure = action->Data.TargetFigData;
+    action->Data.TargetFigData = nullptr;
+    action->Data.TargetFigItem = nullptr;
+    if (!figure) return;
+    const auto found = Latest.find(figure);
+    if (found != Latest.end() && found->second == action) Latest.erase(found);
+}
+
+void THistoryList::UnlinkAll() {
+    for (TActionItem* action : Linked) {
+        action->Data.TargetFigData = nullptr;
+        action->Data.TargetFigItem = nullptr;
+    }
+    Linked.clear();
+    Latest.clear();
+}
+
+TActionItem* THistoryList::LatestActionOf(const TFigData* figure) const {
+    const auto found = Latest.find(figure);
+    return found == Latest.end() ? nullptr : found->second;
 }
 
 } // namespace murva

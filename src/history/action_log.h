@@ -1,10 +1,14 @@
 #pragma once
 // The action log: every change of the picture, in the order it was made, after a
-// sentinel head that never holds an action.
+// sentinel head that never holds an action. It also keeps the links from its actions to
+// the live figures they refer to, so that a figure's latest action is found at once
+// and every link can be dropped at once, however long the log.
 
 #include "history/action_data.h"
 
 #include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 namespace murva {
 
@@ -29,12 +33,24 @@ public:
     // Frees every item after the head. When the log held an item, the last figure
     // id goes back to 1; an empty log is left exactly as it is.
     void Clear(std::int32_t& lastFigureID);
+    // Frees every item after `keep` (an item of this log, or the head).
+    void TruncateAfter(TActionItem* keep);
+
+    // The action refers to the live figure (and, from replay, to its item) from now on.
+    void Link(TActionItem* action, TFigData* figure, TFigItem* item = nullptr);
+    void Unlink(TActionItem* action);
+    void UnlinkAll();
+    // The latest action linked to the figure, or nullptr.
+    TActionItem* LatestActionOf(const TFigData* figure) const;
 
 private:
-    void FreeItems();
+    void FreeItems(TActionItem* after);
     TActionItem* Head;
     TActionItem* Tail;
     std::int32_t Count = 0;
+    std::unordered_map<const TFigData*, TActionItem*> Latest;
+    // Every action linked since the last UnlinkAll (some may be unlinked since).
+    std::vector<TActionItem*> Linked;
 };
 
 } // namespace murva

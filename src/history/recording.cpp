@@ -10,19 +10,12 @@ void TRecorder::CommitIfPending() {
     if (History.ActionPending) CommitPendingChange();
 }
 
-TActionItem* TRecorder::FindBackwards(TActionItem* from, const TFigData* figure) const {
-    TActionItem* head = History.ActionLog.GetHead();
-    for (TActionItem* item = from; item && item != head; item = item->Prev)
-        if (item->Data.TargetFigData == figure) return item;
-    return nullptr;
-}
-
 void TRecorder::RecordFigureAction(TActionKind kind, TFigItem* item) {
     TActionItem* action = History.ActionLog.AppendWithFigure(item->Data);
     CommitIfPending();
     action->Data.TargetType = kind;
     action->Data.TargetID = ++Figures.LastFigureID;
-    action->Data.TargetFigData = &item->Data;
+    History.ActionLog.Link(action, &item->Data);
     Stamp(action);
 }
 
@@ -31,22 +24,21 @@ void TRecorder::RecordFileAction(TActionKind kind, const std::string& fileName) 
     CommitIfPending();
     action->Data.TargetType = kind;
     action->Data.FileName = fileName;
-    action->Data.TargetFigData = nullptr;
     Stamp(action);
 }
 
 void TRecorder::RecordAction(TActionKind kind) {
     TFigData* selected = SelectedRecord();
+    // By the record's identity only: for Delete the figure is gone already.
+    TActionItem* earlier = selected ? History.ActionLog.LatestActionOf(selected) : nullptr;
     const bool withFigure = kind == akMove && Figures.SelectedFig;
     TActionItem* action = withFigure ? History.ActionLog.AppendWithFigure(*selected)
                                      : History.ActionLog.AppendEmpty();
     CommitIfPending();
     action->Data.TargetType = kind;
-    action->Data.TargetFigData = kind == akMove ? selected : nullptr;
+    if (kind == akMove) History.ActionLog.Link(action, selected);
     Stamp(action);
     if (kind != akDelete && kind != akMove && kind != akFront && kind != akBack) return;
-    // The walk compares the record's identity only: for Delete the figure is gone already.
-    TActionItem* earlier = selected ? FindBackwards(action->Prev, selected) : nullptr;
     if (!earlier) return; // no earlier action of this figure: target id 0
     if (Figures.LastFigureID >= 1)
         while (earlier->Data.TargetID > Figures.LastFigureID)
@@ -57,14 +49,14 @@ void TRecorder::RecordAction(TActionKind kind) {
 void TRecorder::RecordChange(TActionKind kind, TChangeParameter parameter) {
     TFigData* selected = SelectedRecord();
     if (!selected) return;
+    TActionItem* earlier = History.ActionLog.LatestActionOf(selected);
     TActionItem* action = History.ActionLog.AppendWithFigure(*selected);
     CommitIfPending();
     action->Data.TargetType = kind;
     action->Data.Parameter = parameter;
-    action->Data.TargetFigData = selected;
+    History.ActionLog.Link(action, selected);
     Stamp(action);
-    if (TActionItem* earlier = FindBackwards(action->Prev, selected))
-        action->Data.TargetID = earlier->Data.TargetID;
+    if (earlier) action->Data.TargetID = earlier->Data.TargetID;
 }
 
 void TRecorder::CommitPendingChange() {
@@ -72,7 +64,7 @@ void TRecorder::CommitPendingChange() {
     History.ActionPending = false;
     History.PendingFigData = nullptr;
     if (!live) return;
-    TActionItem* found = FindBackwards(History.ActionLog.GetTail(), live);
+    TActionItem* found = History.ActionLog.LatestActionOf(live);
     if (!found) return;
     const TFigData& copy = found->Data.FigData;
     const bool widthChanged = copy.Start.x - live->Start.x != copy.End.x - live->End.x;
@@ -81,7 +73,7 @@ void TRecorder::CommitPendingChange() {
     TActionItem* action = History.ActionLog.AppendWithFigure(*live);
     action->Data.TargetType = akChange;
     action->Data.Parameter = cpSize;
-    action->Data.TargetFigData = live;
+    History.ActionLog.Link(action, live);
     action->Data.TargetID = found->Data.TargetID;
     Stamp(action);
 }

@@ -27,8 +27,6 @@ struct TRecorder {
 private:
     void Stamp(TActionItem* item) const { item->Data.ActionTime = Time; }
     void CommitIfPending();
-    // The nearest item before `from` (inclusive) whose live figure is `figure`.
-    TActionItem* FindBackwards(TActionItem* from, const TFigData* figure) const;
     TFigData* SelectedRecord() const;
 };
 

@@ -14,10 +14,8 @@ TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
     Order.push_back(History.ActionLog.GetHead());
     LastBranch.push_back(0);
     for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {
-        const auto position = static_cast<std::int32_t>(Order.size());
         Order.push_back(item);
-        LastBranch.push_back(item->Data.TargetType == akBranch ? position : LastBranch.back());
-        if (item->Data.TargetType == akBranch) PositionOf.emplace(item, position);
+        LastBranch.push_back(item->Data.TargetType == akBranch ? item->Position : LastBranch.back());
         if (IsCreatingKind(item->Data.TargetType)) Creators.try_emplace(item->Data.TargetID, item);
     }
 }
@@ -32,56 +30,71 @@ TFigItem* TReplayer::LiveTarget(const TActionItem* action) const {
     return creator ? creator->Data.TargetFigItem : nullptr;
 }
 
-void TReplayer::UnlinkAll() {
-    for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {
-        item->Data.TargetFigData = nullptr;
-        item->Data.TargetFigItem = nullptr;
-    }
-}
-
 void TReplayer::ClearFigures() {
     // Links into the cleared lists would dangle: drop them all.
     Figures.FigList.Clear();
     Figures.DeletedFigList.Clear();
-    UnlinkAll();
+    History.ActionLog.UnlinkAll();
 }
 
-// A Branch rebuilds the picture from the first n actions of the log. It never reaches
-// itself or anything after it (a malformed step would recurse without end), and the
-// rebuild starts at the last Branch inside the range, because that Branch clears
-// everything before it anyway: nested branches cost linear time, not exponential.
-void TReplayer::Branch(TActionItem* action) {
-    auto found = PositionOf.find(action);
-    if (found == PositionOf.end()) return;
-    Rebuild(std::min(action->Data.TargetID, found->second - 1));
-}
-
+// The figures as the first n actions of the log build them from nothing: the picture a
+// Branch asks for, where n is before the Branch. A Branch never reaches itself or
+// anything after it, since a malformed step would otherwise recurse without end.
+//
+// The picture at n starts from the last Branch at or before n, since that Branch
+// clears everything before it, and that Branch's picture from the one before it, and
+// so on: the chain is walked without recursion. It stops early where the figures are
+// known to be the picture of that many actions already, as they are when a Branch asks
+// for the step just before it.
 void TReplayer::Rebuild(std::int32_t n) {
-    n = std::max(n, 0);
-    const std::int32_t branch = LastBranch[static_cast<std::size_t>(n)];
-    std::int32_t next = branch + 1;
-    if (branch == 0) {
+    struct TLevel {
+        std::int32_t Branch, End;
+    };
+    std::vector<TLevel> chain;
+    bool fromNothing = false;
+    for (n = std::max(n, 0); Built != n;) {
+        const std::int32_t branch = LastBranch[static_cast<std::size_t>(n)];
+        chain.push_back({branch, n});
+        if (branch == 0) {
+            fromNothing = true;
+            break;
+        }
+        const TActionItem* inner = Order[static_cast<std::size_t>(branch)];
+        n = std::max(std::min(inner->Data.TargetID, branch - 1), 0);
+    }
+    if (fromNothing) {
         History.PendingBGName.clear();
         ClearFigures();
-        next = 1;
-    } else {
-        ApplyAction(Order[static_cast<std::size_t>(branch)]);
+        Built = 0;
     }
-    for (std::int32_t p = next; p <= n; ++p)
-        ApplyAction(Order[static_cast<std::size_t>(p)]);
+    for (auto level = chain.rbegin(); level != chain.rend(); ++level) {
+        if (level->Branch > 0) {
+            // The inner Branch's own picture is the one just built.
+            Forget(Order[static_cast<std::size_t>(level->Branch)]);
+            Built = level->Branch;
+        }
+        for (std::int32_t p = level->Branch + 1; p <= level->End; ++p)
+            ApplyAction(Order[static_cast<std::size_t>(p)]);
+    }
+}
+
+void TReplayer::Forget(TActionItem* action) {
+    History.ActionLog.Unlink(action);
+    action->Data.FigData.Rotation = 0;
 }
 
 void TReplayer::ApplyAction(TActionItem* action) {
+    if (action == History.ActionLog.GetHead()) return; // it holds no action
     TActionData& data = action->Data;
-    data.TargetFigData = nullptr;
-    data.TargetFigItem = nullptr;
-    data.FigData.Rotation = 0;
+    Forget(action);
+    // Whether the figures are still the picture of the first so many actions.
+    const std::int32_t position = action->Position;
+    const bool inStep = Built >= 0 && Built == position - 1;
     switch (data.TargetType) {
     case akCreate:
     case akDuplicate: {
         TFigItem* item = Figures.FigList.Add(data.FigData);
-        data.TargetFigData = &item->Data;
-        data.TargetFigItem = item;
+        History.ActionLog.Link(action, &item->Data, item);
         break;
     }
     case akMove: {
@@ -104,16 +117,14 @@ void TReplayer::ApplyAction(TActionItem* action) {
         if (!creator || !creator->Data.TargetFigItem) break;
         Figures.DeletedFigList.Add(creator->Data.TargetFigItem->Data);
         Figures.FigList.Remove(creator->Data.TargetFigItem);
-        creator->Data.TargetFigItem = nullptr;
-        creator->Data.TargetFigData = nullptr;
+        History.ActionLog.Unlink(creator);
         break;
     }
     case akUndo: {
         TFigItem* last = Figures.DeletedFigList.GetTail();
         if (last == Figures.DeletedFigList.GetHead()) break;
         TFigItem* item = Figures.FigList.Add(last->Data);
-        data.TargetFigData = &item->Data;
-        data.TargetFigItem = item;
+        History.ActionLog.Link(action, &item->Data, item);
         Figures.DeletedFigList.Remove(last);
         break;
     }
@@ -140,11 +151,14 @@ void TReplayer::ApplyAction(TActionItem* action) {
         ClearFigures();
         break;
     case akBranch:
-        Branch(action);
-        break;
+        // Never itself or anything after it.
+        Rebuild(std::min(data.TargetID, position - 1));
+        Built = position;
+        return;
     default: // SetStamp, ReadData and unknown kinds change nothing
         break;
     }
+    Built = inStep ? position : -1;
 }
 
 void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
@@ -194,6 +208,12 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
 }
 
 void TReplayer::ApplyRange(TActionItem* first, TActionItem* last) {
+    // From nothing, links left on the log can only point at freed figures.
+    if (first->Position <= 1 && Figures.FigList.IsEmpty() && Figures.DeletedFigList.IsEmpty() &&
+        History.PendingBGName.empty()) {
+        History.ActionLog.UnlinkAll();
+        Built = std::max(first->Position - 1, 0);
+    }
     for (TActionItem* item = first; item; item = item->Next) {
         ApplyAction(item);
         if (item == last) break;

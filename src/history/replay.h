@@ -25,20 +25,21 @@ private:
     TActionItem* FindCreator(std::int32_t targetID) const;
     // The live item of the figure with this target id, or nullptr when it has none.
     TFigItem* LiveTarget(const TActionItem* action) const;
-    void UnlinkAll();
     void ClearFigures();
-    void Branch(TActionItem* action);
+    // Drops what an earlier replay left on the action.
+    void Forget(TActionItem* action);
     // The picture as the first n actions build it from nothing.
     void Rebuild(std::int32_t n);
 
     THistoryState& History;
     TFigureState& Figures;
     std::unordered_map<std::int32_t, TActionItem*> Creators;
-    // Actions by position (1-based; [0] is the head), the position of each action, and
-    // for each position the position of the last Branch at or before it (0 = none).
+    // Actions by position ([0] is the head), and for each position the position of the
+    // last Branch at or before it (0 = none).
     std::vector<TActionItem*> Order;
-    std::unordered_map<const TActionItem*, std::int32_t> PositionOf;
     std::vector<std::int32_t> LastBranch;
+    // The figures are what the first Built actions build from nothing; -1 unknown.
+    std::int32_t Built = -1;
 };
 
 } // namespace murva

@@ -96,7 +96,7 @@ TEST(FormStart, AFileNamedAtStartIsOpenedBeforeTheWindowShows) {
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
 }
 
-TEST_F(FormTest, AnUnreadableAnimationKeepsWhatWasReadAndStillBooksTheLoad) {
+TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) {
     test::TempDir temp;
     const std::string path = temp.Path("bad.mrv");
     std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 9.9\r\n";
@@ -108,6 +108,31 @@ TEST_F(FormTest, AnUnreadableAnimationKeepsWhatWasReadAndStillBooksTheLoad) {
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
     EXPECT_EQ(form.Caption, texts::VersionTitle);
+}
+
+TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack) {
+    const std::string examples = std::string(MURVA_TEST_DATA) + "/../../examples";
+    form.OpenFileByName(examples + "/welcome.mrv");
+    ASSERT_TRUE(host.Messages.empty());
+    const std::vector<TDrawingTool> figures = Tools(form.S.Figures.FigList);
+    const std::int32_t actions = form.S.History.ActionLog.GetCount();
+
+    test::TempDir temp;
+    std::ifstream in(examples + "/sun.znd", std::ios::binary);
+    std::string material(std::istreambuf_iterator<char>(in), {});
+    material.replace(material.find("\r\nCreate\r\n"), 10, "\r\nCraete\r\n");
+    std::ofstream(temp.Path("broken.znd"), std::ios::binary) << material;
+    form.OpenFileByName(temp.Path("broken.znd"));
+    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::ActionItemReadError});
+    EXPECT_EQ(form.S.History.ActionLog.GetCount(), actions);
+
+    form.ClearMenuClick();
+    host.SaveResults = {temp.Path("saved.mrv")};
+    form.WriteDataMenuClick();
+    host.Messages.clear();
+    form.OpenFileByName(temp.Path("saved.mrv"));
+    EXPECT_TRUE(host.Messages.empty()) << host.Messages.front();
+    EXPECT_EQ(Tools(form.S.Figures.FigList), figures);
 }
 
 } // namespace

@@ -59,6 +59,29 @@ TEST_F(SafeFileTest, TheOldFileBecomesTheBackupAndAnExistingBackupIsKept) {
     EXPECT_EQ(Read(Path("a.mrv")), "three");
 }
 
+TEST_F(SafeFileTest, TheSavedNameHoldsTheOldFileUntilTheNewOneTakesIt) {
+    WriteFileAtomically(Path("a.mrv"), "old", "");
+    bool checked = false;
+    ASSERT_TRUE(WriteFileAtomically(Path("a.mrv"), "new", Path("a.bak"), [&] {
+        EXPECT_EQ(Read(Path("a.mrv")), "old");
+        EXPECT_EQ(Read(Path("a.bak")), "old");
+        checked = true;
+    }));
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Read(Path("a.mrv")), "new");
+    EXPECT_EQ(Read(Path("a.bak")), "old");
+}
+
+TEST_F(SafeFileTest, TemporaryFilesOfACrashedSaveToTheSameNameGoWithTheNextSave) {
+    for (const char* name : {".a.mrv.Xy12Zq", ".a.mrv.long-name", ".b.mrv.Xy12Zq", ".a.mrv.bak"})
+        std::ofstream(Path(name)) << "left";
+    mkdir(Path(".a.mrv.dir123").c_str(), 0755);
+    ASSERT_TRUE(WriteFileAtomically(Path("a.mrv"), "new", ""));
+    EXPECT_EQ(access(Path(".a.mrv.Xy12Zq").c_str(), F_OK), -1);
+    for (const char* kept : {".a.mrv.long-name", ".b.mrv.Xy12Zq", ".a.mrv.bak", ".a.mrv.dir123"})
+        EXPECT_EQ(access(Path(kept).c_str(), F_OK), 0) << kept;
+}
+
 TEST_F(SafeFileTest, AMissingFolderOrAFolderAtThePathFailsAndChangesNothing) {
     EXPECT_FALSE(WriteFileAtomically(Path("no/such/a.mrv"), "x", ""));
     mkdir(Path("dir.mrv").c_str(), 0755);
