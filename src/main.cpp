@@ -33,6 +33,11 @@ bool IsHeadless(const char* option) {
     return std::strcmp(option, "--export-jpeg") == 0 || std::strcmp(option, "--save-as") == 0;
 }
 
+// An argument that looks like an option and is none of ours; "-" alone is a file name.
+bool IsUnknownOption(const char* arg) {
+    return arg[0] == '-' && arg[1] != '\0' && !IsHeadless(arg);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,6 +46,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc > 1 && IsHeadless(argv[1])) return murva::qt::RunHeadless(argc, argv);
+    if (argc > 1 && IsUnknownOption(argv[1])) {
+        std::cerr << "murva: unknown option '" << argv[1] << "'\n" << Usage;
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(murva::texts::ApplicationName));

@@ -28,7 +28,8 @@ TActionItem* THistoryList::AppendWithFigure(const TFigData& figure) {
 void THistoryList::FreeItems(TActionItem* after) {
     for (TActionItem* item = after->Next; item; item = item->Next)
         Unlink(item);
-    std::erase_if(Linked, [after](const TActionItem* item) { return item->Position > after->Position; });
+    std::erase_if(Linked,
+                  [after](const TActionItem* item) { return item->Position > after->Position; });
     TActionItem* item = after->Next;
     while (item) {
         TActionItem* next = item->Next;

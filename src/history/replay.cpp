@@ -15,7 +15,8 @@ TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
     LastBranch.push_back(0);
     for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {
         Order.push_back(item);
-        LastBranch.push_back(item->Data.TargetType == akBranch ? item->Position : LastBranch.back());
+        LastBranch.push_back(item->Data.TargetType == akBranch ? item->Position
+                                                               : LastBranch.back());
         if (IsCreatingKind(item->Data.TargetType)) Creators.try_emplace(item->Data.TargetID, item);
     }
 }

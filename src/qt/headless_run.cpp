@@ -53,39 +53,43 @@ struct Request {
     int Cut = 1;
 };
 
-bool Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
+// 1 for a request that cannot be carried out, 2 for an option that is not one of ours.
+int Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
     std::size_t i = 0;
-    if (args.empty()) return false;
+    if (args.empty()) return 1;
     request.Export = args[i] == "--export-jpeg";
     if (++i >= args.size()) {
         error = "missing output file";
-        return false;
+        return 1;
     }
     request.Output = args[i++];
     for (; i < args.size(); ++i) {
         if (request.Export && args[i] == "--cut") {
             if (++i >= args.size()) {
                 error = "--cut needs a number";
-                return false;
+                return 1;
             }
             const std::string& n = args[i];
             auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), request.Cut);
             if (ec != std::errc() || end != n.data() + n.size() || request.Cut < 1) {
                 error = "--cut needs a cut number of 1 or more, not '" + n + "'";
-                return false;
+                return 1;
             }
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            error = "unknown option '" + args[i] + "'";
+            return 2;
         } else if (request.Input.empty()) {
             request.Input = args[i];
         } else {
             error = "unexpected argument '" + args[i] + "'";
-            return false;
+            return 1;
         }
     }
     if (request.Input.empty()) {
         error = "missing input file";
-        return false;
+        return 1;
     }
-    return true;
+    return 0;
 }
 
 } // namespace
@@ -94,11 +98,11 @@ int RunHeadless(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     Request request;
     std::string error;
-    if (!Parse(args, request, error)) {
+    if (const int code = Parse(args, request, error)) {
         std::cerr << "murva: " << error << "\n"
                   << "usage: murva --export-jpeg OUT.jpg [--cut N] FILE\n"
                   << "       murva --save-as OUT.mrv FILE\n";
-        return 1;
+        return code;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
@@ -107,6 +111,13 @@ int RunHeadless(int argc, char** argv) {
     QtGraphics graphics;
     HeadlessHost host(request.Output);
     try {
+        // The window passes over a picture that is not there; asked for by name, it fails.
+        const bool picture = HasExtension(request.Input, BmpExtensions) ||
+                             HasExtension(request.Input, JpegExtensions);
+        if (picture && !FileExists(request.Input)) {
+            host.ShowMessage(texts::PictureUnreadable);
+            return 1;
+        }
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if (host.Messages > 0) return 1;

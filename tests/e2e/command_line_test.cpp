@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -101,6 +102,25 @@ TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {
     EXPECT_EQ(noCut.Code, 1);
     EXPECT_FALSE(noCut.Err.empty());
     EXPECT_EQ(Murva("--save-as").Code, 1);
+}
+
+TEST_F(CommandLineTest, AMissingOrUnreadablePictureFailsAndAnUnknownOptionShowsTheUsage) {
+    mkdir((folder + "/x.jpg").c_str(), 0755);
+    for (const std::string& input :
+         {folder + "/missing.jpg", folder + "/missing.bmp", folder + "/x.jpg"}) {
+        Outcome exported = Murva("--export-jpeg '" + folder + "/o.jpg' '" + input + "'");
+        EXPECT_EQ(exported.Code, 1) << input;
+        EXPECT_NE(exported.Err.find("画像を読み込めませんでした"), std::string::npos) << input;
+        EXPECT_EQ(Murva("--save-as '" + folder + "/o.mrv' '" + input + "'").Code, 1) << input;
+    }
+    EXPECT_NE(access((folder + "/o.jpg").c_str(), F_OK), 0);
+    EXPECT_NE(access((folder + "/o.mrv").c_str(), F_OK), 0);
+
+    for (const char* args : {"--bogus x", "--save-as o.mrv --bogus x"}) {
+        Outcome unknown = Murva(args);
+        EXPECT_EQ(unknown.Code, 2) << args;
+        EXPECT_NE(unknown.Err.find("usage"), std::string::npos) << args;
+    }
 }
 
 TEST_F(CommandLineTest, AnExportThatCannotBeWrittenFails) {
