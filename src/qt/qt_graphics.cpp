@@ -198,27 +198,30 @@ void QtCanvas::Rectangle(const TRect& r) {
     // rectangle drawn twice restores the picture exactly.
     const bool filled = Brush.Style == TBrushStyle::Solid && Brush.Color != NoFillColor;
     if (filled && w > 2 && h > 2) {
-        const TRect inside{n.Left + 1, n.Top + 1, n.Right - 1, n.Bottom - 1};
-        if (Pen.Mode == TPenMode::Copy) {
-            FillPixels(bitmap.image, inside, ToQColor(Brush.Color).rgb());
-        } else {
-            UseFillOnly();
-            painter->drawRect(QRect(inside.Left, inside.Top, w - 2, h - 2));
-        }
+        UseFillOnly();
+        painter->drawRect(QRect(n.Left + 1, n.Top + 1, w - 2, h - 2));
     }
-    PixelLines lines = ThinLines();
-    const TPoint a{n.Left, n.Top}, b{n.Right - 1, n.Top}, c{n.Right - 1, n.Bottom - 1},
-        d{n.Left, n.Bottom - 1};
-    if (w == 1 && h == 1) {
-        lines.Dot(a);
-    } else if (w == 1 || h == 1) {
-        lines.Segment(a, w == 1 ? TPoint{n.Left, n.Bottom} : TPoint{n.Right, n.Top});
-    } else {
-        lines.Segment(a, b);
-        lines.Segment(b, c);
-        lines.Segment(c, d);
-        lines.Segment(d, a);
-    }
+    UseOutline(TBrushUse::None);
+    if (w == 1 && h == 1)
+        painter->drawPoint(n.Left, n.Top);
+    else if (w == 1 || h == 1)
+        painter->drawLine(n.Left, n.Top, w == 1 ? n.Left : n.Right, w == 1 ? n.Bottom : n.Top);
+    else if (w == 2)
+        TwoColumns(n);
+    else
+        painter->drawRect(OutlineRect(n));
+}
+
+void QtCanvas::TwoColumns(const TRect& n) {
+    // Qt's outline of a rectangle two pixels wide touches one pixel twice, which a
+    // not-xor frame would erase. The dots run on around the corners: the right column
+    // is one dot behind the left.
+    painter->drawLine(n.Left, n.Top, n.Left, n.Bottom);
+    QPen right = painter->pen();
+    right.setDashOffset(1);
+    painter->setPen(right);
+    painter->drawLine(n.Left + 1, n.Top, n.Left + 1, n.Bottom);
+    applied.HasPen = false;
 }
 
 void QtCanvas::Ellipse(const TRect& r) {
@@ -314,8 +317,13 @@ std::int32_t QtCanvas::TextOut(std::int32_t x, std::int32_t y, const std::string
 
 void QtCanvas::FillRect(const TRect& r) {
     if (Brush.Style == TBrushStyle::Clear || Brush.Color == NoFillColor) return;
+    const TRect n = ClampedBox(Normalised(r), bitmap.image.width(), bitmap.image.height(), 0);
+    if (n.Left >= n.Right || n.Top >= n.Bottom) return;
+    Painter();
     // A brush fill is a plain copy whatever the pen's mode.
-    FillPixels(bitmap.image, Normalised(r), ToQColor(Brush.Color).rgb());
+    UseComposition(QPainter::CompositionMode_Source);
+    painter->fillRect(QRect(n.Left, n.Top, n.Right - n.Left, n.Bottom - n.Top),
+                      ToQColor(Brush.Color));
 }
 
 void QtCanvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect, bool smooth) {

@@ -57,6 +57,8 @@ private:
     void UseComposition(QPainter::CompositionMode mode);
     void ApplyPen();
     void ApplyBrush();
+    // The thin outline of a rectangle two pixels wide.
+    void TwoColumns(const TRect& n);
     const QFontMetrics& FontFor(std::int32_t points);
     // One-pixel lines straight into the pixels, with the pen's colour, dots and mode.
     PixelLines ThinLines();

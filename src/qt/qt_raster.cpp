@@ -60,10 +60,6 @@ void PixelLines::Plot(std::int32_t x, std::int32_t y) {
     pixel = notXor ? ~(color ^ pixel) | 0xFF000000 : color;
 }
 
-void PixelLines::Dot(TPoint at) {
-    Plot(at.x, at.y);
-}
-
 void PixelLines::Segment(TPoint from, TPoint to) {
     if (Far(from, width, height) || Far(to, width, height)) {
         if (!ClipToPicture(from, to, width, height)) return;
@@ -181,16 +177,6 @@ void ThinEllipse(PixelLines& outline, const TRect& box, const QRgb* fill) {
             outline.Run(y, left[i], leftEnd[i]);
         else
             outline.Run(y, leftEnd[i], left[i]);
-    }
-}
-
-void FillPixels(QImage& image, const TRect& r, QRgb color) {
-    const std::int32_t left = std::max(0, r.Left), right = std::min(image.width(), r.Right);
-    const std::int32_t top = std::max(0, r.Top), bottom = std::min(image.height(), r.Bottom);
-    if (left >= right || top >= bottom) return;
-    for (std::int32_t y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + left, line + right, color | 0xFF000000);
     }
 }
 

@@ -69,6 +69,60 @@ TEST_F(QtCanvasTest, DottedPensAreOneOnOneOff) {
         EXPECT_EQ(At(x, 5), x % 2 == 0 ? clBlack : clWhite) << x;
 }
 
+// Every direction, the leftward and upward ones too: a polyline turning back on itself
+// keeps the pixel at the turn, and only the very last point is left out.
+TEST_F(QtCanvasTest, ThinLinesLeaveOutOnlyTheirLastPixelInEveryDirection) {
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Solid, TPenMode::Copy};
+    for (TPoint to : {TPoint{12, 0},
+                      {-12, 0},
+                      {0, 9},
+                      {0, -9},
+                      {12, 5},
+                      {-12, -5},
+                      {5, -12},
+                      {-5, 12},
+                      {-9, -9}}) {
+        FillWhite(*bitmap);
+        canvas.MoveTo(30, 20);
+        canvas.LineTo(30 + to.x, 20 + to.y);
+        int inked = 0;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x)
+                inked += At(x, y) == clBlack;
+        EXPECT_EQ(At(30, 20), clBlack) << to.x << "," << to.y;
+        EXPECT_EQ(At(30 + to.x, 20 + to.y), clWhite) << to.x << "," << to.y;
+        EXPECT_EQ(inked, std::max(std::abs(to.x), std::abs(to.y))) << to.x << "," << to.y;
+    }
+    FillWhite(*bitmap);
+    canvas.Polyline({{10, 10}, {30, 10}, {10, 14}, {20, 40}, {22, 4}});
+    for (TPoint turn : {TPoint{10, 10}, {30, 10}, {10, 14}, {20, 40}})
+        EXPECT_EQ(At(turn.x, turn.y), clBlack) << turn.x << "," << turn.y;
+    EXPECT_EQ(At(22, 4), clWhite);
+}
+
+// A not-xor frame drawn once inverts each outline pixel once, or every other one when
+// dotted, narrow frames too, and nothing else.
+TEST_F(QtCanvasTest, NotXorFramesOfAnySizeInvertEachOutlinePixelOnce) {
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    for (TPenStyle style : {TPenStyle::Solid, TPenStyle::Dot})
+        for (auto [w, h] : {std::pair{2, 2}, {2, 7}, {7, 2}, {3, 3}, {1, 5}, {11, 8}}) {
+            FillWhite(*bitmap);
+            canvas.Pen = TPen{1, clBlack, style, TPenMode::NotXor};
+            canvas.Rectangle({10 + w, 10 + h, 10, 10});
+            int inked = 0, outside = 0;
+            for (int y = 0; y < 48; ++y)
+                for (int x = 0; x < 64; ++x) {
+                    const bool outline = x >= 10 && x < 10 + w && y >= 10 && y < 10 + h &&
+                                         (x == 10 || y == 10 || x == 9 + w || y == 9 + h);
+                    (outline ? inked : outside) += At(x, y) == clBlack;
+                }
+            const int perimeter = w == 1 || h == 1 ? w * h : 2 * (w + h) - 4;
+            const int expected = style == TPenStyle::Solid ? perimeter : (perimeter + 1) / 2;
+            EXPECT_EQ(inked, expected) << w << "x" << h;
+            EXPECT_EQ(outside, 0) << w << "x" << h;
+        }
+}
+
 TEST_F(QtCanvasTest, NotXorFrameInvertsTheOutlineKeepsTheInsideAndTwiceRestoresThePicture) {
     canvas.SetBrushColor(Red);
     canvas.Pen = TPen{3, Blue, TPenStyle::Solid, TPenMode::Copy};
@@ -120,6 +174,24 @@ TEST_F(QtCanvasTest, ThinEllipsesTouchTheirBoxOnEverySideAndFillOnlyTheInside) {
         for (int x = 0; x < 64; ++x)
             if (At(x, y) == clBlack) (first < 0 ? first : last) = x, last = x;
         EXPECT_EQ(first - 10, 40 - last) << y;
+    }
+    // Flat and small boxes too: the outline reaches each side and never beyond.
+    for (const TRect box : {TRect{2, 2, 22, 8},
+                            {2, 2, 33, 9},
+                            {2, 2, 14, 8},
+                            {2, 2, 62, 11},
+                            {5, 5, 9, 7},
+                            {5, 5, 12, 10}}) {
+        FillWhite(*bitmap);
+        canvas.Ellipse(box);
+        int left = 64, right = -1, top = 48, bottom = -1;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x)
+                if (At(x, y) != clWhite) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        EXPECT_EQ(TRect({left, top, right + 1, bottom + 1}), box) << box.Right << "x" << box.Bottom;
     }
 }
 
