@@ -8,7 +8,9 @@ BUILD := $(BUILD)-sanitize
 CMAKE_FLAGS += -DMURVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 
-.PHONY: deps configure build run test bench clean
+FUZZ_SECONDS ?= 600
+
+.PHONY: deps configure build run test bench fuzz clean
 
 deps:
 	@bash scripts/install-deps
@@ -32,5 +34,14 @@ bench: deps
 		if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
 
+# The opening-road fuzzer under AddressSanitizer and UndefinedBehaviorSanitizer, for
+# FUZZ_SECONDS; what it finds is kept in tests/fuzz/regressions/. Not part of make test.
+fuzz:
+	@bash scripts/install-deps fuzz
+	@cmake -S . -B build-fuzz -DMURVA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_opening
+	@bash tests/fuzz/run build-fuzz/fuzz_opening $(FUZZ_SECONDS)
+
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace murva {
 namespace {
 
@@ -136,6 +138,30 @@ TEST_F(ReplayTest, NestedBranchesGiveThePictureOfTheirStep) {
     }
     ReplayAll();
     EXPECT_EQ(StartXs(), NaiveBranchReplay(script));
+}
+
+TEST(ReplayBranches, RandomScriptsGiveThePictureOfTheirStep) {
+    std::mt19937 rng(2026);
+    for (int round = 0; round < 300; ++round) {
+        THistoryState history;
+        TFigureState figures;
+        std::vector<std::pair<TActionKind, int>> script;
+        const int length = std::uniform_int_distribution<int>(1, 30)(rng);
+        for (int i = 0; i < length; ++i) {
+            const bool branch = std::uniform_int_distribution<int>(0, 2)(rng) == 0;
+            // Branches mostly to the step just before, as a chain of undos makes them.
+            const int back = std::uniform_int_distribution<int>(0, 3)(rng);
+            script.push_back(branch ? std::pair{akBranch, std::max(0, i - back)}
+                                    : std::pair{akCreate, 100 + i});
+        }
+        for (auto [kind, value] : script) {
+            TFigData f = MakeRect(value, 0, value + 1, 1);
+            Append(history.ActionLog, kind, value, kind == akCreate ? &f : nullptr);
+        }
+        TReplayer(history, figures)
+            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        ASSERT_EQ(test::StartXs(figures.FigList), NaiveBranchReplay(script)) << "round " << round;
+    }
 }
 
 TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
