@@ -27,7 +27,7 @@ public:
     int ReadActionFile(std::istream& file);
     // Offers to choose the background of a read animation anew.
     void ReSpecifyBackground(TActionItem* action);
-    // Applies the actions up to the replay cursor and shows their background.
+    // Applies the actions up to the replay cursor and loads their background.
     void ReplayToCursor();
     // Gives each figure just read its end copy; markEndCopies gives the copies Rotation 1.
     void TwinNewFigures(bool wasEmpty, bool markEndCopies);

@@ -93,10 +93,10 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty) {
     }
     S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
     Parts.PartsCount = PartsCountOf(S.Figures.FigList);
-    App.Painter.RefreshCutStrip();
-    App.Painter.RefreshPartsBin();
     Strip.UpdateCutCounter();
     S.Figures.SelectedFig = nullptr;
+    // Files are opened only in the making state, where this repaint also paints the
+    // thumbnails of the strip and the bin.
     App.Painter.PaintBoxPaint();
 }
 
@@ -158,8 +158,8 @@ void TAnimationFiles::ReplayToCursor() {
     if (start && !(start == head && cursor == head))
         TReplayer(history, S.Figures).ApplyRange(start, cursor);
 
+    // The picture is painted once the load is booked; nothing is shown before that.
     Pictures.ShowPendingBackground();
-    App.Painter.PaintBoxPaint();
     S.Shell.ShownBGName = history.PendingBGName;
     history.PendingBGName.clear();
 }

@@ -10,7 +10,7 @@ THistoryList::~THistoryList() {
 }
 
 TActionItem* THistoryList::AppendEmpty() {
-    auto* item = new TActionItem;
+    TActionItem* item = Store.Add();
     item->Prev = Tail;
     Tail->Next = item;
     Tail = item;
@@ -30,12 +30,7 @@ void THistoryList::FreeItems(TActionItem* after) {
         Unlink(item);
     std::erase_if(Linked,
                   [after](const TActionItem* item) { return item->Position > after->Position; });
-    TActionItem* item = after->Next;
-    while (item) {
-        TActionItem* next = item->Next;
-        delete item;
-        item = next;
-    }
+    Store.KeepFirst(static_cast<std::size_t>(after->Position));
     after->Next = nullptr;
     Tail = after;
     Count = after->Position;
@@ -57,8 +52,11 @@ void THistoryList::Link(TActionItem* action, TFigData* figure, TFigItem* item) {
     action->Data.TargetFigItem = item;
     if (!figure && !item) return;
     Linked.push_back(action);
-    if (!figure) return;
-    TActionItem*& latest = Latest[figure];
+    if (figure && LatestKnown) NoteLatest(action);
+}
+
+void THistoryList::NoteLatest(TActionItem* action) {
+    TActionItem*& latest = Latest[action->Data.TargetFigData];
     if (!latest || latest->Position < action->Position) latest = action;
 }
 
@@ -66,7 +64,7 @@ void THistoryList::Unlink(TActionItem* action) {
     TFigData* figure = action->Data.TargetFigData;
     action->Data.TargetFigData = nullptr;
     action->Data.TargetFigItem = nullptr;
-    if (!figure) return;
+    if (!figure || !LatestKnown) return;
     const auto found = Latest.find(figure);
     if (found != Latest.end() && found->second == action) Latest.erase(found);
 }
@@ -80,7 +78,15 @@ void THistoryList::UnlinkAll() {
     Latest.clear();
 }
 
-TActionItem* THistoryList::LatestActionOf(const TFigData* figure) const {
+TActionItem* THistoryList::LatestActionOf(const TFigData* figure) {
+    if (!LatestKnown) {
+        // Built again from the actions still linked, which are kept for the next time.
+        std::erase_if(Linked, [](const TActionItem* a) { return !a->Data.TargetFigData; });
+        Latest.clear();
+        for (TActionItem* action : Linked)
+            NoteLatest(action);
+        LatestKnown = true;
+    }
     const auto found = Latest.find(figure);
     return found == Latest.end() ? nullptr : found->second;
 }

@@ -5,6 +5,7 @@
 // and every link can be dropped at once, however long the log.
 
 #include "history/action_data.h"
+#include "history/action_store.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -40,15 +41,21 @@ public:
     void Link(TActionItem* action, TFigData* figure, TFigItem* item = nullptr);
     void Unlink(TActionItem* action);
     void UnlinkAll();
+    // Replay links many actions and asks for none: the index of latest actions is left
+    // until someone asks.
+    void DeferLatest() { LatestKnown = false; }
     // The latest action linked to the figure, or nullptr.
-    TActionItem* LatestActionOf(const TFigData* figure) const;
+    TActionItem* LatestActionOf(const TFigData* figure);
 
 private:
     void FreeItems(TActionItem* after);
     TActionItem* Head;
     TActionItem* Tail;
     std::int32_t Count = 0;
+    TActionStore Store;
+    void NoteLatest(TActionItem* action);
     std::unordered_map<const TFigData*, TActionItem*> Latest;
+    bool LatestKnown = true;
     // Every action linked since the last UnlinkAll (some may be unlinked since).
     std::vector<TActionItem*> Linked;
 };

@@ -209,6 +209,7 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
 }
 
 void TReplayer::ApplyRange(TActionItem* first, TActionItem* last) {
+    History.ActionLog.DeferLatest();
     // From nothing, links left on the log can only point at freed figures.
     if (first->Position <= 1 && Figures.FigList.IsEmpty() && Figures.DeletedFigList.IsEmpty() &&
         History.PendingBGName.empty()) {

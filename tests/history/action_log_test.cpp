@@ -1,4 +1,5 @@
-// The action log: the sentinel, appends with figure copies, and clearing.
+// The action log: the sentinel, appends with figure copies, clearing and truncating,
+// and the links from actions to live figures.
 
 #include "history/action_log.h"
 
@@ -80,6 +81,52 @@ TEST(ActionLog, ClearingResetsTheLastFigureIdOnlyWhenTheLogHeldAnItem) {
     EXPECT_EQ(log.GetHead()->Next, nullptr);
     log.AppendEmpty(); // usable again after a clear
     EXPECT_EQ(log.GetCount(), 1);
+}
+
+TEST(ActionLog, ATruncatedLogGoesOnNumberingFromWhereItWasCut) {
+    THistoryList log;
+    TActionItem* kept = nullptr;
+    for (int i = 0; i < 20000; ++i) { // more items than one block of the store holds
+        TActionItem* item = log.AppendEmpty();
+        if (i == 9) kept = item;
+    }
+    EXPECT_EQ(log.GetTail()->Position, 20000);
+    log.TruncateAfter(kept);
+    EXPECT_EQ(log.GetCount(), 10);
+    EXPECT_EQ(log.GetTail(), kept);
+    EXPECT_EQ(kept->Next, nullptr);
+    EXPECT_EQ(log.AppendEmpty()->Position, 11);
+    log.TruncateAfter(log.GetHead());
+    EXPECT_TRUE(log.IsEmpty());
+    EXPECT_EQ(log.AppendEmpty()->Prev, log.GetHead());
+}
+
+TEST(ActionLog, AFiguresLatestActionIsKnownAtOnceAndAfterAReplay) {
+    THistoryList log;
+    TFigData a, b;
+    TActionItem* first = log.AppendEmpty();
+    TActionItem* second = log.AppendEmpty();
+    TActionItem* third = log.AppendEmpty();
+    for (bool deferred : {false, true}) {
+        SCOPED_TRACE(deferred ? "deferred" : "at once");
+        log.UnlinkAll();
+        if (deferred) log.DeferLatest();
+        log.Link(first, &a);
+        log.Link(third, &a);
+        log.Link(second, &a); // an earlier action does not hide a later one
+        log.Link(first, &b);  // an action has one figure
+        EXPECT_EQ(log.LatestActionOf(&a), third);
+        EXPECT_EQ(log.LatestActionOf(&b), first);
+        log.Unlink(third);
+        EXPECT_NE(log.LatestActionOf(&a), third);
+        log.UnlinkAll();
+        EXPECT_EQ(log.LatestActionOf(&a), nullptr);
+        EXPECT_EQ(second->Data.TargetFigData, nullptr);
+    }
+    // Actions taken back by a truncation are no one's latest.
+    log.Link(third, &a);
+    log.TruncateAfter(second);
+    EXPECT_EQ(log.LatestActionOf(&a), nullptr);
 }
 
 } // namespace

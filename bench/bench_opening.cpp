@@ -1,0 +1,110 @@
+// Opening files through the window's own road: a second material into a document of
+// pairs, one very large material, and an animation that is a long chain of branches.
+
+#include "app/zinda_form.h"
+#include "qt/qt_graphics.h"
+#include "support/fake_host.h"
+#include "support/temp_dir.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace murva;
+
+std::string Action(const std::string& kind, int id, const std::string& body) {
+    return "begin ActionData\r\n2026 12 08 10 00 00 00\r\n0\r\n" + kind + "\r\n" +
+           std::to_string(id) + "\r\n" + body + "end ActionData\r\n";
+}
+
+// A rectangle; an animation's figure carries its cut and free-path lines.
+std::string Rectangle(int n, bool animation) {
+    const int x = n * 7 % 600, y = n * 13 % 440;
+    return "begin FigData\r\ndtRectangle\r\n0\r\n2\r\nclBlack\r\nclRed\r\n12\r\nclBlack\r\n\r\n" +
+           std::to_string(x) + " " + std::to_string(y) + "\r\n" + std::to_string(x + 30) + " " +
+           std::to_string(y + 20) + "\r\n" + (animation ? "1\r\n0\r\n" : "") + "end FigData\r\n";
+}
+
+std::string Material(int figures) {
+    std::string text = "ZINDA FILE FORMAT 1.4\r\n";
+    for (int n = 1; n <= figures; ++n)
+        text += Action("Create", n, Rectangle(n, false));
+    return text;
+}
+
+struct Opening {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form{host, graphics};
+    test::TempDir temp;
+
+    Opening() { form.FormCreate({}); }
+    std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(temp.Path(name), std::ios::binary) << text;
+        return temp.Path(name);
+    }
+};
+
+// Each figure of the second material is moved back past the first material's figures,
+// one recorded step at a time.
+void BM_SecondMaterialOf400IntoADocumentOf400Pairs(benchmark::State& state) {
+    Opening files;
+    const std::string first = files.Write("first.znd", Material(400));
+    const std::string second = files.Write("second.znd", Material(400));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto opening = std::make_unique<Opening>();
+        opening->form.OpenFileByName(first);
+        state.ResumeTiming();
+        opening->form.OpenFileByName(second);
+        state.PauseTiming();
+        opening.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SecondMaterialOf400IntoADocumentOf400Pairs)->Unit(benchmark::kMillisecond);
+
+void BM_OneMaterialOf128000Figures(benchmark::State& state) {
+    Opening files;
+    const std::string path = files.Write("large.znd", Material(128000));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto opening = std::make_unique<Opening>();
+        state.ResumeTiming();
+        opening->form.OpenFileByName(path);
+        state.PauseTiming();
+        opening.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OneMaterialOf128000Figures)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Every Branch goes back to the step just before it, as a long chain of undos leaves it.
+void BM_AnAnimationOf32000ChainedBranches(benchmark::State& state) {
+    Opening opening;
+    std::string text = "ZINDA FILE FORMAT 1.4\r\n" + Action("Create", 1, Rectangle(1, true));
+    for (int position = 2; position <= 32001; ++position)
+        text += Action("Branch", position - 1, "");
+    const std::string path = opening.Write("branches.mrv", text);
+    for (auto _ : state) {
+        opening.host.Answers = {TAnswer::Yes}; // to open over the last one
+        opening.form.OpenFileByName(path);
+    }
+}
+BENCHMARK(BM_AnAnimationOf32000ChainedBranches)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
