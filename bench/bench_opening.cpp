@@ -6,7 +6,6 @@
 #include "support/fake_host.h"
 #include "support/temp_dir.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <memory>
@@ -99,12 +98,4 @@ BENCHMARK(BM_AnAnimationOf32000ChainedBranches)->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include "offscreen_main.h"

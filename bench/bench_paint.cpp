@@ -5,7 +5,6 @@
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <random>
@@ -111,12 +110,4 @@ BENCHMARK(BM_PaintBoxPaint_TenCuts)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include "offscreen_main.h"
