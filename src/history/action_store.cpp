@@ -38,22 +38,37 @@ void Unpoison(void*, std::size_t) {}
 
 TActionStore::~TActionStore() {
     KeepFirst(0);
-    for (void* block : Blocks) {
-        Unpoison(block, BlockBytes);
-        std::free(block);
+    while (!Blocks.empty()) {
+        Unpoison(Blocks.back(), BytesOf(Blocks.size() - 1));
+        std::free(Blocks.back());
+        Blocks.pop_back();
     }
 }
 
+std::size_t TActionStore::BlockOf(std::size_t index) {
+    return index < FirstBlockItems ? 0 : 1 + (index - FirstBlockItems) / PerBlock;
+}
+
+std::size_t TActionStore::Capacity(std::size_t blocks) {
+    return blocks == 0 ? 0 : FirstBlockItems + (blocks - 1) * PerBlock;
+}
+
+std::size_t TActionStore::BytesOf(std::size_t block) {
+    return block == 0 ? FirstBlockItems * sizeof(TActionItem) : BlockBytes;
+}
+
 TActionItem* TActionStore::Slot(std::size_t index) const {
-    return static_cast<TActionItem*>(Blocks[index / PerBlock]) + index % PerBlock;
+    const std::size_t block = BlockOf(index);
+    return static_cast<TActionItem*>(Blocks[block]) + (index - Capacity(block));
 }
 
 TActionItem* TActionStore::Add() {
-    if (Size == Blocks.size() * PerBlock) {
-        void* block = std::aligned_alloc(HugePage, BlockBytes);
+    if (Size == Capacity(Blocks.size())) {
+        const std::size_t bytes = BytesOf(Blocks.size());
+        void* block = Blocks.empty() ? std::malloc(bytes) : std::aligned_alloc(HugePage, bytes);
         if (!block) throw std::bad_alloc();
-        ::madvise(block, BlockBytes, MADV_HUGEPAGE); // only a wish: fine if refused
-        Poison(block, BlockBytes);
+        if (!Blocks.empty()) ::madvise(block, bytes, MADV_HUGEPAGE); // a wish: may be refused
+        Poison(block, bytes);
         Blocks.push_back(block);
     }
     TActionItem* slot = Slot(Size++);
@@ -68,8 +83,9 @@ void TActionStore::KeepFirst(std::size_t count) {
         Poison(slot, sizeof(TActionItem));
     }
     // One spare block stays, so that a log emptied and filled again starts at once.
-    while (Blocks.size() > Size / PerBlock + 2) {
-        Unpoison(Blocks.back(), BlockBytes);
+    const std::size_t needed = Size == 0 ? 0 : BlockOf(Size - 1) + 1;
+    while (Blocks.size() > needed + 1) {
+        Unpoison(Blocks.back(), BytesOf(Blocks.size() - 1));
         std::free(Blocks.back());
         Blocks.pop_back();
     }

@@ -1,8 +1,9 @@
 #pragma once
-// Where the items of the action log live: in large blocks, in log order. Items are only
-// ever added at the end of the log and taken from its end, so the blocks fill and empty
-// like a stack. A long log touches much fresh memory, so the blocks ask to be backed by
-// huge pages, which saves most of the page faults.
+// Where the items of the action log live: in blocks, in log order. Items are only ever
+// added at the end of the log and taken from its end, so the blocks fill and empty like
+// a stack. A short log stays in one small block; a long one touches much fresh memory,
+// so its further blocks are large and ask to be backed by huge pages, which saves most
+// of the page faults.
 
 #include "history/action_data.h"
 
@@ -24,8 +25,12 @@ public:
     void KeepFirst(std::size_t count);
 
 private:
+    static constexpr std::size_t FirstBlockItems = 256;
     static constexpr std::size_t BlockBytes = std::size_t(4) << 20;
     static constexpr std::size_t PerBlock = BlockBytes / sizeof(TActionItem);
+    static std::size_t BlockOf(std::size_t index);
+    static std::size_t Capacity(std::size_t blocks);
+    static std::size_t BytesOf(std::size_t block);
     TActionItem* Slot(std::size_t index) const;
     std::vector<void*> Blocks;
     std::size_t Size = 0;
