@@ -8,11 +8,31 @@
 #include "anim/film_strip.h"
 #include "anim/pictures.h"
 #include "ui/services.h"
+#include "ui/texts.h"
 
 #include <iosfwd>
 #include <string>
 
 namespace murva {
+
+// How the three ways of opening an animation or drawing-process file differ.
+struct TLoadRoad {
+    // The question before an animation replaces the work: the menu commands always ask
+    // it; opening by name only when the log holds actions.
+    bool AlwaysAsk;
+    const char* AskCaption;
+    // Opening by name and "そざいをよみこむ" reset as soon as an animation is named, and
+    // before the read whenever the log is empty; "ムルヴァからよみこむ" only before the
+    // read, and only when the window held no figure.
+    bool ResetAtOnce;
+    // Opening by name and "そざいをよみこむ" offer a read animation's background anew,
+    // mark new end copies and clear the selection afterwards.
+    bool AsMaterial;
+};
+
+inline constexpr TLoadRoad ByName{false, texts::ConfirmCaption, true, true};
+inline constexpr TLoadRoad ByZindaLoad{true, texts::ConfirmCaptionKana, true, true};
+inline constexpr TLoadRoad ByMurvaLoad{true, texts::ConfirmCaptionKana, false, false};
 
 class TAnimationFiles {
 public:
@@ -22,6 +42,10 @@ public:
 
     // Opens an animation, a drawing-process file or a background picture.
     void OpenFileByName(const std::string& path);
+    // "ムルヴァからよみこむ": an animation, or a drawing-process file added to the work.
+    void MurvaLoadClick();
+    // "そざいをよみこむ": a drawing-process file as a material, or an animation.
+    void ZindaLoadClick();
     // Reads an animation or drawing-process file into the log, showing the reader's
     // messages; 0 success, 1 failure.
     int ReadActionFile(std::istream& file);
@@ -38,8 +62,12 @@ public:
     void OverWriteDataMenuClick();
 
 private:
+    // An animation or drawing-process file chosen in a load dialog.
+    void LoadChosenFile(const char* filter, const TLoadRoad& road);
+    // Reads an animation or drawing-process file whose extension and moment were checked.
+    void LoadLogFile(const std::string& path, const TLoadRoad& road);
     // The bookkeeping after an animation or drawing-process file was opened (or not).
-    void FinishDataLoad(bool wasEmpty);
+    void FinishDataLoad(bool wasEmpty, const TLoadRoad& road);
     void SetCaptionForFile();
 
     TServices& App;

@@ -14,35 +14,69 @@
 
 namespace murva {
 
-void TAnimationFiles::OpenFileByName(const std::string& path) {
-    TSharedState& S = App.S;
-    Host& host = App.Platform;
-    const bool animation = HasExtension(path, AnimationExtensions);
-    const bool actions = animation || HasExtension(path, DrawingExtensions);
-    if (!actions && !HasExtension(path, BmpExtensions) && !HasExtension(path, JpegExtensions)) {
+namespace {
+
+// The refusals every way of opening shares: a file of another kind, and any file while
+// the animation plays.
+bool MayOpen(TSharedState& S, Host& host, bool kindKnown) {
+    if (!kindKnown) {
         host.ShowMessage(texts::WrongFileFormat);
-        return;
+        return false;
     }
     if (S.Shell.Mode == mdWatch) {
         host.ShowMessage(texts::NoLoadWhilePlaying);
-        return;
+        return false;
     }
-    if (animation && !S.History.ActionLog.IsEmpty() &&
-        host.Ask(texts::ReallyLoadData, texts::ConfirmCaption, TQuestionButtons::YesNo) ==
-            TAnswer::No)
-        return;
+    return true;
+}
 
-    if (!actions) {
-        if (Pictures.LoadBackground(path) == 0) {
-            App.Recorder().RecordFileAction(akReadBG, path);
-            S.Shell.LoadKind = lkImage;
-            App.Painter.PaintBoxPaint();
-        }
-        S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
-        S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
-        App.Painter.PaintBoxPaint();
+bool IsLogFile(const std::string& path) {
+    return HasExtension(path, AnimationExtensions) || HasExtension(path, DrawingExtensions);
+}
+
+} // namespace
+
+void TAnimationFiles::OpenFileByName(const std::string& path) {
+    TSharedState& S = App.S;
+    const bool picture = HasExtension(path, BmpExtensions) || HasExtension(path, JpegExtensions);
+    if (!MayOpen(S, App.Platform, picture || IsLogFile(path))) return;
+    if (!picture) {
+        LoadLogFile(path, ByName);
         return;
     }
+    if (Pictures.LoadBackground(path) == 0) {
+        App.Recorder().RecordFileAction(akReadBG, path);
+        S.Shell.LoadKind = lkImage;
+        App.Painter.PaintBoxPaint();
+    }
+    S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
+    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    App.Painter.PaintBoxPaint();
+}
+
+void TAnimationFiles::MurvaLoadClick() {
+    LoadChosenFile(texts::DataOpenFilter, ByMurvaLoad);
+}
+
+void TAnimationFiles::ZindaLoadClick() {
+    LoadChosenFile(texts::ZindaOpenFilter, ByZindaLoad);
+}
+
+void TAnimationFiles::LoadChosenFile(const char* filter, const TLoadRoad& road) {
+    TFileDialog dialog;
+    dialog.Filter = filter;
+    const std::optional<std::string> path = App.Platform.OpenDialog(dialog);
+    if (!path) return;
+    if (MayOpen(App.S, App.Platform, IsLogFile(*path))) LoadLogFile(*path, road);
+}
+
+void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road) {
+    TSharedState& S = App.S;
+    Host& host = App.Platform;
+    const bool animation = HasExtension(path, AnimationExtensions);
+    if (animation && (road.AlwaysAsk || !S.History.ActionLog.IsEmpty()) &&
+        host.Ask(texts::ReallyLoadData, road.AskCaption, TQuestionButtons::YesNo) == TAnswer::No)
+        return;
 
     bool wasEmpty = S.Figures.FigList.IsEmpty();
     if (animation) {
@@ -50,7 +84,7 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         S.Shell.LoadKind = lkAnimation;
         S.Shell.DataFileName = path;
         SetCaptionForFile();
-        Document.ResetDocument();
+        if (road.ResetAtOnce) Document.ResetDocument();
     } else {
         S.Shell.LoadKind = lkDrawing;
     }
@@ -58,12 +92,12 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
     if (!file) {
         host.ShowMessage(texts::DataLoadFailed);
     } else {
-        if (S.History.ActionLog.IsEmpty()) {
+        if (road.ResetAtOnce ? S.History.ActionLog.IsEmpty() : wasEmpty) {
             S.Figures.FigureIDHalf = 0;
             Document.ResetDocument();
         }
         if (ReadActionFile(file) == 0) {
-            if (S.Reader.BGReadState == 1 && S.Shell.LoadKind == lkAnimation) {
+            if (road.AsMaterial && S.Reader.BGReadState == 1 && animation) {
                 S.Reader.BGReadState = 2;
                 ReSpecifyBackground(S.Reader.LastBGAction);
             }
@@ -78,14 +112,16 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
             App.C.Caption = S.Shell.VersionTitle;
         }
     }
-    FinishDataLoad(wasEmpty);
+    FinishDataLoad(wasEmpty, road);
 }
 
-void TAnimationFiles::FinishDataLoad(bool wasEmpty) {
+void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
     TSharedState& S = App.S;
+    // Every road counts the figures, so that only the figures just read are twinned,
+    // and finds the next free slot of the bin.
     S.Figures.LastFigureID = S.Figures.FigList.Count();
     if (S.Shell.LoadKind == lkDrawing) {
-        TwinNewFigures(wasEmpty, true);
+        TwinNewFigures(wasEmpty, road.AsMaterial);
     } else if (S.Shell.LoadKind == lkAnimation) {
         // An animation whose figures all lie in the bin still has its first cut.
         S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
@@ -94,7 +130,7 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty) {
     S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
     Parts.PartsCount = PartsCountOf(S.Figures.FigList);
     Strip.UpdateCutCounter();
-    S.Figures.SelectedFig = nullptr;
+    if (road.AsMaterial) S.Figures.SelectedFig = nullptr;
     // Files are opened only in the making state, where this repaint also paints the
     // thumbnails of the strip and the bin.
     App.Painter.PaintBoxPaint();
@@ -151,12 +187,11 @@ void TAnimationFiles::ReplayToCursor() {
     THistoryState& history = S.History;
     TActionItem* head = history.ActionLog.GetHead();
     TActionItem* cursor = history.ReplayCursor ? history.ReplayCursor : head;
-    // A fresh document applies the whole log; otherwise only what the last read added.
-    TActionItem* start = head;
-    if (S.Figures.FigureIDHalf != 0)
-        start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
-    if (start && !(start == head && cursor == head))
-        TReplayer(history, S.Figures).ApplyRange(start, cursor);
+    // Only what the last read added: the whole log of a fresh document, and never the
+    // earlier actions again when a file is added to the work, even one whose pairs were
+    // all deleted.
+    TActionItem* start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
+    if (start && cursor != head) TReplayer(history, S.Figures).ApplyRange(start, cursor);
 
     // The picture is painted once the load is booked; nothing is shown before that.
     Pictures.ShowPendingBackground();

@@ -40,6 +40,8 @@ public:
     void OverWriteDataMenuClick() { Files.OverWriteDataMenuClick(); }
     void MurvaSaveClick() { Files.WriteDataMenuClick(); }
     void MurvaOverSaveClick() { Files.OverWriteDataMenuClick(); }
+    void MurvaLoadClick() { Files.MurvaLoadClick(); }
+    void ZindaLoadClick() { Files.ZindaLoadClick(); }
     void ExitMenuClick();
     // The window is asked to close.
     void FormCloseQuery();

@@ -16,6 +16,8 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // The File menu.
         {"MurvaSave", [&f] { f.MurvaSaveClick(); }},
         {"MurvaOverSave", [&f] { f.MurvaOverSaveClick(); }},
+        {"MurvaLoad", [&f] { f.MurvaLoadClick(); }},
+        {"ZindaLoad", [&f] { f.ZindaLoadClick(); }},
         {"ExitMenu", [&f] { f.ExitMenuClick(); }},
         // The View menu.
         {"ReadBGMenu", [&f] { f.ReadBGMenuClick(); }},

@@ -9,6 +9,8 @@ inline constexpr const char* CaptionSeparator = " - ";
 
 // Questions.
 inline constexpr const char* ConfirmCaption = "確認";
+// The caption of the question of the file menu's load commands.
+inline constexpr const char* ConfirmCaptionKana = "かくにん";
 inline constexpr const char* ReallyLoadData = "本当にデータをよみこみますか？";
 inline constexpr const char* OverwriteExisting = "すでにあるファイルにうわがきしますか";
 inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほぞんしますか？";

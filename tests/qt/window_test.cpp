@@ -355,8 +355,12 @@ TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
     ASSERT_EQ(host.SaveDialogs.size(), 3u);
     EXPECT_EQ(host.SaveDialogs[2].Filter, texts::JPEGSaveFilter);
     window->findChild<QAction*>("ReadBGMenu")->trigger();
-    ASSERT_EQ(host.OpenDialogs.size(), 1u);
+    window->findChild<QAction*>("MurvaLoad")->trigger();
+    window->findChild<QAction*>("ZindaLoad")->trigger();
+    ASSERT_EQ(host.OpenDialogs.size(), 3u);
     EXPECT_EQ(host.OpenDialogs[0].Filter, texts::BGFilter);
+    EXPECT_EQ(host.OpenDialogs[1].Filter, texts::DataOpenFilter);
+    EXPECT_EQ(host.OpenDialogs[2].Filter, texts::ZindaOpenFilter);
     EXPECT_FALSE(window->ExitCode());
 
     // Leaving a fresh window ends at once; with no event loop yet the code is kept.

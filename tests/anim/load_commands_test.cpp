@@ -1,0 +1,120 @@
+// The file menu's two load commands, "ムルヴァからよみこむ" and "そざいをよみこむ": their
+// dialogs, refusals and question, and where the figures they read end up.
+
+#include "support/form_fixture.h"
+
+#include "model/cut_ranges.h"
+#include "support/figure_builders.h"
+#include "support/temp_dir.h"
+#include "ui/texts.h"
+
+#include <fstream>
+
+namespace murva {
+namespace {
+
+struct LoadCommandTest : test::FormTest {
+    test::TempDir temp;
+    using Command = void (TZindaForm::*)();
+    static constexpr Command Murva = &TZindaForm::MurvaLoadClick;
+    static constexpr Command Zinda = &TZindaForm::ZindaLoadClick;
+
+    // A drawing-process file of rectangles whose left edges are the xs.
+    std::string Material(const std::string& name, const std::vector<int>& xs) {
+        std::string text = "ZINDA FILE FORMAT 1.4\r\n";
+        int id = 1;
+        for (int x : xs)
+            text += "begin ActionData\r\n2026 12 08 10 00 00 00\r\n0\r\nCreate\r\n" +
+                    std::to_string(++id) +
+                    "\r\nbegin FigData\r\ndtRectangle\r\n0\r\n1\r\nclBlack\r\nclRed\r\n12\r\n"
+                    "clBlack\r\n\r\n" +
+                    std::to_string(x) + " 10\r\n" + std::to_string(x + 20) +
+                    " 30\r\nend FigData\r\nend ActionData\r\n";
+        std::ofstream(temp.Path(name), std::ios::binary) << text;
+        return temp.Path(name);
+    }
+    void Choose(Command command, const std::optional<std::string>& path) {
+        host.OpenResults = {path};
+        (form.*command)();
+    }
+    std::vector<int> Xs() const { return test::StartXs(form.S.Figures.FigList); }
+
+    void ExpectThreePairsInTheFirstSlot(Command command, std::int32_t endCopyRotation) {
+        Choose(command, Material("three.znd", {1, 2, 3}));
+        EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+        EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+        EXPECT_EQ(form.S.Parts.PartsCount, 1);
+        for (auto* f = form.S.Figures.FigList.GetFirst(); f; f = f->Next)
+            EXPECT_EQ(f->Data.CutNumber, FirstPartsSlot);
+        EXPECT_EQ(form.S.Figures.FigList.At(3)->Data.Rotation, endCopyRotation);
+    }
+};
+
+TEST_F(LoadCommandTest, EachCommandOffersItsFilesAndRefusesOthersAndWhilePlaying) {
+    for (auto [command, filter] :
+         {std::pair{Murva, texts::DataOpenFilter}, std::pair{Zinda, texts::ZindaOpenFilter}}) {
+        host.OpenDialogs.clear();
+        Choose(command, std::nullopt);
+        ASSERT_EQ(host.OpenDialogs.size(), 1u);
+        EXPECT_EQ(host.OpenDialogs[0].Filter, filter);
+        EXPECT_TRUE(host.Messages.empty());
+
+        Choose(command, temp.Path("picture.bmp"));
+        EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongFileFormat});
+        form.S.Shell.Mode = mdWatch;
+        Choose(command, Material("a.znd", {5}));
+        EXPECT_EQ(host.Messages.back(), texts::NoLoadWhilePlaying);
+        form.S.Shell.Mode = mdDraw;
+        host.Messages.clear();
+    }
+    EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
+    EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
+}
+
+TEST_F(LoadCommandTest, AnAnimationIsAskedForEvenInAnEmptyWindowAndNoChangesNothing) {
+    std::ofstream(temp.Path("a.mrv"), std::ios::binary) << "ZINDA FILE FORMAT 1.4\r\n";
+    for (Command command : {Murva, Zinda}) {
+        host.Questions.clear();
+        Choose(command, temp.Path("a.mrv"));
+        ASSERT_EQ(host.Questions.size(), 1u);
+        EXPECT_EQ(host.Questions[0].Text, texts::ReallyLoadData);
+        EXPECT_EQ(host.Questions[0].Caption, "かくにん");
+        EXPECT_TRUE(form.S.Shell.DataFileName.empty());
+    }
+    host.Answers = {TAnswer::Yes};
+    Choose(Murva, temp.Path("a.mrv"));
+    EXPECT_EQ(form.S.Shell.DataFileName, temp.Path("a.mrv"));
+    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
+}
+
+// Only "そざいをよみこむ" marks the end copies it makes.
+TEST_F(LoadCommandTest, AMaterialIntoAnEmptyWindowBecomesPairsInTheFirstSlot) {
+    ExpectThreePairsInTheFirstSlot(Zinda, 1);
+}
+
+TEST_F(LoadCommandTest, ADrawingReadIntoAnEmptyAnimationBecomesPairsInTheFirstSlot) {
+    ExpectThreePairsInTheFirstSlot(Murva, 0);
+}
+
+TEST_F(LoadCommandTest, TwoFiguresIntoFivePairsKeepEveryPairAtItsDistance) {
+    Choose(Zinda, Material("five.znd", {1, 2, 3, 4, 5}));
+    Choose(Murva, Material("two.znd", {8, 9}));
+    EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 4, 5, 8, 9, 1, 2, 3, 4, 5, 8, 9}));
+    EXPECT_EQ(form.S.Figures.FigureIDHalf, 7);
+    EXPECT_EQ(form.S.Figures.FigList.At(5)->Data.CutNumber, FirstPartsSlot + 1);
+    EXPECT_EQ(form.S.Parts.PartsCount, 2) << "the next material would join slot 2";
+}
+
+TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheWholeLog) {
+    Choose(Zinda, Material("first.znd", {1, 2}));
+    // Every pair deleted: the log keeps its actions.
+    form.S.Figures.FigList.Clear();
+    form.S.Figures.LastFigureID = 0;
+    form.S.Figures.FigureIDHalf = 0;
+    Choose(Zinda, Material("second.znd", {7}));
+    EXPECT_EQ(Xs(), (std::vector<int>{7, 7}));
+    EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
+}
+
+} // namespace
+} // namespace murva
