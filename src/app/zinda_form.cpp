@@ -10,7 +10,8 @@ constexpr TColor clRed = RGBColor(255, 0, 0);
 
 TZindaForm::TZindaForm(Host& h, Graphics& g)
     : Services(S, *this, h, g), Document(Services, S.Mouse), Pictures(Services), Strip(Services),
-      Files(Services, S.Parts, Document, Pictures, Strip), host(h), graphics(g) {
+      Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts), host(h),
+      graphics(g) {
     LayOutInitialState();
     // Construction of the window: it takes dropped files (the front end registers it) and
     // starts in draw mode with the selection tool.

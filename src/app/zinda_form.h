@@ -6,6 +6,7 @@
 #include "anim/animation_files.h"
 #include "anim/document.h"
 #include "anim/film_strip.h"
+#include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "app/app_state.h"
 #include "ui/host.h"
@@ -46,6 +47,10 @@ public:
     // The window is asked to close.
     void FormCloseQuery();
 
+    // --- The parts bin: slot 1..5 ---
+    void PartsMoveBtrClick(int slot) { Bin.UseSlot(slot); }
+    void PartsRemoveBtnClick(int slot) { Bin.RemoveSlot(slot); }
+
     // --- The View and Tool menus ---
     void ReadBGMenuClick() { Pictures.ReadBGMenuClick(); }
     void ClearMenuClick() { Pictures.ClearMenuClick(); }
@@ -59,6 +64,7 @@ public:
     TPictures Pictures;
     TFilmStrip Strip;
     TAnimationFiles Files;
+    TPartsBin Bin;
 
 private:
     void LayOutInitialState();

@@ -94,7 +94,7 @@ private:
     // Wiring (window_handlers.cpp): which handler of the form each control and menu item
     // calls, by object name.
     struct Handler {
-        const char* Name;
+        std::string Name;
         std::function<void()> Call;
     };
     std::vector<Handler> Handlers();

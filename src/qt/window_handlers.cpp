@@ -12,7 +12,7 @@ namespace murva::qt {
 
 std::vector<MainWindow::Handler> MainWindow::Handlers() {
     TZindaForm& f = form;
-    return {
+    std::vector<Handler> handlers = {
         // The File menu.
         {"MurvaSave", [&f] { f.MurvaSaveClick(); }},
         {"MurvaOverSave", [&f] { f.MurvaOverSaveClick(); }},
@@ -25,12 +25,20 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
     };
+    // The parts bin, slot by slot.
+    for (int slot = 1; slot <= 5; ++slot) {
+        handlers.push_back(
+            {f.PartsMoveBtns[slot - 1].Name, [&f, slot] { f.PartsMoveBtrClick(slot); }});
+        handlers.push_back(
+            {f.PartsRemoveBtns[slot - 1].Name, [&f, slot] { f.PartsRemoveBtnClick(slot); }});
+    }
+    return handlers;
 }
 
 void MainWindow::WireHandlers() {
     std::map<QString, std::function<void()>> byName;
     for (Handler& handler : Handlers())
-        byName.emplace(QString::fromUtf8(handler.Name), std::move(handler.Call));
+        byName.emplace(QString::fromStdString(handler.Name), std::move(handler.Call));
     auto handlerOf = [&byName](const QObject* object) {
         const auto found = byName.find(object->objectName());
         return found == byName.end() ? std::function<void()>() : found->second;

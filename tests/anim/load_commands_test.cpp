@@ -5,6 +5,7 @@
 
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"
+#include "support/material_files.h"
 #include "support/temp_dir.h"
 #include "ui/texts.h"
 
@@ -19,19 +20,8 @@ struct LoadCommandTest : test::FormTest {
     static constexpr Command Murva = &TZindaForm::MurvaLoadClick;
     static constexpr Command Zinda = &TZindaForm::ZindaLoadClick;
 
-    // A drawing-process file of rectangles whose left edges are the xs.
     std::string Material(const std::string& name, const std::vector<int>& xs) {
-        std::string text = "ZINDA FILE FORMAT 1.4\r\n";
-        int id = 1;
-        for (int x : xs)
-            text += "begin ActionData\r\n2026 12 08 10 00 00 00\r\n0\r\nCreate\r\n" +
-                    std::to_string(++id) +
-                    "\r\nbegin FigData\r\ndtRectangle\r\n0\r\n1\r\nclBlack\r\nclRed\r\n12\r\n"
-                    "clBlack\r\n\r\n" +
-                    std::to_string(x) + " 10\r\n" + std::to_string(x + 20) +
-                    " 30\r\nend FigData\r\nend ActionData\r\n";
-        std::ofstream(temp.Path(name), std::ios::binary) << text;
-        return temp.Path(name);
+        return test::WriteMaterial(temp, name, xs);
     }
     void Choose(Command command, const std::optional<std::string>& path) {
         host.OpenResults = {path};

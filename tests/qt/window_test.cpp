@@ -4,6 +4,7 @@
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
+#include "support/material_files.h"
 #include "ui/texts.h"
 
 #include <QAbstractButton>
@@ -534,6 +535,32 @@ TEST_F(WindowTest, TheCloseRequestEndsTheProgramWithCodeZeroAndClosesNothing) {
     bool ran = false;
     window->Dispatch([&ran] { ran = true; });
     EXPECT_FALSE(ran) << "a call reached the form after the end";
+}
+
+int NonWhitePixels(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) != QColor(255, 255, 255);
+    return count;
+}
+
+TEST_F(WindowTest, UsingASlotMovesItsPictureFromTheBinIntoTheStrip) {
+    test::TempDir temp;
+    const std::string material = test::WriteMaterial(temp, "m.znd", {200, 300});
+    window->Dispatch([this, &material] { form.OpenFileByName(material); });
+    EXPECT_GT(NonWhitePixels(Find("PartsImage1")), 0);
+    EXPECT_EQ(NonWhitePixels(Find("CutImage1")), 0);
+
+    QTest::mouseClick(Find<QToolButton>("PartsMoveBtr1"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+    EXPECT_EQ(NonWhitePixels(Find("PartsImage1")), 0);
+    EXPECT_GT(NonWhitePixels(Find("CutImage1")), 0);
+    EXPECT_GT(NonWhitePixels(Find("PaintBox")), 0);
+
+    QTest::mouseClick(Find<QToolButton>("SpeedButton18"), Qt::LeftButton); // slot 1, now empty
+    EXPECT_EQ(form.S.Figures.FigList.GetFirst()->Data.CutNumber, 1);
 }
 
 TEST_F(WindowTest, HandlersNeverOverlapAndACloseRequestWaitsForTheRunningOne) {

@@ -1,0 +1,26 @@
+#pragma once
+// The parts bin: materials wait in numbered slots until they are used in the current cut
+// or removed. A figure lies in slot k when its CutNumber is 99 + k.
+
+#include "anim/anim_state.h"
+#include "ui/services.h"
+
+namespace murva {
+
+class TPartsBin {
+public:
+    TPartsBin(TServices& services, TPartsState& parts) : App(services), Parts(parts) {}
+
+    // "そざいをつかう" of slot 1..5: its figures go into the current cut, the slots above
+    // close the gap.
+    void UseSlot(int slot);
+    // "そざいをけす" of slot 1..5: its figures are put aside for good, the slots above
+    // close the gap.
+    void RemoveSlot(int slot);
+
+private:
+    TServices& App;
+    TPartsState& Parts;
+};
+
+} // namespace murva
