@@ -1,18 +1,44 @@
 #pragma once
-// The film strip of cuts below the drawing field, and its counter.
+// The film strip of cuts below the drawing field: choosing a cut, scrolling, the counter,
+// and the three cut commands (insert, delete, carry over into the next cut). A cut is
+// the figures whose CutNumber is its number.
 
 #include "ui/services.h"
 
 namespace murva {
 
+// The keys the counter box tells apart.
+enum class TKey { Enter, Escape, Other };
+
 class TFilmStrip {
 public:
     explicit TFilmStrip(TServices& services) : App(services) {}
+
+    // A click on thumbnail 1..5; 0 when no thumbnail was clicked (carrying over), so
+    // that only a pending thumbnail is chosen.
+    void CutImageClick(int thumb);
+    // "＜" and "＞".
+    void CutCountDownBtnClick();
+    void CutCountUpBtnClick();
+    // A key typed into the counter, which never changes the current cut.
+    void InputEditKeyPress(TKey key);
+
+    // Insert an empty cut at the current one, delete the current cut, carry its end
+    // state over as the start of the next cut.
+    void CutMakeClick();
+    void CutDeleteClick();
+    void CutCombertClick();
 
     // The counter: current cut, a slash, the cut count.
     void UpdateCutCounter();
 
 private:
+    // Refused, with a message, when there is no figure at all.
+    bool HasFigures(const char* message);
+    void RecordMoveOf(TFigItem* item);
+    // Shows cut `cut` as thumbnail `thumb` of the strip, scrolling it there.
+    void ScrollTo(std::int32_t cut, int thumb);
+
     TServices& App;
 };
 

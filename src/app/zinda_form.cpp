@@ -43,8 +43,10 @@ void TZindaForm::LayOutInitialState() {
     }
     for (TControl* hole : HolesOfThumb(1))
         hole->Color = clRed;
-    for (auto& panel : ImagePanels)
+    for (auto& panel : ImagePanels) {
         panel.Color = clWhite;
+        panel.Bevel = TBevel::Raised;
+    }
     for (auto& panel : PartsPanels)
         panel.Color = clWhite;
 

@@ -47,6 +47,16 @@ public:
     // The window is asked to close.
     void FormCloseQuery();
 
+    // --- The film strip and the cut commands ---
+    // A click on thumbnail 1..5 (all five are one handler).
+    void CutImage1Click(int thumb) { Strip.CutImageClick(thumb); }
+    void CutCountDownBtnClick() { Strip.CutCountDownBtnClick(); }
+    void CutCountUpBtnClick() { Strip.CutCountUpBtnClick(); }
+    void InputEditKeyPress(TKey key) { Strip.InputEditKeyPress(key); }
+    void CutMakeClick() { Strip.CutMakeClick(); }
+    void CutDeleteClick() { Strip.CutDeleteClick(); }
+    void CutCombertClick() { Strip.CutCombertClick(); }
+
     // --- The parts bin: slot 1..5 ---
     void PartsMoveBtrClick(int slot) { Bin.UseSlot(slot); }
     void PartsRemoveBtnClick(int slot) { Bin.RemoveSlot(slot); }

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeyEvent>
 #include <map>
 
 namespace murva::qt {
@@ -24,7 +25,15 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"ClearBGMenu", [&f] { f.ClearMenuClick(); }},
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
+        // The film strip and the cut commands.
+        {"CutCountDownBtn", [&f] { f.CutCountDownBtnClick(); }},
+        {"CutCountUpBtn", [&f] { f.CutCountUpBtnClick(); }},
+        {"CutMake", [&f] { f.CutMakeClick(); }},
+        {"CutDelete", [&f] { f.CutDeleteClick(); }},
+        {"CutCombert", [&f] { f.CutCombertClick(); }},
     };
+    for (int thumb = 1; thumb <= 5; ++thumb)
+        handlers.push_back({f.CutImages[thumb - 1].Name, [&f, thumb] { f.CutImage1Click(thumb); }});
     // The parts bin, slot by slot.
     for (int slot = 1; slot <= 5; ++slot) {
         handlers.push_back(
@@ -44,11 +53,19 @@ void MainWindow::WireHandlers() {
         return found == byName.end() ? std::function<void()>() : found->second;
     };
 
+    if (QWidget* counter = findChild<QWidget*>(QStringLiteral("CutSelect")))
+        counter->installEventFilter(this);
     for (QAction* action : findChildren<QAction*>()) {
         if (std::function<void()> call = handlerOf(action))
             connect(action, &QAction::triggered, this, [this, call] { Dispatch(call); });
     }
     for (Binding& binding : bindings) {
+        if (binding.Kind == TWidgetKind::Image) {
+            if (std::function<void()> call = handlerOf(binding.Widget))
+                connect(static_cast<ImageWidget*>(binding.Widget), &ImageWidget::Clicked, this,
+                        [this, call] { Dispatch(call); });
+            continue;
+        }
         TButtonControl* button = binding.Button;
         if (!button) continue;
         connect(static_cast<QAbstractButton*>(binding.Widget), &QAbstractButton::clicked, this,
@@ -59,6 +76,18 @@ void MainWindow::WireHandlers() {
                     });
                 });
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The counter box's keys go to the form; the box takes them as well.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == "CutSelect") {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const TKey which = key == Qt::Key_Return || key == Qt::Key_Enter ? TKey::Enter
+                           : key == Qt::Key_Escape                          ? TKey::Escape
+                                                                            : TKey::Other;
+        Dispatch([this, which] { form.InputEditKeyPress(which); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace murva::qt

@@ -47,6 +47,9 @@ void MainWindow::Sync(Binding& b) {
     }
     if (b.Kind == TWidgetKind::Panel && (all || c.Color != last.Color))
         static_cast<PanelWidget*>(w)->SetColor(ToQColor(c.Color));
+    if (b.Kind == TWidgetKind::Panel && c.Bevel != TBevel::None &&
+        (all || c.Bevel != last.Bevel || c.BevelWidth != last.BevelWidth))
+        static_cast<PanelWidget*>(w)->SetBevel(c.Bevel, c.BevelWidth);
 
     if (b.Button) {
         // Compared with the button itself: a click toggles it before the model decides.

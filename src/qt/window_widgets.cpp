@@ -11,6 +11,13 @@ namespace murva::qt {
 
 PanelWidget::PanelWidget(QWidget* parent, TBevel b) : QWidget(parent), bevel(b) {}
 
+void PanelWidget::SetBevel(TBevel kind, int width) {
+    if (kind == bevel && width == bevelWidth) return;
+    bevel = kind;
+    bevelWidth = width;
+    update();
+}
+
 void PanelWidget::SetColor(const QColor& c) {
     if (c == color) return;
     color = c;
@@ -44,12 +51,15 @@ void PanelWidget::paintEvent(QPaintEvent*) {
     case TBevel::Raised:
     case TBevel::Lowered: {
         const bool raised = bevel == TBevel::Raised;
-        p.setPen(raised ? light : dark);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(raised ? dark : light);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        for (int i = 0; i < bevelWidth; ++i) {
+            const QRect e = r.adjusted(i, i, -i, -i);
+            p.setPen(raised ? light : dark);
+            p.drawLine(e.topLeft(), e.topRight());
+            p.drawLine(e.topLeft(), e.bottomLeft());
+            p.setPen(raised ? dark : light);
+            p.drawLine(e.bottomLeft(), e.bottomRight());
+            p.drawLine(e.topRight(), e.bottomRight());
+        }
         break;
     }
     case TBevel::Single:

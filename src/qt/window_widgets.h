@@ -10,13 +10,14 @@
 
 namespace murva::qt {
 
-enum class TBevel { None, Raised, Lowered, Single };
-
 class PanelWidget final : public QWidget {
     Q_OBJECT
 public:
     PanelWidget(QWidget* parent, TBevel bevel);
     void SetColor(const QColor& color);
+    void SetBevel(TBevel kind, int width);
+    TBevel Bevel() const { return bevel; }
+    int BevelWidth() const { return bevelWidth; }
     QColor Color() const { return color; }
     void SetText(const QString& text);
     QString Text() const { return text; }
@@ -33,6 +34,7 @@ protected:
 
 private:
     TBevel bevel;
+    int bevelWidth = 1;
     QColor color;
     QString text;
     bool noFillMark = false;

@@ -15,6 +15,9 @@
 
 namespace murva {
 
+// The edge of a panel: none, raised, lowered, or a single line.
+enum class TBevel { None, Raised, Lowered, Single };
+
 struct TControl {
     std::string Name;
     bool Visible = true;
@@ -22,6 +25,9 @@ struct TControl {
     std::string Caption;
     std::string Hint;
     TColor Color = clBtnFace;
+    // A panel whose model names a bevel shows it; with None it keeps the layout's own.
+    TBevel Bevel = TBevel::None;
+    int BevelWidth = 1;
 };
 
 class TButtonControl;

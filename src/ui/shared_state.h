@@ -42,8 +42,9 @@ struct TCutState {
     std::int32_t CutCount = 1;
     // Thumbnail k (1..5) of the strip shows cut StripOffset + k.
     std::int32_t StripOffset = 0;
-    // A thumbnail that the next selection takes whatever was clicked; 0 = none.
-    std::int32_t PendingThumb = 1;
+    // A thumbnail that the next selection takes whatever was clicked; 0 = none. It starts
+    // at none, so the first click on the strip is like every later one.
+    std::int32_t PendingThumb = 0;
 };
 
 struct TSharedState {

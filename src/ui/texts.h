@@ -30,6 +30,10 @@ inline constexpr const char* OverSaved = "うわがきほぞんしました";
 inline constexpr const char* PictureUnreadable = "画像を読み込めませんでした";
 inline constexpr const char* PictureUnwritable = "画像を書き出せませんでした";
 
+// Messages about cuts.
+inline constexpr const char* NoCutToChoose = "選択できるカットがありません";
+inline constexpr const char* NoFigureAtAll = "図形がひとつもありません";
+
 // File dialogs.
 inline constexpr const char* BGFilter = "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp";
 inline constexpr const char* DataOpenFilter =
