@@ -33,8 +33,8 @@ void TFilmStrip::CutImageClick(int thumb) {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
     const int pending = S.Cuts.PendingThumb;
-    TImageControl& target =
-        pending >= 1 && pending <= 5 ? C.CutImages[pending - 1] : C.CutImages[std::max(thumb, 1) - 1];
+    TImageControl& target = pending >= 1 && pending <= 5 ? C.CutImages[pending - 1]
+                                                         : C.CutImages[std::max(thumb, 1) - 1];
     S.Figures.SelectedFig = nullptr;
     C.PlayBar.SetPosition(0);
     for (int k = 1; k <= 5; ++k)
@@ -54,8 +54,8 @@ void TFilmStrip::CutImageClick(int thumb) {
     S.Cuts.PendingThumb = 0;
     S.Paint.CurrentCutImage = &target;
     App.Painter.PaintCutThumbnail({0, 0, C.FieldWidth, C.FieldHeight});
-    S.Cuts.CutCount = std::max(S.Cuts.CutCount,
-                               HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
+    S.Cuts.CutCount =
+        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
 }

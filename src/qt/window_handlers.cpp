@@ -83,8 +83,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->objectName() == "CutSelect") {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const TKey which = key == Qt::Key_Return || key == Qt::Key_Enter ? TKey::Enter
-                           : key == Qt::Key_Escape                          ? TKey::Escape
-                                                                            : TKey::Other;
+                           : key == Qt::Key_Escape                       ? TKey::Escape
+                                                                         : TKey::Other;
         Dispatch([this, which] { form.InputEditKeyPress(which); });
     }
     return QMainWindow::eventFilter(watched, event);
