@@ -131,6 +131,8 @@ private:
     TReadContext& Context;
     std::string_view Line;
     bool Marked = false;
+    // What the ids and the Branch steps of this file are moved by in the log.
+    std::int64_t IdShift = 0, StepShift = 0;
     TFirstActionIndex First;
     TReadResult Result;
 };
@@ -147,6 +149,9 @@ TReadResult TReader::Run() {
     }
     Marked = Line == MarkedFormatLine;
     THistoryList& log = Context.ActionLog;
+    IdShift = std::int64_t(2) * Context.FigureIDHalf;
+    if (!log.IsEmpty()) IdShift = std::max<std::int64_t>(IdShift, log.HighestTargetID());
+    StepShift = log.GetCount();
     Context.ReplayBase = log.GetTail();
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
         First.Note(item);
@@ -196,10 +201,13 @@ TBlock TReader::Action() {
     if (HasTargetID(d.TargetType)) {
         std::int32_t id = 0;
         if (!NextInt(id)) return TBlock::Failed;
-        // Wraps like the 32-bit sum it is, never overflows.
-        d.TargetID =
-            static_cast<std::int32_t>(std::int64_t(id) + 2 * std::int64_t(Context.FigureIDHalf));
+        // A Branch counts steps, which follow the actions already in the log; an id
+        // names a figure, and keeps clear of every id already in the log. Wraps like the
+        // 32-bit sum it is, never overflows.
+        const bool branch = d.TargetType == akBranch;
+        d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + (branch ? StepShift : IdShift));
         Context.LastFigureID = std::max(Context.LastFigureID, d.TargetID);
+        if (!branch) Context.ActionLog.NoteTargetID(d.TargetID);
     }
     First.Note(item);
 

@@ -39,11 +39,21 @@ void THistoryList::FreeItems(TActionItem* after) {
 void THistoryList::Clear(std::int32_t& lastFigureID) {
     if (Count == 0) return;
     FreeItems(Head);
+    Highest = 0;
     lastFigureID = 1;
 }
 
 void THistoryList::TruncateAfter(TActionItem* keep) {
     FreeItems(keep ? keep : Head);
+    Highest = 0;
+    for (const TActionItem* item = GetFirst(); item; item = item->Next)
+        if (HasTargetID(item->Data.TargetType) && item->Data.TargetType != akBranch)
+            NoteTargetID(item->Data.TargetID);
+}
+
+std::int32_t THistoryList::NewTargetID(std::int32_t atLeast) {
+    Highest = std::max(atLeast, Highest + 1);
+    return Highest;
 }
 
 void THistoryList::Link(TActionItem* action, TFigData* figure, TFigItem* item) {

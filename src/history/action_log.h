@@ -7,6 +7,7 @@
 #include "history/action_data.h"
 #include "history/action_store.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -37,6 +38,12 @@ public:
     // Frees every item after `keep` (an item of this log, or the head).
     void TruncateAfter(TActionItem* keep);
 
+    // The largest target id the log holds, as far as those who set ids have said.
+    std::int32_t HighestTargetID() const { return Highest; }
+    void NoteTargetID(std::int32_t id) { Highest = std::max(Highest, id); }
+    // An id for a new figure that no action of the log holds: at least `atLeast`.
+    std::int32_t NewTargetID(std::int32_t atLeast);
+
     // The action refers to the live figure (and, from replay, to its item) from now on.
     void Link(TActionItem* action, TFigData* figure, TFigItem* item = nullptr);
     void Unlink(TActionItem* action);
@@ -52,6 +59,7 @@ private:
     TActionItem* Head;
     TActionItem* Tail;
     std::int32_t Count = 0;
+    std::int32_t Highest = 0;
     TActionStore Store;
     void NoteLatest(TActionItem* action);
     std::unordered_map<const TFigData*, TActionItem*> Latest;

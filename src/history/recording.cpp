@@ -14,7 +14,8 @@ void TRecorder::RecordFigureAction(TActionKind kind, TFigItem* item) {
     TActionItem* action = History.ActionLog.AppendWithFigure(item->Data);
     CommitIfPending();
     action->Data.TargetType = kind;
-    action->Data.TargetID = ++Figures.LastFigureID;
+    // Never an id the log holds already, whatever LastFigureID counts.
+    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.LastFigureID);
     History.ActionLog.Link(action, &item->Data);
     Stamp(action);
 }
@@ -40,9 +41,7 @@ void TRecorder::RecordAction(TActionKind kind) {
     Stamp(action);
     if (kind != akDelete && kind != akMove && kind != akFront && kind != akBack) return;
     if (!earlier) return; // no earlier action of this figure: target id 0
-    if (Figures.LastFigureID >= 1)
-        while (earlier->Data.TargetID > Figures.LastFigureID)
-            earlier->Data.TargetID -= Figures.LastFigureID;
+    // Taken as it is: earlier actions are never rewritten.
     action->Data.TargetID = earlier->Data.TargetID;
 }
 

@@ -222,4 +222,13 @@ void TReplayer::ApplyRange(TActionItem* first, TActionItem* last) {
     }
 }
 
+void TReplayer::RenumberUnreachableCreators(TActionItem* first, TActionItem* last) {
+    for (TActionItem* item = first; item; item = item->Next) {
+        TActionData& data = item->Data;
+        if (IsCreatingKind(data.TargetType) && FindCreator(data.TargetID) != item)
+            data.TargetID = History.ActionLog.NewTargetID(data.TargetID);
+        if (item == last) break;
+    }
+}
+
 } // namespace murva

@@ -20,6 +20,11 @@ public:
     void ApplyChange(const TActionItem* action, TFigItem* item);
     // Applies every action from `first` to `last`, both included, in log order.
     void ApplyRange(TActionItem* first, TActionItem* last);
+    // Gives a fresh id to every creating action of the range whose id an earlier creating
+    // action holds. Replay never reaches such an action by its id, so the picture stays
+    // as it is; its figure can then be named by later actions, and a saved file is
+    // unambiguous.
+    void RenumberUnreachableCreators(TActionItem* first, TActionItem* last);
 
 private:
     TActionItem* FindCreator(std::int32_t targetID) const;

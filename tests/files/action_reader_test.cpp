@@ -152,18 +152,25 @@ TEST(ActionReader, FreeMoveBlockFollowsThePointsAndAnyOtherLineLeavesThePathEmpt
     EXPECT_EQ(g.FreeMoveData->Count, 0);
 }
 
-TEST(ActionReader, TargetIDsAreShiftedPastTheFiguresAlreadyThere) {
+TEST(ActionReader, IdsKeepClearOfTheLogsAndBranchStepsFollowItsActions) {
     const std::string file = Header + RectBlock(2) + RectBlock(5) +
                              "begin ActionData\n2011 06 14 10 05 33 27\n0\nBranch\n4\n"
                              "end ActionData\n";
     TReadTarget t;
     t.FigureIDHalf = 3;
     t.LastFigureID = 40;
+    // Into an empty log: past the pairs there are.
     ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
     EXPECT_EQ(t.At(0)->Data.TargetID, 8);
     EXPECT_EQ(t.At(1)->Data.TargetID, 11);
-    EXPECT_EQ(t.At(2)->Data.TargetID, 10);
+    EXPECT_EQ(t.At(2)->Data.TargetID, 4);
     EXPECT_EQ(t.LastFigureID, 11);
+    // Again: past the largest id in the log, and the steps after its three actions.
+    ASSERT_EQ(t.Read(Crlf(file)).Result, 0);
+    EXPECT_EQ(t.At(3)->Data.TargetID, 13);
+    EXPECT_EQ(t.At(4)->Data.TargetID, 16);
+    EXPECT_EQ(t.At(5)->Data.TargetID, 7);
+    EXPECT_EQ(t.Log.HighestTargetID(), 16);
 }
 
 TEST(ActionReader, AReadAppendsAfterTheLogAndRemembersWhereItBegan) {
@@ -174,7 +181,7 @@ TEST(ActionReader, AReadAppendsAfterTheLogAndRemembersWhereItBegan) {
     ASSERT_EQ(t.Read(file).Result, 0);
     EXPECT_EQ(t.Log.GetCount(), 2);
     EXPECT_EQ(t.ReplayBase, first);
-    EXPECT_EQ(t.LastFigureID, 1);
+    EXPECT_EQ(t.LastFigureID, 2) << "the second figure's id is clear of the first's";
 }
 
 TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {

@@ -62,13 +62,17 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
     EXPECT_EQ(history.ActionLog.GetTail()->Data.FigData.PenColor, 0xFFu);
 }
 
-TEST_F(RecordingTest, AnEarlierIdAboveTheLastFigureIdIsReducedInPlace) {
+TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
     figures.LastFigureID = 1;                           // as after a deletion
     figures.SelectedFig = a;
     recorder.RecordAction(akBack);
-    EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 1);
-    EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 1);
+    EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
+    EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
+    // The next figure gets an id no action holds, although LastFigureID counts less.
+    AddAndRecord(MakeRect(5, 5, 10, 10));
+    EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
+    EXPECT_EQ(figures.LastFigureID, 2);
 }
 
 TEST_F(RecordingTest, AFigureWithNoEarlierActionGetsIdZero) {
