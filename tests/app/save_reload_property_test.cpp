@@ -1,0 +1,172 @@
+// A saved animation loads back into exactly the figures the user had: random sequences
+// of the user's commands, saved, loaded into a fresh window, and the figures compared.
+// A failure prints the seed and the shortest failing sequence found. Adding a command is
+// one line in Commands().
+
+#include "support/form_fixture.h"
+
+#include "support/material_files.h"
+#include "support/temp_dir.h"
+
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace murva {
+namespace {
+
+const std::string Examples = std::string(MURVA_TEST_DATA) + "/../../examples";
+
+// The project's materials, and two as the drawing program writes them, numbering its
+// figures from 2.
+const std::vector<std::string>& MaterialFiles() {
+    static const test::TempDir folder;
+    static const std::vector<std::string> files = {
+        Examples + "/sun.znd",
+        Examples + "/house.znd",
+        Examples + "/cat.znd",
+        std::string(MURVA_TEST_DATA) + "/three_figures.znd",
+        std::string(MURVA_TEST_DATA) + "/drawing_v12.znd",
+        test::WriteMaterial(folder, "three.znd", {10, 60, 110}),
+        test::WriteMaterial(folder, "two.znd", {200, 250})};
+    return files;
+}
+const std::vector<std::string> Animations = {Examples + "/welcome.mrv",
+                                             std::string(MURVA_TEST_DATA) + "/two_pairs.mrv"};
+
+struct TWindow {
+    test::FakeHost host;
+    test::RecordingGraphics graphics;
+    TZindaForm form{host, graphics};
+    TWindow() { form.FormCreate({}); }
+};
+
+// A command of the user; `choice` picks among its variants (a slot, a thumbnail, a file).
+struct TCommand {
+    const char* Name;
+    std::function<void(TWindow&, unsigned choice)> Run;
+};
+
+const std::vector<TCommand>& Commands() {
+    static const std::vector<TCommand> commands = {
+        {"open a material by name",
+         [](TWindow& w, unsigned c) {
+             w.form.OpenFileByName(MaterialFiles()[c % MaterialFiles().size()]);
+         }},
+        {"そざいをよみこむ",
+         [](TWindow& w, unsigned c) {
+             w.host.OpenResults = {MaterialFiles()[c % MaterialFiles().size()]};
+             w.form.ZindaLoadClick();
+         }},
+        {"ムルヴァからよみこむ a material",
+         [](TWindow& w, unsigned c) {
+             w.host.OpenResults = {MaterialFiles()[c % MaterialFiles().size()]};
+             w.form.MurvaLoadClick();
+         }},
+        {"load an animation",
+         [](TWindow& w, unsigned c) {
+             w.host.Answers = {TAnswer::Yes, TAnswer::No}; // replace the work; keep the background
+             w.host.OpenResults = {Animations[c % Animations.size()]};
+             w.form.MurvaLoadClick();
+         }},
+        {"use a slot", [](TWindow& w, unsigned c) { w.form.PartsMoveBtrClick(1 + int(c % 5)); }},
+        {"remove a slot",
+         [](TWindow& w, unsigned c) { w.form.PartsRemoveBtnClick(1 + int(c % 5)); }},
+        {"insert a cut", [](TWindow& w, unsigned) { w.form.CutMakeClick(); }},
+        {"delete a cut", [](TWindow& w, unsigned) { w.form.CutDeleteClick(); }},
+        {"carry a cut over", [](TWindow& w, unsigned) { w.form.CutCombertClick(); }},
+        {"click a thumbnail",
+         [](TWindow& w, unsigned c) { w.form.CutImage1Click(1 + int(c % 5)); }},
+        {"＞", [](TWindow& w, unsigned) { w.form.CutCountUpBtnClick(); }},
+        {"＜", [](TWindow& w, unsigned) { w.form.CutCountDownBtnClick(); }},
+    };
+    return commands;
+}
+
+struct TStep {
+    std::size_t Command;
+    unsigned Choice;
+};
+
+std::string Describe(const std::vector<TStep>& steps) {
+    std::ostringstream text;
+    for (const TStep& step : steps)
+        text << "\n  " << Commands()[step.Command].Name << " (" << step.Choice << ")";
+    return text.str();
+}
+
+// Everything of a figure that a file keeps, stamp children included (a file keeps no
+// cut and no path for a child).
+void Describe(std::ostringstream& out, const TFigList& list, bool children = false) {
+    for (auto* item = list.GetFirst(); item; item = item->Next) {
+        const TFigData& f = item->Data;
+        out << int(f.DrawingTool) << " " << f.Start.x << "," << f.Start.y << " " << f.End.x << ","
+            << f.End.y << " pen " << f.PenWidth << "/" << f.PenColor << " brush " << f.BrushColor
+            << " text " << f.TextSize << "/" << f.TextColor << "/" << f.Text;
+        if (!children)
+            out << " cut " << f.CutNumber << " free " << f.Free << "/" << f.FreeMoveCount;
+        if (f.PointData)
+            for (std::int32_t i = 0; i < f.PointData->Count; ++i)
+                out << " " << f.PointData->At(i).x << "," << f.PointData->At(i).y;
+        if (f.Free == 1 && f.FreeMoveData)
+            for (std::int32_t i = 0; i < f.FreeMoveCount; ++i)
+                out << " path " << f.FreeMoveData->At(i).x << "," << f.FreeMoveData->At(i).y;
+        if (f.StampData) {
+            out << " {";
+            Describe(out, *f.StampData, true);
+            out << "}";
+        }
+        out << "\n";
+    }
+}
+
+std::string Figures(const TZindaForm& form) {
+    std::ostringstream out;
+    out << "pairs " << form.S.Figures.FigureIDHalf << "\n";
+    Describe(out, form.S.Figures.FigList);
+    return out.str();
+}
+
+// Empty when the figures come back the same; otherwise both pictures.
+std::string SaveAndReload(const std::vector<TStep>& steps) {
+    test::TempDir temp;
+    TWindow made;
+    for (const TStep& step : steps)
+        Commands()[step.Command].Run(made, step.Choice);
+    made.host.SaveResults = {temp.Path("saved.mrv")};
+    made.form.WriteDataMenuClick();
+    TWindow loaded;
+    loaded.form.OpenFileByName(temp.Path("saved.mrv"));
+    const std::string before = Figures(made.form), after = Figures(loaded.form);
+    if (before == after) return {};
+    return "made:\n" + before + "loaded:\n" + after;
+}
+
+// Drops steps one at a time while the sequence still fails.
+std::vector<TStep> Shrink(std::vector<TStep> steps) {
+    for (std::size_t i = 0; i < steps.size();) {
+        std::vector<TStep> shorter = steps;
+        shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+        if (!SaveAndReload(shorter).empty())
+            steps = std::move(shorter);
+        else
+            ++i;
+    }
+    return steps;
+}
+
+TEST(SaveAndReload, RandomCommandSequencesComeBackAsTheSameFigures) {
+    for (unsigned seed = 1; seed <= 120; ++seed) {
+        std::mt19937 rng(seed);
+        std::vector<TStep> steps(std::uniform_int_distribution<std::size_t>(1, 12)(rng));
+        for (TStep& step : steps)
+            step = {rng() % Commands().size(), static_cast<unsigned>(rng() % 1000)};
+        if (SaveAndReload(steps).empty()) continue;
+        const std::vector<TStep> shortest = Shrink(steps);
+        FAIL() << "seed " << seed << ", shortest failing sequence:" << Describe(shortest) << "\n"
+               << SaveAndReload(shortest);
+    }
+}
+
+} // namespace
+} // namespace murva
