@@ -106,5 +106,32 @@ TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheW
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
 }
 
+TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimation) {
+    Choose(Zinda, Material("m.znd", {10, 60}));
+    Choose(Zinda, Material("n.znd", {300}));
+    form.PartsMoveBtrClick(1);
+    form.CutCombertClick();
+    ASSERT_EQ(form.CutSelect.Text, "2/2");
+    const std::vector<int> xs = Xs();
+    std::vector<std::int32_t> cuts;
+    for (auto* f = form.S.Figures.FigList.GetFirst(); f; f = f->Next)
+        cuts.push_back(f->Data.CutNumber);
+    ASSERT_EQ(cuts, (std::vector<std::int32_t>{1, 1, 100, 2, 2, 1, 1, 100, 2, 2}));
+
+    host.SaveResults = {temp.Path("film.mrv")};
+    form.MurvaSaveClick();
+    form.ResetDocument();
+    host.Answers = {TAnswer::Yes};
+    Choose(Murva, temp.Path("film.mrv"));
+    EXPECT_EQ(Xs(), xs);
+    std::vector<std::int32_t> loaded;
+    for (auto* f = form.S.Figures.FigList.GetFirst(); f; f = f->Next)
+        loaded.push_back(f->Data.CutNumber);
+    EXPECT_EQ(loaded, cuts);
+    EXPECT_EQ(form.S.Cuts.CutCount, 2);
+    EXPECT_EQ(form.S.Parts.PartsCount, 1);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
 } // namespace
 } // namespace murva

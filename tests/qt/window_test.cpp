@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyleOptionSlider>
@@ -561,6 +562,34 @@ TEST_F(WindowTest, UsingASlotMovesItsPictureFromTheBinIntoTheStrip) {
 
     QTest::mouseClick(Find<QToolButton>("SpeedButton18"), Qt::LeftButton); // slot 1, now empty
     EXPECT_EQ(form.S.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+}
+
+TEST_F(WindowTest, TheStripShowsCarriedOverAndChosenCuts) {
+    test::TempDir temp;
+    const std::string material = test::WriteMaterial(temp, "m.znd", {200, 300});
+    window->Dispatch([this, &material] { form.OpenFileByName(material); });
+    QTest::mouseClick(Find<QToolButton>("PartsMoveBtr1"), Qt::LeftButton);
+    EXPECT_EQ(NonWhitePixels(Find("CutImage2")), 0);
+
+    QTest::mouseClick(Find<QToolButton>("CutCombert"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 2);
+    EXPECT_GT(NonWhitePixels(Find("CutImage2")), 0);
+    EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "2/2");
+    EXPECT_EQ(PixelAt(Find("Panel21"), {4, 4}), QColor(255, 0, 0));
+    EXPECT_EQ(PixelAt(Find("Panel14"), {4, 4}), QColor(255, 255, 255));
+    EXPECT_EQ(Find<PanelWidget>("ImagePanel2")->Bevel(), TBevel::Lowered);
+    EXPECT_EQ(Find<PanelWidget>("ImagePanel2")->BevelWidth(), 3);
+    EXPECT_EQ(Find<PanelWidget>("ImagePanel1")->Bevel(), TBevel::Raised);
+
+    QTest::mouseClick(Find("CutImage1"), Qt::LeftButton, {}, {50, 37});
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
+    EXPECT_EQ(PixelAt(Find("Panel14"), {4, 4}), QColor(255, 0, 0));
+    QTest::mouseClick(Find<QPushButton>("CutCountUpBtn"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Cuts.StripOffset, 1);
+    EXPECT_TRUE(Find("CutCountDownBtn")->isEnabled());
+    QTest::mouseClick(Find<QToolButton>("CutMake"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>("CutDelete"), Qt::LeftButton);
+    EXPECT_TRUE(host.Messages.empty());
 }
 
 TEST_F(WindowTest, HandlersNeverOverlapAndACloseRequestWaitsForTheRunningOne) {
