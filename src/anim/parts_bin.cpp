@@ -4,51 +4,44 @@
 
 namespace murva {
 
-void TPartsBin::UseSlot(int slot) {
+bool TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
     TSharedState& S = App.S;
     const std::int32_t number = FirstPartsSlot - 1 + slot;
-    bool moved = false;
+    bool held = false;
     for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
         std::int32_t& cut = item->Data.CutNumber;
+        bool changed = true;
         if (cut == number) {
-            cut = S.Cuts.CurrentCut;
-            moved = true;
+            cut = to;
+            held = true;
         } else if (cut > number && cut < RemovedPart) {
             --cut;
+        } else {
+            changed = false;
         }
-        // Every figure is recorded, changed or not.
+        if (!changed && !recordEvery) continue;
         S.Figures.SelectedFig = item;
         App.Recorder().RecordAction(akMove);
     }
-    if (moved) --Parts.PartsCount;
+    if (held) --Parts.PartsCount;
     App.Painter.RefreshCutStrip();
     App.Painter.RefreshPartsBin();
-    if (S.Cuts.CutCount < S.Cuts.CurrentCut && S.Cuts.CurrentCut < FirstPartsSlot)
-        S.Cuts.CutCount = S.Cuts.CurrentCut;
-    S.Figures.SelectedFig = nullptr;
+    return held;
+}
+
+void TPartsBin::UseSlot(int slot) {
+    TCutState& cuts = App.S.Cuts;
+    // Every figure is recorded, changed or not.
+    EmptySlot(slot, cuts.CurrentCut, true);
+    if (cuts.CutCount < cuts.CurrentCut && cuts.CurrentCut < FirstPartsSlot)
+        cuts.CutCount = cuts.CurrentCut;
+    App.S.Figures.SelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
 }
 
 void TPartsBin::RemoveSlot(int slot) {
-    TSharedState& S = App.S;
-    const std::int32_t number = FirstPartsSlot - 1 + slot;
-    bool removed = false;
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
-        std::int32_t& cut = item->Data.CutNumber;
-        if (cut == number) {
-            cut = RemovedPart;
-            removed = true;
-        } else if (cut > number && cut < RemovedPart) {
-            --cut;
-        } else {
-            continue; // only the changed figures are recorded
-        }
-        S.Figures.SelectedFig = item;
-        App.Recorder().RecordAction(akMove);
-    }
-    if (removed) --Parts.PartsCount;
-    App.Painter.RefreshCutStrip();
-    App.Painter.RefreshPartsBin();
+    // Only the changed figures are recorded; the selection stays on the last of them.
+    EmptySlot(slot, RemovedPart, false);
     App.Painter.PaintBoxPaint();
 }
 
