@@ -4,12 +4,13 @@
 #include "app/zinda_form.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
-#include "support/temp_dir.h"
+#include "support/material_files.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,19 +21,16 @@ std::string Action(const std::string& kind, int id, const std::string& body) {
            std::to_string(id) + "\r\n" + body + "end ActionData\r\n";
 }
 
-// A rectangle; an animation's figure carries its cut and free-path lines.
-std::string Rectangle(int n, bool animation) {
-    const int x = n * 7 % 600, y = n * 13 % 440;
-    return "begin FigData\r\ndtRectangle\r\n0\r\n2\r\nclBlack\r\nclRed\r\n12\r\nclBlack\r\n\r\n" +
-           std::to_string(x) + " " + std::to_string(y) + "\r\n" + std::to_string(x + 30) + " " +
-           std::to_string(y + 20) + "\r\n" + (animation ? "1\r\n0\r\n" : "") + "end FigData\r\n";
-}
+// A rectangle of an animation, in cut 1 without a path.
+const std::string Rectangle = "begin FigData\r\ndtRectangle\r\n0\r\n2\r\nclBlack\r\nclRed\r\n"
+                              "12\r\nclBlack\r\n\r\n10 10\r\n40 30\r\n1\r\n0\r\nend FigData\r\n";
 
-std::string Material(int figures) {
-    std::string text = "ZINDA FILE FORMAT 1.4\r\n";
+// The left edges of a material's rectangles, spread over the field.
+std::vector<int> Lefts(int figures) {
+    std::vector<int> xs;
     for (int n = 1; n <= figures; ++n)
-        text += Action("Create", n, Rectangle(n, false));
-    return text;
+        xs.push_back(n * 7 % 600);
+    return xs;
 }
 
 struct Opening {
@@ -42,6 +40,9 @@ struct Opening {
     test::TempDir temp;
 
     Opening() { form.FormCreate({}); }
+    std::string Material(const std::string& name, int figures) {
+        return test::WriteMaterial(temp, name, Lefts(figures));
+    }
     std::string Write(const std::string& name, const std::string& text) {
         std::ofstream(temp.Path(name), std::ios::binary) << text;
         return temp.Path(name);
@@ -52,8 +53,8 @@ struct Opening {
 // one recorded step at a time.
 void BM_SecondMaterialOf400IntoADocumentOf400Pairs(benchmark::State& state) {
     Opening files;
-    const std::string first = files.Write("first.znd", Material(400));
-    const std::string second = files.Write("second.znd", Material(400));
+    const std::string first = files.Material("first.znd", 400);
+    const std::string second = files.Material("second.znd", 400);
     for (auto _ : state) {
         state.PauseTiming();
         auto opening = std::make_unique<Opening>();
@@ -69,7 +70,7 @@ BENCHMARK(BM_SecondMaterialOf400IntoADocumentOf400Pairs)->Unit(benchmark::kMilli
 
 void BM_OneMaterialOf128000Figures(benchmark::State& state) {
     Opening files;
-    const std::string path = files.Write("large.znd", Material(128000));
+    const std::string path = files.Material("large.znd", 128000);
     for (auto _ : state) {
         state.PauseTiming();
         auto opening = std::make_unique<Opening>();
@@ -85,7 +86,7 @@ BENCHMARK(BM_OneMaterialOf128000Figures)->Unit(benchmark::kMillisecond)->Iterati
 // Every Branch goes back to the step just before it, as a long chain of undos leaves it.
 void BM_AnAnimationOf32000ChainedBranches(benchmark::State& state) {
     Opening opening;
-    std::string text = "ZINDA FILE FORMAT 1.4\r\n" + Action("Create", 1, Rectangle(1, true));
+    std::string text = "ZINDA FILE FORMAT 1.4\r\n" + Action("Create", 1, Rectangle);
     for (int position = 2; position <= 32001; ++position)
         text += Action("Branch", position - 1, "");
     const std::string path = opening.Write("branches.mrv", text);

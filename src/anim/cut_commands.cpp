@@ -1,5 +1,6 @@
 // The three cut commands: insert a cut, delete the current cut, and carry the end state
-// of the current cut over as the start of the next.
+// of the current cut over as the start of the next. They belong to the making state,
+// whose repaint paints the strip's thumbnails too.
 
 #include "anim/film_strip.h"
 
@@ -25,7 +26,6 @@ void TFilmStrip::CutMakeClick() {
     }
     S.Figures.SelectedFig = selected;
     if (renumbered) ++S.Cuts.CutCount;
-    App.Painter.RefreshCutStrip();
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
 }
@@ -47,7 +47,6 @@ void TFilmStrip::CutDeleteClick() {
     }
     for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next)
         RecordMoveOf(item);
-    App.Painter.RefreshCutStrip();
     if (changed) --S.Cuts.CutCount;
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
@@ -90,7 +89,6 @@ void TFilmStrip::CutCombertClick() {
     }
     S.Figures.LastFigureID = list.Count();
     S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
-    App.Painter.RefreshCutStrip();
 
     // The next cut becomes current: thumbnail 5 when it lies beyond the strip, thumbnail 1
     // when before it.
@@ -107,8 +105,7 @@ void TFilmStrip::CutCombertClick() {
         ScrollTo(next, thumb);
     }
     S.Cuts.PendingThumb = thumb;
-    CutImageClick(0);
-    App.Painter.PaintBoxPaint();
+    CutImageClick(0); // ends with the repaint
 }
 
 } // namespace murva

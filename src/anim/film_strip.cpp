@@ -11,12 +11,6 @@
 
 namespace murva {
 
-namespace {
-
-constexpr TColor clRed = RGBColor(255, 0, 0);
-
-} // namespace
-
 void TFilmStrip::UpdateCutCounter() {
     char text[32];
     std::snprintf(text, sizeof text, "%d/%d", App.S.Cuts.CurrentCut, App.S.Cuts.CutCount);
@@ -37,19 +31,17 @@ void TFilmStrip::CutImageClick(int thumb) {
                                                          : C.CutImages[std::max(thumb, 1) - 1];
     S.Figures.SelectedFig = nullptr;
     C.PlayBar.SetPosition(0);
-    for (int k = 1; k <= 5; ++k)
-        for (TControl* hole : C.HolesOfThumb(k))
-            hole->Color = clWhite;
-    for (int k = 1; k <= 5; ++k) {
-        if (k != thumb && k != pending) continue;
-        S.Cuts.CurrentCut = S.Cuts.StripOffset + k;
+    // The first thumbnail that was clicked or is pending; none leaves no highlight.
+    int chosen = 0;
+    for (int k = 1; k <= 5 && !chosen; ++k)
+        if (k == thumb || k == pending) chosen = k;
+    C.MarkThumbHoles(chosen);
+    if (chosen) {
+        S.Cuts.CurrentCut = S.Cuts.StripOffset + chosen;
         for (int i = 1; i <= 5; ++i) {
-            C.ImagePanels[i - 1].Bevel = i == k ? TBevel::Lowered : TBevel::Raised;
-            C.ImagePanels[i - 1].BevelWidth = i == k ? 3 : 1;
+            C.ImagePanels[i - 1].Bevel = i == chosen ? TBevel::Lowered : TBevel::Raised;
+            C.ImagePanels[i - 1].BevelWidth = i == chosen ? 3 : 1;
         }
-        for (TControl* hole : C.HolesOfThumb(k))
-            hole->Color = clRed;
-        break;
     }
     S.Cuts.PendingThumb = 0;
     S.Paint.CurrentCutImage = &target;

@@ -4,7 +4,7 @@
 
 namespace murva {
 
-bool TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
+void TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
     TSharedState& S = App.S;
     const std::int32_t number = FirstPartsSlot - 1 + slot;
     bool held = false;
@@ -24,9 +24,6 @@ bool TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
         App.Recorder().RecordAction(akMove);
     }
     if (held) --Parts.PartsCount;
-    App.Painter.RefreshCutStrip();
-    App.Painter.RefreshPartsBin();
-    return held;
 }
 
 void TPartsBin::UseSlot(int slot) {
@@ -40,7 +37,8 @@ void TPartsBin::UseSlot(int slot) {
 }
 
 void TPartsBin::RemoveSlot(int slot) {
-    // Only the changed figures are recorded; the selection stays on the last of them.
+    // Only the changed figures are recorded; the selection stays on the last of them. The
+    // bin belongs to the making state, whose repaint paints the strip and the bin too.
     EmptySlot(slot, RemovedPart, false);
     App.Painter.PaintBoxPaint();
 }

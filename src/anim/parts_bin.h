@@ -20,8 +20,9 @@ public:
 
 private:
     // Gives the slot's figures the cut number `to` and closes the gap above the slot,
-    // recording every figure or only the changed ones; true when the slot held a figure.
-    bool EmptySlot(int slot, std::int32_t to, bool recordEvery);
+    // recording every figure or only the changed ones; one slot fewer is in use when it
+    // held a figure.
+    void EmptySlot(int slot, std::int32_t to, bool recordEvery);
 
     TServices& App;
     TPartsState& Parts;

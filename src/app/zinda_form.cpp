@@ -2,12 +2,6 @@
 
 namespace murva {
 
-namespace {
-
-constexpr TColor clRed = RGBColor(255, 0, 0);
-
-} // namespace
-
 TZindaForm::TZindaForm(Host& h, Graphics& g)
     : Services(S, *this, h, g), Document(Services, S.Mouse), Pictures(Services), Strip(Services),
       Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts), host(h),
@@ -37,12 +31,9 @@ void TZindaForm::LayOutInitialState() {
     SpeedPanel.Visible = false;
     WatchPanel.Visible = false;
     CutSelect.Text = "1/1";
-    for (auto& hole : FilmHoles) {
+    for (auto& hole : FilmHoles)
         hole.Enabled = false;
-        hole.Color = clWhite;
-    }
-    for (TControl* hole : HolesOfThumb(1))
-        hole->Color = clRed;
+    MarkThumbHoles(1);
     for (auto& panel : ImagePanels) {
         panel.Color = clWhite;
         panel.Bevel = TBevel::Raised;

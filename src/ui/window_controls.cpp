@@ -124,6 +124,14 @@ std::array<TControl*, 12> TWindowControls::HolesOfThumb(int k) {
     return holes;
 }
 
+void TWindowControls::MarkThumbHoles(int k) {
+    for (auto& hole : FilmHoles)
+        hole.Color = clWhite;
+    if (k >= 1 && k <= 5)
+        for (TControl* hole : HolesOfThumb(k))
+            hole->Color = clRed;
+}
+
 std::vector<TControl*> TWindowControls::AllControls() {
     std::vector<TControl*> all = {
         &DrawField,      &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,

@@ -56,6 +56,8 @@ public:
     std::vector<TControl*> AllControls();
     // The holes of film-strip thumbnail k (1..5): six above, six below.
     std::array<TControl*, 12> HolesOfThumb(int k);
+    // The holes of thumbnail k red and all other holes of the strip white; 0 for none.
+    void MarkThumbHoles(int k);
 
     // The off-screen picture of the drawing field.
     std::unique_ptr<Bitmap> CanvasBitmap;

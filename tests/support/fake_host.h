@@ -24,7 +24,6 @@ public:
     std::vector<TFileDialog> OpenDialogs, SaveDialogs;
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
     int Invalidations = 0;
-    int Frames = 0;
     int BroughtToFront = 0;
     TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
 
@@ -46,7 +45,7 @@ public:
         return Next(SaveResults);
     }
     void Invalidate() override { ++Invalidations; }
-    void PresentFrame() override { ++Frames; }
+    void PresentFrame() override {}
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
 
