@@ -4,7 +4,8 @@ namespace murva {
 
 TZindaForm::TZindaForm(Host& h, Graphics& g)
     : Services(S, *this, h, g), Document(Services, S.Mouse), Pictures(Services), Strip(Services),
-      Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts), host(h),
+      Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts),
+      FieldMouse(Services, S.Mouse), Editor(Services), host(h),
       graphics(g) {
     LayOutInitialState();
     // Construction of the window: it takes dropped files (the front end registers it) and

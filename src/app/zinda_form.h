@@ -9,6 +9,8 @@
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "app/app_state.h"
+#include "edit/field_mouse.h"
+#include "edit/figure_editor.h"
 #include "ui/host.h"
 #include "ui/services.h"
 #include "ui/window_controls.h"
@@ -35,6 +37,22 @@ public:
 
     // --- Painting ---
     void PaintBoxPaint() { Services.Painter.PaintBoxPaint(); }
+
+    // --- The drawing field's mouse, in field coordinates ---
+    void PaintBoxMouseDown(std::int32_t x, std::int32_t y) { FieldMouse.PaintBoxMouseDown(x, y); }
+    void PaintBoxMouseMove(std::int32_t x, std::int32_t y) { FieldMouse.PaintBoxMouseMove(x, y); }
+    void PaintBoxMouseUp(std::int32_t x, std::int32_t y) { FieldMouse.PaintBoxMouseUp(x, y); }
+    void DrawingBtnClick(TMotionButton button) { FieldMouse.DrawingBtnClick(button); }
+
+    // --- "ずけいをかえる" and the palette ---
+    // Palette field 1..16.
+    void ColorPanelClick(int field) { Editor.ColorPanelClick(field); }
+    void ClearPanelClick() { Editor.ClearPanelClick(); }
+    void AttrChangeBtnClick(TColorButton button) { Editor.AttrChangeBtnClick(button); }
+    void DupBtnClick() { Editor.DupBtnClick(); }
+    void DeleteBtnClick() { Editor.DeleteBtnClick(); }
+    void UndoBtnClick() { Editor.UndoBtnClick(); }
+    void FrontBackBtnClick(TOrderButton button) { Editor.FrontBackBtnClick(button); }
 
     // --- The File menu ---
     void WriteDataMenuClick() { Files.WriteDataMenuClick(); }
@@ -75,6 +93,8 @@ public:
     TFilmStrip Strip;
     TAnimationFiles Files;
     TPartsBin Bin;
+    TFieldMouse FieldMouse;
+    TFigureEditor Editor;
 
 private:
     void LayOutInitialState();

@@ -27,6 +27,7 @@ using TColor = std::uint32_t;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clRed = 0x0000FF;
+constexpr TColor clYellow = 0x00FFFF;
 constexpr TColor clBtnFace = 0x8000000F;
 // The brush colour that means "no fill" everywhere in the program.
 constexpr TColor NoFillColor = clBtnFace;

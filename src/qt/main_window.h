@@ -100,6 +100,8 @@ private:
     };
     std::vector<Handler> Handlers();
     void WireHandlers();
+    // The drawing field's presses, moves and releases, in field coordinates.
+    void WireDrawingField();
 
     // Showing the models (window_sync.cpp).
     void Sync(Binding& binding);

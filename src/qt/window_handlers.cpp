@@ -31,7 +31,22 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"CutMake", [&f] { f.CutMakeClick(); }},
         {"CutDelete", [&f] { f.CutDeleteClick(); }},
         {"CutCombert", [&f] { f.CutCombertClick(); }},
+        // The motion tools.
+        {"MoveLineBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveLineBtn); }},
+        {"MoveFreeBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveFreeBtn); }},
+        // "ずけいをかえる" and the palette.
+        {"SpeedButton9", [&f] { f.DeleteBtnClick(); }},
+        {"SpeedButton12", [&f] { f.DupBtnClick(); }},
+        {"SpeedButton4", [&f] { f.UndoBtnClick(); }},
+        {"FrontBtn", [&f] { f.FrontBackBtnClick(TOrderButton::FrontBtn); }},
+        {"BackBtn", [&f] { f.FrontBackBtnClick(TOrderButton::BackBtn); }},
+        {"BodyColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::BodyColorBtn); }},
+        {"LineColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::LineColorBtn); }},
+        {"ClearPanel", [&f] { f.ClearPanelClick(); }},
     };
+    for (int field = 1; field <= 16; ++field)
+        handlers.push_back(
+            {f.ColorPanels[field - 1].Name, [&f, field] { f.ColorPanelClick(field); }});
     for (int thumb = 1; thumb <= 5; ++thumb)
         handlers.push_back({f.CutImages[thumb - 1].Name, [&f, thumb] { f.CutImage1Click(thumb); }});
     // The parts bin, slot by slot.
@@ -59,7 +74,14 @@ void MainWindow::WireHandlers() {
         if (std::function<void()> call = handlerOf(action))
             connect(action, &QAction::triggered, this, [this, call] { Dispatch(call); });
     }
+    WireDrawingField();
     for (Binding& binding : bindings) {
+        if (binding.Kind == TWidgetKind::Panel) {
+            if (std::function<void()> call = handlerOf(binding.Widget))
+                connect(static_cast<PanelWidget*>(binding.Widget), &PanelWidget::Clicked, this,
+                        [this, call] { Dispatch(call); });
+            continue;
+        }
         if (binding.Kind == TWidgetKind::Image) {
             if (std::function<void()> call = handlerOf(binding.Widget))
                 connect(static_cast<ImageWidget*>(binding.Widget), &ImageWidget::Clicked, this,
@@ -76,6 +98,23 @@ void MainWindow::WireHandlers() {
                     });
                 });
     }
+}
+
+void MainWindow::WireDrawingField() {
+    auto* field = findChild<ImageWidget*>(QStringLiteral("PaintBox"));
+    if (!field) return;
+    // Moves without a button reach the form too: they end a held size change.
+    field->setMouseTracking(true);
+    TZindaForm& f = form;
+    connect(field, &ImageWidget::Pressed, this, [this, &f](int x, int y, Qt::MouseButton) {
+        Dispatch([&f, x, y] { f.PaintBoxMouseDown(x, y); });
+    });
+    connect(field, &ImageWidget::Moved, this, [this, &f](int x, int y, Qt::MouseButtons) {
+        Dispatch([&f, x, y] { f.PaintBoxMouseMove(x, y); });
+    });
+    connect(field, &ImageWidget::Released, this, [this, &f](int x, int y, Qt::MouseButton) {
+        Dispatch([&f, x, y] { f.PaintBoxMouseUp(x, y); });
+    });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

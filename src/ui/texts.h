@@ -34,6 +34,15 @@ inline constexpr const char* PictureUnwritable = "画像を書き出せません
 inline constexpr const char* NoCutToChoose = "選択できるカットがありません";
 inline constexpr const char* NoFigureAtAll = "図形がひとつもありません";
 
+// Messages about editing figures.
+inline constexpr const char* Ok = "ok";
+inline constexpr const char* StampColorRefused = "複数の図形からなるスタンプの色は変更できません";
+inline constexpr const char* LineNoFillRefused = "線はぬりつぶしなしにできません";
+inline constexpr const char* NoFurtherFront = "これより前にいくことができません。";
+inline constexpr const char* NoFurtherBack = "これより後ろにいくことができません。";
+// The same refusal for a start copy, worded as the program always worded it.
+inline constexpr const char* NoFurtherBackStart = "これより後ろいくことができません。";
+
 // File dialogs.
 inline constexpr const char* BGFilter = "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp";
 inline constexpr const char* DataOpenFilter =

@@ -1,0 +1,166 @@
+#include "edit/field_mouse.h"
+
+#include "model/fig_pairs.h"
+#include "ui/texts.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace murva {
+
+bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                          std::int32_t px, std::int32_t py) {
+    // Wide enough that the margin never overflows.
+    const auto within = [](std::int64_t a, std::int64_t b, std::int64_t p) {
+        return p >= std::min(a, b) - 3 && p <= std::max(a, b) + 3;
+    };
+    return within(x1, x2, px) && within(y1, y2, py);
+}
+
+void TFieldMouse::DrawingBtnClick(TMotionButton button) {
+    App.S.Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? toolMoveLine : toolMoveFree;
+}
+
+bool TFieldMouse::SelectFigureAt(TPoint p) {
+    TFigureState& figures = App.S.Figures;
+    const bool freeTool = App.S.Shell.CurrentTool == toolMoveFree;
+    // Counted from the last figure, which is painted on top: a count beyond the half
+    // means a start copy, which may be selected but not dragged.
+    std::int32_t i = 0;
+    for (TFigItem* item = figures.FigList.GetTail(); item != figures.FigList.GetHead();
+         item = item->Prev) {
+        ++i;
+        const TFigData& f = item->Data;
+        if (f.CutNumber != App.S.Cuts.CurrentCut ||
+            !HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y))
+            continue;
+        figures.SelectedFig = item;
+        // A figure that has its path keeps it when pressed with the free motion tool.
+        Mouse.PickedWithoutDrag = (f.Free == 1 && freeTool) || i > figures.FigureIDHalf;
+        return !Mouse.PickedWithoutDrag;
+    }
+    return false;
+}
+
+void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
+    TShellState& shell = App.S.Shell;
+    if (shell.Mode == mdWatch) return;
+    shell.Mode = mdEdit;
+
+    TFigureState& figures = App.S.Figures;
+    TPainter& painter = App.Painter;
+    const TPoint pointer{x, y};
+    Mouse.PickedWithoutDrag = false;
+    if (SelectFigureAt(pointer)) {
+        if (shell.CurrentTool == toolMoveFree) {
+            TPointData& path = Mouse.MotionPath;
+            path.ResetPath();
+            path.MinX = path.MinY = path.MaxX = path.MaxY = TPointData::NoBound;
+            path.AddPlain(x, y);
+        }
+        Mouse.DragAnchor = Mouse.DownPoint = pointer;
+        Mouse.Dragging = true;
+        painter.ToggleSelectionFrame(figures.SelectedFig);
+        figures.LastSelectedFig = figures.SelectedFig;
+    } else if (Mouse.PickedWithoutDrag) {
+        painter.ToggleSelectionFrame(figures.LastSelectedFig);
+        painter.ToggleSelectionFrame(figures.SelectedFig);
+    } else if (figures.SelectedFig) {
+        painter.ToggleSelectionFrame(figures.LastSelectedFig);
+        painter.ToggleSelectionFrame(figures.SelectedFig);
+        figures.SelectedFig = figures.LastSelectedFig = nullptr;
+    }
+}
+
+void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
+    if (App.S.Shell.Mode != mdEdit) return;
+    App.CommitPendingChange();
+    TFigItem* selected = App.S.Figures.SelectedFig;
+    if (!Mouse.Dragging || !selected) return;
+    selected->Data.Offset(x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
+    Mouse.DragAnchor = {x, y};
+    if (App.S.Shell.CurrentTool == toolMoveFree) Mouse.MotionPath.AddPlain(x, y);
+    App.Painter.PaintBoxPaint();
+}
+
+void TFieldMouse::FinishDrag(TFigData& figure, TPoint release) {
+    TResizeBase& base = Mouse.ResizeBase;
+    base.Start = figure.Start;
+    base.End = figure.End;
+    base.TextSize = figure.TextSize;
+    base.PointCount = 0;
+    if (IsPointFigure(figure.DrawingTool) && figure.PointData) {
+        base.PointCount = std::min(figure.PointData->Count, TPointData::MaxPoints);
+        for (std::int32_t i = 0; i < base.PointCount; ++i)
+            base.Points[static_cast<std::size_t>(i)] = figure.PointData->At(i);
+    }
+
+    if (App.S.Shell.CurrentTool != toolMoveFree || Mouse.PickedWithoutDrag) {
+        Mouse.PickedWithoutDrag = false;
+        return;
+    }
+    // Releasing just outside the field's corner keeps the figure's old path.
+    if (release == TPoint{-1, -1}) {
+        App.Platform.ShowMessage(texts::Ok);
+        return;
+    }
+    TPointData& path = Mouse.MotionPath;
+    path.AddPlain(release.x, release.y);
+    auto stored = std::make_shared<TPointData>(path.PathCount);
+    for (std::int32_t i = 0; i < path.PathCount; ++i)
+        stored->AddTracked(path.At(i).x, path.At(i).y);
+    figure.Free = 1;
+    figure.FreeMoveData = std::move(stored);
+    figure.FreeMoveCount = path.PathCount;
+}
+
+void TFieldMouse::HighlightPartner(TFigItem* item) {
+    TFigItem* partner = PartnerOf(App.S.Figures.FigList, item, App.S.Figures.FigureIDHalf);
+    if (!partner) return;
+    // A stamp shows its colours through its children.
+    std::vector<TFigData*> shown;
+    if (partner->Data.DrawingTool == dtStamp && partner->Data.StampData) {
+        for (TFigItem* child = partner->Data.StampData->GetFirst(); child; child = child->Next)
+            shown.push_back(&child->Data);
+    } else {
+        shown.push_back(&partner->Data);
+    }
+    std::vector<std::pair<TColor, TColor>> saved;
+    for (TFigData* figure : shown) {
+        saved.emplace_back(figure->PenColor, figure->BrushColor);
+        figure->PenColor = clBlack;
+        figure->BrushColor = clYellow;
+    }
+    App.Painter.PaintBoxPaint();
+    for (std::size_t k = 0; k < shown.size(); ++k)
+        std::tie(shown[k]->PenColor, shown[k]->BrushColor) = saved[k];
+}
+
+void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
+    TSharedState& S = App.S;
+    App.C.PlayBar.SetPosition(0);
+    App.Painter.PaintBoxPaint();
+    // The making state's repaint painted the strip already.
+    if (S.Shell.Mode == mdWatch && !S.Figures.FigList.IsEmpty()) App.Painter.RefreshCutStrip();
+
+    if (S.Shell.Mode == mdEdit) {
+        Mouse.Dragging = false;
+        if (TFigItem* selected = S.Figures.SelectedFig) {
+            TFigData& figure = selected->Data;
+            FinishDrag(figure, {x, y});
+            if (TPoint{x, y} != Mouse.DownPoint) {
+                App.Recorder().RecordAction(akMove);
+            } else if (figure.Free != 0) {
+                // A plain click takes the path away, which a reload must know.
+                figure.Free = 0;
+                App.Recorder().RecordAction(akMove);
+            }
+            App.C.HTrackBar.SetPosition(0);
+            App.C.VTrackBar.SetPosition(0);
+            HighlightPartner(selected);
+        }
+    }
+    Mouse.PickedWithoutDrag = false;
+}
+
+} // namespace murva

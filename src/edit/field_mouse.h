@@ -1,0 +1,41 @@
+#pragma once
+// The mouse on the drawing field in the making state: a press selects the topmost figure
+// of the current cut under the pointer, a drag moves an end copy, and with the free
+// motion tool the drag is also the path the figure will travel along.
+
+#include "edit/mouse_state.h"
+#include "ui/services.h"
+
+namespace murva {
+
+// The two motion tools, told apart by the button clicked.
+enum class TMotionButton { MoveLineBtn, MoveFreeBtn };
+
+class TFieldMouse {
+public:
+    TFieldMouse(TServices& services, TMouseState& mouse) : App(services), Mouse(mouse) {}
+
+    // Whether (px, py) lies in the box of the two corners widened by 3 pixels, borders
+    // included.
+    static bool HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                        std::int32_t px, std::int32_t py);
+
+    void DrawingBtnClick(TMotionButton button);
+    void PaintBoxMouseDown(std::int32_t x, std::int32_t y);
+    void PaintBoxMouseMove(std::int32_t x, std::int32_t y);
+    void PaintBoxMouseUp(std::int32_t x, std::int32_t y);
+
+private:
+    // Selects the topmost figure of the current cut under the pointer; whether it was an
+    // end copy that may be dragged.
+    bool SelectFigureAt(TPoint pointer);
+    // What a finished drag leaves: the base of resizing and the figure's free path.
+    void FinishDrag(TFigData& figure, TPoint release);
+    // The figure's partner in black and yellow until the next repaint.
+    void HighlightPartner(TFigItem* item);
+
+    TServices& App;
+    TMouseState& Mouse;
+};
+
+} // namespace murva

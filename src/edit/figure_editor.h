@@ -1,0 +1,44 @@
+#pragma once
+// The commands of "ずけいをかえる" on the selected figure: the palette and recolouring,
+// duplicating, deleting and bringing back ("ふっかつ"), and moving one step to the front
+// or back. Commands that move or remove figures keep the start/end pairs together.
+
+#include "ui/services.h"
+
+namespace murva {
+
+// The two recolour buttons and the two order buttons, told apart by the button clicked.
+enum class TColorButton { BodyColorBtn, LineColorBtn };
+enum class TOrderButton { FrontBtn, BackBtn };
+
+class TFigureEditor {
+public:
+    explicit TFigureEditor(TServices& services) : App(services) {}
+
+    // Palette field 1..16, and the no-fill field: the colour picked for recolouring.
+    void ColorPanelClick(int field);
+    void ClearPanelClick();
+    // The fill or the outline of the selected figure takes the picked colour.
+    void AttrChangeBtnClick(TColorButton button);
+
+    // A copy of the selected figure, 20 pixels right and down, as a pair of its own.
+    void DupBtnClick();
+    // The selected figure and its partner.
+    void DeleteBtnClick();
+    // "ふっかつ": the last deleted pair.
+    void UndoBtnClick();
+    // Both members of the selected figure's pair one step to the front or back.
+    void FrontBackBtnClick(TOrderButton button);
+
+private:
+    // Recolours one figure's record; false (after the refusal's message) when refused.
+    bool Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed);
+    // Moves the figure one place to the front or back and records it; false if refused.
+    bool StepFigure(TFigItem* item, TOrderButton button);
+    // Takes the figure out of the list, keeping a copy among the deleted and recording it.
+    void DeleteFigure(TFigItem* item);
+
+    TServices& App;
+};
+
+} // namespace murva

@@ -1,0 +1,60 @@
+// The palette and recolouring: a colour is picked first, then given to the fill or the
+// outline of the selected figure.
+
+#include "edit/figure_editor.h"
+
+#include "ui/texts.h"
+
+namespace murva {
+
+void TFigureEditor::ColorPanelClick(int field) {
+    if (field < 1 || field > static_cast<int>(App.C.ColorPanels.size())) return;
+    App.C.ConfirmPanel.Color = App.C.ColorPanels[static_cast<std::size_t>(field - 1)].Color;
+    App.C.ConfirmPanel.Hint = texts::ColorChosenHint;
+}
+
+void TFigureEditor::ClearPanelClick() {
+    App.C.ConfirmPanel.Color = NoFillColor;
+    App.C.ConfirmPanel.Hint = texts::NoFillChosenHint;
+}
+
+bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed) {
+    TColor& target = button == TColorButton::LineColorBtn ? figure.PenColor : figure.BrushColor;
+    if (button == TColorButton::LineColorBtn && color == NoFillColor) {
+        App.Platform.ShowMessage(texts::LineNoFillRefused);
+        return false;
+    }
+    if (color == target) return true;
+    target = color;
+    changed = true;
+    return true;
+}
+
+void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
+    TFigItem* selected = App.S.Figures.SelectedFig;
+    if (!selected) return;
+    TFigData& figure = selected->Data;
+    const TColor color = App.C.ConfirmPanel.Color;
+    bool changed = false, childChanged = false;
+    // A stamp shows its colours through its children: one child can follow, several
+    // cannot all be given one colour.
+    if (figure.DrawingTool == dtStamp && figure.StampData && !figure.StampData->IsEmpty()) {
+        TFigItem* child = figure.StampData->GetFirst();
+        if (child->Next) {
+            App.Platform.ShowMessage(texts::StampColorRefused);
+            return;
+        }
+        if (!Recolour(child->Data, button, color, childChanged)) return;
+    }
+    if (!Recolour(figure, button, color, changed) || !(changed || childChanged)) return;
+
+    TRecorder recorder = App.Recorder();
+    recorder.RecordChange(akChange,
+                          button == TColorButton::LineColorBtn ? cpLineColor : cpBodyColor);
+    // A colour change carries the stamp's own colours only; its children travel with a
+    // size change, or a reload would lose the child's new colour.
+    if (childChanged) recorder.RecordChange(akChange, cpSize);
+    App.Painter.PaintBoxPaint();
+}
+
+} // namespace murva
