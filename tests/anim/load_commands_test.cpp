@@ -106,6 +106,21 @@ TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheW
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
 }
 
+TEST_F(LoadCommandTest, ADrawingThatClearsThePictureLeavesNoSelectionBehind) {
+    Choose(Murva, Material("first.znd", {1, 2}));
+    form.PartsMoveBtrClick(1);
+    form.PaintBoxMouseDown(5, 15); // an end copy: selected, and the frame's last figure
+    ASSERT_NE(form.S.Figures.LastSelectedFig, nullptr);
+    const std::string clears = temp.Path("clears.znd");
+    std::ofstream(clears, std::ios::binary)
+        << "ZINDA FILE FORMAT 1.4\r\nbegin ActionData\r\n2011 06 14 10 05 33 27\r\n0\r\n"
+           "ClearAll\r\nend ActionData\r\n";
+    Choose(Murva, clears);
+    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
+    form.PaintBoxMouseDown(5, 15); // toggles no frame of a figure that is gone
+}
+
 TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimation) {
     Choose(Zinda, Material("m.znd", {10, 60}));
     Choose(Zinda, Material("n.znd", {300}));

@@ -1,0 +1,162 @@
+// The mouse on the drawing field: the hit test, which figure a press selects and whether
+// it may be dragged, free paths, plain clicks, and what a release leaves behind.
+
+#include "edit/edit_fixture.h"
+
+#include "support/recording_graphics.h"
+
+#include <gmock/gmock.h>
+
+namespace murva::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+TEST(HitTest, TakesThreePixelsAroundTheBoxWhicheverWayItWasDrawn) {
+    struct Case {
+        TPoint P;
+        bool Hit;
+    };
+    const Case cases[] = {{{7, 40}, true},   {{6, 40}, false},  {{53, 40}, true},
+                          {{54, 40}, false}, {{30, 17}, true},  {{30, 16}, false},
+                          {{30, 63}, true},  {{30, 64}, false}, {{7, 17}, true}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(TFieldMouse::HitTest(10, 20, 50, 60, c.P.x, c.P.y), c.Hit)
+            << c.P.x << "," << c.P.y;
+        EXPECT_EQ(TFieldMouse::HitTest(50, 60, 10, 20, c.P.x, c.P.y), c.Hit)
+            << c.P.x << "," << c.P.y;
+    }
+}
+
+struct FieldMouseTest : EditTest {
+    // Two pairs; the end copies lie 200 pixels right of their start copies.
+    void SetUp() override {
+        EditTest::SetUp();
+        AddPairs({{10, 10, 20, 20}, {40, 10, 50, 20}});
+        for (int i = 2; i < 4; ++i)
+            At(i)->Data.Offset(200, 0);
+    }
+    std::vector<std::string>& FieldCalls() {
+        return static_cast<RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
+    }
+};
+
+TEST_F(FieldMouseTest, OnlyEndCopiesFollowADrag) {
+    for (int i = 0; i < 4; ++i) {
+        const TPoint before = At(i)->Data.Start;
+        Drag({before.x + 5, before.y + 5}, {{before.x + 20, before.y + 9}},
+             {before.x + 35, before.y + 35});
+        EXPECT_EQ(Selected(), At(i));
+        const TPoint moved{before.x + (i >= 2 ? 30 : 0), before.y + (i >= 2 ? 30 : 0)};
+        EXPECT_EQ(At(i)->Data.Start, moved) << "figure " << i;
+        EXPECT_EQ(form.S.Mouse.ResizeBase.Start, moved);
+        EXPECT_EQ(LastAction(), akMove);
+    }
+}
+
+TEST_F(FieldMouseTest, ThePressFindsTheTopmostFigureOfTheCurrentCut) {
+    At(3)->Data.Offset(-30, 0); // the second end copy now covers the first
+    form.PaintBoxMouseDown(215, 15);
+    EXPECT_EQ(Selected(), At(3));
+    At(3)->Data.CutNumber = 2;
+    form.PaintBoxMouseDown(215, 15);
+    EXPECT_EQ(Selected(), At(2));
+    form.PaintBoxMouseDown(400, 400);
+    EXPECT_EQ(Selected(), nullptr);
+    EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
+}
+
+TEST_F(FieldMouseTest, AFreeDragBecomesThePathFromPressToRelease) {
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    Drag({215, 15}, {{220, 30}}, {260, 40});
+    const TFigData& f = At(2)->Data;
+    ASSERT_EQ(f.Free, 1);
+    ASSERT_EQ(f.FreeMoveCount, 4);
+    const std::vector<TPoint> expected = {{215, 15}, {220, 30}, {260, 40}, {260, 40}};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(f.FreeMoveData->At(k), expected[k]);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FigData.Free, 1);
+
+    // A straight drag leaves the path; a release just outside the corner keeps no new one.
+    form.DrawingBtnClick(TMotionButton::MoveLineBtn);
+    Drag({245, 15}, {}, {250, 30});
+    EXPECT_EQ(At(3)->Data.Free, 0);
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    form.PaintBoxMouseDown(245, 30);
+    form.PaintBoxMouseUp(-1, -1);
+    EXPECT_EQ(host.Messages, std::vector<std::string>{"ok"});
+    EXPECT_EQ(At(3)->Data.Free, 0);
+}
+
+TEST_F(FieldMouseTest, AFigureWithAPathIsOnlySelectedByTheFreeTool) {
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    Drag({215, 15}, {}, {230, 15});
+    const TPointDataRef path = At(2)->Data.FreeMoveData;
+    Drag({230, 15}, {}, {260, 60});
+    EXPECT_EQ(At(2)->Data.Start, (TPoint{225, 10})) << "not dragged";
+    EXPECT_EQ(At(2)->Data.FreeMoveData, path);
+    EXPECT_EQ(At(2)->Data.Free, 1);
+}
+
+TEST_F(FieldMouseTest, APlainClickTakesThePathAwayAndIsRecorded) {
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    Drag({215, 15}, {}, {230, 15});
+    form.DrawingBtnClick(TMotionButton::MoveLineBtn);
+    Click(230, 15);
+    EXPECT_EQ(At(2)->Data.Free, 0);
+    EXPECT_EQ(LastAction(), akMove);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FigData.Free, 0);
+    // Without a path to take away, a click records nothing.
+    const std::int32_t before = Actions();
+    Click(230, 15);
+    EXPECT_EQ(Actions(), before);
+}
+
+TEST_F(FieldMouseTest, APressThatOnlySelectsComparesItsReleaseWithTheLastDragsPress) {
+    Drag({215, 15}, {}, {230, 30});
+    const std::int32_t before = Actions();
+    form.PaintBoxMouseDown(15, 15); // a start copy
+    form.PaintBoxMouseUp(215, 15);  // where the drag was pressed
+    EXPECT_EQ(Actions(), before);
+    Click(15, 15);
+    EXPECT_EQ(Actions(), before + 1);
+    EXPECT_EQ(At(0)->Data.Start, (TPoint{10, 10}));
+}
+
+TEST_F(FieldMouseTest, AReleaseZeroesTheBarsAndShowsThePartnerBlackAndYellowUntilTheNextRepaint) {
+    At(2)->Data.PenColor = clRed;
+    At(2)->Data.BrushColor = clWhite;
+    form.HTrackBar.SetPosition(5);
+    form.VTrackBar.SetPosition(-5);
+    form.PaintBoxMouseDown(15, 15); // the start copy of the first pair
+    FieldCalls().clear();
+    form.PaintBoxMouseUp(15, 15);
+    EXPECT_EQ(form.HTrackBar.Position(), 0);
+    EXPECT_EQ(form.VTrackBar.Position(), 0);
+    const std::string partner =
+        "Rectangle 210,10,220,20 pen=1/000000/solid/copy brush=00FFFF/solid";
+    EXPECT_THAT(FieldCalls(), Contains(partner));
+    EXPECT_EQ(At(2)->Data.PenColor, clRed);
+    EXPECT_EQ(At(2)->Data.BrushColor, clWhite);
+    FieldCalls().clear();
+    form.PaintBoxPaint();
+    EXPECT_THAT(FieldCalls(), Not(Contains(partner)));
+    EXPECT_THAT(FieldCalls(), Contains(HasSubstr("Rectangle 210,10,220,20 pen=1/0000FF")));
+}
+
+TEST_F(FieldMouseTest, APressStartsTheMakingStateButNotWhileWatching) {
+    form.S.Shell.Mode = mdWatch;
+    form.PaintBoxMouseDown(215, 15);
+    EXPECT_EQ(Selected(), nullptr);
+    form.S.Shell.Mode = mdDraw;
+    form.PaintBoxMouseMove(230, 15);
+    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
+    form.PaintBoxMouseDown(215, 15);
+    EXPECT_EQ(form.S.Shell.Mode, mdEdit);
+    EXPECT_EQ(Selected(), At(2));
+}
+
+} // namespace
+} // namespace murva::test
