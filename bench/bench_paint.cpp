@@ -1,10 +1,14 @@
 // One full repaint of the drawing field and its ten thumbnails on Qt bitmaps, with 500
-// figures in start/end pairs spread over five cuts and five parts-bin slots.
+// figures in start/end pairs spread over five cuts and five parts-bin slots; and one
+// mouse move of a drag over them, in the form and in the real window offscreen.
 
 #include "app/zinda_form.h"
+#include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <random>
@@ -107,6 +111,46 @@ void BM_PaintBoxPaint_TenCuts(benchmark::State& state) {
         scene.form.PaintBoxPaint();
 }
 BENCHMARK(BM_PaintBoxPaint_TenCuts)->Unit(benchmark::kMillisecond);
+
+// Presses on the selected end copy with the free motion tool, which records every move.
+TPoint PressOnSelected(TZindaForm& form) {
+    const TFigData& f = form.S.Figures.SelectedFig->Data;
+    const TPoint at{(f.Start.x + f.End.x) / 2, (f.Start.y + f.End.y) / 2};
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    form.PaintBoxMouseDown(at.x, at.y);
+    return at;
+}
+
+// One move of a drag: the figure moves, the field and the ten thumbnails are repainted
+// and the window is asked to show them.
+void BM_DragMove(benchmark::State& state) {
+    PaintScene scene({1, 2, 3, 4, 5, 100, 101, 102, 103, 104});
+    const TPoint at = PressOnSelected(scene.form);
+    int step = 0;
+    for (auto _ : state)
+        scene.form.PaintBoxMouseMove(at.x + (++step % 2), at.y);
+}
+BENCHMARK(BM_DragMove)->Unit(benchmark::kMillisecond);
+
+// The same move in the real window offscreen: the mouse event, the handler, and the
+// window painting what changed.
+void BM_DragMoveInTheWindow(benchmark::State& state) {
+    PaintScene scene({1, 2, 3, 4, 5, 100, 101, 102, 103, 104});
+    qt::MainWindow window(scene.form);
+    window.show();
+    QApplication::processEvents();
+    auto* field = window.findChild<QWidget*>(QStringLiteral("PaintBox"));
+    const TPoint at = PressOnSelected(scene.form);
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF to(at.x + (++step % 2), at.y);
+        QMouseEvent move(QEvent::MouseMove, to, field->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &move);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DragMoveInTheWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

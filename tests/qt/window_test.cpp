@@ -1,9 +1,7 @@
 // The real main window, offscreen: every control where the window's layout puts it,
 // showing its model; clicks, drags, drops and the close request reaching the form.
 
-#include "qt/main_window.h"
-#include "qt/qt_graphics.h"
-#include "support/fake_host.h"
+#include "qt/window_fixture.h"
 #include "support/material_files.h"
 #include "ui/texts.h"
 
@@ -35,36 +33,7 @@ namespace {
 
 using qt::MainWindow;
 using qt::PanelWidget;
-
-struct WindowTest : ::testing::Test {
-    test::FakeHost host;
-    qt::QtGraphics graphics;
-    TZindaForm form{host, graphics};
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(form);
-        window->Dispatch([this] { form.FormCreate({}); });
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    QWidget* Client() const { return window->centralWidget(); }
-
-    template <class W = QWidget> W* Find(const std::string& name) const {
-        const auto found = window->findChildren<W*>(QString::fromStdString(name));
-        return found.size() == 1 ? found.front() : nullptr;
-    }
-
-    // The place of a widget in the coordinates of the client area.
-    QRect InClient(QWidget* widget) const {
-        return QRect(widget->mapTo(Client(), QPoint(0, 0)), widget->size());
-    }
-
-    QColor PixelAt(QWidget* widget, QPoint at) const {
-        return widget->grab().toImage().pixelColor(at);
-    }
-};
+using test::WindowTest;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
