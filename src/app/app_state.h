@@ -4,12 +4,14 @@
 
 #include "anim/anim_state.h"
 #include "edit/mouse_state.h"
+#include "edit/resize_state.h"
 #include "ui/shared_state.h"
 
 namespace murva {
 
 struct AppState : TSharedState {
     TMouseState Mouse;
+    TResizeState Resize;
     TPartsState Parts;
     TMotionState Motion;
     TPlaybackState Playback;

@@ -8,9 +8,11 @@
 #include "anim/film_strip.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
+#include "anim/speed_controls.h"
 #include "app/app_state.h"
 #include "edit/field_mouse.h"
 #include "edit/figure_editor.h"
+#include "edit/resizer.h"
 #include "ui/host.h"
 #include "ui/services.h"
 #include "ui/window_controls.h"
@@ -54,6 +56,17 @@ public:
     void UndoBtnClick() { Editor.UndoBtnClick(); }
     void FrontBackBtnClick(TOrderButton button) { Editor.FrontBackBtnClick(button); }
 
+    // --- The size bars and the mode button ---
+    void AllChangeBtnClick(TResizeButton button) { Resizer.AllChangeBtnClick(button); }
+    void TrackBarChange(TAxis axis) { Resizer.TrackBarChange(axis); }
+
+    // --- The speed of a run ---
+    void SameSpeedBtnClick() { Speed.SameSpeedBtnClick(); }
+    void FastSpeedBtnClick() { Speed.FastSpeedBtnClick(); }
+    void SlowSpeedBtnClick() { Speed.SlowSpeedBtnClick(); }
+    void SpeedBarChange() { Speed.SpeedBarChange(); }
+    void SpeedBtnClick(TSpeedButton button) { Speed.SpeedBtnClick(button); }
+
     // --- The File menu ---
     void WriteDataMenuClick() { Files.WriteDataMenuClick(); }
     void OverWriteDataMenuClick() { Files.OverWriteDataMenuClick(); }
@@ -95,6 +108,8 @@ public:
     TPartsBin Bin;
     TFieldMouse FieldMouse;
     TFigureEditor Editor;
+    TResizer Resizer;
+    TSpeedControls Speed;
 
 private:
     void LayOutInitialState();

@@ -65,9 +65,12 @@ void TRecorder::CommitPendingChange() {
     if (!live) return;
     TActionItem* found = History.ActionLog.LatestActionOf(live);
     if (!found) return;
-    const TFigData& copy = found->Data.FigData;
-    const bool widthChanged = copy.Start.x - live->Start.x != copy.End.x - live->End.x;
-    const bool heightChanged = copy.Start.y - live->Start.y != copy.End.y - live->End.y;
+    // Against the box the change started from: a size changed back is no change, and a
+    // size changed to what the figure was once recorded with still is one.
+    const TPoint& start = History.PendingStart;
+    const TPoint& end = History.PendingEnd;
+    const bool widthChanged = start.x - live->Start.x != end.x - live->End.x;
+    const bool heightChanged = start.y - live->Start.y != end.y - live->End.y;
     if (!widthChanged && !heightChanged) return;
     TActionItem* action = History.ActionLog.AppendWithFigure(*live);
     action->Data.TargetType = akChange;
@@ -81,6 +84,8 @@ void TRecorder::HoldSizeChange(TFigData* figure) {
     if (History.ActionPending && History.PendingFigData == figure) return;
     if (History.ActionPending) CommitPendingChange();
     History.PendingFigData = figure;
+    History.PendingStart = figure->Start;
+    History.PendingEnd = figure->End;
     History.ActionPending = true;
 }
 

@@ -21,7 +21,8 @@ struct TRecorder {
     void RecordChange(TActionKind kind, TChangeParameter parameter);
     // Records the held size change when width or height really changed, then ends it.
     void CommitPendingChange();
-    // Holds a size change of the figure open, committing one held for another first.
+    // Holds a size change of the figure open, committing one held for another first;
+    // called before the figure changes, as the change is measured from its box now.
     void HoldSizeChange(TFigData* figure);
 
 private:

@@ -21,6 +21,12 @@ void TFigData::BoundsToStartEnd() {
     End = {PointData->MaxX, PointData->MaxY};
 }
 
+void TFigData::FitBoxToPoints() {
+    if (!PointData || PointData->Count == 0) return;
+    PointData->RefreshBounds();
+    BoundsToStartEnd();
+}
+
 void TFigData::SetPointCoord(int which, std::int32_t index, std::int32_t value) {
     if (!PointData || index < 0 || index >= PointData->Capacity()) return;
     if (which == 0)

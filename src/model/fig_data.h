@@ -71,6 +71,9 @@ struct TFigData {
     void Offset(std::int32_t dx, std::int32_t dy);
     // Start and End become the bounding box of the tracked points.
     void BoundsToStartEnd();
+    // Start and End become the box of the outline points as they are now, as in every
+    // copy of the figure.
+    void FitBoxToPoints();
     // which: 0 = x, 1 = y.
     void SetPointCoord(int which, std::int32_t index, std::int32_t value);
 };

@@ -32,6 +32,21 @@ int TPointData::AddTracked(std::int32_t x, std::int32_t y) {
     return 0;
 }
 
+void TPointData::RefreshBounds() {
+    MinX = MinY = MaxX = MaxY = NoBound;
+    for (std::int32_t i = 0; i < Count; ++i) {
+        const TPoint& p = Points[static_cast<std::size_t>(i)];
+        if (i == 0) {
+            MinX = MaxX = p.x;
+            MinY = MaxY = p.y;
+        }
+        MinX = std::min(MinX, p.x);
+        MaxX = std::max(MaxX, p.x);
+        MinY = std::min(MinY, p.y);
+        MaxY = std::max(MaxY, p.y);
+    }
+}
+
 int TPointData::AddPlain(std::int32_t x, std::int32_t y) {
     if (PathCount >= MaxPoints) return 1;
     Store(PathCount, x, y);

@@ -25,6 +25,8 @@ public:
     std::int32_t GetCount() const { return Count; }
     std::int32_t GetPathCount() const { return PathCount; }
     void ResetPath() { PathCount = 0; }
+    // The bounds of the tracked points as they are now; NoBound when there are none.
+    void RefreshBounds();
     void ResetCount() { Count = 0; }
 
     std::int32_t Capacity() const { return static_cast<std::int32_t>(Points.size()); }

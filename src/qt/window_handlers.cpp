@@ -43,6 +43,18 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"BodyColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::BodyColorBtn); }},
         {"LineColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::LineColorBtn); }},
         {"ClearPanel", [&f] { f.ClearPanelClick(); }},
+        // The mode button of the size bars, whichever face it shows.
+        {"HVChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::HVChangeBtn); }},
+        {"AllChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::AllChangeBtn); }},
+        {"DRChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::DRChangeBtn); }},
+        {"ULChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::ULChangeBtn); }},
+        // The speed of a run.
+        {"SameSpeedBtn", [&f] { f.SameSpeedBtnClick(); }},
+        {"FastSpeedBtn", [&f] { f.FastSpeedBtnClick(); }},
+        {"SlowSpeedBtn", [&f] { f.SlowSpeedBtnClick(); }},
+        {"FastBtn", [&f] { f.SpeedBtnClick(TSpeedButton::FastBtn); }},
+        {"SpeedBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SpeedBtn); }},
+        {"SlowBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SlowBtn); }},
     };
     for (int field = 1; field <= 16; ++field)
         handlers.push_back(

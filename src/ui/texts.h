@@ -42,6 +42,7 @@ inline constexpr const char* NoFurtherFront = "これより前にいくことが
 inline constexpr const char* NoFurtherBack = "これより後ろにいくことができません。";
 // The same refusal for a start copy, worded as the program always worded it.
 inline constexpr const char* NoFurtherBackStart = "これより後ろいくことができません。";
+inline constexpr const char* StampResizeFailed = "スタンプのサイズ変更：解決できないエラーが発生しました";
 
 // File dialogs.
 inline constexpr const char* BGFilter = "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp";

@@ -1,0 +1,32 @@
+#pragma once
+// The speed of a run: the three profiles of "うごきをつける", the speed bar (low is fast)
+// and its three buttons. The bar decides the number of steps of a run, which is the
+// play bar's maximum.
+
+#include "anim/anim_state.h"
+#include "ui/services.h"
+
+namespace murva {
+
+// The three buttons of "アニメのはやさ", told apart by the one clicked.
+enum class TSpeedButton { FastBtn, SpeedBtn, SlowBtn };
+
+class TSpeedControls {
+public:
+    TSpeedControls(TServices& services, TMotionState& motion) : App(services), Motion(motion) {}
+
+    // "ずっとおなじはやさ", "だんだんはやくなる", "だんだんおそくなる".
+    void SameSpeedBtnClick() { Motion.SpeedProfile = 0; }
+    void FastSpeedBtnClick() { Motion.SpeedProfile = 1; }
+    void SlowSpeedBtnClick() { Motion.SpeedProfile = -1; }
+    // The steps of a run from the bar's position; the play bar starts over.
+    void SpeedBarChange();
+    // "はやい", "ふつう", "おそい".
+    void SpeedBtnClick(TSpeedButton button);
+
+private:
+    TServices& App;
+    TMotionState& Motion;
+};
+
+} // namespace murva

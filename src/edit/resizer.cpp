@@ -1,0 +1,133 @@
+#include "edit/resizer.h"
+
+#include "ui/texts.h"
+
+#include <algorithm>
+
+namespace murva {
+
+namespace {
+
+std::int32_t Truncated(double v) {
+    return static_cast<std::int32_t>(v);
+}
+
+} // namespace
+
+void TResizer::AllChangeBtnClick(TResizeButton button) {
+    TWindowControls& C = App.C;
+    App.S.Figures.SelectedFig = nullptr;
+    C.HTrackBar.SetPosition(0);
+    C.VTrackBar.SetPosition(0);
+    App.Painter.PaintBoxPaint();
+
+    std::int32_t& mode = App.S.Shell.ResizeMode;
+    TButtonControl* shown = nullptr;
+    switch (button) {
+    case TResizeButton::HVChangeBtn:
+        mode = 2;
+        shown = &C.AllChangeBtn;
+        break;
+    case TResizeButton::AllChangeBtn:
+        mode = 3;
+        shown = &C.DRChangeBtn;
+        break;
+    case TResizeButton::DRChangeBtn:
+        mode = 4;
+        shown = &C.ULChangeBtn;
+        break;
+    case TResizeButton::ULChangeBtn:
+        mode = 1;
+        shown = &C.HVChangeBtn;
+        break;
+    }
+    for (TButtonControl* face : {&C.AllChangeBtn, &C.DRChangeBtn, &C.ULChangeBtn, &C.HVChangeBtn})
+        face->Visible = face == shown;
+    // "大" and "小" while both edges move, the sides while one of them stays.
+    const bool sides = mode > 2;
+    for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4})
+        label->Visible = !sides;
+    for (TControl* label : {&C.Panel91, &C.Panel92, &C.Panel93, &C.Panel5})
+        label->Visible = sides;
+}
+
+void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
+    const TResizeBase& base = Mouse.ResizeBase;
+    const std::int32_t mode = App.S.Shell.ResizeMode;
+    if (mode != 3) OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == 4 ? p : -p);
+    if (mode != 4) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
+    // Linked bars: the other one follows, and its change resizes the other axis.
+    if (mode == 2) (axis == TAxis::Horizontal ? App.C.VTrackBar : App.C.HTrackBar).SetPosition(p);
+}
+
+void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
+    const TResizeBase& base = Mouse.ResizeBase;
+    const double bs = OnAxis(base.Start, axis), extent = OnAxis(base.End, axis) - bs;
+    const std::int32_t mode = App.S.Shell.ResizeMode;
+    // Points on one line across the axis have nothing to stretch on it.
+    if (extent != 0) {
+        const std::int32_t start = OnAxis(figure.Start, axis);
+        const std::int32_t n = std::min(base.PointCount, figure.PointData->Count);
+        for (std::int32_t i = 0; i < n; ++i) {
+            const double q = OnAxis(base.Points[static_cast<std::size_t>(i)], axis) - bs;
+            const double d = mode == 3   ? q + p * q / extent
+                             : mode == 4 ? q - p * q / extent
+                                         : q + p * (q / extent) * 2;
+            OnAxis(figure.PointData->At(i), axis) = start + Truncated(d);
+        }
+    }
+    // Every copy takes its box from its points; so does the figure.
+    figure.FitBoxToPoints();
+}
+
+void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
+    const TResizeBase& base = Mouse.ResizeBase;
+    const std::int32_t size = base.TextSize + (axis == TAxis::Horizontal ? p : -p);
+    if (size <= 5) return;
+    figure.Start = base.Start;
+    figure.TextSize = size;
+    // The end is where the text, written once in its new size, ends.
+    Canvas& canvas = App.C.CanvasBitmap->GetCanvas();
+    canvas.Font.Size = size;
+    figure.End.x = canvas.TextOut(figure.Start.x, figure.Start.y, figure.Text);
+    figure.End.y = figure.Start.y + Truncated(size * 1.2);
+}
+
+const TFigData& TResizer::StampBaseOf(TFigData& stamp) {
+    if (!Resize.StampBaseKnown) {
+        const TActionItem* recorded = App.S.History.ActionLog.LatestActionOf(&stamp);
+        // Without a recorded copy the stamp is scaled from its children as they are now,
+        // rather than ending the program and losing the work.
+        if (!recorded) App.Platform.ShowMessage(texts::StampResizeFailed);
+        Resize.StampBase = recorded ? recorded->Data.FigData : stamp;
+        DeepCopyOwnedParts(Resize.StampBase);
+        Resize.StampBaseKnown = true;
+    }
+    return Resize.StampBase;
+}
+
+void TResizer::TrackBarChange(TAxis axis) {
+    TFigItem* selected = App.S.Figures.SelectedFig;
+    if (!selected) return;
+    TFigData& figure = selected->Data;
+    const THistoryState& history = App.S.History;
+    // A stamp's base lives as long as the size change held open for it.
+    if (!history.ActionPending || history.PendingFigData != &figure) Resize.StampBaseKnown = false;
+    App.Recorder().HoldSizeChange(&figure);
+
+    const std::int32_t p =
+        (axis == TAxis::Horizontal ? App.C.HTrackBar : App.C.VTrackBar).Position();
+    if (figure.DrawingTool == dtText) {
+        ResizeText(figure, axis, p);
+    } else if (figure.DrawingTool == dtStamp) {
+        const TFigData& base = StampBaseOf(figure);
+        ApplyBoxRule(figure, axis, p);
+        ScaleStampChildren(axis, base, figure);
+    } else {
+        ApplyBoxRule(figure, axis, p);
+        if (IsPointFigure(figure.DrawingTool) && figure.PointData) StretchPoints(figure, axis, p);
+    }
+    App.Painter.PaintBoxPaint();
+}
+
+} // namespace murva

@@ -1,0 +1,40 @@
+#pragma once
+// Resizing the selected figure with the two size bars, in four modes: both edges of an
+// axis or one of them, the two bars free or linked. Every change is computed from the
+// figure's geometry at the last release of the mouse, so the bars can go back and forth.
+
+#include "edit/mouse_state.h"
+#include "edit/resize_state.h"
+#include "model/stamp_scaling.h"
+#include "ui/services.h"
+
+namespace murva {
+
+// The four faces of the mode button, told apart by the one clicked.
+enum class TResizeButton { HVChangeBtn, AllChangeBtn, DRChangeBtn, ULChangeBtn };
+
+class TResizer {
+public:
+    TResizer(TServices& services, TMouseState& mouse, TResizeState& resize)
+        : App(services), Mouse(mouse), Resize(resize) {}
+
+    // The mode button: deselects, zeroes the bars and shows the next mode.
+    void AllChangeBtnClick(TResizeButton button);
+    // A size bar moved: HTrackBar works on x, VTrackBar on y.
+    void TrackBarChange(TAxis axis);
+
+private:
+    // The edges of the axis as the mode moves them from the base by p; in the linked
+    // mode the other bar follows.
+    void ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p);
+    void StretchPoints(TFigData& figure, TAxis axis, std::int32_t p);
+    void ResizeText(TFigData& figure, TAxis axis, std::int32_t p);
+    // The recorded copy of the stamp, or its children as they are when none is found.
+    const TFigData& StampBaseOf(TFigData& stamp);
+
+    TServices& App;
+    TMouseState& Mouse;
+    TResizeState& Resize;
+};
+
+} // namespace murva
