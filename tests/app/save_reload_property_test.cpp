@@ -138,6 +138,28 @@ const std::vector<TCommand>& Commands() {
         {"ふやす", [](TWindow& w, unsigned) { w.form.DupBtnClick(); }},
         {"けす", [](TWindow& w, unsigned) { w.form.DeleteBtnClick(); }},
         {"ふっかつ", [](TWindow& w, unsigned) { w.form.UndoBtnClick(); }},
+        {"the resize mode button",
+         [](TWindow& w, unsigned) {
+             // The one face of the button that is shown.
+             const std::pair<TButtonControl*, TResizeButton> faces[] = {
+                 {&w.form.HVChangeBtn, TResizeButton::HVChangeBtn},
+                 {&w.form.AllChangeBtn, TResizeButton::AllChangeBtn},
+                 {&w.form.DRChangeBtn, TResizeButton::DRChangeBtn},
+                 {&w.form.ULChangeBtn, TResizeButton::ULChangeBtn}};
+             for (const auto& [face, button] : faces)
+                 if (face->Visible) return w.form.AllChangeBtnClick(button);
+         }},
+        {"click a figure and move a size bar",
+         [](TWindow& w, unsigned c) {
+             const TPoint at = PointOnFigure(w.form, c);
+             w.form.PaintBoxMouseDown(at.x, at.y);
+             w.form.PaintBoxMouseUp(at.x, at.y);
+             (c % 2 ? w.form.VTrackBar : w.form.HTrackBar).SetPosition(int(c % 200) - 99);
+         }},
+        {"move a size bar",
+         [](TWindow& w, unsigned c) {
+             (c % 2 ? w.form.VTrackBar : w.form.HTrackBar).SetPosition(int(c % 200) - 99);
+         }},
         {"てまえに / うしろに",
          [](TWindow& w, unsigned c) {
              w.form.FrontBackBtnClick(c % 2 ? TOrderButton::BackBtn : TOrderButton::FrontBtn);
