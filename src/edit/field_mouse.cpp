@@ -147,13 +147,14 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
         Mouse.Dragging = false;
         if (TFigItem* selected = S.Figures.SelectedFig) {
             TFigData& figure = selected->Data;
+            const bool hadPath = figure.Free != 0;
             FinishDrag(figure, {x, y});
             if (TPoint{x, y} != Mouse.DownPoint) {
                 App.Recorder().RecordAction(akMove);
-            } else if (figure.Free != 0) {
-                // A plain click takes the path away, which a reload must know.
+            } else {
                 figure.Free = 0;
-                App.Recorder().RecordAction(akMove);
+                // A plain click took a path away, which a reload must know.
+                if (hadPath) App.Recorder().RecordAction(akMove);
             }
             App.C.HTrackBar.SetPosition(0);
             App.C.VTrackBar.SetPosition(0);

@@ -108,10 +108,13 @@ TEST_F(FieldMouseTest, APlainClickTakesThePathAwayAndIsRecorded) {
     EXPECT_EQ(At(2)->Data.Free, 0);
     EXPECT_EQ(LastAction(), akMove);
     EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FigData.Free, 0);
-    // Without a path to take away, a click records nothing.
+    // Without a path to take away, a click with either tool records nothing.
     const std::int32_t before = Actions();
     Click(230, 15);
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    Click(230, 15);
     EXPECT_EQ(Actions(), before);
+    EXPECT_EQ(At(2)->Data.Free, 0);
 }
 
 TEST_F(FieldMouseTest, APressThatOnlySelectsComparesItsReleaseWithTheLastDragsPress) {
