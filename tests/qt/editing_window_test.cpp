@@ -6,6 +6,7 @@
 
 #include "support/material_files.h"
 
+#include <QPushButton>
 #include <QToolButton>
 
 namespace murva::test {
@@ -30,6 +31,15 @@ struct EditingWindowTest : WindowTest {
         return count;
     }
     const TFigData& Figure(int index) const { return form.S.Figures.FigList.At(index)->Data; }
+    // Drags the slider's handle by the given distance.
+    void DragHandle(const std::string& name, QPoint by) {
+        auto* slider = Find<QSlider>(name);
+        const QPoint from = HandleOf(slider).center();
+        QTest::mousePress(slider, Qt::LeftButton, {}, from);
+        QTest::mouseMove(slider, from + by / 2);
+        QTest::mouseMove(slider, from + by);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, from + by);
+    }
 };
 
 TEST_F(EditingWindowTest, AFreeDragShowsItsFrameAtOnceAndMovesTheEndCopyAlongItsPath) {
@@ -77,6 +87,40 @@ TEST_F(EditingWindowTest, TheEditButtonsAndThePaletteWorkOnTheSelectedFigure) {
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 2);
     QTest::mouseClick(Find<QToolButton>("SpeedButton4"), Qt::LeftButton);
     EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+}
+
+TEST_F(EditingWindowTest, TheSizeBarsResizeAsTheyAreDraggedAndTheModeButtonCycles) {
+    QTest::mouseClick(Field(), Qt::LeftButton, {}, {210, 20});
+    DragHandle("HTrackBar", {40, 0});
+    const std::int32_t p = form.HTrackBar.Position();
+    ASSERT_GT(p, 0);
+    EXPECT_EQ(Figure(2).Start.x, 200 - p);
+    EXPECT_EQ(Figure(2).End.y, 30 + p) << "linked bars";
+    EXPECT_EQ(Find<QSlider>("VTrackBar")->value(), p);
+
+    QTest::mouseClick(Find<QToolButton>("AllChangeBtn"), Qt::LeftButton);
+    EXPECT_FALSE(Find("AllChangeBtn")->isVisible());
+    EXPECT_TRUE(Find("DRChangeBtn")->isVisible());
+    EXPECT_TRUE(Find("Panel91")->isVisible());
+    EXPECT_FALSE(Find("Panel1")->isVisible());
+    EXPECT_EQ(Find<QSlider>("HTrackBar")->value(), 0);
+
+    // Only the bottom edge, as the vertical bar goes down.
+    QTest::mouseClick(Field(), Qt::LeftButton, {}, {310, 20});
+    DragHandle("VTrackBar", {0, 40});
+    const std::int32_t q = form.VTrackBar.Position();
+    ASSERT_LT(q, 0);
+    EXPECT_EQ(Figure(3).Start.y, 10);
+    EXPECT_EQ(Figure(3).End.y, 30 + q);
+}
+
+TEST_F(EditingWindowTest, TheSpeedButtonsSetTheSpeedBarAndThePlayBarsMaximum) {
+    window->Dispatch([this] { form.SpeedPanel.Visible = form.WatchPanel.Visible = true; });
+    QTest::mouseClick(Find<QPushButton>("FastBtn"), Qt::LeftButton);
+    EXPECT_EQ(Find<QSlider>("SpeedBar")->value(), -99);
+    EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 257);
+    QTest::mouseClick(Find<QPushButton>("SlowBtn"), Qt::LeftButton);
+    EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 1750);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,5 +42,20 @@ struct WindowTest : ::testing::Test {
         return widget->grab().toImage().pixelColor(at);
     }
 };
+
+// Where the slider's handle is drawn now.
+inline QRect HandleOf(QSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = option.sliderValue = slider->value();
+    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
+                                                                : !slider->invertedAppearance();
+    option.subControls = QStyle::SC_SliderHandle;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                           slider);
+}
 
 } // namespace murva::test

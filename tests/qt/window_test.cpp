@@ -33,6 +33,7 @@ namespace {
 
 using qt::MainWindow;
 using qt::PanelWidget;
+using test::HandleOf;
 using test::WindowTest;
 
 QString Q(const std::string& s) {
@@ -338,20 +339,6 @@ TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
     window->findChild<QAction*>("ExitMenu")->trigger();
     EXPECT_EQ(window->ExitCode(), 0);
     EXPECT_TRUE(host.Questions.empty());
-}
-
-QRect HandleOf(QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = option.sliderValue = slider->value();
-    option.upsideDown = slider->orientation() == Qt::Horizontal ? slider->invertedAppearance()
-                                                                : !slider->invertedAppearance();
-    option.subControls = QStyle::SC_SliderHandle;
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
-                                           slider);
 }
 
 TEST_F(WindowTest, DraggingATrackBarSetsItsModelAndFiresTheChangeEventOncePerValue) {
