@@ -4,6 +4,7 @@
 #include "ui/texts.h"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace murva {

@@ -6,14 +6,6 @@
 
 namespace murva {
 
-namespace {
-
-std::int32_t Truncated(double v) {
-    return static_cast<std::int32_t>(v);
-}
-
-} // namespace
-
 void TResizer::AllChangeBtnClick(TResizeButton button) {
     TWindowControls& C = App.C;
     App.S.Figures.SelectedFig = nullptr;
@@ -93,7 +85,7 @@ void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
     figure.End.y = figure.Start.y + Truncated(size * 1.2);
 }
 
-const TFigData& TResizer::StampBaseOf(TFigData& stamp) {
+const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
     if (!Resize.StampBaseKnown) {
         const TActionItem* recorded = App.S.History.ActionLog.LatestActionOf(&stamp);
         // Without a recorded copy the stamp is scaled from its children as they are now,

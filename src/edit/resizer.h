@@ -30,7 +30,7 @@ private:
     void StretchPoints(TFigData& figure, TAxis axis, std::int32_t p);
     void ResizeText(TFigData& figure, TAxis axis, std::int32_t p);
     // The recorded copy of the stamp, or its children as they are when none is found.
-    const TFigData& StampBaseOf(TFigData& stamp);
+    const TFigData& StampBaseOf(const TFigData& stamp);
 
     TServices& App;
     TMouseState& Mouse;

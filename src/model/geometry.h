@@ -1,6 +1,7 @@
 #pragma once
 // Basic value types shared by every layer: points, rectangles and colours.
 
+#include <algorithm>
 #include <cstdint>
 
 namespace murva {
@@ -10,6 +11,13 @@ struct TPoint {
     std::int32_t y = 0;
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
+
+// Floating-point geometry becomes whole pixels by truncation toward zero; what lies
+// beyond the 32-bit range (or is no number) is held at its edge (or 0).
+inline std::int32_t Truncated(double v) {
+    if (!(v == v)) return 0;
+    return static_cast<std::int32_t>(std::clamp(v, -2147483648.0, 2147483647.0));
+}
 
 // Left, top, right, bottom; the right and bottom edges are excluded when drawn.
 struct TRect {

@@ -8,10 +8,6 @@ namespace murva {
 
 namespace {
 
-std::int32_t Truncated(double v) {
-    return static_cast<std::int32_t>(v);
-}
-
 void ScaleChildren(TAxis axis, const TFigList* from, TFigList* to, double s);
 
 // The factor of a stamp whose box went from the base's extent to its own; false when the
