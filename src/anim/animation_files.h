@@ -56,10 +56,10 @@ public:
     // Gives each figure just read its end copy; markEndCopies gives the copies Rotation 1.
     void TwinNewFigures(bool wasEmpty, bool markEndCopies);
 
-    // Save as: asks for a name, and before replacing a file.
-    void WriteDataMenuClick();
-    // Save over the current file, or save as when there is none.
-    void OverWriteDataMenuClick();
+    // Save as: asks for a name, and before replacing a file. Whether the work was saved.
+    bool WriteDataMenuClick();
+    // Save over the current file, or save as when there is none. Whether it was saved.
+    bool OverWriteDataMenuClick();
 
 private:
     // An animation or drawing-process file chosen in a load dialog.

@@ -9,7 +9,7 @@
 
 namespace murva {
 
-void TAnimationFiles::WriteDataMenuClick() {
+bool TAnimationFiles::WriteDataMenuClick() {
     TSharedState& S = App.S;
     Host& host = App.Platform;
     App.CommitPendingChange();
@@ -17,7 +17,7 @@ void TAnimationFiles::WriteDataMenuClick() {
     dialog.Filter = texts::DataSaveFilter;
     dialog.DefaultExt = "mrv";
     const std::optional<std::string> chosen = host.SaveDialog(dialog);
-    if (!chosen) return;
+    if (!chosen) return false;
     const std::string path = *chosen;
     S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
@@ -27,35 +27,34 @@ void TAnimationFiles::WriteDataMenuClick() {
         if (host.Ask(texts::OverwriteExisting, texts::ConfirmCaption, TQuestionButtons::YesNo) !=
             TAnswer::Yes) {
             host.ShowMessage(texts::SaveCancelled);
-            return;
+            return false;
         }
         // Beside the chosen file: its base name and ".bak".
         backup = ReplaceExtension(path, ".bak");
     }
     if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
         host.ShowMessage(texts::SaveFailed);
-        return;
+        return false;
     }
     S.Shell.DataFileName = path;
     SetCaptionForFile();
+    return true;
 }
 
-void TAnimationFiles::OverWriteDataMenuClick() {
+bool TAnimationFiles::OverWriteDataMenuClick() {
     TSharedState& S = App.S;
     App.CommitPendingChange();
     S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
     const std::string path = S.Shell.DataFileName;
-    if (path.empty()) {
-        WriteDataMenuClick();
-        return;
-    }
+    if (path.empty()) return WriteDataMenuClick();
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
     if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
         App.Platform.ShowMessage(texts::WriteFailed);
-        return;
+        return false;
     }
     App.Platform.ShowMessage(texts::OverSaved);
+    return true;
 }
 
 } // namespace murva

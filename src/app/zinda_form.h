@@ -8,6 +8,7 @@
 #include "anim/film_strip.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
+#include "anim/playback.h"
 #include "anim/speed_controls.h"
 #include "app/app_state.h"
 #include "edit/field_mouse.h"
@@ -67,6 +68,13 @@ public:
     void SpeedBarChange() { Speed.SpeedBarChange(); }
     void SpeedBtnClick(TSpeedButton button) { Speed.SpeedBtnClick(button); }
 
+    // --- Watching ---
+    void SellectMoveBtnClick() { Playback.SellectMoveBtnClick(); }
+    void SellectMakeBtnClick() { Playback.SellectMakeBtnClick(); }
+    void PlayButtonClick() { Playback.PlayButtonClick(); }
+    void AllPlayButtonClick() { Playback.AllPlayButtonClick(); }
+    void PlayBarChange() { Playback.PlayBarChange(); }
+
     // --- The File menu ---
     void WriteDataMenuClick() { Files.WriteDataMenuClick(); }
     void OverWriteDataMenuClick() { Files.OverWriteDataMenuClick(); }
@@ -95,6 +103,8 @@ public:
     // --- The View and Tool menus ---
     void ReadBGMenuClick() { Pictures.ReadBGMenuClick(); }
     void ClearMenuClick() { Pictures.ClearMenuClick(); }
+    // "ぜんぶけす": everything back to an empty document.
+    void N3Click();
     void Save2JPEGMenuClick() { Pictures.Save2JPEGMenuClick(); }
 
     Host& GetHost() { return host; }
@@ -110,6 +120,7 @@ public:
     TFigureEditor Editor;
     TResizer Resizer;
     TSpeedControls Speed;
+    TPlayback Playback;
 
 private:
     void LayOutInitialState();

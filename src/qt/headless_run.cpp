@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QGuiApplication>
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -34,6 +35,9 @@ public:
     std::optional<std::string> SaveDialog(const TFileDialog&) override { return output; }
     void Invalidate() override {}
     void PresentFrame() override {}
+    // Nobody watches: a run takes no time.
+    double Milliseconds() override { return elapsed; }
+    void WaitUntil(double milliseconds) override { elapsed = std::max(elapsed, milliseconds); }
     void BringToFront() override {}
     TLocalTime Now() override {
         const QDateTime now = QDateTime::currentDateTime();
@@ -44,6 +48,7 @@ public:
 
 private:
     std::string output;
+    double elapsed = 0;
 };
 
 struct Request {

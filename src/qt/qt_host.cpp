@@ -2,11 +2,13 @@
 
 #include "ui/texts.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <algorithm>
 
 namespace murva::qt {
@@ -119,6 +121,22 @@ void QtHost::Invalidate() {
 
 void QtHost::PresentFrame() {
     if (presentFrame) presentFrame();
+}
+
+double QtHost::Milliseconds() {
+    if (!clock.isValid()) clock.start();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+void QtHost::WaitUntil(double milliseconds) {
+    // The window stays painted (and may be uncovered) while it waits; clicks and keys wait
+    // for the run to end.
+    do {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const double left = milliseconds - Milliseconds();
+        if (left <= 0) return;
+        QThread::usleep(static_cast<unsigned long>(std::min(left, 4.0) * 1000));
+    } while (Milliseconds() < milliseconds);
 }
 
 void QtHost::BringToFront() {

@@ -4,6 +4,7 @@
 
 #include "ui/host.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,6 +31,8 @@ public:
     std::optional<std::string> SaveDialog(const TFileDialog& dialog) override;
     void Invalidate() override;
     void PresentFrame() override;
+    double Milliseconds() override;
+    void WaitUntil(double milliseconds) override;
     void BringToFront() override;
     TLocalTime Now() override;
 
@@ -38,6 +41,7 @@ private:
     QWidget* window = nullptr;
     std::function<void()> invalidate;
     std::function<void()> presentFrame;
+    QElapsedTimer clock;
 };
 
 } // namespace murva::qt

@@ -23,6 +23,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // The View menu.
         {"ReadBGMenu", [&f] { f.ReadBGMenuClick(); }},
         {"ClearBGMenu", [&f] { f.ClearMenuClick(); }},
+        {"N3", [&f] { f.N3Click(); }},
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
         // The film strip and the cut commands.
@@ -55,6 +56,11 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"FastBtn", [&f] { f.SpeedBtnClick(TSpeedButton::FastBtn); }},
         {"SpeedBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SpeedBtn); }},
         {"SlowBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SlowBtn); }},
+        // Watching.
+        {"SellectMoveBtn", [&f] { f.SellectMoveBtnClick(); }},
+        {"SellectMakeBtn", [&f] { f.SellectMakeBtnClick(); }},
+        {"PlayButton", [&f] { f.PlayButtonClick(); }},
+        {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }},
     };
     for (int field = 1; field <= 16; ++field)
         handlers.push_back(

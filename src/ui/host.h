@@ -48,6 +48,11 @@ public:
     virtual void Invalidate() = 0;
     // Shows one frame of a run now, inside the event: the changed pictures and controls.
     virtual void PresentFrame() = 0;
+    // A clock for the pace of a run, in milliseconds, that never goes back.
+    virtual double Milliseconds() = 0;
+    // Waits until the clock reaches the time, keeping the window painted and taking no
+    // input; returns at once when the time has passed.
+    virtual void WaitUntil(double milliseconds) = 0;
     virtual void BringToFront() = 0;
     virtual TLocalTime Now() = 0;
     // Ends the process with the code: throws TProcessExit, never returns.

@@ -17,6 +17,10 @@ inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほ�
 inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえをうわがきほぞんしますか？";
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
 
+// Messages of the shell and of watching.
+inline constexpr const char* NothingToPlay = "さいせいするものがありません";
+inline constexpr const char* AllCleared = "ぜんぶけしました";
+
 // Messages about files.
 inline constexpr const char* WrongFileFormat = "ファイルけいしきがちがいます";
 inline constexpr const char* NoLoadWhilePlaying = "さいせい中はファイルをよみこめません";
@@ -42,7 +46,8 @@ inline constexpr const char* NoFurtherFront = "これより前にいくことが
 inline constexpr const char* NoFurtherBack = "これより後ろにいくことができません。";
 // The same refusal for a start copy, worded as the program always worded it.
 inline constexpr const char* NoFurtherBackStart = "これより後ろいくことができません。";
-inline constexpr const char* StampResizeFailed = "スタンプのサイズ変更：解決できないエラーが発生しました";
+inline constexpr const char* StampResizeFailed =
+    "スタンプのサイズ変更：解決できないエラーが発生しました";
 
 // File dialogs.
 inline constexpr const char* BGFilter = "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp";

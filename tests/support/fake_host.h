@@ -4,6 +4,7 @@
 
 #include "ui/host.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     std::vector<TFileDialog> OpenDialogs, SaveDialogs;
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
     int Invalidations = 0;
+    int Frames = 0;
+    // The pace clock, in milliseconds: only waiting moves it, so a run takes no time.
+    double Elapsed = 0;
     int BroughtToFront = 0;
     TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
 
@@ -45,7 +49,9 @@ public:
         return Next(SaveResults);
     }
     void Invalidate() override { ++Invalidations; }
-    void PresentFrame() override {}
+    void PresentFrame() override { ++Frames; }
+    double Milliseconds() override { return Elapsed; }
+    void WaitUntil(double milliseconds) override { Elapsed = std::max(Elapsed, milliseconds); }
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
 

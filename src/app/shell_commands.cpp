@@ -1,10 +1,21 @@
-// Leaving the program: the work is offered for saving first.
+// The shell's own commands: clearing everything, and leaving the program, where the
+// work is offered for saving first.
 
 #include "app/zinda_form.h"
 
 #include "ui/texts.h"
 
 namespace murva {
+
+void TZindaForm::N3Click() {
+    if (S.Shell.Mode == mdWatch) SellectMakeBtnClick();
+    // The reset whitens the thumbnails itself; painting them from the empty list would
+    // also drop the motion tool whose button stays down.
+    ResetDocument();
+    S.Parts.PartsCount = 0;
+    PaintBoxPaint();
+    host.ShowMessage(texts::AllCleared);
+}
 
 void TZindaForm::ExitMenuClick() {
     Services.CommitPendingChange();
@@ -13,13 +24,10 @@ void TZindaForm::ExitMenuClick() {
     const TAnswer answer = host.Ask(named ? texts::SaveOverBeforeExit : texts::SaveBeforeExit,
                                     texts::ConfirmCaption, TQuestionButtons::YesNoCancel);
     if (answer == TAnswer::Cancel) return;
-    if (answer == TAnswer::Yes) {
-        // Whatever the save does (saved, cancelled, failed), the program ends.
-        if (named)
-            OverWriteDataMenuClick();
-        else
-            WriteDataMenuClick();
-    }
+    // A save that was cancelled or failed keeps the program open with the work.
+    if (answer == TAnswer::Yes &&
+        !(named ? Files.OverWriteDataMenuClick() : Files.WriteDataMenuClick()))
+        return;
     host.ExitProcess(0);
 }
 

@@ -1,0 +1,158 @@
+#include "anim/motion_steps.h"
+
+#include "model/fig_list.h"
+#include "model/stamp_scaling.h"
+
+#include <array>
+
+namespace murva {
+
+namespace {
+
+std::array<double, 3> Channels(TColor c) {
+    return {double(RedOf(c)), double(GreenOf(c)), double(BlueOf(c))};
+}
+
+// The record whose colours a step changes: a stamp in a run shows them through its
+// first child.
+TFigData& ColourHolder(TFigData& figure, TStepKind kind) {
+    if (kind == TStepKind::Run && figure.DrawingTool == dtStamp && figure.StampData &&
+        !figure.StampData->IsEmpty())
+        return figure.StampData->GetFirst()->Data;
+    return figure;
+}
+
+// One unit up or down on channel k (0 red, 1 green, 2 blue). Red changes within its
+// byte; green and blue rebuild the value from its channels, dropping the top byte.
+void StepChannel(TColor& colour, int k, double& accum) {
+    int delta = 0;
+    if (accum > 1.0) {
+        delta = 1;
+        accum -= 1.0;
+    } else if (accum < -1.0) {
+        delta = -1;
+        accum += 1.0;
+    }
+    if (delta == 0) return;
+    if (k == 0) {
+        colour = (colour & ~TColor(0xFF)) | TColor(std::uint8_t(RedOf(colour) + delta));
+        return;
+    }
+    std::uint8_t r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
+    (k == 1 ? g : b) = std::uint8_t((k == 1 ? g : b) + delta);
+    colour = RGBColor(r, g, b);
+}
+
+// One pixel per side at most: returns whether the box changed on the axis.
+bool StepSize(TFigData& f, TAxis axis, double& accum) {
+    int grow = 0;
+    if (accum > 1.0) {
+        grow = -1; // wider than the end copy: it narrows
+        while (accum > 1.0)
+            accum -= 1.0;
+    } else if (accum < -1.0) {
+        grow = 1;
+        while (accum < -1.0)
+            accum += 1.0;
+    }
+    if (grow == 0) return false;
+    OnAxis(f.Start, axis) -= grow;
+    OnAxis(f.End, axis) += grow;
+    return true;
+}
+
+// The points in the box as it is now, where they were in the box at the set-up.
+void StretchPoints(TFigData& f, TAxis axis, const TFigData& before) {
+    if (!f.PointData || !before.PointData) return;
+    const double from = OnAxis(before.Start, axis);
+    const double extent = OnAxis(before.End, axis) - from;
+    const double now = OnAxis(f.End, axis) - OnAxis(f.Start, axis);
+    const double scale = extent == 0 ? 1.0 : now / extent;
+    const std::int32_t n = std::min(f.PointData->Count, before.PointData->Count);
+    for (std::int32_t i = 0; i < n; ++i)
+        OnAxis(f.PointData->At(i), axis) =
+            OnAxis(f.Start, axis) +
+            Truncated((OnAxis(before.PointData->At(i), axis) - from) * scale);
+}
+
+} // namespace
+
+void SetUpMotion(TFigData& s, const TFigData& e, TStepKind kind) {
+    s.SavedStart = s.Start;
+    s.SavedEnd = s.End;
+    s.CentreShift = {((s.Start.x + s.End.x) - (e.Start.x + e.End.x)) / 2,
+                     ((s.Start.y + s.End.y) - (e.Start.y + e.End.y)) / 2};
+    const TPoint endHalf{(e.End.x - e.Start.x) / 2, (e.End.y - e.Start.y) / 2};
+    s.SizeShift = {(s.End.x - s.Start.x) / 2 - endHalf.x, (s.End.y - s.Start.y) / 2 - endHalf.y};
+    const bool left = s.CentreShift.x<0, below = s.CentreShift.y> 0;
+    s.Direction = left ? (below ? 1 : 4) : (below ? 2 : 3);
+    s.MotionAccum = {};
+    const std::array<double, 3> sPen = Channels(s.PenColor), ePen = Channels(e.PenColor);
+    const std::array<double, 3> sBrush = Channels(s.BrushColor), eBrush = Channels(e.BrushColor);
+    for (int k = 0; k < 3; ++k) {
+        s.PenColorDelta[k] = ePen[k] - sPen[k];
+        s.BrushColorDelta[k] = eBrush[k] - sBrush[k];
+    }
+    s.PenColorAccum = {};
+    s.BrushColorAccum = {};
+    const TFigData& holder = ColourHolder(s, kind);
+    s.SavedPenColor = holder.PenColor;
+    s.SavedBrushColor = holder.BrushColor;
+    if (e.Free == 1) {
+        s.FreeMoveData = e.FreeMoveData;
+        s.FreeMoveCount = e.FreeMoveCount;
+        s.Free = 1;
+    }
+}
+
+void StepMotion(TFigData& s, std::int32_t n, TStepKind kind, const TFigData& before,
+                const TFigData* stampBase) {
+    const double steps = n;
+    s.MotionAccum[1] += s.SizeShift.x / steps;
+    s.MotionAccum[3] += s.SizeShift.y / steps;
+    for (int k = 0; k < 3; ++k) {
+        s.PenColorAccum[k] += s.PenColorDelta[k] / steps;
+        s.BrushColorAccum[k] += s.BrushColorDelta[k] / steps;
+    }
+
+    const bool run = kind == TStepKind::Run;
+    for (const auto& [axis, accum] :
+         {std::pair{TAxis::Horizontal, 1}, std::pair{TAxis::Vertical, 3}}) {
+        if (!StepSize(s, axis, s.MotionAccum[static_cast<std::size_t>(accum)]) || !run) continue;
+        // In a run the figure's parts follow its box.
+        if (IsPointFigure(s.DrawingTool)) StretchPoints(s, axis, before);
+        if (s.DrawingTool == dtStamp && stampBase) ScaleStampChildren(axis, *stampBase, s);
+    }
+
+    TFigData& holder = ColourHolder(s, kind);
+    for (int k = 0; k < 3; ++k) {
+        StepChannel(holder.PenColor, k, s.PenColorAccum[k]);
+        StepChannel(holder.BrushColor, k, s.BrushColorAccum[k]);
+    }
+
+    if (s.Free != 1 || !s.FreeMoveData) {
+        // Towards the end copy's centre: sx is +1 when the start copy lies left of it, sy
+        // +1 when it lies below it.
+        const int sx = s.Direction == 1 || s.Direction == 4 ? 1 : -1;
+        const int sy = s.Direction == 1 || s.Direction == 2 ? 1 : -1;
+        s.MotionAccum[0] += s.CentreShift.x / steps * -sx;
+        for (; s.MotionAccum[0] > 1.0; s.MotionAccum[0] -= 1.0)
+            s.Offset(sx, 0);
+        s.MotionAccum[2] += s.CentreShift.y / steps * sy;
+        for (; s.MotionAccum[2] > 1.0; s.MotionAccum[2] -= 1.0)
+            s.Offset(0, -sy);
+        return;
+    }
+    // Along the path: its points spread evenly over the steps.
+    const TPointData& path = *s.FreeMoveData;
+    s.MotionAccum[4] += s.FreeMoveCount;
+    while (s.MotionAccum[4] > steps) {
+        const auto k = static_cast<std::int32_t>(s.MotionAccum[5]);
+        if (k + 1 < s.FreeMoveCount && k + 1 < path.Count)
+            s.Offset(path.At(k + 1).x - path.At(k).x, path.At(k + 1).y - path.At(k).y);
+        s.MotionAccum[4] -= steps;
+        s.MotionAccum[5] = k + 1;
+    }
+}
+
+} // namespace murva

@@ -1,0 +1,168 @@
+#include "anim/playback.h"
+
+#include "anim/cut_numbers.h"
+#include "anim/pacing.h"
+#include "ui/texts.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace murva {
+
+void TPlayback::ShowPanels(bool watching) {
+    TWindowControls& C = App.C;
+    for (TControl* control : std::initializer_list<TControl*>{
+             &C.ObjectPanel, &C.MovePanel, &C.CutPanel, &C.ColorBasePanel, &C.HTrackBar,
+             &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.GroupBox3})
+        control->Visible = !watching;
+    C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
+}
+
+void TPlayback::SellectMoveBtnClick() {
+    TSharedState& S = App.S;
+    TWindowControls& C = App.C;
+    if (S.Shell.Mode != mdWatch && S.Figures.FigList.IsEmpty()) {
+        App.Platform.ShowMessage(texts::NothingToPlay);
+        S.Shell.CurrentTool = toolSelect;
+        return;
+    }
+    ShowPanels(true);
+    if (!Playback.InMoveState) {
+        C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = true;
+        C.SellectMoveBtn.Enabled = false;
+    }
+    for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4, &C.Panel91, &C.Panel92,
+                            &C.Panel93, &C.Panel5})
+        label->Visible = false;
+    S.Cuts.CutCount =
+        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
+    Playback.InMoveState = true;
+    S.Shell.Mode = mdWatch;
+    App.Painter.PaintBoxPaint();
+}
+
+void TPlayback::SellectMakeBtnClick() {
+    TSharedState& S = App.S;
+    TWindowControls& C = App.C;
+    ShowPanels(false);
+    C.PlayBar.SetPosition(0);
+    if (Playback.InMoveState) {
+        C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = false;
+        C.SellectMoveBtn.Enabled = true;
+        const bool sides = S.Shell.ResizeMode > 2;
+        for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4})
+            label->Visible = !sides;
+        for (TControl* label : {&C.Panel91, &C.Panel92, &C.Panel93, &C.Panel5})
+            label->Visible = sides;
+    }
+    Playback.InMoveState = false;
+    S.Shell.Mode = mdEdit;
+    App.Painter.PaintBoxPaint();
+}
+
+std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
+    TSharedState& S = App.S;
+    TFigList& list = S.Figures.FigList;
+    const std::int32_t half = S.Figures.FigureIDHalf;
+    std::vector<TMover> movers;
+    bool warned = false;
+    TFigItem* start = list.GetFirst();
+    TFigItem* end = list.At(half);
+    for (std::int32_t i = 0; i < half && start && end; ++i, start = start->Next, end = end->Next) {
+        TFigData& s = start->Data;
+        if (s.CutNumber != S.Cuts.CurrentCut) continue;
+        TMover mover{start, s, nullptr};
+        DeepCopyOwnedParts(mover.Before);
+        SetUpMotion(s, end->Data, kind);
+        if (kind == TStepKind::Run && s.DrawingTool == dtStamp) {
+            // Children are scaled from the stamp's recorded copy. Without one they stay as
+            // they are, after one message, rather than ending the program.
+            if (const TActionItem* recorded = S.History.ActionLog.LatestActionOf(&s))
+                mover.StampBase = &recorded->Data.FigData;
+            else if (!std::exchange(warned, true))
+                App.Platform.ShowMessage(texts::StampResizeFailed);
+        }
+        movers.push_back(std::move(mover));
+    }
+    return movers;
+}
+
+void TPlayback::PutBack(std::vector<TMover>& movers) {
+    // Exactly as before, path and all: nothing changes that a reload would bring back.
+    for (TMover& mover : movers)
+        mover.Item->Data = std::move(mover.Before);
+}
+
+void TPlayback::PlayButtonClick() {
+    TSharedState& S = App.S;
+    TWindowControls& C = App.C;
+    Host& host = App.Platform;
+    C.PlayBar.SetPosition(0);
+    if (S.Figures.FigList.IsEmpty()) return;
+    S.Shell.Mode = mdWatch;
+    App.Painter.PaintBoxPaint();
+
+    std::vector<TMover> movers = SetUpMovers(TStepKind::Run);
+    const std::int32_t steps = Motion.PlaySteps;
+    // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
+    const std::int32_t interval = S.Figures.FigureIDHalf / 20 + 1;
+    const double begin = host.Milliseconds();
+    const double length = steps * StepMilliseconds;
+    double shown = begin - FrameMilliseconds;
+    bool painted = false;
+    for (std::int32_t f = 0; f < steps; ++f) {
+        if (f % interval == 0) {
+            App.Painter.PaintBoxPaint();
+            painted = true;
+        }
+        for (TMover& mover : movers)
+            StepMotion(mover.Item->Data, steps, TStepKind::Run, mover.Before, mover.StampBase);
+        Playback.PlayerMovesBar = true;
+        C.PlayBar.SetPosition(C.PlayBar.Position() + 1);
+        Playback.PlayerMovesBar = false;
+
+        const double now = host.Milliseconds();
+        if (painted && now - shown >= FrameMilliseconds) {
+            host.PresentFrame();
+            shown = now;
+            painted = false;
+        }
+        host.WaitUntil(begin + length * ElapsedShare(Motion.SpeedProfile, double(f + 1) / steps));
+    }
+    // The last frame stays on the screen while the start copies go back.
+    App.Painter.PaintBoxPaint();
+    host.PresentFrame();
+    PutBack(movers);
+}
+
+void TPlayback::AllPlayButtonClick() {
+    TSharedState& S = App.S;
+    if (S.Figures.FigList.IsEmpty()) return;
+    App.C.PlayBar.SetPosition(0);
+    S.Cuts.CurrentCut = 0;
+    for (std::int32_t k = 0; k < S.Cuts.CutCount; ++k) {
+        App.C.PlayBar.SetPosition(0);
+        ++S.Cuts.CurrentCut;
+        PlayButtonClick();
+    }
+    S.Cuts.CurrentCut = S.Cuts.CutCount;
+}
+
+void TPlayback::PlayBarChange() {
+    TSharedState& S = App.S;
+    if (!Playback.PlayerMovesBar && S.Shell.Mode <= mdWatch && !S.Figures.FigList.IsEmpty()) {
+        const std::int32_t p = App.C.PlayBar.Position();
+        S.Shell.Mode = mdWatch;
+        std::vector<TMover> movers = SetUpMovers(TStepKind::Scrub);
+        for (std::int32_t f = 0; f < p; ++f)
+            for (TMover& mover : movers)
+                StepMotion(mover.Item->Data, Motion.PlaySteps, TStepKind::Scrub, mover.Before,
+                           nullptr);
+        // The field keeps showing step p while the start copies go back.
+        App.Painter.PaintBoxPaint();
+        PutBack(movers);
+    }
+    Playback.PlayerMovesBar = false;
+}
+
+} // namespace murva

@@ -1,0 +1,46 @@
+#pragma once
+// Watching: the two buttons that switch between making and watching, a run of the
+// current cut, a run of every cut, and the scrub to the step the play bar shows. Only
+// start copies move, and each is put back as it was when the run or scrub ends.
+
+#include "anim/anim_state.h"
+#include "anim/motion_steps.h"
+#include "ui/services.h"
+
+#include <vector>
+
+namespace murva {
+
+class TPlayback {
+public:
+    TPlayback(TServices& services, TMotionState& motion, TPlaybackState& playback)
+        : App(services), Motion(motion), Playback(playback) {}
+
+    // "うごかす" and "つくる".
+    void SellectMoveBtnClick();
+    void SellectMakeBtnClick();
+    // One run of the current cut, kept to the clock of the speed profile.
+    void PlayButtonClick();
+    // A run of every cut, one after another.
+    void AllPlayButtonClick();
+    // The play bar moved: the picture at its step.
+    void PlayBarChange();
+
+private:
+    // A start copy of the current cut that moves, with what it was before.
+    struct TMover {
+        TFigItem* Item;
+        TFigData Before;
+        const TFigData* StampBase;
+    };
+    std::vector<TMover> SetUpMovers(TStepKind kind);
+    static void PutBack(std::vector<TMover>& movers);
+    // The making panels, or the watching ones.
+    void ShowPanels(bool watching);
+
+    TServices& App;
+    TMotionState& Motion;
+    TPlaybackState& Playback;
+};
+
+} // namespace murva

@@ -1,0 +1,198 @@
+// Watching: a run moves each start copy towards its end copy in position, size and
+// colour, straight or along a path, to the clock of its profile, and puts it back; the
+// scrub shows any step; playing all runs every cut; the two buttons switch the panels.
+
+#include "edit/edit_fixture.h"
+
+#include "anim/pacing.h"
+#include "ui/texts.h"
+
+#include <functional>
+
+namespace murva::test {
+namespace {
+
+struct PlaybackTest : EditTest {
+    // One pair: the start copy's box, and the end copy's.
+    void AddPair(TRect start, TRect end, std::int32_t cut = 1) {
+        TFigList& list = form.S.Figures.FigList;
+        TFigItem* first = list.GetFirst();
+        TFigItem* s = list.Add(MakeRect(start.Left, start.Top, start.Right, start.Bottom, cut));
+        // Start copies before end copies: the new start copy goes to the end of its half.
+        for (std::int32_t k = 0; first && k < form.S.Figures.FigureIDHalf; ++k)
+            list.MoveBack(s);
+        list.Add(MakeRect(end.Left, end.Top, end.Right, end.Bottom, cut));
+        ++form.S.Figures.FigureIDHalf;
+        form.S.Figures.LastFigureID = list.Count();
+    }
+    void Steps(std::int32_t steps) {
+        form.S.Motion.PlaySteps = steps;
+        form.PlayBar.SetRange(0, steps);
+    }
+    // Calls `seen` at every step of a run, after the step.
+    void Watch(std::function<void(std::int32_t step)> seen) {
+        form.PlayBar.OnChange = [this, seen] {
+            if (form.S.Playback.PlayerMovesBar) seen(form.PlayBar.Position());
+            form.PlayBarChange();
+        };
+    }
+    void Play() {
+        form.SellectMoveBtnClick();
+        form.PlayButtonClick();
+    }
+    TFigData& Start(int pair = 0) { return At(pair)->Data; }
+};
+
+TEST_F(PlaybackTest, AStartCopyMovesStraightToItsEndCopyAndComesBack) {
+    AddPair({100, 200, 120, 220}, {200, 150, 220, 170});
+    Steps(1000);
+    int rightMoves = 0, upMoves = 0;
+    TPoint last = Start().Start;
+    int firstRight = 0;
+    Watch([&](std::int32_t step) {
+        const TPoint now = Start().Start;
+        rightMoves += now.x - last.x;
+        upMoves += last.y - now.y;
+        if (now.x != last.x && firstRight == 0) firstRight = step;
+        last = now;
+    });
+    Play();
+    EXPECT_TRUE(rightMoves == 99 || rightMoves == 100) << rightMoves;
+    EXPECT_TRUE(upMoves == 49 || upMoves == 50) << upMoves;
+    EXPECT_NEAR(firstRight, 10, 1) << "about every tenth step";
+    EXPECT_EQ(Start().Start, (TPoint{100, 200})) << "back afterwards";
+    EXPECT_EQ(form.PlayBar.Position(), 1000);
+}
+
+TEST_F(PlaybackTest, SizeAndColourStepOneUnitAtATimeAndComeBack) {
+    AddPair({0, 0, 80, 20}, {20, 0, 60, 20});
+    At(1)->Data.PenColor = clRed;
+    Steps(1000);
+    std::vector<std::int32_t> narrowedAt;
+    TColor pen = 0;
+    Watch([&](std::int32_t step) {
+        if (Start().End.x - Start().Start.x < 80 - 2 * int(narrowedAt.size()))
+            narrowedAt.push_back(step);
+        pen = Start().PenColor;
+    });
+    Play();
+    ASSERT_GE(narrowedAt.size(), 19u);
+    EXPECT_NEAR(narrowedAt[0], 51, 2) << "one pixel per side about every 50 steps";
+    EXPECT_NEAR(narrowedAt[1] - narrowedAt[0], 50, 2);
+    EXPECT_NEAR(RedOf(pen), 254, 1) << "about one short";
+    EXPECT_EQ(Start().PenColor, clBlack);
+    EXPECT_EQ(Start().End.x, 80);
+}
+
+TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
+    for (const std::int32_t steps : {57, 1000}) {
+        form.ResetDocument();
+        form.S.Figures.FigureIDHalf = 0;
+        AddPair({0, 0, 10, 10}, {0, 0, 10, 10});
+        TFigData& end = At(1)->Data;
+        end.FreeMoveData = std::make_shared<TPointData>();
+        for (int k = 0; k <= 10; ++k)
+            end.FreeMoveData->AddTracked(k * 3, k * k);
+        end.FreeMoveCount = 11;
+        end.Free = 1;
+        Steps(steps);
+        int moves = 0;
+        TPoint last = Start().Start;
+        Watch([&](std::int32_t) {
+            moves += Start().Start != last;
+            last = Start().Start;
+        });
+        Play();
+        EXPECT_EQ(moves, 10) << steps << " steps";
+        EXPECT_EQ(last, (TPoint{30, 100}));
+        EXPECT_EQ(Start().Free, 0) << "the start copy's own path is back";
+    }
+}
+
+TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
+    AddPair({0, 0, 10, 10}, {100, 0, 110, 10});
+    for (const std::int32_t profile : {0, 1, -1}) {
+        form.S.Motion.SpeedProfile = profile;
+        host.Elapsed = 0;
+        host.Frames = 0;
+        double firstStepEnds = -1;
+        Watch([&](std::int32_t step) {
+            if (step == 2) firstStepEnds = host.Elapsed;
+        });
+        Play();
+        EXPECT_DOUBLE_EQ(host.Elapsed, 800 * StepMilliseconds) << "profile " << profile;
+        // No two frames closer than the screen's pace, and none far apart.
+        EXPECT_LE(host.Frames, 2000 / FrameMilliseconds + 1);
+        EXPECT_GE(host.Frames, 2000 / (2 * FrameMilliseconds));
+        // The first step: even, 1.6 times as long (starting slow), or 0.4 times.
+        const double expected = profile == 0 ? 1.0 : profile == 1 ? 1.6 : 0.4;
+        EXPECT_NEAR(firstStepEnds / StepMilliseconds, expected, 0.01) << "profile " << profile;
+    }
+}
+
+TEST_F(PlaybackTest, MorePairsAreRepaintedLessOften) {
+    for (int i = 0; i < 45; ++i)
+        AddPair({i, 0, i + 5, 5}, {i + 50, 0, i + 55, 5});
+    Steps(300);
+    form.SellectMoveBtnClick();
+    const int before = host.Invalidations;
+    form.PlayButtonClick();
+    EXPECT_EQ(host.Invalidations - before, 100 + 2) << "every third step, first and last";
+}
+
+TEST_F(PlaybackTest, TheScrubShowsTheStepOfThePlayBar) {
+    AddPair({100, 200, 120, 220}, {200, 150, 220, 170});
+    Steps(1000);
+    form.SellectMoveBtnClick();
+    auto& calls = static_cast<RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
+    calls.clear();
+    form.PlayBar.SetPosition(500);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back().rfind("Rectangle 149,175,169,195", 0), 0u) << calls.back();
+    EXPECT_EQ(Start().Start, (TPoint{100, 200}));
+    form.PlayBar.SetPosition(0);
+    EXPECT_EQ(calls.back().rfind("Rectangle 100,200,120,220", 0), 0u) << calls.back();
+}
+
+TEST_F(PlaybackTest, PlayingAllRunsEveryCutAndLeavesTheLastCurrent) {
+    for (std::int32_t cut = 1; cut <= 3; ++cut)
+        AddPair({0, 0, 10, 10}, {50, 0, 60, 10}, cut);
+    form.S.Cuts.CutCount = 3;
+    Steps(57);
+    std::vector<std::int32_t> played;
+    Watch([&](std::int32_t step) {
+        if (step == 1) played.push_back(form.S.Cuts.CurrentCut);
+    });
+    form.SellectMoveBtnClick();
+    form.AllPlayButtonClick();
+    EXPECT_EQ(played, (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
+}
+
+TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
+    form.SellectMoveBtnClick();
+    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});
+    EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
+    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
+
+    AddPair({0, 0, 10, 10}, {50, 0, 60, 10}, 4);
+    form.SellectMoveBtnClick();
+    EXPECT_EQ(form.S.Shell.Mode, mdWatch);
+    EXPECT_EQ(form.S.Cuts.CutCount, 4);
+    EXPECT_FALSE(form.ObjectPanel.Visible);
+    EXPECT_FALSE(form.Panel1.Visible);
+    EXPECT_TRUE(form.WatchPanel.Visible);
+    EXPECT_TRUE(form.PlayButton.Enabled);
+    EXPECT_FALSE(form.SellectMoveBtn.Enabled);
+
+    form.SellectMakeBtnClick();
+    EXPECT_EQ(form.S.Shell.Mode, mdEdit);
+    EXPECT_TRUE(form.ObjectPanel.Visible);
+    EXPECT_TRUE(form.Panel1.Visible);
+    EXPECT_FALSE(form.SpeedPanel.Visible);
+    EXPECT_FALSE(form.SellectMakeBtn.Enabled);
+    EXPECT_TRUE(form.SellectMoveBtn.Enabled);
+}
+
+} // namespace
+} // namespace murva::test
