@@ -9,11 +9,10 @@ namespace murva {
 
 void TZindaForm::N3Click() {
     if (S.Shell.Mode == mdWatch) SellectMakeBtnClick();
-    // The reset whitens the thumbnails itself; painting them from the empty list would
-    // also drop the motion tool whose button stays down.
+    // The reset whitens the thumbnails and repaints; painting them again from the empty
+    // list would drop the motion tool whose button stays down.
     ResetDocument();
     S.Parts.PartsCount = 0;
-    PaintBoxPaint();
     host.ShowMessage(texts::AllCleared);
 }
 

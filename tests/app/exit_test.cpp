@@ -2,7 +2,12 @@
 
 #include "support/form_fixture.h"
 
+#include "support/material_files.h"
+#include "support/temp_dir.h"
 #include "ui/texts.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace murva {
 namespace {
@@ -43,6 +48,49 @@ TEST_F(ExitTest, ANamedFileIsOfferedForSavingOver) {
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
     EXPECT_EQ(host.Questions.at(0).Text, "Murvaをおわる前にえをうわがきほぞんしますか？");
+}
+
+TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
+    test::TempDir temp;
+    const std::string film = temp.Path("film.mrv");
+    host.SaveResults = {film};
+    form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10}));
+    form.PartsMoveBtrClick(1);
+    form.MurvaSaveClick();
+    form.OpenFileByName(film);
+    form.PaintBoxMouseDown(15, 15);
+    form.PaintBoxMouseMove(45, 25);
+    form.PaintBoxMouseUp(45, 25);
+    host.Answers = {TAnswer::Yes};
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(host.Questions.back().Text, texts::SaveOverBeforeExit);
+    std::ifstream saved(film, std::ios::binary);
+    std::stringstream text;
+    text << saved.rdbuf();
+    EXPECT_NE(text.str().find("\r\nMove\r\n"), std::string::npos) << "the drag was saved";
+}
+
+TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    host.Answers = {TAnswer::Yes};
+    host.SaveResults = {std::nullopt}; // the dialog is cancelled
+    EXPECT_EQ(Close(), -1);
+    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 1);
+}
+
+TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
+    test::TempDir temp;
+    form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10, 40}));
+    form.PartsMoveBtrClick(1);
+    form.SellectMoveBtnClick();
+    form.N3Click();
+    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::AllCleared});
+    EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
+    EXPECT_EQ(form.S.Parts.PartsCount, 0);
+    EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
+    EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree) << "the tool whose button is down";
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(host.Questions.size(), 0u);
 }
 
 } // namespace

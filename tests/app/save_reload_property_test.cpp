@@ -160,6 +160,21 @@ const std::vector<TCommand>& Commands() {
          [](TWindow& w, unsigned c) {
              (c % 2 ? w.form.VTrackBar : w.form.HTrackBar).SetPosition(int(c % 200) - 99);
          }},
+        {"うごかす and play",
+         [](TWindow& w, unsigned c) {
+             w.form.S.Motion.SpeedProfile = int(c % 3) - 1;
+             w.form.SellectMoveBtnClick();
+             if (c % 4 == 0)
+                 w.form.AllPlayButtonClick();
+             else
+                 w.form.PlayButtonClick();
+         }},
+        {"うごかす and move the play bar",
+         [](TWindow& w, unsigned c) {
+             w.form.SellectMoveBtnClick();
+             w.form.PlayBar.SetPosition(int(c) % (w.form.PlayBar.Max + 1));
+         }},
+        {"つくる", [](TWindow& w, unsigned) { w.form.SellectMakeBtnClick(); }},
         {"てまえに / うしろに",
          [](TWindow& w, unsigned c) {
              w.form.FrontBackBtnClick(c % 2 ? TOrderButton::BackBtn : TOrderButton::FrontBtn);
