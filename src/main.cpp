@@ -19,13 +19,14 @@ namespace {
 
 constexpr const char* Usage =
     "usage: murva [FILE]\n"
-    "       murva --export-jpeg OUT.jpg [--cut N] FILE\n"
+    "       murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
     "       murva --save-as OUT.mrv FILE\n"
     "\n"
     "  FILE                 an animation (.mrv), a material (.znd) or a background\n"
     "                       picture (.bmp, .jpg) to open in the window\n"
     "  --export-jpeg OUT    without a window: open FILE and write cut N (default 1)\n"
-    "                       as the JPEG picture OUT\n"
+    "                       as the JPEG picture OUT; with --step K, the picture the\n"
+    "                       play bar shows at step K (of 800)\n"
     "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
     "  -h, --help           show this help\n";
 

@@ -86,12 +86,16 @@ void TPictures::Save2JPEGMenuClick() {
     // The picture goes out without selection marks.
     App.S.Figures.SelectedFig = App.S.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
+    WriteFieldAsJpeg(*path);
+}
 
+bool TPictures::WriteFieldAsJpeg(const std::string& path) {
     const std::optional<std::string> bytes =
         EncodeJpeg(RgbImageOf(*App.C.CanvasBitmap), JpegQuality);
     // The old file becomes its backup beside it, unless a backup is there already.
-    if (!bytes || !WriteFileAtomically(*path, *bytes, ReplaceExtension(*path, ".bak")))
-        App.Platform.ShowMessage(texts::PictureUnwritable);
+    if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
+    App.Platform.ShowMessage(texts::PictureUnwritable);
+    return false;
 }
 
 } // namespace murva

@@ -24,6 +24,9 @@ public:
     void ClearMenuClick();
     // "画像をJPGに変換".
     void Save2JPEGMenuClick();
+    // The field's picture as it is now, written safely as a JPEG file; false after the
+    // failure message.
+    bool WriteFieldAsJpeg(const std::string& path);
 
 private:
     TServices& App;

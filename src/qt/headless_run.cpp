@@ -56,7 +56,17 @@ struct Request {
     std::string Output;
     std::string Input;
     int Cut = 1;
+    // The step of the play bar whose picture is exported; none for the cut as made.
+    std::optional<int> Step;
 };
+
+// A whole number of at least `least`, or nothing.
+std::optional<int> NumberAtLeast(const std::string& text, int least) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < least) return {};
+    return value;
+}
 
 // 1 for a request that cannot be carried out, 2 for an option that is not one of ours.
 int Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
@@ -69,17 +79,19 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
     }
     request.Output = args[i++];
     for (; i < args.size(); ++i) {
-        if (request.Export && args[i] == "--cut") {
+        if (request.Export && (args[i] == "--cut" || args[i] == "--step")) {
+            const bool cut = args[i] == "--cut";
             if (++i >= args.size()) {
-                error = "--cut needs a number";
+                error = args[i - 1] + " needs a number";
                 return 1;
             }
-            const std::string& n = args[i];
-            auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), request.Cut);
-            if (ec != std::errc() || end != n.data() + n.size() || request.Cut < 1) {
-                error = "--cut needs a cut number of 1 or more, not '" + n + "'";
+            const std::optional<int> n = NumberAtLeast(args[i], cut ? 1 : 0);
+            if (!n) {
+                error = cut ? "--cut needs a cut number of 1 or more, not '" + args[i] + "'"
+                            : "--step needs a step number of 0 or more, not '" + args[i] + "'";
                 return 1;
             }
+            (cut ? request.Cut : request.Step.emplace()) = *n;
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             error = "unknown option '" + args[i] + "'";
             return 2;
@@ -105,7 +117,7 @@ int RunHeadless(int argc, char** argv) {
     std::string error;
     if (const int code = Parse(args, request, error)) {
         std::cerr << "murva: " << error << "\n"
-                  << "usage: murva --export-jpeg OUT.jpg [--cut N] FILE\n"
+                  << "usage: murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
                   << "       murva --save-as OUT.mrv FILE\n";
         return code;
     }
@@ -126,7 +138,14 @@ int RunHeadless(int argc, char** argv) {
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if (host.Messages > 0) return 1;
-        if (request.Export) {
+        if (request.Export && request.Step) {
+            // The picture the play bar shows at the step, as watching shows it.
+            form.S.Cuts.CurrentCut = request.Cut;
+            form.SellectMoveBtnClick();
+            if (host.Messages > 0) return 1;
+            form.PlayBar.SetPosition(*request.Step);
+            form.Pictures.WriteFieldAsJpeg(request.Output);
+        } else if (request.Export) {
             form.S.Cuts.CurrentCut = request.Cut;
             form.Save2JPEGMenuClick();
         } else {

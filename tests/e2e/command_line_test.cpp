@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include <QImage>
 #include <array>
@@ -80,6 +81,23 @@ TEST_F(CommandLineTest, ExportWritesThePictureOfTheCut) {
     Outcome empty = Murva("--export-jpeg '" + out + "' --cut 2 '" + Data + "/two_pairs.mrv'");
     ASSERT_EQ(empty.Code, 0) << empty.Err;
     EXPECT_GT(QImage(QString::fromStdString(out)).pixelColor(460, 340).green(), 240);
+}
+
+TEST_F(CommandLineTest, AStepExportsThePictureThePlayBarShowsThere) {
+    // The rectangle's start copy, at (100, 80)-(220, 160), moves to (400, 300)-(520, 380).
+    const std::string out = folder + "/half.jpg";
+    for (const auto& [step, inside, left] :
+         {std::tuple{"0", QPoint(160, 120), QPoint(460, 340)},
+          std::tuple{"400", QPoint(260, 200), QPoint(160, 120)}}) {
+        Outcome run =
+            Murva("--export-jpeg '" + out + "' --step " + step + " '" + Data + "/two_pairs.mrv'");
+        ASSERT_EQ(run.Code, 0) << run.Err;
+        const QImage picture(QString::fromStdString(out));
+        EXPECT_GT(picture.pixelColor(inside).red(), 200) << "step " << step;
+        EXPECT_LT(picture.pixelColor(inside).green(), 60) << "step " << step;
+        EXPECT_GT(picture.pixelColor(left).green(), 240) << "only start copies are shown";
+    }
+    EXPECT_EQ(Murva("--export-jpeg '" + out + "' --step -3 '" + Data + "/two_pairs.mrv'").Code, 1);
 }
 
 TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {
