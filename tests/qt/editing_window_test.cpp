@@ -8,6 +8,7 @@
 
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace murva::test {
 namespace {
@@ -121,6 +122,34 @@ TEST_F(EditingWindowTest, TheSpeedButtonsSetTheSpeedBarAndThePlayBarsMaximum) {
     EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 257);
     QTest::mouseClick(Find<QPushButton>("SlowBtn"), Qt::LeftButton);
     EXPECT_EQ(Find<QSlider>("PlayBar")->maximum(), 1750);
+}
+
+TEST_F(EditingWindowTest, PlayingShowsTheFigureMovingFrameByFrame) {
+    QTest::mouseClick(Find<QToolButton>("MoveLineBtn"), Qt::LeftButton);
+    QTest::mousePress(Field(), Qt::LeftButton, {}, {210, 20});
+    QTest::mouseMove(Field(), {210, 200});
+    QTest::mouseRelease(Field(), Qt::LeftButton, {}, {210, 200});
+    QTest::mouseClick(Find<QPushButton>("SellectMoveBtn"), Qt::LeftButton);
+    EXPECT_TRUE(Find("PlayButton")->isVisible());
+
+    // Where the moving rectangle's top edge is in each frame on the screen.
+    std::vector<int> edges;
+    host.OnFrame = [this, &edges] {
+        window->PresentFrame();
+        const QImage shown = Field()->grab().toImage();
+        for (int y = 0; y < 480; ++y)
+            if (shown.pixelColor(210, y) == QColor(255, 0, 0)) {
+                edges.push_back(y);
+                break;
+            }
+    };
+    QTest::mouseClick(Find<QToolButton>("PlayButton"), Qt::LeftButton);
+    ASSERT_GT(edges.size(), 20u);
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end()));
+    EXPECT_LT(edges.front(), 30);
+    EXPECT_GT(edges.back(), 180) << "the last frame is near the end copy";
+    EXPECT_EQ(Find<QSlider>("PlayBar")->value(), 800);
+    EXPECT_EQ(Figure(0).Start, (TPoint{200, 10})) << "the start copy went back";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
     int Invalidations = 0;
     int Frames = 0;
+    // Called for every frame a run presents.
+    std::function<void()> OnFrame;
     // The pace clock, in milliseconds: only waiting moves it, so a run takes no time.
     double Elapsed = 0;
     int BroughtToFront = 0;
@@ -49,7 +52,10 @@ public:
         return Next(SaveResults);
     }
     void Invalidate() override { ++Invalidations; }
-    void PresentFrame() override { ++Frames; }
+    void PresentFrame() override {
+        ++Frames;
+        if (OnFrame) OnFrame();
+    }
     double Milliseconds() override { return Elapsed; }
     void WaitUntil(double milliseconds) override { Elapsed = std::max(Elapsed, milliseconds); }
     void BringToFront() override { ++BroughtToFront; }
