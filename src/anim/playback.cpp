@@ -16,6 +16,12 @@ void TPlayback::ShowPanels(bool watching) {
              &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.GroupBox3})
         control->Visible = !watching;
     C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
+    // The button of the resize modes goes with the size bars: the face of the mode.
+    const std::int32_t mode = App.S.Shell.ResizeMode;
+    C.HVChangeBtn.Visible = !watching && mode == 1;
+    C.AllChangeBtn.Visible = !watching && mode == 2;
+    C.DRChangeBtn.Visible = !watching && mode == 3;
+    C.ULChangeBtn.Visible = !watching && mode == 4;
 }
 
 void TPlayback::SellectMoveBtnClick() {

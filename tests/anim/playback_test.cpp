@@ -182,6 +182,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_FALSE(form.ObjectPanel.Visible);
     EXPECT_FALSE(form.Panel1.Visible);
     EXPECT_TRUE(form.WatchPanel.Visible);
+    EXPECT_FALSE(form.AllChangeBtn.Visible) << "no resizing while watching";
     EXPECT_TRUE(form.PlayButton.Enabled);
     EXPECT_FALSE(form.SellectMoveBtn.Enabled);
 
@@ -189,6 +190,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_EQ(form.S.Shell.Mode, mdEdit);
     EXPECT_TRUE(form.ObjectPanel.Visible);
     EXPECT_TRUE(form.Panel1.Visible);
+    EXPECT_TRUE(form.AllChangeBtn.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.SellectMakeBtn.Enabled);
     EXPECT_TRUE(form.SellectMoveBtn.Enabled);

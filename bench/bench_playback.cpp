@@ -1,0 +1,127 @@
+// Watching: a paced run of 800 steps in the real window offscreen with 10, 200 and 1000
+// pairs; the step computation alone; and a scrub to step 1750 with 200 pairs.
+
+#include "anim/motion_steps.h"
+#include "app/zinda_form.h"
+#include "qt/main_window.h"
+#include "qt/qt_graphics.h"
+#include "qt/qt_host.h"
+#include "support/fake_host.h"
+
+#include <benchmark/benchmark.h>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace murva;
+
+// A start copy and an end copy that differs in place, size and colours; every fifth is
+// a polyline, every seventh has a path.
+std::pair<TFigData, TFigData> RandomPair(std::mt19937& rng, int index) {
+    auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    TFigData s;
+    s.DrawingTool = index % 3 ? dtRectangle : dtEllipse;
+    s.PenWidth = 2;
+    s.PenColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+    s.BrushColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+    s.Start = {between(0, 560), between(0, 400)};
+    s.End = {s.Start.x + between(10, 80), s.Start.y + between(10, 80)};
+    s.CutNumber = 1;
+    if (index % 5 == 0) {
+        s.DrawingTool = dtPolyline;
+        s.PointData = std::make_shared<TPointData>();
+        for (int i = 0; i < 6; ++i)
+            s.PointData->AddTracked(between(s.Start.x, s.End.x), between(s.Start.y, s.End.y));
+        s.BoundsToStartEnd();
+    }
+    TFigData e = s;
+    if (s.PointData) e.PointData = CopyTrackedPoints(*s.PointData);
+    e.Offset(between(-200, 200), between(-150, 150));
+    e.End.x += between(-5, 30);
+    e.PenColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
+    if (index % 7 == 0) {
+        e.Free = 1;
+        e.FreeMoveData = std::make_shared<TPointData>();
+        for (int i = 0; i < 120; ++i)
+            e.FreeMoveData->AddTracked(s.Start.x + i, s.Start.y + (i * i) % 50);
+        e.FreeMoveCount = 120;
+    }
+    return {s, e};
+}
+
+void AddPairs(TZindaForm& form, int pairs) {
+    std::mt19937 rng(20110614);
+    std::vector<std::pair<TFigData, TFigData>> made;
+    for (int i = 0; i < pairs; ++i)
+        made.push_back(RandomPair(rng, i));
+    TFigList& list = form.S.Figures.FigList;
+    for (const auto& pair : made)
+        list.Add(pair.first);
+    for (const auto& pair : made)
+        list.Add(pair.second);
+    form.S.Figures.FigureIDHalf = pairs;
+    form.S.Figures.LastFigureID = 2 * pairs;
+}
+
+// A run as the user starts it with the play button, in the shown window, kept to the
+// clock of "ずっとおなじはやさ": 800 steps should take two seconds.
+void BM_PacedRunInTheWindow(benchmark::State& state) {
+    qt::QtGraphics graphics;
+    qt::QtHost host;
+    TZindaForm form(host, graphics);
+    qt::MainWindow window(form);
+    host.AttachWindow(
+        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
+    window.Dispatch([&form] { form.FormCreate({}); });
+    AddPairs(form, static_cast<int>(state.range(0)));
+    window.show();
+    window.Dispatch([&form] { form.SellectMoveBtnClick(); });
+    for (auto _ : state)
+        window.Dispatch([&form] { form.PlayButtonClick(); });
+}
+BENCHMARK(BM_PacedRunInTheWindow)
+    ->Arg(10)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One step of 200 pairs, without painting.
+void BM_StepOf200Pairs(benchmark::State& state) {
+    std::mt19937 rng(20110614);
+    std::vector<TFigData> starts, befores, ends;
+    for (int i = 0; i < 200; ++i) {
+        auto [s, e] = RandomPair(rng, i);
+        starts.push_back(s);
+        ends.push_back(e);
+    }
+    befores = starts;
+    for (int i = 0; i < 200; ++i)
+        SetUpMotion(starts[i], ends[i], TStepKind::Run);
+    for (auto _ : state)
+        for (int i = 0; i < 200; ++i)
+            StepMotion(starts[i], 800, TStepKind::Run, befores[i], nullptr);
+}
+BENCHMARK(BM_StepOf200Pairs)->Unit(benchmark::kMicrosecond);
+
+// The play bar dragged to step 1750 at "おそい": every step recomputed from the start,
+// then the field painted.
+void BM_ScrubTo1750With200Pairs(benchmark::State& state) {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form(host, graphics);
+    form.FormCreate({});
+    AddPairs(form, 200);
+    form.SellectMoveBtnClick();
+    form.SpeedBtnClick(TSpeedButton::SlowBtn);
+    int step = 0;
+    for (auto _ : state)
+        form.PlayBar.SetPosition(1750 - (++step % 2));
+}
+BENCHMARK(BM_ScrubTo1750With200Pairs)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+#include "offscreen_main.h"
