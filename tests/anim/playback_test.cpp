@@ -130,6 +130,44 @@ TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
     }
 }
 
+TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
+    for (const bool recorded : {true, false}) {
+        form.ResetDocument();
+        form.S.Figures.FigureIDHalf = 0;
+        host.Messages.clear();
+        AddPair({100, 100, 200, 150}, {50, 100, 250, 150});
+        for (int i : {0, 1}) {
+            TFigData& stamp = At(i)->Data;
+            stamp.DrawingTool = dtStamp;
+            stamp.StampData = std::make_shared<TFigList>();
+            stamp.StampData->Add(MakeRect(10, 0, 50, 20));
+        }
+        At(1)->Data.PenColor = clRed;
+        if (recorded) {
+            form.S.Figures.SelectedFig = At(0);
+            form.Services.Recorder().RecordAction(akMove);
+        }
+        Steps(800);
+        std::int32_t widest = 0;
+        TColor childPen = 0;
+        Watch([&](std::int32_t) {
+            const TFigData& child = Start().StampData->GetFirst()->Data;
+            widest = std::max(widest, child.End.x - child.Start.x);
+            childPen = child.PenColor;
+        });
+        Play();
+        // Twice as wide at the end: the child too, when the stamp has its recorded copy;
+        // without one it stays as it is, after one message.
+        EXPECT_NEAR(widest, recorded ? 78 : 40, 2);
+        EXPECT_EQ(host.Messages.size(), recorded ? 0u : 1u);
+        EXPECT_NEAR(RedOf(childPen), 254, 1) << "a stamp's colour shows through its child";
+        const TFigData& child = Start().StampData->GetFirst()->Data;
+        EXPECT_EQ(child.End.x, 50);
+        EXPECT_EQ(child.PenColor, clBlack);
+        EXPECT_EQ(Start().End.x, 200);
+    }
+}
+
 TEST_F(PlaybackTest, MorePairsAreRepaintedLessOften) {
     for (int i = 0; i < 45; ++i)
         AddPair({i, 0, i + 5, 5}, {i + 50, 0, i + 55, 5});
