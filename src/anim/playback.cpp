@@ -16,12 +16,8 @@ void TPlayback::ShowPanels(bool watching) {
              &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.GroupBox3})
         control->Visible = !watching;
     C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
-    // The button of the resize modes goes with the size bars: the face of the mode.
-    const std::int32_t mode = App.S.Shell.ResizeMode;
-    C.HVChangeBtn.Visible = !watching && mode == 1;
-    C.AllChangeBtn.Visible = !watching && mode == 2;
-    C.DRChangeBtn.Visible = !watching && mode == 3;
-    C.ULChangeBtn.Visible = !watching && mode == 4;
+    // The resize-mode button and the bars' labels go with the size bars.
+    C.ShowResizeControls(App.S.Shell.ResizeMode, !watching);
 }
 
 void TPlayback::SellectMoveBtnClick() {
@@ -37,9 +33,6 @@ void TPlayback::SellectMoveBtnClick() {
         C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = true;
         C.SellectMoveBtn.Enabled = false;
     }
-    for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4, &C.Panel91, &C.Panel92,
-                            &C.Panel93, &C.Panel5})
-        label->Visible = false;
     S.Cuts.CutCount =
         std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
     Playback.InMoveState = true;
@@ -55,11 +48,6 @@ void TPlayback::SellectMakeBtnClick() {
     if (Playback.InMoveState) {
         C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = false;
         C.SellectMoveBtn.Enabled = true;
-        const bool sides = S.Shell.ResizeMode > 2;
-        for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4})
-            label->Visible = !sides;
-        for (TControl* label : {&C.Panel91, &C.Panel92, &C.Panel93, &C.Panel5})
-            label->Visible = sides;
     }
     Playback.InMoveState = false;
     S.Shell.Mode = mdEdit;

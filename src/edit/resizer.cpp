@@ -13,34 +13,23 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
     C.VTrackBar.SetPosition(0);
     App.Painter.PaintBoxPaint();
 
+    // Each face names the mode it starts.
     std::int32_t& mode = App.S.Shell.ResizeMode;
-    TButtonControl* shown = nullptr;
     switch (button) {
     case TResizeButton::HVChangeBtn:
         mode = 2;
-        shown = &C.AllChangeBtn;
         break;
     case TResizeButton::AllChangeBtn:
         mode = 3;
-        shown = &C.DRChangeBtn;
         break;
     case TResizeButton::DRChangeBtn:
         mode = 4;
-        shown = &C.ULChangeBtn;
         break;
     case TResizeButton::ULChangeBtn:
         mode = 1;
-        shown = &C.HVChangeBtn;
         break;
     }
-    for (TButtonControl* face : {&C.AllChangeBtn, &C.DRChangeBtn, &C.ULChangeBtn, &C.HVChangeBtn})
-        face->Visible = face == shown;
-    // "大" and "小" while both edges move, the sides while one of them stays.
-    const bool sides = mode > 2;
-    for (TControl* label : {&C.Panel1, &C.Panel2, &C.Panel3, &C.Panel4})
-        label->Visible = !sides;
-    for (TControl* label : {&C.Panel91, &C.Panel92, &C.Panel93, &C.Panel5})
-        label->Visible = sides;
+    C.ShowResizeControls(mode, true);
 }
 
 void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {

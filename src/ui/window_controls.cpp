@@ -160,4 +160,16 @@ std::vector<TControl*> TWindowControls::AllControls() {
     return all;
 }
 
+void TWindowControls::ShowResizeControls(std::int32_t mode, bool shown) {
+    HVChangeBtn.Visible = shown && mode == 1;
+    AllChangeBtn.Visible = shown && mode == 2;
+    DRChangeBtn.Visible = shown && mode == 3;
+    ULChangeBtn.Visible = shown && mode == 4;
+    const bool sides = mode > 2;
+    for (TControl* label : {&Panel1, &Panel2, &Panel3, &Panel4})
+        label->Visible = shown && !sides;
+    for (TControl* label : {&Panel91, &Panel92, &Panel93, &Panel5})
+        label->Visible = shown && sides;
+}
+
 } // namespace murva

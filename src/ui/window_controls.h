@@ -58,6 +58,9 @@ public:
     std::array<TControl*, 12> HolesOfThumb(int k);
     // The holes of thumbnail k red and all other holes of the strip white; 0 for none.
     void MarkThumbHoles(int k);
+    // The face of the resize-mode button for the mode (1..4) and the labels of the size
+    // bars: "大"/"小" while both edges move, the sides while one stays; none when hidden.
+    void ShowResizeControls(std::int32_t mode, bool shown);
 
     // The off-screen picture of the drawing field.
     std::unique_ptr<Bitmap> CanvasBitmap;
