@@ -41,7 +41,16 @@ void QtHost::AttachWindow(QWidget* w, std::function<void()> changed, std::functi
     presentFrame = std::move(frame);
 }
 
+void QtHost::ShowWindowFirst() {
+    // A box at start-up (a question about a file's background, say) appears over the
+    // window, not over an empty screen.
+    if (!window || window->isVisible()) return;
+    window->show();
+    if (presentFrame) presentFrame();
+}
+
 void QtHost::ShowMessage(const std::string& text) {
+    ShowWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(texts::ApplicationName));
     // File names and reader messages are shown as they are, never as markup.
@@ -55,6 +64,7 @@ void QtHost::ShowMessage(const std::string& text) {
 }
 
 TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons) {
+    ShowWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(caption));
     box.setTextFormat(Qt::PlainText);
@@ -76,6 +86,7 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
 }
 
 std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, bool save) {
+    ShowWindowFirst();
     QFileDialog dialog(window);
     // Qt's own dialog behaves the same on every desktop and can be driven in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

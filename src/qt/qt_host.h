@@ -37,6 +37,8 @@ public:
     TLocalTime Now() override;
 
 private:
+    // Shows the attached window before a box when it is not shown yet.
+    void ShowWindowFirst();
     std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save);
     QWidget* window = nullptr;
     std::function<void()> invalidate;

@@ -1,5 +1,8 @@
 // The Qt host: its message boxes and file dialogs, driven as a user would answer them.
 
+#include "app/zinda_form.h"
+#include "qt/main_window.h"
+#include "qt/qt_graphics.h"
 #include "qt/qt_host.h"
 #include "ui/texts.h"
 
@@ -185,6 +188,30 @@ TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     host.PresentFrame();
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(frames, 1);
+}
+
+TEST(QtHostTest, TheWindowIsShownBeforeAQuestionAtStartUp) {
+    qt::QtHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form(host, graphics);
+    qt::MainWindow window(form);
+    host.AttachWindow(
+        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
+    bool shown = false;
+    QString asked;
+    WhenModalOpens([&](QWidget* modal) {
+        shown = window.isVisible();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box) asked = box->text();
+        if (QAbstractButton* no = box ? ButtonWithText(box, "いいえ") : nullptr)
+            no->click();
+        else
+            modal->close();
+    });
+    const std::string welcome = std::string(MURVA_TEST_DATA) + "/../../examples/welcome.mrv";
+    window.Dispatch([&] { form.FormCreate({welcome}); });
+    EXPECT_EQ(asked, QString::fromUtf8(texts::RespecifyBackground));
+    EXPECT_TRUE(shown) << "the question appears over the window";
 }
 
 } // namespace
