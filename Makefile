@@ -10,7 +10,7 @@ endif
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps configure build run test bench fuzz clean
+.PHONY: deps configure build run test bench fuzz install uninstall clean
 
 deps:
 	@bash scripts/install-deps
@@ -26,6 +26,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs the program, its menu entry, icon and file types under PREFIX (/usr/local unless
+# given); DESTDIR stages the install elsewhere.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix "$(PREFIX)")
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON > /dev/null

@@ -1,0 +1,15 @@
+# Removes what the last install put in place, as its manifest lists it; a staged install
+# is found under $DESTDIR.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} is missing (run make install first)")
+endif()
+file(STRINGS "${MANIFEST}" installed)
+foreach(file IN LISTS installed)
+  foreach(candidate "${file}" "$ENV{DESTDIR}${file}")
+    if(EXISTS "${candidate}" OR IS_SYMLINK "${candidate}")
+      message(STATUS "Removing ${candidate}")
+      file(REMOVE "${candidate}")
+      break()
+    endif()
+  endforeach()
+endforeach()
