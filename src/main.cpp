@@ -20,6 +20,7 @@ namespace {
 constexpr const char* Usage =
     "usage: murva [FILE]\n"
     "       murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
+    "       murva --export-gif OUT.gif [--cut N | --all] FILE\n"
     "       murva --save-as OUT.mrv FILE\n"
     "\n"
     "  FILE                 an animation (.mrv), a material (.znd) or a background\n"
@@ -27,11 +28,15 @@ constexpr const char* Usage =
     "  --export-jpeg OUT    without a window: open FILE and write cut N (default 1)\n"
     "                       as the JPEG picture OUT; with --step K, the picture the\n"
     "                       play bar shows at step K (of 800)\n"
+    "  --export-gif OUT     without a window: open FILE and write the run of cut N\n"
+    "                       (default 1), or of every cut with --all, as the animated\n"
+    "                       GIF OUT, as the play button shows it\n"
     "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
     "  -h, --help           show this help\n";
 
 bool IsHeadless(const char* option) {
-    return std::strcmp(option, "--export-jpeg") == 0 || std::strcmp(option, "--save-as") == 0;
+    return std::strcmp(option, "--export-jpeg") == 0 || std::strcmp(option, "--export-gif") == 0 ||
+           std::strcmp(option, "--save-as") == 0;
 }
 
 // An argument that looks like an option and is none of ours; "-" alone is a file name.

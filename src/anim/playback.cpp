@@ -87,7 +87,7 @@ void TPlayback::PutBack(std::vector<TMover>& movers) {
         mover.Item->Data = std::move(mover.Before);
 }
 
-void TPlayback::PlayButtonClick() {
+void TPlayback::PlayCut(const TFilming* filming) {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
     Host& host = App.Platform;
@@ -103,9 +103,18 @@ void TPlayback::PlayButtonClick() {
     const double begin = host.Milliseconds();
     const double length = steps * StepMilliseconds;
     double shown = begin - FrameMilliseconds;
+    double nextPicture = 0;
     bool painted = false;
     for (std::int32_t f = 0; f < steps; ++f) {
-        if (f % interval == 0) {
+        // When this step ends on the run's clock.
+        const double due = length * ElapsedShare(Motion.SpeedProfile, double(f + 1) / steps);
+        if (filming) {
+            // The pictures due before this step ends show the steps done so far.
+            for (; nextPicture < due; nextPicture += filming->Interval) {
+                App.Painter.PaintBoxPaint();
+                filming->Take();
+            }
+        } else if (f % interval == 0) {
             App.Painter.PaintBoxPaint();
             painted = true;
         }
@@ -114,6 +123,7 @@ void TPlayback::PlayButtonClick() {
         Playback.PlayerMovesBar = true;
         C.PlayBar.SetPosition(C.PlayBar.Position() + 1);
         Playback.PlayerMovesBar = false;
+        if (filming) continue;
 
         const double now = host.Milliseconds();
         if (painted && now - shown >= FrameMilliseconds) {
@@ -121,15 +131,18 @@ void TPlayback::PlayButtonClick() {
             shown = now;
             painted = false;
         }
-        host.WaitUntil(begin + length * ElapsedShare(Motion.SpeedProfile, double(f + 1) / steps));
+        host.WaitUntil(begin + due);
     }
     // The last frame stays on the screen while the start copies go back.
     App.Painter.PaintBoxPaint();
-    host.PresentFrame();
+    if (filming)
+        filming->Take();
+    else
+        host.PresentFrame();
     PutBack(movers);
 }
 
-void TPlayback::AllPlayButtonClick() {
+void TPlayback::PlayAll(const TFilming* filming) {
     TSharedState& S = App.S;
     if (S.Figures.FigList.IsEmpty()) return;
     App.C.PlayBar.SetPosition(0);
@@ -137,7 +150,7 @@ void TPlayback::AllPlayButtonClick() {
     for (std::int32_t k = 0; k < S.Cuts.CutCount; ++k) {
         App.C.PlayBar.SetPosition(0);
         ++S.Cuts.CurrentCut;
-        PlayButtonClick();
+        PlayCut(filming);
     }
     S.Cuts.CurrentCut = S.Cuts.CutCount;
 }

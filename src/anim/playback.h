@@ -7,9 +7,17 @@
 #include "anim/motion_steps.h"
 #include "ui/services.h"
 
+#include <functional>
 #include <vector>
 
 namespace murva {
+
+// Takes the pictures of a run instead of showing it: one at every Interval milliseconds
+// of the run's clock, and the last, with the field painted as watching shows it.
+struct TFilming {
+    double Interval = 40;
+    std::function<void()> Take;
+};
 
 class TPlayback {
 public:
@@ -20,9 +28,12 @@ public:
     void SellectMoveBtnClick();
     void SellectMakeBtnClick();
     // One run of the current cut, kept to the clock of the speed profile.
-    void PlayButtonClick();
+    void PlayButtonClick() { PlayCut(nullptr); }
     // A run of every cut, one after another.
-    void AllPlayButtonClick();
+    void AllPlayButtonClick() { PlayAll(nullptr); }
+    // The same, shown in the window, or filmed.
+    void PlayCut(const TFilming* filming);
+    void PlayAll(const TFilming* filming);
     // The play bar moved: the picture at its step.
     void PlayBarChange();
 

@@ -6,7 +6,8 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
     : Services(S, *this, h, g), Document(Services, S.Mouse), Pictures(Services), Strip(Services),
       Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts),
       FieldMouse(Services, S.Mouse), Editor(Services), Resizer(Services, S.Mouse, S.Resize),
-      Speed(Services, S.Motion), Playback(Services, S.Motion, S.Playback), host(h), graphics(g) {
+      Speed(Services, S.Motion), Playback(Services, S.Motion, S.Playback), Gif(Services, Playback),
+      host(h), graphics(g) {
     LayOutInitialState();
     // The bars' change events, once the bars have their ranges.
     HTrackBar.OnChange = [this] { TrackBarChange(TAxis::Horizontal); };

@@ -6,6 +6,7 @@
 #include "anim/animation_files.h"
 #include "anim/document.h"
 #include "anim/film_strip.h"
+#include "anim/gif_export.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "anim/playback.h"
@@ -106,6 +107,7 @@ public:
     // "ぜんぶけす": everything back to an empty document.
     void N3Click();
     void Save2JPEGMenuClick() { Pictures.Save2JPEGMenuClick(); }
+    void Save2GIFMenuClick() { Gif.Save2GIFMenuClick(); }
 
     Host& GetHost() { return host; }
 
@@ -121,6 +123,7 @@ public:
     TResizer Resizer;
     TSpeedControls Speed;
     TPlayback Playback;
+    TGifExport Gif;
 
 private:
     void LayOutInitialState();

@@ -53,6 +53,9 @@ private:
 
 struct Request {
     bool Export = false;
+    bool Gif = false;
+    // Every cut one after another, as "play all" shows them.
+    bool AllCuts = false;
     std::string Output;
     std::string Input;
     int Cut = 1;
@@ -73,13 +76,17 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
     std::size_t i = 0;
     if (args.empty()) return 1;
     request.Export = args[i] == "--export-jpeg";
+    request.Gif = args[i] == "--export-gif";
     if (++i >= args.size()) {
         error = "missing output file";
         return 1;
     }
     request.Output = args[i++];
     for (; i < args.size(); ++i) {
-        if (request.Export && (args[i] == "--cut" || args[i] == "--step")) {
+        if (request.Gif && args[i] == "--all") {
+            request.AllCuts = true;
+        } else if ((request.Export && args[i] == "--step") ||
+                   ((request.Export || request.Gif) && args[i] == "--cut")) {
             const bool cut = args[i] == "--cut";
             if (++i >= args.size()) {
                 error = args[i - 1] + " needs a number";
@@ -118,6 +125,7 @@ int RunHeadless(int argc, char** argv) {
     if (const int code = Parse(args, request, error)) {
         std::cerr << "murva: " << error << "\n"
                   << "usage: murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
+                  << "       murva --export-gif OUT.gif [--cut N | --all] FILE\n"
                   << "       murva --save-as OUT.mrv FILE\n";
         return code;
     }
@@ -138,7 +146,10 @@ int RunHeadless(int argc, char** argv) {
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if (host.Messages > 0) return 1;
-        if (request.Export && request.Step) {
+        if (request.Gif) {
+            form.S.Cuts.CurrentCut = request.Cut;
+            if (!form.Gif.ExportGif(request.Output, request.AllCuts)) return 1;
+        } else if (request.Export && request.Step) {
             // The picture the play bar shows at the step, as watching shows it.
             form.S.Cuts.CurrentCut = request.Cut;
             form.SellectMoveBtnClick();

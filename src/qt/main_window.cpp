@@ -158,7 +158,7 @@ void MainWindow::BuildMenu() {
         {"N2",
          t::ViewMenu,
          {{"ReadBGMenu", t::ReadBGMenu}, {"ClearBGMenu", t::ClearBGMenu}, {"N3", t::ClearAllMenu}}},
-        {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}}},
+        {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}, {"GIF1", t::GIFMenu}}},
     };
 
     auto* bar = new QMenuBar(this);

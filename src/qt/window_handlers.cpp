@@ -26,6 +26,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"N3", [&f] { f.N3Click(); }},
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
+        {"GIF1", [&f] { f.Save2GIFMenuClick(); }},
         // The film strip and the cut commands.
         {"CutCountDownBtn", [&f] { f.CutCountDownBtnClick(); }},
         {"CutCountUpBtn", [&f] { f.CutCountUpBtnClick(); }},

@@ -55,6 +55,7 @@ inline constexpr const char* DataOpenFilter =
     "Murvaファイル(*.mrv)|*.mrv|Zindaファイル(*.znd)|*.znd";
 inline constexpr const char* DataSaveFilter = "Murvaファイル(*.mrv)|*.mrv";
 inline constexpr const char* JPEGSaveFilter = "JPEGファイル（*.jpg）|*.jpg";
+inline constexpr const char* GIFSaveFilter = "GIFファイル（*.gif）|*.gif";
 inline constexpr const char* ZindaOpenFilter = "Zindaファイル(*.znd)|*.znd";
 inline constexpr const char* OpenDialogTitle = "ファイルを開く";
 inline constexpr const char* SaveDialogTitle = "名前を付けて保存";
@@ -83,6 +84,7 @@ inline constexpr const char* ClearBGMenu = "はいけいをけす";
 inline constexpr const char* ClearAllMenu = "ぜんぶけす";
 inline constexpr const char* ToolMenu = "ツール";
 inline constexpr const char* JPEGMenu = "画像をJPGに変換";
+inline constexpr const char* GIFMenu = "アニメをGIFにする";
 
 // Panels, captions and hints of the window.
 inline constexpr const char* ClearPanelHint = "ぬりつぶしなし";

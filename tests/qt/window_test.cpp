@@ -298,7 +298,7 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
          {{"ReadBGMenu", "はいけいをよみこむ"},
           {"ClearBGMenu", "はいけいをけす"},
           {"N3", "ぜんぶけす"}}},
-        {"N4", {{"JPG1", "画像をJPGに変換"}}}};
+        {"N4", {{"JPG1", "画像をJPGに変換"}, {"GIF1", "アニメをGIFにする"}}}};
     const QList<QAction*> top = bar->actions();
     ASSERT_EQ(top.size(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -326,6 +326,10 @@ TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
     window->findChild<QAction*>("JPG1")->trigger();
     ASSERT_EQ(host.SaveDialogs.size(), 3u);
     EXPECT_EQ(host.SaveDialogs[2].Filter, texts::JPEGSaveFilter);
+    window->findChild<QAction*>("GIF1")->trigger();
+    ASSERT_EQ(host.SaveDialogs.size(), 4u);
+    EXPECT_EQ(host.SaveDialogs[3].Filter, "GIFファイル（*.gif）|*.gif");
+    EXPECT_EQ(host.SaveDialogs[3].DefaultExt, "gif");
     window->findChild<QAction*>("ReadBGMenu")->trigger();
     window->findChild<QAction*>("MurvaLoad")->trigger();
     window->findChild<QAction*>("ZindaLoad")->trigger();

@@ -1,0 +1,73 @@
+#include "anim/gif_export.h"
+
+#include "files/file_names.h"
+#include "files/gif_writer.h"
+#include "files/safe_file.h"
+#include "ui/texts.h"
+
+#include <vector>
+
+namespace murva {
+
+namespace {
+
+// 25 pictures a second; the last is held a second before the animation starts again.
+constexpr double PictureMilliseconds = 40;
+constexpr int PictureDelay = 4;
+constexpr int LastPictureDelay = 100;
+
+} // namespace
+
+void TGifExport::Save2GIFMenuClick() {
+    App.CommitPendingChange();
+    TFileDialog dialog;
+    dialog.Filter = texts::GIFSaveFilter;
+    dialog.DefaultExt = "gif";
+    if (const std::optional<std::string> path = App.Platform.SaveDialog(dialog))
+        ExportGif(*path, false);
+}
+
+bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
+    TSharedState& S = App.S;
+    if (S.Figures.FigList.IsEmpty()) {
+        App.Platform.ShowMessage(texts::NothingToPlay);
+        return false;
+    }
+    App.CommitPendingChange();
+    const TMode mode = S.Shell.Mode;
+    const std::int32_t cut = S.Cuts.CurrentCut;
+    S.Figures.SelectedFig = nullptr;
+
+    Bitmap& field = *App.C.CanvasBitmap;
+    const std::int32_t width = field.Width(), height = field.Height();
+    TGifWriter writer(width, height);
+    std::vector<std::uint32_t> rgb(std::size_t(width) * std::size_t(height));
+    TFilming filming{PictureMilliseconds, [&] {
+                         for (std::int32_t y = 0; y < height; ++y)
+                             for (std::int32_t x = 0; x < width; ++x) {
+                                 const TColor c = field.GetPixel(x, y);
+                                 rgb[std::size_t(y) * width + x] = std::uint32_t(RedOf(c)) << 16 |
+                                                                   std::uint32_t(GreenOf(c)) << 8 |
+                                                                   BlueOf(c);
+                             }
+                         writer.AddFrame(rgb, PictureDelay);
+                     }};
+    if (allCuts)
+        Playback.PlayAll(&filming);
+    else
+        Playback.PlayCut(&filming);
+    writer.AddFrame(rgb, LastPictureDelay - PictureDelay);
+
+    // The window as it was: the same cut, the same state, the play bar at its start.
+    S.Cuts.CurrentCut = cut;
+    App.C.PlayBar.SetPosition(0);
+    S.Shell.Mode = mode;
+    App.Painter.PaintBoxPaint();
+
+    const std::optional<std::string> bytes = writer.Finish();
+    if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
+    App.Platform.ShowMessage(texts::PictureUnwritable);
+    return false;
+}
+
+} // namespace murva
