@@ -100,6 +100,24 @@ TEST_F(CommandLineTest, AStepExportsThePictureThePlayBarShowsThere) {
     EXPECT_EQ(Murva("--export-jpeg '" + out + "' --step -3 '" + Data + "/two_pairs.mrv'").Code, 1);
 }
 
+TEST_F(CommandLineTest, TheGifExportFilmsTheCutOrEveryCut) {
+    const std::string out = folder + "/film.gif";
+    Outcome one = Murva("--export-gif '" + out + "' '" + Data + "/two_pairs.mrv'");
+    ASSERT_EQ(one.Code, 0) << one.Err;
+    const QImage first(QString::fromStdString(out));
+    ASSERT_EQ(first.size(), QSize(640, 480));
+    EXPECT_GT(first.pixelColor(160, 120).red(), 200) << "the first picture is the start";
+
+    Outcome all = Murva("--export-gif '" + out + "' --all '" + Data + "/two_pairs.mrv'");
+    EXPECT_EQ(all.Code, 0) << all.Err;
+    // Written beside a folder that is not there: a message, and 1.
+    Outcome nowhere =
+        Murva("--export-gif '" + folder + "/no/such/film.gif' '" + Data + "/two_pairs.mrv'");
+    EXPECT_EQ(nowhere.Code, 1);
+    EXPECT_NE(nowhere.Err.find("画像を書き出せませんでした"), std::string::npos);
+    EXPECT_EQ(Murva("--export-gif '" + out + "' --step 3 '" + Data + "/two_pairs.mrv'").Code, 2);
+}
+
 TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {
     Outcome missing = Murva("--save-as '" + folder + "/x.mrv' '" + folder + "/missing.mrv'");
     EXPECT_EQ(missing.Code, 1);
