@@ -73,8 +73,7 @@ void BM_PacedRunInTheWindow(benchmark::State& state) {
     qt::QtHost host;
     TZindaForm form(host, graphics);
     qt::MainWindow window(form);
-    host.AttachWindow(
-        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
+    window.AttachTo(host);
     window.Dispatch([&form] { form.FormCreate({}); });
     AddPairs(form, static_cast<int>(state.range(0)));
     window.show();

@@ -68,8 +68,7 @@ int main(int argc, char** argv) {
     murva::qt::QtHost host;
     murva::TZindaForm form(host, graphics);
     murva::qt::MainWindow window(form);
-    host.AttachWindow(
-        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
+    window.AttachTo(host);
 
     // The file named on the command line is open before the window first shows. Qt has
     // taken its own options out of argv by now; the bytes are the path as typed.

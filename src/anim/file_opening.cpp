@@ -30,22 +30,6 @@ bool MayOpen(TSharedState& S, Host& host, bool kindKnown) {
     return true;
 }
 
-// A file may clear or delete figures: what pointed at them is forgotten.
-void ForgetVanishedFigures(TSharedState& S) {
-    bool selected = false, last = false, pending = false;
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
-        selected |= item == S.Figures.SelectedFig;
-        last |= item == S.Figures.LastSelectedFig;
-        pending |= &item->Data == S.History.PendingFigData;
-    }
-    if (!selected) S.Figures.SelectedFig = nullptr;
-    if (!last) S.Figures.LastSelectedFig = nullptr;
-    if (!pending) {
-        S.History.PendingFigData = nullptr;
-        S.History.ActionPending = false;
-    }
-}
-
 bool IsLogFile(const std::string& path) {
     return HasExtension(path, AnimationExtensions) || HasExtension(path, DrawingExtensions);
 }
@@ -207,10 +191,7 @@ void TAnimationFiles::ReplayToCursor() {
     // earlier actions again when a file is added to the work, even one whose pairs were
     // all deleted.
     TActionItem* start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
-    if (start && cursor != head) {
-        TReplayer(history, S.Figures).ApplyRange(start, cursor);
-        ForgetVanishedFigures(S);
-    }
+    if (start && cursor != head) TReplayer(history, S.Figures).ApplyRange(start, cursor);
 
     // The picture is painted once the load is booked; nothing is shown before that.
     Pictures.ShowPendingBackground();

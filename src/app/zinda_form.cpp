@@ -27,10 +27,7 @@ void TZindaForm::LayOutInitialState() {
     DrawField.Color = clWhite;
     ConfirmPanel.Color = clBlack;
     InputEdit.Visible = false;
-    for (TControl* label : {&Panel5, &Panel91, &Panel92, &Panel93})
-        label->Visible = false;
-    for (TButtonControl* button : {&DRChangeBtn, &HVChangeBtn, &ULChangeBtn})
-        button->Visible = false;
+    ShowResizeControls(S.Shell.ResizeMode, true);
     MoveFreeBtn.Down = true;
     SameSpeedBtn.Down = true;
     CutCountDownBtn.Enabled = false;

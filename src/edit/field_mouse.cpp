@@ -140,8 +140,9 @@ void TFieldMouse::HighlightPartner(TFigItem* item) {
 void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     TSharedState& S = App.S;
     App.C.PlayBar.SetPosition(0);
-    App.Painter.PaintBoxPaint();
-    // The making state's repaint painted the strip already.
+    // A release with a selection ends with the partner's repaint, which paints it all.
+    if (S.Shell.Mode != mdEdit || !S.Figures.SelectedFig) App.Painter.PaintBoxPaint();
+    // The making state's repaint paints the strip itself.
     if (S.Shell.Mode == mdWatch && !S.Figures.FigList.IsEmpty()) App.Painter.RefreshCutStrip();
 
     if (S.Shell.Mode == mdEdit) {

@@ -3,6 +3,7 @@
 #include "ui/texts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace murva {
 
@@ -37,8 +38,12 @@ void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
     const std::int32_t mode = App.S.Shell.ResizeMode;
     if (mode != 3) OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == 4 ? p : -p);
     if (mode != 4) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
-    // Linked bars: the other one follows, and its change resizes the other axis.
-    if (mode == 2) (axis == TAxis::Horizontal ? App.C.VTrackBar : App.C.HTrackBar).SetPosition(p);
+    // Linked bars: the other one follows, and its change resizes the other axis; the
+    // repaint comes once, when this change ends.
+    if (mode != 2) return;
+    const bool outer = std::exchange(Linking, true);
+    (axis == TAxis::Horizontal ? App.C.VTrackBar : App.C.HTrackBar).SetPosition(p);
+    Linking = outer;
 }
 
 void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
@@ -108,7 +113,7 @@ void TResizer::TrackBarChange(TAxis axis) {
         ApplyBoxRule(figure, axis, p);
         if (IsPointFigure(figure.DrawingTool) && figure.PointData) StretchPoints(figure, axis, p);
     }
-    App.Painter.PaintBoxPaint();
+    if (!Linking) App.Painter.PaintBoxPaint();
 }
 
 } // namespace murva

@@ -35,6 +35,8 @@ private:
     TServices& App;
     TMouseState& Mouse;
     TResizeState& Resize;
+    // The other bar is following this one in the linked mode.
+    bool Linking = false;
 };
 
 } // namespace murva

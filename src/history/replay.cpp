@@ -32,10 +32,23 @@ TFigItem* TReplayer::LiveTarget(const TActionItem* action) const {
 }
 
 void TReplayer::ClearFigures() {
-    // Links into the cleared lists would dangle: drop them all.
+    // Links into the cleared lists would dangle: drop them all, and what points at them.
     Figures.FigList.Clear();
     Figures.DeletedFigList.Clear();
     History.ActionLog.UnlinkAll();
+    Figures.SelectedFig = Figures.LastSelectedFig = nullptr;
+    History.ActionPending = false;
+    History.PendingFigData = nullptr;
+}
+
+void TReplayer::RemoveFigure(TFigItem* item) {
+    if (Figures.SelectedFig == item) Figures.SelectedFig = nullptr;
+    if (Figures.LastSelectedFig == item) Figures.LastSelectedFig = nullptr;
+    if (History.PendingFigData == &item->Data) {
+        History.ActionPending = false;
+        History.PendingFigData = nullptr;
+    }
+    Figures.FigList.Remove(item);
 }
 
 // The figures as the first n actions of the log build them from nothing: the picture a
@@ -117,7 +130,7 @@ void TReplayer::ApplyAction(TActionItem* action) {
         TActionItem* creator = FindCreator(data.TargetID);
         if (!creator || !creator->Data.TargetFigItem) break;
         Figures.DeletedFigList.Add(creator->Data.TargetFigItem->Data);
-        Figures.FigList.Remove(creator->Data.TargetFigItem);
+        RemoveFigure(creator->Data.TargetFigItem);
         History.ActionLog.Unlink(creator);
         break;
     }

@@ -31,6 +31,8 @@ private:
     // The live item of the figure with this target id, or nullptr when it has none.
     TFigItem* LiveTarget(const TActionItem* action) const;
     void ClearFigures();
+    // Takes the figure out of the list; a selection or held change of it goes with it.
+    void RemoveFigure(TFigItem* item);
     // Drops what an earlier replay left on the action.
     void Forget(TActionItem* action);
     // The picture as the first n actions build it from nothing.

@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "qt/qt_graphics.h"
+#include "qt/qt_host.h"
 #include "ui/texts.h"
 
 #include <QAbstractButton>
@@ -100,6 +101,11 @@ void MainWindow::RefreshAll() {
     SyncCaption();
     for (ImageWidget* image : images)
         if (image->TakeChange()) image->update();
+}
+
+void MainWindow::AttachTo(QtHost& host) {
+    host.AttachWindow(
+        this, [this] { Invalidate(); }, [this] { PresentFrame(); });
 }
 
 void MainWindow::Invalidate() {

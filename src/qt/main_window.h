@@ -19,6 +19,7 @@ class QSlider;
 namespace murva::qt {
 
 class ClientArea;
+class QtHost;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -37,6 +38,8 @@ public:
     // The code the program is to end with, once the form asked to end it.
     std::optional<int> ExitCode() const { return exitCode; }
 
+    // The host shows its boxes over this window and presents changes and frames in it.
+    void AttachTo(QtHost& host);
     // Every widget shows its model as it is now; changed pictures are painted at the next
     // turn of the event loop.
     void RefreshAll();

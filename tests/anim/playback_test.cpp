@@ -15,15 +15,9 @@ namespace {
 struct PlaybackTest : EditTest {
     // One pair: the start copy's box, and the end copy's.
     void AddPair(TRect start, TRect end, std::int32_t cut = 1) {
-        TFigList& list = form.S.Figures.FigList;
-        TFigItem* first = list.GetFirst();
-        TFigItem* s = list.Add(MakeRect(start.Left, start.Top, start.Right, start.Bottom, cut));
-        // Start copies before end copies: the new start copy goes to the end of its half.
-        for (std::int32_t k = 0; first && k < form.S.Figures.FigureIDHalf; ++k)
-            list.MoveBack(s);
-        list.Add(MakeRect(end.Left, end.Top, end.Right, end.Bottom, cut));
-        ++form.S.Figures.FigureIDHalf;
-        form.S.Figures.LastFigureID = list.Count();
+        test::AddPair(form.S.Figures,
+                      MakeRect(start.Left, start.Top, start.Right, start.Bottom, cut),
+                      MakeRect(end.Left, end.Top, end.Right, end.Bottom, cut));
     }
     void Steps(std::int32_t steps) {
         form.S.Motion.PlaySteps = steps;

@@ -24,15 +24,11 @@ struct GifExportTest : ::testing::Test {
     TFigItem* At(std::int32_t index) const { return form.S.Figures.FigList.At(index); }
     // A filled square of the colour moving 200 pixels right in the cut.
     void AddMover(TColor colour, std::int32_t cut) {
-        TFigList& list = form.S.Figures.FigList;
         TFigData start = MakeRect(100, 100, 140, 140, cut);
         start.BrushColor = colour;
-        TFigItem* s = list.Add(start);
-        for (std::int32_t k = 0; k < form.S.Figures.FigureIDHalf; ++k)
-            list.MoveBack(s);
-        list.Add(start)->Data.Offset(200, 0);
-        ++form.S.Figures.FigureIDHalf;
-        form.S.Figures.LastFigureID = list.Count();
+        TFigData end = start;
+        end.Offset(200, 0);
+        AddPair(form.S.Figures, start, end);
     }
     TGifMovie Export(bool all) {
         const std::string path = temp.Path("a.gif");

@@ -195,8 +195,7 @@ TEST(QtHostTest, TheWindowIsShownBeforeAQuestionAtStartUp) {
     qt::QtGraphics graphics;
     TZindaForm form(host, graphics);
     qt::MainWindow window(form);
-    host.AttachWindow(
-        &window, [&window] { window.Invalidate(); }, [&window] { window.PresentFrame(); });
+    window.AttachTo(host);
     bool shown = false;
     QString asked;
     WhenModalOpens([&](QWidget* modal) {

@@ -1,7 +1,7 @@
 #pragma once
 // Small builders for figures, and a compact view of a list's order, shared by tests.
 
-#include "model/fig_list.h"
+#include "model/figure_state.h"
 
 #include <initializer_list>
 #include <vector>
@@ -27,6 +27,18 @@ inline TFigData MakePolyline(std::initializer_list<TPoint> points, TDrawingTool 
     d.BoundsToStartEnd();
     d.CutNumber = 1;
     return d;
+}
+
+// One more start/end pair: the start copy at the end of the start half, the end copy at
+// the end of the list. Returns the start copy.
+inline TFigItem* AddPair(TFigureState& figures, const TFigData& start, const TFigData& end) {
+    TFigItem* s = figures.FigList.Add(start);
+    for (std::int32_t k = 0; k < figures.FigureIDHalf; ++k)
+        figures.FigList.MoveBack(s);
+    figures.FigList.Add(end);
+    ++figures.FigureIDHalf;
+    figures.LastFigureID = figures.FigList.Count();
+    return s;
 }
 
 // The x of each figure's Start, in list order: enough to see the order of a list.
