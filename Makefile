@@ -36,7 +36,7 @@ uninstall:
 	@DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
 
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON > /dev/null
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON -DMURVA_TESTS=OFF > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench_*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \

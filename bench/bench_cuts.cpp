@@ -56,7 +56,7 @@ void BM_DeleteACut(benchmark::State& state) {
 BENCHMARK(BM_DeleteACut)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_CarryACutOver(benchmark::State& state) {
-    RunOnFreshDocuments(state, [](TZindaForm& form) { form.CutCombertClick(); });
+    RunOnFreshDocuments(state, [](TZindaForm& form) { form.CutCarryOverClick(); });
 }
 BENCHMARK(BM_CarryACutOver)->Unit(benchmark::kMillisecond)->Iterations(3);
 

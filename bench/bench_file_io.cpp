@@ -73,11 +73,11 @@ std::string MakeFile() {
             item->Data.TargetType = n % 24 == 9 ? akFront : akBack;
         } else if (pick == 10) {
             item = log.AppendEmpty();
-            item->Data.TargetType = n % 36 == 10 ? akReadBG : akCleareBG;
+            item->Data.TargetType = n % 36 == 10 ? akReadBG : akClearBG;
             item->Data.FileName = "C:\\えほん\\はいけい.jpg";
         } else {
             item = log.AppendWithFigure(Figure(tools[n % 8], n));
-            item->Data.TargetType = akUndo;
+            item->Data.TargetType = akRestore;
             item->Data.TargetID = ++lastID;
         }
         if (item->Data.TargetID == 0 && HasTargetID(item->Data.TargetType))

@@ -89,7 +89,7 @@ struct PaintScene {
         for (const TFigData& f : starts)
             list.Add(f)->Data.Offset(30, 20);
         form.S.Figures.LastFigureID = FigureCount;
-        form.S.Figures.FigureIDHalf = FigureCount / 2;
+        form.S.Figures.PairCount = FigureCount / 2;
         form.S.Figures.SelectedFig = list.At(FigureCount / 2);
         form.S.Shell.Mode = mdEdit;
         form.S.Cuts.CurrentCut = 1;

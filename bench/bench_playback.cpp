@@ -62,7 +62,7 @@ void AddPairs(TZindaForm& form, int pairs) {
         list.Add(pair.first);
     for (const auto& pair : made)
         list.Add(pair.second);
-    form.S.Figures.FigureIDHalf = pairs;
+    form.S.Figures.PairCount = pairs;
     form.S.Figures.LastFigureID = 2 * pairs;
 }
 
@@ -77,7 +77,7 @@ void BM_PacedRunInTheWindow(benchmark::State& state) {
     window.Dispatch([&form] { form.FormCreate({}); });
     AddPairs(form, static_cast<int>(state.range(0)));
     window.show();
-    window.Dispatch([&form] { form.SellectMoveBtnClick(); });
+    window.Dispatch([&form] { form.SelectMoveBtnClick(); });
     for (auto _ : state)
         window.Dispatch([&form] { form.PlayButtonClick(); });
 }
@@ -115,7 +115,7 @@ void BM_ScrubTo1750With200Pairs(benchmark::State& state) {
     TZindaForm form(host, graphics);
     form.FormCreate({});
     AddPairs(form, 200);
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     form.SpeedBtnClick(TSpeedButton::SlowBtn);
     int step = 0;
     for (auto _ : state)

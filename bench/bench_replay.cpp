@@ -58,7 +58,7 @@ void FillLog(THistoryState& history, int actions) {
                 append(akDelete, id, nullptr);
                 break;
             default:
-                append(akUndo, ++lastID, &rect);
+                append(akRestore, ++lastID, &rect);
                 break;
             }
         }

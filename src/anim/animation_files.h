@@ -53,7 +53,7 @@ public:
     void ReSpecifyBackground(TActionItem* action);
     // Applies the actions up to the replay cursor and loads their background.
     void ReplayToCursor();
-    // Gives each figure just read its end copy; markEndCopies gives the copies Rotation 1.
+    // Gives each figure just read its end copy; markEndCopies gives the copies EndCopyMark 1.
     void TwinNewFigures(bool wasEmpty, bool markEndCopies);
 
     // Save as: asks for a name, and before replacing a file. Whether the work was saved.

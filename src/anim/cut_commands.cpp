@@ -52,11 +52,11 @@ void TFilmStrip::CutDeleteClick() {
     App.Painter.PaintBoxPaint();
 }
 
-void TFilmStrip::CutCombertClick() {
+void TFilmStrip::CutCarryOverClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
     TSharedState& S = App.S;
     TFigList& list = S.Figures.FigList;
-    const std::int32_t half = S.Figures.FigureIDHalf;
+    const std::int32_t half = S.Figures.PairCount;
     const std::int32_t current = S.Cuts.CurrentCut;
 
     // The end copies of the cut, copied at the tail into the next cut without a path.
@@ -88,7 +88,7 @@ void TFilmStrip::CutCombertClick() {
         App.Recorder().RecordFigureAction(akDuplicate, twin);
     }
     S.Figures.LastFigureID = list.Count();
-    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    S.Figures.PairCount = S.Figures.LastFigureID / 2;
 
     // The next cut becomes current: thumbnail 5 when it lies beyond the strip, thumbnail 1
     // when before it.

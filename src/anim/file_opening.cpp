@@ -50,7 +50,7 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         App.Painter.PaintBoxPaint();
     }
     S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
-    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    S.Figures.PairCount = S.Figures.LastFigureID / 2;
     App.Painter.PaintBoxPaint();
 }
 
@@ -93,7 +93,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         host.ShowMessage(texts::DataLoadFailed);
     } else {
         if (road.ResetAtOnce ? S.History.ActionLog.IsEmpty() : wasEmpty) {
-            S.Figures.FigureIDHalf = 0;
+            S.Figures.PairCount = 0;
             Document.ResetDocument();
         }
         if (ReadActionFile(file) == 0) {
@@ -127,7 +127,7 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
         S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
         S.Shell.CurrentTool = toolMoveFree;
     }
-    S.Figures.FigureIDHalf = S.Figures.LastFigureID / 2;
+    S.Figures.PairCount = S.Figures.LastFigureID / 2;
     Parts.PartsCount = PartsCountOf(S.Figures.FigList);
     Strip.UpdateCutCounter();
     if (road.AsMaterial) S.Figures.SelectedFig = nullptr;
@@ -144,7 +144,7 @@ int TAnimationFiles::ReadActionFile(std::istream& file) {
     TSharedState& S = App.S;
     TReadContext context{
         S.History.ActionLog,    S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
-        S.Figures.FigureIDHalf, S.Shell.LoadKind, Parts.PartsCount};
+        S.Figures.PairCount, S.Shell.LoadKind, Parts.PartsCount};
     const TReadResult result = murva::ReadActionFile(file, context);
     for (const TReadNote& note : result.Messages) {
         switch (note.Kind) {

@@ -27,7 +27,7 @@ public:
     // state over as the start of the next cut.
     void CutMakeClick();
     void CutDeleteClick();
-    void CutCombertClick();
+    void CutCarryOverClick();
 
     // The counter: current cut, a slash, the cut count.
     void UpdateCutCounter();

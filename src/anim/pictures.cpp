@@ -73,7 +73,7 @@ void TPictures::ClearMenuClick() {
     FillWhite(App.C.BGImage.Modify());
     App.S.Shell.ShownBGName.clear();
     App.Painter.PaintBoxPaint();
-    App.Recorder().RecordAction(akCleareBG);
+    App.Recorder().RecordAction(akClearBG);
 }
 
 void TPictures::Save2JPEGMenuClick() {

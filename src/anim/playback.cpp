@@ -20,7 +20,7 @@ void TPlayback::ShowPanels(bool watching) {
     C.ShowResizeControls(App.S.Shell.ResizeMode, !watching);
 }
 
-void TPlayback::SellectMoveBtnClick() {
+void TPlayback::SelectMoveBtnClick() {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
     if (S.Shell.Mode != mdWatch && S.Figures.FigList.IsEmpty()) {
@@ -30,8 +30,8 @@ void TPlayback::SellectMoveBtnClick() {
     }
     ShowPanels(true);
     if (!Playback.InMoveState) {
-        C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = true;
-        C.SellectMoveBtn.Enabled = false;
+        C.PlayButton.Enabled = C.SelectMakeBtn.Enabled = true;
+        C.SelectMoveBtn.Enabled = false;
     }
     S.Cuts.CutCount =
         std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
@@ -40,14 +40,14 @@ void TPlayback::SellectMoveBtnClick() {
     App.Painter.PaintBoxPaint();
 }
 
-void TPlayback::SellectMakeBtnClick() {
+void TPlayback::SelectMakeBtnClick() {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
     ShowPanels(false);
     C.PlayBar.SetPosition(0);
     if (Playback.InMoveState) {
-        C.PlayButton.Enabled = C.SellectMakeBtn.Enabled = false;
-        C.SellectMoveBtn.Enabled = true;
+        C.PlayButton.Enabled = C.SelectMakeBtn.Enabled = false;
+        C.SelectMoveBtn.Enabled = true;
     }
     Playback.InMoveState = false;
     S.Shell.Mode = mdEdit;
@@ -57,7 +57,7 @@ void TPlayback::SellectMakeBtnClick() {
 std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
     TSharedState& S = App.S;
     TFigList& list = S.Figures.FigList;
-    const std::int32_t half = S.Figures.FigureIDHalf;
+    const std::int32_t half = S.Figures.PairCount;
     std::vector<TMover> movers;
     bool warned = false;
     TFigItem* start = list.GetFirst();
@@ -99,7 +99,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
     std::vector<TMover> movers = SetUpMovers(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
-    const std::int32_t interval = S.Figures.FigureIDHalf / 20 + 1;
+    const std::int32_t interval = S.Figures.PairCount / 20 + 1;
     const double begin = host.Milliseconds();
     const double length = steps * StepMilliseconds;
     double shown = begin - FrameMilliseconds;

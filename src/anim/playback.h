@@ -25,8 +25,8 @@ public:
         : App(services), Motion(motion), Playback(playback) {}
 
     // "うごかす" and "つくる".
-    void SellectMoveBtnClick();
-    void SellectMakeBtnClick();
+    void SelectMoveBtnClick();
+    void SelectMakeBtnClick();
     // One run of the current cut, kept to the clock of the speed profile.
     void PlayButtonClick() { PlayCut(nullptr); }
     // A run of every cut, one after another.

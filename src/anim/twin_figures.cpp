@@ -8,7 +8,7 @@ namespace murva {
 void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
     TFigureState& figures = App.S.Figures;
     TFigList& list = figures.FigList;
-    const std::int32_t half = figures.FigureIDHalf;
+    const std::int32_t half = figures.PairCount;
     const std::int32_t n = figures.LastFigureID - 2 * half;
     // In a fresh document the figures are taken from the first on; otherwise each time
     // the n-th counted from the tail, which after a copy was added at the tail is the one
@@ -31,7 +31,7 @@ void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
             }
         }
         TFigItem* copy = list.CopyItem(figure);
-        if (markEndCopies) copy->Data.Rotation = 1;
+        if (markEndCopies) copy->Data.EndCopyMark = 1;
         App.Recorder().RecordFigureAction(akDuplicate, copy);
     }
 }

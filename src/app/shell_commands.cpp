@@ -7,8 +7,8 @@
 
 namespace murva {
 
-void TZindaForm::N3Click() {
-    if (S.Shell.Mode == mdWatch) SellectMakeBtnClick();
+void TZindaForm::ClearAllClick() {
+    if (S.Shell.Mode == mdWatch) SelectMakeBtnClick();
     // The reset whitens the thumbnails and repaints; painting them again from the empty
     // list would drop the motion tool whose button stays down.
     ResetDocument();

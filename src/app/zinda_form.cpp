@@ -31,7 +31,7 @@ void TZindaForm::LayOutInitialState() {
     MoveFreeBtn.Down = true;
     SameSpeedBtn.Down = true;
     CutCountDownBtn.Enabled = false;
-    SellectMakeBtn.Enabled = false;
+    SelectMakeBtn.Enabled = false;
     SpeedPanel.Visible = false;
     WatchPanel.Visible = false;
     CutSelect.Text = "1/1";

@@ -55,7 +55,7 @@ public:
     void AttrChangeBtnClick(TColorButton button) { Editor.AttrChangeBtnClick(button); }
     void DupBtnClick() { Editor.DupBtnClick(); }
     void DeleteBtnClick() { Editor.DeleteBtnClick(); }
-    void UndoBtnClick() { Editor.UndoBtnClick(); }
+    void RestoreBtnClick() { Editor.RestoreBtnClick(); }
     void FrontBackBtnClick(TOrderButton button) { Editor.FrontBackBtnClick(button); }
 
     // --- The size bars and the mode button ---
@@ -70,8 +70,8 @@ public:
     void SpeedBtnClick(TSpeedButton button) { Speed.SpeedBtnClick(button); }
 
     // --- Watching ---
-    void SellectMoveBtnClick() { Playback.SellectMoveBtnClick(); }
-    void SellectMakeBtnClick() { Playback.SellectMakeBtnClick(); }
+    void SelectMoveBtnClick() { Playback.SelectMoveBtnClick(); }
+    void SelectMakeBtnClick() { Playback.SelectMakeBtnClick(); }
     void PlayButtonClick() { Playback.PlayButtonClick(); }
     void AllPlayButtonClick() { Playback.AllPlayButtonClick(); }
     void PlayBarChange() { Playback.PlayBarChange(); }
@@ -95,7 +95,7 @@ public:
     void InputEditKeyPress(TKey key) { Strip.InputEditKeyPress(key); }
     void CutMakeClick() { Strip.CutMakeClick(); }
     void CutDeleteClick() { Strip.CutDeleteClick(); }
-    void CutCombertClick() { Strip.CutCombertClick(); }
+    void CutCarryOverClick() { Strip.CutCarryOverClick(); }
 
     // --- The parts bin: slot 1..5 ---
     void PartsMoveBtrClick(int slot) { Bin.UseSlot(slot); }
@@ -105,7 +105,7 @@ public:
     void ReadBGMenuClick() { Pictures.ReadBGMenuClick(); }
     void ClearMenuClick() { Pictures.ClearMenuClick(); }
     // "ぜんぶけす": everything back to an empty document.
-    void N3Click();
+    void ClearAllClick();
     void Save2JPEGMenuClick() { Pictures.Save2JPEGMenuClick(); }
     void Save2GIFMenuClick() { Gif.Save2GIFMenuClick(); }
 

@@ -24,13 +24,13 @@ void TFigureEditor::DupBtnClick() {
     // The copy becomes the last start copy and gets its end copy, as every figure has
     // one: a lone figure after both halves would shift every pair after a reload.
     figures.SelectedFig = copy;
-    for (std::int32_t k = 0; k < figures.FigureIDHalf; ++k) {
+    for (std::int32_t k = 0; k < figures.PairCount; ++k) {
         list.MoveBack(copy);
         recorder.RecordAction(akBack);
     }
     TFigItem* twin = list.CopyItem(copy);
     recorder.RecordFigureAction(akDuplicate, twin);
-    ++figures.FigureIDHalf;
+    ++figures.PairCount;
     figures.LastSelectedFig = twin;
     figures.SelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
@@ -54,7 +54,7 @@ void TFigureEditor::DeleteBtnClick() {
     if (selected) {
         // A held size change is recorded while its figure is still there.
         App.CommitPendingChange();
-        const std::int32_t half = figures.FigureIDHalf;
+        const std::int32_t half = figures.PairCount;
         const bool endHalf = InEndHalf(list, selected, half);
         TFigItem* before = selected->Prev;
         DeleteFigure(selected);
@@ -66,14 +66,14 @@ void TFigureEditor::DeleteBtnClick() {
             partner = ItemAfter(list, before, endHalf ? 1 - half : half);
         if (partner) {
             DeleteFigure(partner);
-            --figures.FigureIDHalf;
+            --figures.PairCount;
         }
         figures.LastSelectedFig = nullptr;
     }
     App.Painter.PaintBoxPaint();
 }
 
-void TFigureEditor::UndoBtnClick() {
+void TFigureEditor::RestoreBtnClick() {
     TFigureState& figures = App.S.Figures;
     TFigList& list = figures.FigList;
     TRecorder recorder = App.Recorder();
@@ -81,16 +81,16 @@ void TFigureEditor::UndoBtnClick() {
     // The partner was deleted last: it comes back first, at the tail.
     for (int n = 0; n < 2 && !figures.DeletedFigList.IsEmpty(); ++n) {
         TFigItem* last = figures.DeletedFigList.GetTail();
-        recorder.RecordFigureAction(akUndo, list.CopyItem(last));
+        recorder.RecordFigureAction(akRestore, list.CopyItem(last));
         figures.DeletedFigList.Remove(last);
         broughtBack = true;
     }
     if (broughtBack) {
         // The figure that was selected goes back to the end of the start half.
-        ++figures.FigureIDHalf;
+        ++figures.PairCount;
         TFigItem* item = list.GetTail();
         figures.SelectedFig = item;
-        for (std::int32_t k = 0; k < figures.FigureIDHalf && list.MoveBack(item) == 0; ++k)
+        for (std::int32_t k = 0; k < figures.PairCount && list.MoveBack(item) == 0; ++k)
             recorder.RecordAction(akBack);
     }
     App.Painter.PaintBoxPaint();
@@ -113,7 +113,7 @@ void TFigureEditor::FrontBackBtnClick(TOrderButton button) {
     TFigureState& figures = App.S.Figures;
     TFigItem* selected = figures.SelectedFig;
     if (!selected) return;
-    const std::int32_t half = figures.FigureIDHalf;
+    const std::int32_t half = figures.PairCount;
     const bool endHalf = InEndHalf(figures.FigList, selected, half);
     TFigItem* partner = PartnerOf(figures.FigList, selected, half);
     if (!partner) partner = selected;

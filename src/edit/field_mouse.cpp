@@ -37,7 +37,7 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
             continue;
         figures.SelectedFig = item;
         // A figure that has its path keeps it when pressed with the free motion tool.
-        Mouse.PickedWithoutDrag = (f.Free == 1 && freeTool) || i > figures.FigureIDHalf;
+        Mouse.PickedWithoutDrag = (f.Free == 1 && freeTool) || i > figures.PairCount;
         return !Mouse.PickedWithoutDrag;
     }
     return false;
@@ -116,7 +116,7 @@ void TFieldMouse::FinishDrag(TFigData& figure, TPoint release) {
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
-    TFigItem* partner = PartnerOf(App.S.Figures.FigList, item, App.S.Figures.FigureIDHalf);
+    TFigItem* partner = PartnerOf(App.S.Figures.FigList, item, App.S.Figures.PairCount);
     if (!partner) return;
     // A stamp shows its colours through its children.
     std::vector<TFigData*> shown;

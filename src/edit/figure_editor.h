@@ -26,7 +26,7 @@ public:
     // The selected figure and its partner.
     void DeleteBtnClick();
     // "ふっかつ": the last deleted pair.
-    void UndoBtnClick();
+    void RestoreBtnClick();
     // Both members of the selected figure's pair one step to the front or back.
     void FrontBackBtnClick(TOrderButton button);
 

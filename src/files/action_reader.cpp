@@ -149,7 +149,7 @@ TReadResult TReader::Run() {
     }
     Marked = Line == MarkedFormatLine;
     THistoryList& log = Context.ActionLog;
-    IdShift = std::int64_t(2) * Context.FigureIDHalf;
+    IdShift = std::int64_t(2) * Context.PairCount;
     if (!log.IsEmpty()) IdShift = std::max<std::int64_t>(IdShift, log.HighestTargetID());
     StepShift = log.GetCount();
     Context.ReplayBase = log.GetTail();
@@ -194,7 +194,7 @@ TBlock TReader::Action() {
     if (d.TargetType == akReadBG) {
         Context.Reader.BGReadState = 1;
         Context.Reader.LastBGAction = item;
-    } else if (d.TargetType == akCleareBG || d.TargetType == akClearAll) {
+    } else if (d.TargetType == akClearBG || d.TargetType == akClearAll) {
         Context.Reader.BGReadState = 0;
     }
 
@@ -243,7 +243,7 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
     const std::optional<TDrawingTool> tool = ToolFromWord(Line);
     if (!tool) return false;
     f.DrawingTool = *tool;
-    if (Marked && !NextInt(f.Rotation)) return false;
+    if (Marked && !NextInt(f.EndCopyMark)) return false;
     if (!NextBounded(f.PenWidth) || !NextColor(f.PenColor) || !NextColor(f.BrushColor) ||
         !NextBounded(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text) ||
         !NextPoint(f.Start) || !NextPoint(f.End))

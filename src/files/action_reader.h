@@ -40,7 +40,7 @@ struct TReadContext {
     // 1 when the read starts, then raised to the largest target id read.
     std::int32_t& LastFigureID;
     // Every target id read is increased by twice this.
-    std::int32_t FigureIDHalf = 0;
+    std::int32_t PairCount = 0;
     // lkAnimation: CutNumber and Free lines; lkDrawing: none, the figures go into the
     // parts-bin slot after PartsCount with Free 0; other kinds: neither line.
     std::int32_t LoadKind = lkAnimation;

@@ -70,7 +70,7 @@ private:
 void TWriter::Figure(const TFigData& f, bool child) {
     Line("begin FigData");
     if (std::string_view tool = ToolWord(f.DrawingTool); !tool.empty()) Line(tool);
-    Int(f.Rotation);
+    Int(f.EndCopyMark);
     Int(f.PenWidth);
     Color(f.PenColor);
     Color(f.BrushColor);

@@ -16,7 +16,7 @@ namespace murva {
 
 // The first line the writer writes.
 inline constexpr std::string_view CurrentFormatLine = "ZINDA FILE FORMAT 1.4";
-// Only this version has the MarkInformation and Rotation lines.
+// Only this version has the MarkInformation and EndCopyMark lines.
 inline constexpr std::string_view MarkedFormatLine = "ZINDA FILE FORMAT 1.4";
 // One of the format lines of versions 1.0 to 1.4, compared over the whole line.
 bool IsKnownFormatLine(std::string_view line);

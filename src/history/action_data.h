@@ -15,13 +15,13 @@ constexpr TActionKind akSetStamp = 1;
 constexpr TActionKind akMove = 2;
 constexpr TActionKind akDuplicate = 3;
 constexpr TActionKind akDelete = 4;
-constexpr TActionKind akUndo = 5;
+constexpr TActionKind akRestore = 5;
 constexpr TActionKind akFront = 6;
 constexpr TActionKind akBack = 7;
 constexpr TActionKind akChange = 8;
 constexpr TActionKind akReadData = 9;
 constexpr TActionKind akReadBG = 10;
-constexpr TActionKind akCleareBG = 11;
+constexpr TActionKind akClearBG = 11;
 constexpr TActionKind akClearDrawing = 12;
 constexpr TActionKind akClearAll = 13;
 constexpr TActionKind akBranch = 14;
@@ -43,7 +43,7 @@ constexpr bool HasTargetID(TActionKind kind) {
     case akMove:
     case akDuplicate:
     case akDelete:
-    case akUndo:
+    case akRestore:
     case akFront:
     case akBack:
     case akChange:
@@ -55,7 +55,7 @@ constexpr bool HasTargetID(TActionKind kind) {
 }
 // Kinds that carry a whole figure record.
 constexpr bool HasFigure(TActionKind kind) {
-    return kind == akCreate || kind == akMove || kind == akDuplicate || kind == akUndo;
+    return kind == akCreate || kind == akMove || kind == akDuplicate || kind == akRestore;
 }
 // Kinds that carry a file name.
 constexpr bool HasFileName(TActionKind kind) {
@@ -63,7 +63,7 @@ constexpr bool HasFileName(TActionKind kind) {
 }
 // Kinds whose action makes a new figure that later actions refer to.
 constexpr bool IsCreatingKind(TActionKind kind) {
-    return kind == akCreate || kind == akDuplicate || kind == akUndo;
+    return kind == akCreate || kind == akDuplicate || kind == akRestore;
 }
 
 struct TActionTime {

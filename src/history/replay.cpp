@@ -94,7 +94,7 @@ void TReplayer::Rebuild(std::int32_t n) {
 
 void TReplayer::Forget(TActionItem* action) {
     History.ActionLog.Unlink(action);
-    action->Data.FigData.Rotation = 0;
+    action->Data.FigData.EndCopyMark = 0;
 }
 
 void TReplayer::ApplyAction(TActionItem* action) {
@@ -134,7 +134,7 @@ void TReplayer::ApplyAction(TActionItem* action) {
         History.ActionLog.Unlink(creator);
         break;
     }
-    case akUndo: {
+    case akRestore: {
         TFigItem* last = Figures.DeletedFigList.GetTail();
         if (last == Figures.DeletedFigList.GetHead()) break;
         TFigItem* item = Figures.FigList.Add(last->Data);
@@ -154,7 +154,7 @@ void TReplayer::ApplyAction(TActionItem* action) {
     case akReadBG:
         History.PendingBGName = data.FileName;
         break;
-    case akCleareBG:
+    case akClearBG:
         History.PendingBGName.clear();
         break;
     case akClearAll:

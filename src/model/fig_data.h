@@ -34,7 +34,7 @@ using TFigListRef = std::shared_ptr<TFigList>;
 
 struct TFigData {
     TDrawingTool DrawingTool = dtNone;
-    std::int32_t Rotation = 0;
+    std::int32_t EndCopyMark = 0;
     std::int32_t PenWidth = 0;
     TColor PenColor = 0;
     TColor BrushColor = 0;

@@ -17,7 +17,7 @@ struct TFigureState {
     // The last target id handed out to a new figure.
     std::int32_t LastFigureID = 1;
     // Items 0..H-1 of FigList are start copies, H..2H-1 their end copies.
-    std::int32_t FigureIDHalf = 0;
+    std::int32_t PairCount = 0;
 };
 
 } // namespace murva

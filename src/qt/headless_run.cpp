@@ -152,7 +152,7 @@ int RunHeadless(int argc, char** argv) {
         } else if (request.Export && request.Step) {
             // The picture the play bar shows at the step, as watching shows it.
             form.S.Cuts.CurrentCut = request.Cut;
-            form.SellectMoveBtnClick();
+            form.SelectMoveBtnClick();
             if (host.Messages > 0) return 1;
             form.PlayBar.SetPosition(*request.Step);
             form.Pictures.WriteFieldAsJpeg(request.Output);

@@ -163,7 +163,7 @@ void MainWindow::BuildMenu() {
           {"ExitMenu", t::ExitMenu}}},
         {"N2",
          t::ViewMenu,
-         {{"ReadBGMenu", t::ReadBGMenu}, {"ClearBGMenu", t::ClearBGMenu}, {"N3", t::ClearAllMenu}}},
+         {{"ReadBGMenu", t::ReadBGMenu}, {"ClearBGMenu", t::ClearBGMenu}, {"ClearAllMenu", t::ClearAllMenu}}},
         {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}, {"GIF1", t::GIFMenu}}},
     };
 

@@ -23,7 +23,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // The View menu.
         {"ReadBGMenu", [&f] { f.ReadBGMenuClick(); }},
         {"ClearBGMenu", [&f] { f.ClearMenuClick(); }},
-        {"N3", [&f] { f.N3Click(); }},
+        {"ClearAllMenu", [&f] { f.ClearAllClick(); }},
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
         {"GIF1", [&f] { f.Save2GIFMenuClick(); }},
@@ -32,14 +32,14 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"CutCountUpBtn", [&f] { f.CutCountUpBtnClick(); }},
         {"CutMake", [&f] { f.CutMakeClick(); }},
         {"CutDelete", [&f] { f.CutDeleteClick(); }},
-        {"CutCombert", [&f] { f.CutCombertClick(); }},
+        {"CutCarryOver", [&f] { f.CutCarryOverClick(); }},
         // The motion tools.
         {"MoveLineBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveLineBtn); }},
         {"MoveFreeBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveFreeBtn); }},
         // "ずけいをかえる" and the palette.
-        {"SpeedButton9", [&f] { f.DeleteBtnClick(); }},
-        {"SpeedButton12", [&f] { f.DupBtnClick(); }},
-        {"SpeedButton4", [&f] { f.UndoBtnClick(); }},
+        {"DeleteBtn", [&f] { f.DeleteBtnClick(); }},
+        {"DupBtn", [&f] { f.DupBtnClick(); }},
+        {"RestoreBtn", [&f] { f.RestoreBtnClick(); }},
         {"FrontBtn", [&f] { f.FrontBackBtnClick(TOrderButton::FrontBtn); }},
         {"BackBtn", [&f] { f.FrontBackBtnClick(TOrderButton::BackBtn); }},
         {"BodyColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::BodyColorBtn); }},
@@ -58,8 +58,8 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"SpeedBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SpeedBtn); }},
         {"SlowBtn", [&f] { f.SpeedBtnClick(TSpeedButton::SlowBtn); }},
         // Watching.
-        {"SellectMoveBtn", [&f] { f.SellectMoveBtnClick(); }},
-        {"SellectMakeBtn", [&f] { f.SellectMakeBtnClick(); }},
+        {"SelectMoveBtn", [&f] { f.SelectMoveBtnClick(); }},
+        {"SelectMakeBtn", [&f] { f.SelectMakeBtnClick(); }},
         {"PlayButton", [&f] { f.PlayButtonClick(); }},
         {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }},
     };

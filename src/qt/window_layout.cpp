@@ -164,9 +164,9 @@ void MainWindow::BuildSizeControls() {
 void MainWindow::BuildEditPanels() {
     TZindaForm& f = form;
     QWidget* object = AddGroup(f.ObjectPanel, client, {688, 8, 169, 201});
-    AddGlyphButton(f.SpeedButton9, object, {8, 20, 49, 49}, "delete");
-    AddGlyphButton(f.SpeedButton12, object, {60, 20, 49, 49}, "duplicate");
-    AddGlyphButton(f.SpeedButton4, object, {112, 20, 49, 49}, "restore");
+    AddGlyphButton(f.DeleteBtn, object, {8, 20, 49, 49}, "delete");
+    AddGlyphButton(f.DupBtn, object, {60, 20, 49, 49}, "duplicate");
+    AddGlyphButton(f.RestoreBtn, object, {112, 20, 49, 49}, "restore");
     AddGlyphButton(f.FrontBtn, object, {8, 76, 75, 56}, "front");
     AddGlyphButton(f.BackBtn, object, {86, 76, 75, 56}, "back");
     AddGlyphButton(f.BodyColorBtn, object, {8, 138, 75, 56}, "fill_colour");
@@ -182,7 +182,7 @@ void MainWindow::BuildEditPanels() {
     QWidget* cut = AddGroup(f.CutPanel, client, {688, 447, 169, 210});
     AddGlyphButton(f.CutDelete, cut, {34, 20, 100, 50}, "cut_delete");
     AddGlyphButton(f.CutMake, cut, {34, 82, 100, 50}, "cut_insert");
-    AddGlyphButton(f.CutCombert, cut, {34, 144, 100, 50}, "cut_carry_over");
+    AddGlyphButton(f.CutCarryOver, cut, {34, 144, 100, 50}, "cut_carry_over");
 }
 
 void MainWindow::BuildCutStrip() {
@@ -202,8 +202,8 @@ void MainWindow::BuildCutStrip() {
     AddPushButton(f.CutCountUpBtn, client, {616, 570, 33, 57});
     AddPanel(f.CutDisplayPanel, client, {328, 512, 200, 24}, TBevel::None);
     AddEdit(f.CutSelect, client, {530, 512, 49, 24}, 16);
-    AddPushButton(f.SellectMakeBtn, client, {888, 512, 97, 41});
-    AddPushButton(f.SellectMoveBtn, client, {888, 584, 97, 41});
+    AddPushButton(f.SelectMakeBtn, client, {888, 512, 97, 41});
+    AddPushButton(f.SelectMoveBtn, client, {888, 584, 97, 41});
 }
 
 void MainWindow::BuildPartsBin() {

@@ -75,7 +75,7 @@ void TPainter::PaintBoxPaint() {
         const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, true};
         std::int32_t visited = 0;
         for (TFigItem* item = list.GetFirst();
-             item && (visited == 0 || visited < S.Figures.FigureIDHalf);
+             item && (visited == 0 || visited < S.Figures.PairCount);
              item = item->Next, ++visited) {
             if (item->Data.CutNumber == S.Cuts.CurrentCut)
                 DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);

@@ -63,9 +63,9 @@ void TWindowControls::NameControls() {
     Name(HVChangeBtn, "HVChangeBtn", "", t::HVChangeHint);
     Name(ULChangeBtn, "ULChangeBtn", "", t::ULChangeHint);
     Name(ObjectPanel, "ObjectPanel", t::ObjectPanel);
-    Name(SpeedButton9, "SpeedButton9", "", t::DeleteHint);
-    Name(SpeedButton12, "SpeedButton12", "", t::DuplicateHint);
-    Name(SpeedButton4, "SpeedButton4", "", t::RestoreHint);
+    Name(DeleteBtn, "DeleteBtn", "", t::DeleteHint);
+    Name(DupBtn, "DupBtn", "", t::DuplicateHint);
+    Name(RestoreBtn, "RestoreBtn", "", t::RestoreHint);
     Name(FrontBtn, "FrontBtn", "", t::FrontHint);
     Name(BackBtn, "BackBtn", "", t::BackHint);
     Name(BodyColorBtn, "BodyColorBtn", "", t::BodyColorHint);
@@ -79,7 +79,7 @@ void TWindowControls::NameControls() {
     Name(CutPanel, "CutPanel", t::CutPanel);
     Name(CutDelete, "CutDelete", "", t::CutDeleteHint);
     Name(CutMake, "CutMake", "", t::CutMakeHint);
-    Name(CutCombert, "CutCombert", "", t::CutCombertHint);
+    Name(CutCarryOver, "CutCarryOver", "", t::CutCarryOverHint);
     Name(GroupBox3, "GroupBox3", t::PartsPanel);
     const int partsPanelNumbers[5] = {10, 9, 8, 7, 6};
     const int removeButtonNumbers[5] = {18, 10, 22, 23, 24};
@@ -100,8 +100,8 @@ void TWindowControls::NameControls() {
     Name(CutCountUpBtn, "CutCountUpBtn", t::CutUp, t::CutUpHint);
     Name(CutDisplayPanel, "CutDisplayPanel", t::CutDisplay);
     Name(CutSelect, "CutSelect");
-    Name(SellectMakeBtn, "SellectMakeBtn", t::MakeButton);
-    Name(SellectMoveBtn, "SellectMoveBtn", t::WatchButton);
+    Name(SelectMakeBtn, "SelectMakeBtn", t::MakeButton);
+    Name(SelectMoveBtn, "SelectMoveBtn", t::WatchButton);
     Name(SpeedPanel, "SpeedPanel", t::SpeedPanel);
     Name(SpeedBar, "SpeedBar");
     Name(FastBtn, "FastBtn", t::Fast);
@@ -138,12 +138,12 @@ std::vector<TControl*> TWindowControls::AllControls() {
         &ClearPanel,     &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
         &Panel2,         &Panel3,          &Panel4,        &Panel5,          &Panel91,
         &Panel92,        &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
-        &ULChangeBtn,    &ObjectPanel,     &SpeedButton9,  &SpeedButton12,   &SpeedButton4,
+        &ULChangeBtn,    &ObjectPanel,     &DeleteBtn,  &DupBtn,   &RestoreBtn,
         &FrontBtn,       &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
         &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
-        &CutPanel,       &CutDelete,       &CutMake,       &CutCombert,      &GroupBox3,
+        &CutPanel,       &CutDelete,       &CutMake,       &CutCarryOver,      &GroupBox3,
         &Image1,         &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
-        &SellectMakeBtn, &SellectMoveBtn,  &SpeedPanel,    &SpeedBar,        &FastBtn,
+        &SelectMakeBtn, &SelectMoveBtn,  &SpeedPanel,    &SpeedBar,        &FastBtn,
         &SpeedBtn,       &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
         &PlayBar};
     for (auto& c : ColorPanels)

@@ -37,15 +37,15 @@ public:
     TControl Panel1, Panel2, Panel3, Panel4, Panel5, Panel91, Panel92, Panel93;
     TButtonControl AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
     TControl ObjectPanel, MovePanel, CutPanel, GroupBox3, SpeedPanel, WatchPanel;
-    TButtonControl SpeedButton9, SpeedButton12, SpeedButton4, FrontBtn, BackBtn;
+    TButtonControl DeleteBtn, DupBtn, RestoreBtn, FrontBtn, BackBtn;
     TButtonControl BodyColorBtn, LineColorBtn;
     TButtonControl MoveLineBtn, MoveFreeBtn, SameSpeedBtn, FastSpeedBtn, SlowSpeedBtn;
-    TButtonControl CutDelete, CutMake, CutCombert;
+    TButtonControl CutDelete, CutMake, CutCarryOver;
     std::array<TButtonControl, 5> PartsMoveBtns;   // PartsMoveBtr1..PartsMoveBtr5
     std::array<TButtonControl, 5> PartsRemoveBtns; // SpeedButton18, 10, 22, 23, 24
     TButtonControl CutCountDownBtn, CutCountUpBtn;
     TControl CutDisplayPanel;
-    TButtonControl SellectMakeBtn, SellectMoveBtn;
+    TButtonControl SelectMakeBtn, SelectMoveBtn;
     TButtonControl FastBtn, SpeedBtn, SlowBtn, PlayButton, AllPlayButton;
 
     // The two motion tools, and the three speed profiles.

@@ -47,7 +47,7 @@ struct CutsTest : test::FormTest {
 TEST_F(CutsTest, EveryCutCommandIsRefusedWithoutFigures) {
     form.CutMakeClick();
     form.CutDeleteClick();
-    form.CutCombertClick();
+    form.CutCarryOverClick();
     form.CutCountUpBtnClick();
     EXPECT_EQ(host.Messages,
               (std::vector<std::string>{texts::NoCutToChoose, texts::NoCutToChoose,
@@ -115,9 +115,9 @@ TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
     list.At(5)->Data.FreeMoveData = std::make_shared<TPointData>();
     list.At(5)->Data.FreeMoveData->AddPlain(1, 1);
     list.At(5)->Data.FreeMoveCount = 1;
-    form.CutCombertClick();
+    form.CutCarryOverClick();
 
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 5);
+    EXPECT_EQ(form.S.Figures.PairCount, 5);
     EXPECT_EQ(test::StartXs(list),
               (std::vector<int>{10, 20, 30, 110, 230, 110, 20, 230, 110, 230}));
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{1, 2, 1, 2, 2, 1, 2, 1, 2, 2}));
@@ -133,7 +133,7 @@ TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
     Document({5});
     form.CutImage1Click(5);
     EXPECT_TRUE(Highlighted(5));
-    form.CutCombertClick();
+    form.CutCarryOverClick();
     EXPECT_EQ(form.S.Cuts.StripOffset, 1);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 6);
     EXPECT_TRUE(Highlighted(5));
@@ -142,7 +142,7 @@ TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
 
     // A current cut out of the strip's view: the next cut is shown as thumbnail 1.
     form.S.Cuts.CurrentCut = 1;
-    form.CutCombertClick();
+    form.CutCarryOverClick();
     EXPECT_EQ(form.S.Cuts.StripOffset, 1);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 2);
     EXPECT_TRUE(Highlighted(1));

@@ -33,7 +33,7 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     EXPECT_EQ(list.At(0)->Data.Start, (TPoint{100, 80}));
     EXPECT_EQ(list.At(2)->Data.Start, (TPoint{400, 300})); // the end copy was moved
     EXPECT_EQ(form.S.Figures.LastFigureID, 4);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 2);
+    EXPECT_EQ(form.S.Figures.PairCount, 2);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
     EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
@@ -51,9 +51,9 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
               (std::vector<TDrawingTool>{dtLine, dtPolygon, dtStamp, dtLine, dtPolygon, dtStamp}));
     for (auto* f = list.GetFirst(); f; f = f->Next)
         EXPECT_EQ(f->Data.CutNumber, 100);
-    EXPECT_EQ(list.At(0)->Data.Rotation, 0);
-    EXPECT_EQ(list.At(3)->Data.Rotation, 1); // end copies made on loading
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+    EXPECT_EQ(list.At(0)->Data.EndCopyMark, 0);
+    EXPECT_EQ(list.At(3)->Data.EndCopyMark, 1); // end copies made on loading
+    EXPECT_EQ(form.S.Figures.PairCount, 3);
     EXPECT_EQ(form.S.Figures.LastFigureID, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
     EXPECT_EQ(form.S.Shell.LoadKind, lkDrawing);
@@ -70,7 +70,7 @@ TEST_F(FormTest, ASecondMaterialGoesToTheNextSlotAndKeepsThePairsApart) {
     form.OpenFileByName(Data + "/three_figures.znd");
     const TFigList& list = form.S.Figures.FigList;
     ASSERT_EQ(list.Count(), 12);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 6);
+    EXPECT_EQ(form.S.Figures.PairCount, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     // Start copies of both materials first, then their end copies in the same order.
     for (int i = 0; i < 6; ++i) {
@@ -104,7 +104,7 @@ TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) 
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongDataFormat});
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Figures.LastFigureID, 0);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
+    EXPECT_EQ(form.S.Figures.PairCount, 0);
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
     EXPECT_EQ(form.Caption, texts::VersionTitle);

@@ -117,7 +117,7 @@ TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
 
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
     form.OverWriteDataMenuClick();
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
@@ -250,7 +250,7 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
 TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
     form.S.Shell.LoadKind = lkDrawing;
     form.S.Parts.PartsCount = 3;
-    form.S.Figures.FigureIDHalf = 2;
+    form.S.Figures.PairCount = 2;
     ASSERT_EQ(Read("ZINDA FILE FORMAT 1.0\nbegin ActionData\n10 05 33 27\nCreate\n1\n"
                    "begin FigData\ndtLine\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n5 5\n"
                    "end FigData\nend ActionData\n"),

@@ -32,11 +32,11 @@ struct LoadCommandTest : test::FormTest {
     void ExpectThreePairsInTheFirstSlot(Command command, std::int32_t endCopyRotation) {
         Choose(command, Material("three.znd", {1, 2, 3}));
         EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 1, 2, 3}));
-        EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+        EXPECT_EQ(form.S.Figures.PairCount, 3);
         EXPECT_EQ(form.S.Parts.PartsCount, 1);
         for (auto* f = form.S.Figures.FigList.GetFirst(); f; f = f->Next)
             EXPECT_EQ(f->Data.CutNumber, FirstPartsSlot);
-        EXPECT_EQ(form.S.Figures.FigList.At(3)->Data.Rotation, endCopyRotation);
+        EXPECT_EQ(form.S.Figures.FigList.At(3)->Data.EndCopyMark, endCopyRotation);
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(LoadCommandTest, TwoFiguresIntoFivePairsKeepEveryPairAtItsDistance) {
     Choose(Zinda, Material("five.znd", {1, 2, 3, 4, 5}));
     Choose(Murva, Material("two.znd", {8, 9}));
     EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 4, 5, 8, 9, 1, 2, 3, 4, 5, 8, 9}));
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 7);
+    EXPECT_EQ(form.S.Figures.PairCount, 7);
     EXPECT_EQ(form.S.Figures.FigList.At(5)->Data.CutNumber, FirstPartsSlot + 1);
     EXPECT_EQ(form.S.Parts.PartsCount, 2) << "the next material would join slot 2";
 }
@@ -100,10 +100,10 @@ TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheW
     // Every pair deleted: the log keeps its actions.
     form.S.Figures.FigList.Clear();
     form.S.Figures.LastFigureID = 0;
-    form.S.Figures.FigureIDHalf = 0;
+    form.S.Figures.PairCount = 0;
     Choose(Zinda, Material("second.znd", {7}));
     EXPECT_EQ(Xs(), (std::vector<int>{7, 7}));
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
+    EXPECT_EQ(form.S.Figures.PairCount, 1);
 }
 
 TEST_F(LoadCommandTest, ADrawingThatClearsThePictureLeavesNoSelectionBehind) {
@@ -125,7 +125,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     Choose(Zinda, Material("m.znd", {10, 60}));
     Choose(Zinda, Material("n.znd", {300}));
     form.PartsMoveBtrClick(1);
-    form.CutCombertClick();
+    form.CutCarryOverClick();
     ASSERT_EQ(form.CutSelect.Text, "2/2");
     const std::vector<int> xs = Xs();
     std::vector<std::int32_t> cuts;

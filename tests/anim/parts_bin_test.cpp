@@ -22,7 +22,7 @@ struct PartsBinTest : test::FormTest {
         std::vector<std::int32_t> cuts;
         const TFigList& list = form.S.Figures.FigList;
         auto* f = list.GetFirst();
-        for (int i = 0; f && i < form.S.Figures.FigureIDHalf; ++i, f = f->Next)
+        for (int i = 0; f && i < form.S.Figures.PairCount; ++i, f = f->Next)
             cuts.push_back(f->Data.CutNumber);
         return cuts;
     }

@@ -310,7 +310,7 @@ namespace {
 TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackground) {
     form.ClearMenuClick();
     ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akCleareBG);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akClearBG);
 
     ChooseToOpen(Jpeg("red.jpg", SolidImage(640, 480, Red)));
     form.ReadBGMenuClick();
@@ -320,7 +320,7 @@ TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackgrou
     form.ClearMenuClick();
     EXPECT_EQ(calls, std::vector<std::string>{"FillRect 0,0,640,480 brush=FFFFFF/solid"});
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akCleareBG);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akClearBG);
     EXPECT_EQ(form.S.History.ActionLog.GetCount(), 3);
 }
 

@@ -31,7 +31,7 @@ struct PlaybackTest : EditTest {
         };
     }
     void Play() {
-        form.SellectMoveBtnClick();
+        form.SelectMoveBtnClick();
         form.PlayButtonClick();
     }
     TFigData& Start(int pair = 0) { return At(pair)->Data; }
@@ -81,7 +81,7 @@ TEST_F(PlaybackTest, SizeAndColourStepOneUnitAtATimeAndComeBack) {
 TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
     for (const std::int32_t steps : {57, 1000}) {
         form.ResetDocument();
-        form.S.Figures.FigureIDHalf = 0;
+        form.S.Figures.PairCount = 0;
         AddPair({0, 0, 10, 10}, {0, 0, 10, 10});
         TFigData& end = At(1)->Data;
         end.FreeMoveData = std::make_shared<TPointData>();
@@ -127,7 +127,7 @@ TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
 TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
     for (const bool recorded : {true, false}) {
         form.ResetDocument();
-        form.S.Figures.FigureIDHalf = 0;
+        form.S.Figures.PairCount = 0;
         host.Messages.clear();
         AddPair({100, 100, 200, 150}, {50, 100, 250, 150});
         for (int i : {0, 1}) {
@@ -166,7 +166,7 @@ TEST_F(PlaybackTest, MorePairsAreRepaintedLessOften) {
     for (int i = 0; i < 45; ++i)
         AddPair({i, 0, i + 5, 5}, {i + 50, 0, i + 55, 5});
     Steps(300);
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     const int before = host.Invalidations;
     form.PlayButtonClick();
     EXPECT_EQ(host.Invalidations - before, 100 + 2) << "every third step, first and last";
@@ -175,7 +175,7 @@ TEST_F(PlaybackTest, MorePairsAreRepaintedLessOften) {
 TEST_F(PlaybackTest, TheScrubShowsTheStepOfThePlayBar) {
     AddPair({100, 200, 120, 220}, {200, 150, 220, 170});
     Steps(1000);
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     auto& calls = static_cast<RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
     calls.clear();
     form.PlayBar.SetPosition(500);
@@ -195,20 +195,20 @@ TEST_F(PlaybackTest, PlayingAllRunsEveryCutAndLeavesTheLastCurrent) {
     Watch([&](std::int32_t step) {
         if (step == 1) played.push_back(form.S.Cuts.CurrentCut);
     });
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     form.AllPlayButtonClick();
     EXPECT_EQ(played, (std::vector<std::int32_t>{1, 2, 3}));
     EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
 }
 
 TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});
     EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
     EXPECT_EQ(form.S.Shell.Mode, mdDraw);
 
     AddPair({0, 0, 10, 10}, {50, 0, 60, 10}, 4);
-    form.SellectMoveBtnClick();
+    form.SelectMoveBtnClick();
     EXPECT_EQ(form.S.Shell.Mode, mdWatch);
     EXPECT_EQ(form.S.Cuts.CutCount, 4);
     EXPECT_FALSE(form.ObjectPanel.Visible);
@@ -216,16 +216,16 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_TRUE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.AllChangeBtn.Visible) << "no resizing while watching";
     EXPECT_TRUE(form.PlayButton.Enabled);
-    EXPECT_FALSE(form.SellectMoveBtn.Enabled);
+    EXPECT_FALSE(form.SelectMoveBtn.Enabled);
 
-    form.SellectMakeBtnClick();
+    form.SelectMakeBtnClick();
     EXPECT_EQ(form.S.Shell.Mode, mdEdit);
     EXPECT_TRUE(form.ObjectPanel.Visible);
     EXPECT_TRUE(form.Panel1.Visible);
     EXPECT_TRUE(form.AllChangeBtn.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
-    EXPECT_FALSE(form.SellectMakeBtn.Enabled);
-    EXPECT_TRUE(form.SellectMoveBtn.Enabled);
+    EXPECT_FALSE(form.SelectMakeBtn.Enabled);
+    EXPECT_TRUE(form.SelectMoveBtn.Enabled);
 }
 
 } // namespace

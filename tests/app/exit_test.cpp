@@ -30,7 +30,7 @@ TEST_F(ExitTest, AFreshWindowEndsWithCodeZeroWithoutAQuestion) {
 }
 
 TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
     host.Answers = {TAnswer::Cancel};
     EXPECT_EQ(Close(), -1);
     ASSERT_EQ(host.Questions.size(), 1u);
@@ -43,7 +43,7 @@ TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
 }
 
 TEST_F(ExitTest, ANamedFileIsOfferedForSavingOver) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
     form.S.Shell.DataFileName = "/tmp/a.mrv";
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
@@ -71,7 +71,7 @@ TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
 }
 
 TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akCleareBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
     host.Answers = {TAnswer::Yes};
     host.SaveResults = {std::nullopt}; // the dialog is cancelled
     EXPECT_EQ(Close(), -1);
@@ -82,8 +82,8 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     test::TempDir temp;
     form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10, 40}));
     form.PartsMoveBtrClick(1);
-    form.SellectMoveBtnClick();
-    form.N3Click();
+    form.SelectMoveBtnClick();
+    form.ClearAllClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::AllCleared});
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);

@@ -100,7 +100,7 @@ const std::vector<TCommand>& Commands() {
          [](TWindow& w, unsigned c) { w.form.PartsRemoveBtnClick(1 + int(c % 5)); }},
         {"insert a cut", [](TWindow& w, unsigned) { w.form.CutMakeClick(); }},
         {"delete a cut", [](TWindow& w, unsigned) { w.form.CutDeleteClick(); }},
-        {"carry a cut over", [](TWindow& w, unsigned) { w.form.CutCombertClick(); }},
+        {"carry a cut over", [](TWindow& w, unsigned) { w.form.CutCarryOverClick(); }},
         {"click a thumbnail",
          [](TWindow& w, unsigned c) { w.form.CutImage1Click(1 + int(c % 5)); }},
         {"＞", [](TWindow& w, unsigned) { w.form.CutCountUpBtnClick(); }},
@@ -137,7 +137,7 @@ const std::vector<TCommand>& Commands() {
          }},
         {"ふやす", [](TWindow& w, unsigned) { w.form.DupBtnClick(); }},
         {"けす", [](TWindow& w, unsigned) { w.form.DeleteBtnClick(); }},
-        {"ふっかつ", [](TWindow& w, unsigned) { w.form.UndoBtnClick(); }},
+        {"ふっかつ", [](TWindow& w, unsigned) { w.form.RestoreBtnClick(); }},
         {"the resize mode button",
          [](TWindow& w, unsigned) {
              // The one face of the button that is shown.
@@ -163,7 +163,7 @@ const std::vector<TCommand>& Commands() {
         {"うごかす and play",
          [](TWindow& w, unsigned c) {
              w.form.S.Motion.SpeedProfile = int(c % 3) - 1;
-             w.form.SellectMoveBtnClick();
+             w.form.SelectMoveBtnClick();
              if (c % 4 == 0)
                  w.form.AllPlayButtonClick();
              else
@@ -171,10 +171,10 @@ const std::vector<TCommand>& Commands() {
          }},
         {"うごかす and move the play bar",
          [](TWindow& w, unsigned c) {
-             w.form.SellectMoveBtnClick();
+             w.form.SelectMoveBtnClick();
              w.form.PlayBar.SetPosition(int(c) % (w.form.PlayBar.Max + 1));
          }},
-        {"つくる", [](TWindow& w, unsigned) { w.form.SellectMakeBtnClick(); }},
+        {"つくる", [](TWindow& w, unsigned) { w.form.SelectMakeBtnClick(); }},
         {"てまえに / うしろに",
          [](TWindow& w, unsigned c) {
              w.form.FrontBackBtnClick(c % 2 ? TOrderButton::BackBtn : TOrderButton::FrontBtn);
@@ -223,7 +223,7 @@ void Describe(std::ostringstream& out, const TFigList& list, bool children = fal
 
 std::string Figures(const TZindaForm& form) {
     std::ostringstream out;
-    out << "pairs " << form.S.Figures.FigureIDHalf << "\n";
+    out << "pairs " << form.S.Figures.PairCount << "\n";
     Describe(out, form.S.Figures.FigList);
     // What "ふっかつ" would bring back.
     out << "deleted\n";

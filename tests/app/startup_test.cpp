@@ -28,7 +28,7 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_EQ(form.S.Motion.PlaySteps, 800);
     EXPECT_EQ(form.S.Figures.LastFigureID, 1);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
+    EXPECT_EQ(form.S.Figures.PairCount, 0);
     EXPECT_EQ(form.S.Paint.CurrentCutImage, &form.CutImages[0]);
     ASSERT_NE(form.CanvasBitmap, nullptr);
     EXPECT_EQ(form.CanvasBitmap->Width(), 640);
@@ -51,8 +51,8 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.InputEdit.Visible);
-    EXPECT_FALSE(form.SellectMakeBtn.Enabled);
-    EXPECT_TRUE(form.SellectMoveBtn.Enabled);
+    EXPECT_FALSE(form.SelectMakeBtn.Enabled);
+    EXPECT_TRUE(form.SelectMoveBtn.Enabled);
     EXPECT_FALSE(form.CutCountDownBtn.Enabled);
     EXPECT_EQ(form.CutSelect.Text, "1/1");
     EXPECT_TRUE(form.MoveFreeBtn.Down);

@@ -16,7 +16,7 @@ struct EditTest : FormTest {
         for (int copy = 0; copy < 2; ++copy)
             for (const TRect& b : boxes)
                 figures.FigList.Add(MakeRect(b.Left, b.Top, b.Right, b.Bottom, cut));
-        figures.FigureIDHalf = static_cast<std::int32_t>(boxes.size());
+        figures.PairCount = static_cast<std::int32_t>(boxes.size());
         figures.LastFigureID = figures.FigList.Count();
     }
     TFigItem* At(std::int32_t index) const { return form.S.Figures.FigList.At(index); }

@@ -94,7 +94,7 @@ TEST_F(FigureEditorTest, ADuplicateIsANewPair20PixelsAwayInTheCurrentCut) {
     Select(2);
     form.DupBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{10, 40, 30, 10, 40, 30}));
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+    EXPECT_EQ(form.S.Figures.PairCount, 3);
     EXPECT_EQ(form.S.Figures.LastFigureID, 6);
     for (int i : {2, 5}) {
         EXPECT_EQ(At(i)->Data.Start, (TPoint{30, 30}));
@@ -113,11 +113,11 @@ TEST_F(FigureEditorTest, DeletingEitherMemberOfAPairTakesBothAndFukkatsuBringsTh
         form.DeleteBtnClick();
         EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
         EXPECT_EQ(form.S.Figures.DeletedFigList.Count(), 2);
-        EXPECT_EQ(form.S.Figures.FigureIDHalf, 0);
+        EXPECT_EQ(form.S.Figures.PairCount, 0);
         EXPECT_EQ(Selected(), nullptr);
 
-        form.UndoBtnClick();
-        EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
+        form.RestoreBtnClick();
+        EXPECT_EQ(form.S.Figures.PairCount, 1);
         EXPECT_EQ(Order().front(), chosen) << "the figure that was selected comes back first";
         EXPECT_EQ(Order().size(), 2u);
         EXPECT_TRUE(form.S.Figures.DeletedFigList.IsEmpty());
@@ -135,7 +135,7 @@ TEST_F(FigureEditorTest, DeletingFindsThePartnerFromEitherHalf) {
     Select(3);
     form.DeleteBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{10, 11}));
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
+    EXPECT_EQ(form.S.Figures.PairCount, 1);
     EXPECT_EQ(form.S.Figures.LastFigureID, 2);
 }
 
@@ -145,9 +145,9 @@ TEST_F(FigureEditorTest, WithoutPairsOnlyTheSelectedFigureGoesAndComesBackAsAPai
     Select(1);
     form.DeleteBtnClick();
     EXPECT_EQ(Order(), std::vector<int>{10});
-    form.UndoBtnClick();
+    form.RestoreBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{30, 10}));
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 1);
+    EXPECT_EQ(form.S.Figures.PairCount, 1);
     EXPECT_EQ(Selected(), At(0));
 }
 

@@ -14,7 +14,7 @@ struct ResizerTest : EditTest {
     TFigData& SelectNew(const TFigData& figure) {
         form.S.Figures.FigList.Add(figure);
         form.S.Figures.FigList.Add(figure);
-        form.S.Figures.FigureIDHalf = 1;
+        form.S.Figures.PairCount = 1;
         form.S.Figures.LastFigureID = 2;
         Click(figure.Start.x, figure.Start.y);
         EXPECT_EQ(Selected(), At(1));
@@ -98,7 +98,7 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     stamp.StampData->Add(inner);
     form.S.Figures.FigList.Add(stamp);
     form.S.Figures.FigList.Add(stamp);
-    form.S.Figures.FigureIDHalf = 1;
+    form.S.Figures.PairCount = 1;
     // The stamp's recorded copy, which its children are scaled from.
     form.S.Figures.SelectedFig = At(1);
     form.Services.Recorder().RecordAction(akMove);

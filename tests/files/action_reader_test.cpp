@@ -65,7 +65,7 @@ TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
     const TActionData& polygon = t.At(0)->Data;
     EXPECT_EQ(polygon.MarkInformation, 0);
     EXPECT_EQ(polygon.ActionTime, (TActionTime{0, 0, 0, 5, 10, 27, 33}));
-    EXPECT_EQ(polygon.FigData.Rotation, 0);
+    EXPECT_EQ(polygon.FigData.EndCopyMark, 0);
     EXPECT_EQ(polygon.FigData.PenWidth, 2);
     EXPECT_EQ(polygon.FigData.PenColor, 0x800000u);
     EXPECT_EQ(polygon.FigData.BrushColor, 0x123456u);
@@ -157,7 +157,7 @@ TEST(ActionReader, IdsKeepClearOfTheLogsAndBranchStepsFollowItsActions) {
                              "begin ActionData\n2011 06 14 10 05 33 27\n0\nBranch\n4\n"
                              "end ActionData\n";
     TReadTarget t;
-    t.FigureIDHalf = 3;
+    t.PairCount = 3;
     t.LastFigureID = 40;
     // Into an empty log: past the pairs there are.
     ASSERT_EQ(t.Read(Crlf(file)).Result, 0);

@@ -33,13 +33,13 @@ struct TReadTarget {
     TReaderState Reader;
     TActionItem* ReplayBase = nullptr;
     std::int32_t LastFigureID = 0;
-    std::int32_t FigureIDHalf = 0;
+    std::int32_t PairCount = 0;
     std::int32_t LoadKind = 0;
     std::int32_t PartsCount = 0;
 
     TReadResult Read(const std::string& bytes) {
         TReadContext context{Log,          Reader,   ReplayBase, LastFigureID,
-                             FigureIDHalf, LoadKind, PartsCount};
+                             PairCount, LoadKind, PartsCount};
         std::istringstream file(bytes);
         return ReadActionFile(file, context);
     }

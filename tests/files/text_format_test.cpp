@@ -9,7 +9,7 @@ namespace {
 
 TEST(TextFormat, KindParameterAndToolWordsBothWays) {
     EXPECT_EQ(ActionKindWord(akCreate), "Create");
-    EXPECT_EQ(ActionKindWord(akCleareBG), "CleareBG");
+    EXPECT_EQ(ActionKindWord(akClearBG), "CleareBG");
     EXPECT_EQ(ActionKindWord(akBranch), "Branch");
     EXPECT_EQ(ActionKindWord(akNone), "Unknown");
     EXPECT_EQ(ActionKindWord(200), "Unknown");

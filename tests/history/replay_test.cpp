@@ -30,7 +30,7 @@ TEST_F(ReplayTest, DeleteThenUndoRestoresTheFigureUnderItsNewId) {
     Append(history.ActionLog, akCreate, 1, &a);
     Append(history.ActionLog, akCreate, 2, &b);
     Append(history.ActionLog, akDelete, 1);
-    TActionItem* undo = Append(history.ActionLog, akUndo, 3, &a);
+    TActionItem* undo = Append(history.ActionLog, akRestore, 3, &a);
     TFigData moved = MakeRect(70, 5, 80, 15);
     Append(history.ActionLog, akMove, 3, &moved);
     ReplayAll();
@@ -168,7 +168,7 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
     // Replaying in one go skips the rebuild of a Branch where the figures already are
     // its picture; a fresh replayer for every action never does.
     std::mt19937 rng(614);
-    const TActionKind kinds[] = {akCreate, akCreate, akMove,  akDelete, akUndo,
+    const TActionKind kinds[] = {akCreate, akCreate, akMove,  akDelete, akRestore,
                                  akFront,  akBack,   akReadBG, akBranch, akBranch};
     for (int round = 0; round < 300; ++round) {
         THistoryState once, alone;
@@ -210,7 +210,7 @@ TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
 TEST_F(ReplayTest, AMalformedLogIsSkippedWhereItNamesNothing) {
     TFigData a = MakeRect(5, 0, 6, 6);
     Append(history.ActionLog, akDelete, 9);   // nothing created it
-    Append(history.ActionLog, akUndo, 2);     // nothing deleted
+    Append(history.ActionLog, akRestore, 2);     // nothing deleted
     Append(history.ActionLog, akMove, 4, &a); // no such figure
     Append(history.ActionLog, akChange, 4, &a)->Data.Parameter = cpSize;
     Append(history.ActionLog, akBranch, 99); // steps past itself
@@ -226,7 +226,7 @@ TEST_F(ReplayTest, AMalformedLogIsSkippedWhereItNamesNothing) {
 
 TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
     Append(history.ActionLog, akReadBG, 0)->Data.FileName = "a.jpg";
-    Append(history.ActionLog, akCleareBG, 0);
+    Append(history.ActionLog, akClearBG, 0);
     ReplayAll();
     EXPECT_TRUE(history.PendingBGName.empty());
     Append(history.ActionLog, akReadBG, 0)->Data.FileName = "b.bmp";
@@ -236,10 +236,10 @@ TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
 
 TEST_F(ReplayTest, ReplayedFiguresLoseTheirRotation) {
     TFigData a = MakeRect(5, 0, 6, 6);
-    a.Rotation = 1;
+    a.EndCopyMark = 1;
     Append(history.ActionLog, akDuplicate, 1, &a);
     ReplayAll();
-    EXPECT_EQ(figures.FigList.GetFirst()->Data.Rotation, 0);
+    EXPECT_EQ(figures.FigList.GetFirst()->Data.EndCopyMark, 0);
 }
 
 } // namespace

@@ -81,13 +81,13 @@ TEST_F(EditingWindowTest, TheEditButtonsAndThePaletteWorkOnTheSelectedFigure) {
     EXPECT_EQ(host.Messages, std::vector<std::string>{"これより前にいくことができません。"});
     QTest::mouseClick(Find<QToolButton>("BackBtn"), Qt::LeftButton);
     EXPECT_EQ(Figure(2).Start, (TPoint{320, 10}));
-    QTest::mouseClick(Find<QToolButton>("SpeedButton12"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+    QTest::mouseClick(Find<QToolButton>("DupBtn"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Figures.PairCount, 3);
     form.S.Figures.SelectedFig = form.S.Figures.FigList.At(5);
-    QTest::mouseClick(Find<QToolButton>("SpeedButton9"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 2);
-    QTest::mouseClick(Find<QToolButton>("SpeedButton4"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Figures.FigureIDHalf, 3);
+    QTest::mouseClick(Find<QToolButton>("DeleteBtn"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Figures.PairCount, 2);
+    QTest::mouseClick(Find<QToolButton>("RestoreBtn"), Qt::LeftButton);
+    EXPECT_EQ(form.S.Figures.PairCount, 3);
 }
 
 TEST_F(EditingWindowTest, TheSizeBarsResizeAsTheyAreDraggedAndTheModeButtonCycles) {
@@ -129,7 +129,7 @@ TEST_F(EditingWindowTest, PlayingShowsTheFigureMovingFrameByFrame) {
     QTest::mousePress(Field(), Qt::LeftButton, {}, {210, 20});
     QTest::mouseMove(Field(), {210, 200});
     QTest::mouseRelease(Field(), Qt::LeftButton, {}, {210, 200});
-    QTest::mouseClick(Find<QPushButton>("SellectMoveBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("SelectMoveBtn"), Qt::LeftButton);
     EXPECT_TRUE(Find("PlayButton")->isVisible());
 
     // Where the moving rectangle's top edge is in each frame on the screen.

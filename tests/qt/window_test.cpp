@@ -97,7 +97,7 @@ TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
         {"MovePanel", {688, 216, 169, 225}},    {"CutPanel", {688, 447, 169, 210}},
         {"GroupBox3", {864, 8, 145, 465}},      {"Image1", {5, 540, 652, 120}},
         {"CutCountDownBtn", {16, 570, 33, 57}}, {"CutCountUpBtn", {616, 570, 33, 57}},
-        {"SellectMakeBtn", {888, 512, 97, 41}}, {"SellectMoveBtn", {888, 584, 97, 41}},
+        {"SelectMakeBtn", {888, 512, 97, 41}}, {"SelectMoveBtn", {888, 584, 97, 41}},
     };
     for (int k = 0; k < 5; ++k) {
         const std::string n = std::to_string(k + 1);
@@ -122,7 +122,7 @@ TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
     for (const char* name : {"PlayButton", "AllPlayButton"})
         EXPECT_EQ(Find(name)->size(), QSize(89, 33)) << name;
     EXPECT_EQ(Find("PlayBar")->size(), QSize(249, 41));
-    for (const char* name : {"MoveLineBtn", "MoveFreeBtn", "CutDelete", "CutMake", "CutCombert"})
+    for (const char* name : {"MoveLineBtn", "MoveFreeBtn", "CutDelete", "CutMake", "CutCarryOver"})
         EXPECT_EQ(Find(name)->size(), QSize(100, 50)) << name;
     EXPECT_EQ(Find("ConfirmPanel")->size(), QSize(33, 33));
 }
@@ -297,7 +297,7 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
         {"N2",
          {{"ReadBGMenu", "はいけいをよみこむ"},
           {"ClearBGMenu", "はいけいをけす"},
-          {"N3", "ぜんぶけす"}}},
+          {"ClearAllMenu", "ぜんぶけす"}}},
         {"N4", {{"JPG1", "画像をJPGに変換"}, {"GIF1", "アニメをGIFにする"}}}};
     const QList<QAction*> top = bar->actions();
     ASSERT_EQ(top.size(), 3);
@@ -408,14 +408,14 @@ TEST_F(WindowTest, ModelChangesFromHandlersReachTheWidgets) {
         form.ConfirmPanel.Hint = texts::NoFillChosenHint;
         form.CutSelect.Text = "3/7";
         form.SpeedPanel.Visible = true;
-        form.SellectMakeBtn.Enabled = true;
+        form.SelectMakeBtn.Enabled = true;
         form.Caption = "Murva Ver0.9.2 110614 - /tmp/a.mrv";
     });
     EXPECT_EQ(PixelAt(Find("ConfirmPanel"), {16, 16}), QColor(0, 160, 0));
     EXPECT_EQ(Find("ConfirmPanel")->toolTip(), "「ぬりつぶしなし」がえらばれています");
     EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "3/7");
     EXPECT_TRUE(Find("SpeedPanel")->isVisible());
-    EXPECT_TRUE(Find("SellectMakeBtn")->isEnabled());
+    EXPECT_TRUE(Find("SelectMakeBtn")->isEnabled());
     EXPECT_EQ(window->windowTitle(), "Murva Ver0.9.2 110614 - /tmp/a.mrv");
 }
 
@@ -531,7 +531,7 @@ TEST_F(WindowTest, TheStripShowsCarriedOverAndChosenCuts) {
     QTest::mouseClick(Find<QToolButton>("PartsMoveBtr1"), Qt::LeftButton);
     EXPECT_EQ(NonWhitePixels(Find("CutImage2")), 0);
 
-    QTest::mouseClick(Find<QToolButton>("CutCombert"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>("CutCarryOver"), Qt::LeftButton);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 2);
     EXPECT_GT(NonWhitePixels(Find("CutImage2")), 0);
     EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "2/2");

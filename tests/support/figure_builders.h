@@ -33,10 +33,10 @@ inline TFigData MakePolyline(std::initializer_list<TPoint> points, TDrawingTool 
 // the end of the list. Returns the start copy.
 inline TFigItem* AddPair(TFigureState& figures, const TFigData& start, const TFigData& end) {
     TFigItem* s = figures.FigList.Add(start);
-    for (std::int32_t k = 0; k < figures.FigureIDHalf; ++k)
+    for (std::int32_t k = 0; k < figures.PairCount; ++k)
         figures.FigList.MoveBack(s);
     figures.FigList.Add(end);
-    ++figures.FigureIDHalf;
+    ++figures.PairCount;
     figures.LastFigureID = figures.FigList.Count();
     return s;
 }

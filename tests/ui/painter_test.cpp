@@ -39,7 +39,7 @@ struct PaintTest : FormTest {
         for (int i = 0; i < 4; ++i)
             AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
         form.S.Figures.LastFigureID = 4;
-        form.S.Figures.FigureIDHalf = 2;
+        form.S.Figures.PairCount = 2;
     }
     std::vector<std::string> Entries(const std::string& label) {
         std::vector<std::string> entries;
@@ -160,7 +160,7 @@ TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
     EXPECT_EQ(form.S.Paint.PaintIndex, 0);
 
     // Without a known half the first figure is still shown.
-    form.S.Figures.FigureIDHalf = 0;
+    form.S.Figures.PairCount = 0;
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_EQ(Entries(canvas).size(), 2u);
