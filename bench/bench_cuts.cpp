@@ -33,7 +33,7 @@ struct Document {
         for (std::int32_t n = form.S.History.ActionLog.GetCount(); n < 100000; ++n) {
             item = item && item->Next ? item->Next : list.GetFirst();
             form.S.Figures.SelectedFig = item;
-            form.Services.Recorder().RecordAction(akMove);
+            form.Services.Recorder().RecordAction(TActionKind::Move);
         }
     }
 };

@@ -19,7 +19,7 @@ TFigData Figure(TDrawingTool tool, int n) {
     f.PenColor = n % 3 == 0 ? 0x0000FFu : 0x00123456u + n;
     f.BrushColor = n % 2 == 0 ? 0x8000000Fu : 0xFFFFFFu;
     f.TextSize = 12;
-    f.Text = tool == dtText ? "もじ" + std::to_string(n) : "";
+    f.Text = tool == TDrawingTool::Text ? "もじ" + std::to_string(n) : "";
     f.Start = {n % 600, n % 440};
     f.End = {n % 600 + 40, n % 440 + 30};
     f.CutNumber = 1 + n % 20;
@@ -28,14 +28,14 @@ TFigData Figure(TDrawingTool tool, int n) {
         for (int i = 0; i < 12 + n % 30; ++i)
             f.PointData->AddTracked(i * 7 % 640, i * 13 % 480);
     }
-    if (tool == dtStamp) {
+    if (tool == TDrawingTool::Stamp) {
         f.StampData = std::make_shared<TFigList>();
-        f.StampData->Add(Figure(dtPolyline, n + 1));
-        f.StampData->Add(Figure(dtEllipse, n + 2));
+        f.StampData->Add(Figure(TDrawingTool::Polyline, n + 1));
+        f.StampData->Add(Figure(TDrawingTool::Ellipse, n + 2));
         TFigData inner;
-        inner.DrawingTool = dtStamp;
+        inner.DrawingTool = TDrawingTool::Stamp;
         inner.StampData = std::make_shared<TFigList>();
-        inner.StampData->Add(Figure(dtRectangle, n + 3));
+        inner.StampData->Add(Figure(TDrawingTool::Rectangle, n + 3));
         f.StampData->Add(inner);
     }
     return f;
@@ -45,15 +45,17 @@ TFigData Figure(TDrawingTool tool, int n) {
 // recoloured, resized, reordered, deleted and brought back; backgrounds come and go.
 std::string MakeFile() {
     THistoryList log;
-    constexpr TDrawingTool tools[] = {dtText,      dtLine,     dtFreeLine, dtEllipse,
-                                      dtRectangle, dtPolyline, dtPolygon,  dtStamp};
+    constexpr TDrawingTool tools[] = {TDrawingTool::Text,      TDrawingTool::Line,
+                                      TDrawingTool::FreeLine,  TDrawingTool::Ellipse,
+                                      TDrawingTool::Rectangle, TDrawingTool::Polyline,
+                                      TDrawingTool::Polygon,   TDrawingTool::Stamp};
     std::int32_t lastID = 0;
     for (int n = 0;; ++n) {
         TActionItem* item = nullptr;
         const int pick = n % 12;
         if (pick < 3 || lastID < 8) {
             item = log.AppendWithFigure(Figure(tools[n % 8], n));
-            item->Data.TargetType = pick == 1 ? akDuplicate : akCreate;
+            item->Data.TargetType = pick == 1 ? TActionKind::Duplicate : TActionKind::Create;
             item->Data.TargetID = ++lastID;
         } else if (pick == 3 || pick == 4) {
             TFigData moved = Figure(tools[n % 8], n);
@@ -63,21 +65,21 @@ std::string MakeFile() {
                 moved.FreeMoveData->AddPlain(i * 3, i * 2);
             moved.FreeMoveCount = 20;
             item = log.AppendWithFigure(moved);
-            item->Data.TargetType = akMove;
+            item->Data.TargetType = TActionKind::Move;
         } else if (pick < 9) {
             item = log.AppendWithFigure(Figure(tools[n % 8], n));
-            item->Data.TargetType = akChange;
+            item->Data.TargetType = TActionKind::Change;
             item->Data.Parameter = static_cast<TChangeParameter>(n % 6);
         } else if (pick == 9) {
             item = log.AppendEmpty();
-            item->Data.TargetType = n % 24 == 9 ? akFront : akBack;
+            item->Data.TargetType = n % 24 == 9 ? TActionKind::Front : TActionKind::Back;
         } else if (pick == 10) {
             item = log.AppendEmpty();
-            item->Data.TargetType = n % 36 == 10 ? akReadBG : akClearBG;
+            item->Data.TargetType = n % 36 == 10 ? TActionKind::ReadBG : TActionKind::ClearBG;
             item->Data.FileName = "C:\\えほん\\はいけい.jpg";
         } else {
             item = log.AppendWithFigure(Figure(tools[n % 8], n));
-            item->Data.TargetType = akRestore;
+            item->Data.TargetType = TActionKind::Restore;
             item->Data.TargetID = ++lastID;
         }
         if (item->Data.TargetID == 0 && HasTargetID(item->Data.TargetType))

@@ -21,23 +21,25 @@ constexpr int FigureCount = 500;
 
 TFigData RandomFigure(std::mt19937& rng, int index) {
     auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    static constexpr TDrawingTool Kinds[] = {dtRectangle, dtEllipse, dtLine,      dtFreeLine,
-                                             dtPolyline,  dtPolygon, dtRectangle, dtEllipse,
-                                             dtFreeLine,  dtText};
+    static constexpr TDrawingTool Kinds[] = {TDrawingTool::Rectangle, TDrawingTool::Ellipse,
+                                             TDrawingTool::Line,      TDrawingTool::FreeLine,
+                                             TDrawingTool::Polyline,  TDrawingTool::Polygon,
+                                             TDrawingTool::Rectangle, TDrawingTool::Ellipse,
+                                             TDrawingTool::FreeLine,  TDrawingTool::Text};
     TFigData f;
-    f.DrawingTool = index % 25 == 7 ? dtStamp : Kinds[between(0, 9)];
+    f.DrawingTool = index % 25 == 7 ? TDrawingTool::Stamp : Kinds[between(0, 9)];
     f.PenWidth = between(1, 6);
     f.PenColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
     f.BrushColor = between(0, 1) ? NoFillColor : RGBColor(between(0, 255), 200, 100);
     const int w = between(20, 150), h = between(20, 120);
     f.Start = {between(0, 640 - w - 40), between(0, 480 - h - 30)};
     f.End = {f.Start.x + w, f.Start.y + h};
-    if (f.DrawingTool == dtText) {
+    if (f.DrawingTool == TDrawingTool::Text) {
         f.Text = "うごくえ";
         f.TextSize = between(12, 24);
         f.TextColor = f.PenColor;
     }
-    if (f.DrawingTool == dtFreeLine) {
+    if (f.DrawingTool == TDrawingTool::FreeLine) {
         // A stroke of the mouse: many points a few pixels apart.
         f.PointData = std::make_shared<TPointData>();
         TPoint p{between(f.Start.x, f.End.x), between(f.Start.y, f.End.y)};
@@ -53,11 +55,11 @@ TFigData RandomFigure(std::mt19937& rng, int index) {
         for (int i = between(4, 8); i > 0; --i)
             f.PointData->AddTracked(between(f.Start.x, f.End.x), between(f.Start.y, f.End.y));
     }
-    if (f.DrawingTool == dtStamp) {
+    if (f.DrawingTool == TDrawingTool::Stamp) {
         f.StampData = std::make_shared<TFigList>();
         for (int i = 0; i < 4; ++i) {
             TFigData child;
-            child.DrawingTool = i % 2 ? dtEllipse : dtRectangle;
+            child.DrawingTool = i % 2 ? TDrawingTool::Ellipse : TDrawingTool::Rectangle;
             child.PenWidth = 2;
             child.BrushColor = RGBColor(255, 200, 0);
             child.Start = {between(0, w / 2), between(0, h / 2)};
@@ -91,7 +93,7 @@ struct PaintScene {
         form.S.Figures.LastFigureID = FigureCount;
         form.S.Figures.PairCount = FigureCount / 2;
         form.S.Figures.SelectedFig = list.At(FigureCount / 2);
-        form.S.Shell.Mode = mdEdit;
+        form.S.Shell.Mode = TMode::Edit;
         form.S.Cuts.CurrentCut = 1;
     }
 };

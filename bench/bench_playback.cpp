@@ -23,7 +23,7 @@ using namespace murva;
 std::pair<TFigData, TFigData> RandomPair(std::mt19937& rng, int index) {
     auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     TFigData s;
-    s.DrawingTool = index % 3 ? dtRectangle : dtEllipse;
+    s.DrawingTool = index % 3 ? TDrawingTool::Rectangle : TDrawingTool::Ellipse;
     s.PenWidth = 2;
     s.PenColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
     s.BrushColor = RGBColor(between(0, 255), between(0, 255), between(0, 255));
@@ -31,7 +31,7 @@ std::pair<TFigData, TFigData> RandomPair(std::mt19937& rng, int index) {
     s.End = {s.Start.x + between(10, 80), s.Start.y + between(10, 80)};
     s.CutNumber = 1;
     if (index % 5 == 0) {
-        s.DrawingTool = dtPolyline;
+        s.DrawingTool = TDrawingTool::Polyline;
         s.PointData = std::make_shared<TPointData>();
         for (int i = 0; i < 6; ++i)
             s.PointData->AddTracked(between(s.Start.x, s.End.x), between(s.Start.y, s.End.y));

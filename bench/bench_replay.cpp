@@ -22,17 +22,18 @@ void FillLog(THistoryState& history, int actions) {
         return item;
     };
     TFigData polyline;
-    polyline.DrawingTool = dtPolyline;
+    polyline.DrawingTool = TDrawingTool::Polyline;
     polyline.PointData = std::make_shared<TPointData>();
     for (int i = 0; i < 20; ++i)
         polyline.PointData->AddTracked(i * 5, (i * 37) % 50);
     TFigData rect;
-    rect.DrawingTool = dtRectangle;
+    rect.DrawingTool = TDrawingTool::Rectangle;
     rect.End = {40, 30};
     for (int n = 0; n < actions; ++n) {
         const int pick = n % 10;
         if (pick < 3 || lastID < 4) {
-            append(pick == 1 ? akDuplicate : akCreate, ++lastID, pick == 2 ? &polyline : &rect);
+            append(pick == 1 ? TActionKind::Duplicate : TActionKind::Create, ++lastID,
+                   pick == 2 ? &polyline : &rect);
         } else {
             // Editing works mostly on what was drawn last, sometimes on anything older.
             const std::int32_t recent = std::min<std::int32_t>(lastID, 64);
@@ -43,22 +44,23 @@ void FillLog(THistoryState& history, int actions) {
             switch (pick) {
             case 3:
             case 4:
-                append(akMove, id, &moved);
+                append(TActionKind::Move, id, &moved);
                 break;
             case 5:
-                append(akChange, id, &moved)->Data.Parameter = cpBodyColor;
+                append(TActionKind::Change, id, &moved)->Data.Parameter =
+                    TChangeParameter::BodyColor;
                 break;
             case 6:
-                append(akChange, id, &moved)->Data.Parameter = cpSize;
+                append(TActionKind::Change, id, &moved)->Data.Parameter = TChangeParameter::Size;
                 break;
             case 7:
-                append(n % 20 == 7 ? akFront : akBack, id, nullptr);
+                append(n % 20 == 7 ? TActionKind::Front : TActionKind::Back, id, nullptr);
                 break;
             case 8:
-                append(akDelete, id, nullptr);
+                append(TActionKind::Delete, id, nullptr);
                 break;
             default:
-                append(akRestore, ++lastID, &rect);
+                append(TActionKind::Restore, ++lastID, &rect);
                 break;
             }
         }

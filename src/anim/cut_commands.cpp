@@ -73,7 +73,7 @@ void TFilmStrip::CutCarryOverClick() {
             copy->Data.FreeMoveCount = 0;
             copy->Data.Free = 0;
         }
-        App.Recorder().RecordFigureAction(akDuplicate, copy);
+        App.Recorder().RecordFigureAction(TActionKind::Duplicate, copy);
         copies.push_back(copy);
     }
     // Each copy moves back among the start copies and gets its own end copy.
@@ -81,11 +81,11 @@ void TFilmStrip::CutCarryOverClick() {
         S.Figures.SelectedFig = copy;
         for (std::int32_t k = 0; k < half; ++k) {
             list.MoveBack(copy);
-            App.Recorder().RecordAction(akBack);
+            App.Recorder().RecordAction(TActionKind::Back);
         }
         TFigItem* twin = list.CopyItem(copy);
         twin->Data.CutNumber = current + 1;
-        App.Recorder().RecordFigureAction(akDuplicate, twin);
+        App.Recorder().RecordFigureAction(TActionKind::Duplicate, twin);
     }
     S.Figures.LastFigureID = list.Count();
     S.Figures.PairCount = S.Figures.LastFigureID / 2;

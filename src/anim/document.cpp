@@ -20,8 +20,8 @@ void TDocument::ResetDocument() {
     S.History.PendingFigData = nullptr;
     S.History.ReplayCursor = nullptr;
     S.History.ReplayBase = nullptr;
-    S.Shell.Mode = mdDraw;
-    S.Shell.CurrentTool = toolSelect;
+    S.Shell.Mode = TMode::Draw;
+    S.Shell.CurrentTool = TTool::Select;
     SetDefaultPen();
     FillWhite(App.C.BGImage.Modify());
     S.Shell.ShownBGName.clear();
@@ -33,7 +33,7 @@ void TDocument::ResetDocument() {
     S.Cuts.CurrentCut = 1;
     S.Cuts.CutCount = 1;
     App.Painter.PaintBoxPaint();
-    S.Shell.CurrentTool = toolMoveFree;
+    S.Shell.CurrentTool = TTool::MoveFree;
 }
 
 } // namespace murva

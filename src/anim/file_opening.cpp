@@ -23,7 +23,7 @@ bool MayOpen(TSharedState& S, Host& host, bool kindKnown) {
         host.ShowMessage(texts::WrongFileFormat);
         return false;
     }
-    if (S.Shell.Mode == mdWatch) {
+    if (S.Shell.Mode == TMode::Watch) {
         host.ShowMessage(texts::NoLoadWhilePlaying);
         return false;
     }
@@ -45,8 +45,8 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         return;
     }
     if (Pictures.LoadBackground(path) == 0) {
-        App.Recorder().RecordFileAction(akReadBG, path);
-        S.Shell.LoadKind = lkImage;
+        App.Recorder().RecordFileAction(TActionKind::ReadBG, path);
+        S.Shell.LoadKind = TLoadKind::Image;
         App.Painter.PaintBoxPaint();
     }
     S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
@@ -81,12 +81,12 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
     bool wasEmpty = S.Figures.FigList.IsEmpty();
     if (animation) {
         wasEmpty = true;
-        S.Shell.LoadKind = lkAnimation;
+        S.Shell.LoadKind = TLoadKind::Animation;
         S.Shell.DataFileName = path;
         SetCaptionForFile();
         if (road.ResetAtOnce) Document.ResetDocument();
     } else {
-        S.Shell.LoadKind = lkDrawing;
+        S.Shell.LoadKind = TLoadKind::Drawing;
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -120,12 +120,12 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
     // Every road counts the figures, so that only the figures just read are twinned,
     // and finds the next free slot of the bin.
     S.Figures.LastFigureID = S.Figures.FigList.Count();
-    if (S.Shell.LoadKind == lkDrawing) {
+    if (S.Shell.LoadKind == TLoadKind::Drawing) {
         TwinNewFigures(wasEmpty, road.AsMaterial);
-    } else if (S.Shell.LoadKind == lkAnimation) {
+    } else if (S.Shell.LoadKind == TLoadKind::Animation) {
         // An animation whose figures all lie in the bin still has its first cut.
         S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
-        S.Shell.CurrentTool = toolMoveFree;
+        S.Shell.CurrentTool = TTool::MoveFree;
     }
     S.Figures.PairCount = S.Figures.LastFigureID / 2;
     Parts.PartsCount = PartsCountOf(S.Figures.FigList);
@@ -143,7 +143,7 @@ void TAnimationFiles::SetCaptionForFile() {
 int TAnimationFiles::ReadActionFile(std::istream& file) {
     TSharedState& S = App.S;
     TReadContext context{
-        S.History.ActionLog,    S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
+        S.History.ActionLog, S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
         S.Figures.PairCount, S.Shell.LoadKind, Parts.PartsCount};
     const TReadResult result = murva::ReadActionFile(file, context);
     for (const TReadNote& note : result.Messages) {

@@ -89,14 +89,14 @@ void TFilmStrip::InputEditKeyPress(TKey key) {
     if (key == TKey::Escape) {
         input.Visible = false;
         input.Text.clear();
-        if (App.S.Shell.Mode == mdDraw) App.S.Shell.CurrentTool = toolSelect;
+        if (App.S.Shell.Mode == TMode::Draw) App.S.Shell.CurrentTool = TTool::Select;
     }
     App.Painter.PaintBoxPaint();
 }
 
 void TFilmStrip::RecordMoveOf(TFigItem* item) {
     App.S.Figures.SelectedFig = item;
-    App.Recorder().RecordAction(akMove);
+    App.Recorder().RecordAction(TActionKind::Move);
 }
 
 } // namespace murva

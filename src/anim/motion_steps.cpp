@@ -16,7 +16,7 @@ std::array<double, 3> Channels(TColor c) {
 // The record whose colours a step changes: a stamp in a run shows them through its
 // first child.
 TFigData& ColourHolder(TFigData& figure, TStepKind kind) {
-    if (kind == TStepKind::Run && figure.DrawingTool == dtStamp && figure.StampData &&
+    if (kind == TStepKind::Run && figure.DrawingTool == TDrawingTool::Stamp && figure.StampData &&
         !figure.StampData->IsEmpty())
         return figure.StampData->GetFirst()->Data;
     return figure;
@@ -121,7 +121,8 @@ void StepMotion(TFigData& s, std::int32_t n, TStepKind kind, const TFigData& bef
         if (!StepSize(s, axis, s.MotionAccum[static_cast<std::size_t>(accum)]) || !run) continue;
         // In a run the figure's parts follow its box.
         if (IsPointFigure(s.DrawingTool)) StretchPoints(s, axis, before);
-        if (s.DrawingTool == dtStamp && stampBase) ScaleStampChildren(axis, *stampBase, s);
+        if (s.DrawingTool == TDrawingTool::Stamp && stampBase)
+            ScaleStampChildren(axis, *stampBase, s);
     }
 
     TFigData& holder = ColourHolder(s, kind);

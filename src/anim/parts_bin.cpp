@@ -21,7 +21,7 @@ void TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
         }
         if (!changed && !recordEvery) continue;
         S.Figures.SelectedFig = item;
-        App.Recorder().RecordAction(akMove);
+        App.Recorder().RecordAction(TActionKind::Move);
     }
     if (held) --Parts.PartsCount;
 }

@@ -62,8 +62,8 @@ void TPictures::ReadBGMenuClick() {
     const std::optional<std::string> path = App.Platform.OpenDialog(dialog);
     if (!path) return;
     if (LoadBackground(*path) == 0) {
-        App.Recorder().RecordFileAction(akReadBG, *path);
-        App.S.Shell.LoadKind = lkImage;
+        App.Recorder().RecordFileAction(TActionKind::ReadBG, *path);
+        App.S.Shell.LoadKind = TLoadKind::Image;
         App.Painter.PaintBoxPaint();
     }
 }
@@ -73,7 +73,7 @@ void TPictures::ClearMenuClick() {
     FillWhite(App.C.BGImage.Modify());
     App.S.Shell.ShownBGName.clear();
     App.Painter.PaintBoxPaint();
-    App.Recorder().RecordAction(akClearBG);
+    App.Recorder().RecordAction(TActionKind::ClearBG);
 }
 
 void TPictures::Save2JPEGMenuClick() {

@@ -23,9 +23,9 @@ void TPlayback::ShowPanels(bool watching) {
 void TPlayback::SelectMoveBtnClick() {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
-    if (S.Shell.Mode != mdWatch && S.Figures.FigList.IsEmpty()) {
+    if (S.Shell.Mode != TMode::Watch && S.Figures.FigList.IsEmpty()) {
         App.Platform.ShowMessage(texts::NothingToPlay);
-        S.Shell.CurrentTool = toolSelect;
+        S.Shell.CurrentTool = TTool::Select;
         return;
     }
     ShowPanels(true);
@@ -36,7 +36,7 @@ void TPlayback::SelectMoveBtnClick() {
     S.Cuts.CutCount =
         std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
     Playback.InMoveState = true;
-    S.Shell.Mode = mdWatch;
+    S.Shell.Mode = TMode::Watch;
     App.Painter.PaintBoxPaint();
 }
 
@@ -50,7 +50,7 @@ void TPlayback::SelectMakeBtnClick() {
         C.SelectMoveBtn.Enabled = true;
     }
     Playback.InMoveState = false;
-    S.Shell.Mode = mdEdit;
+    S.Shell.Mode = TMode::Edit;
     App.Painter.PaintBoxPaint();
 }
 
@@ -68,7 +68,7 @@ std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
         TMover mover{start, s, nullptr};
         DeepCopyOwnedParts(mover.Before);
         SetUpMotion(s, end->Data, kind);
-        if (kind == TStepKind::Run && s.DrawingTool == dtStamp) {
+        if (kind == TStepKind::Run && s.DrawingTool == TDrawingTool::Stamp) {
             // Children are scaled from the stamp's recorded copy. Without one they stay as
             // they are, after one message, rather than ending the program.
             if (const TActionItem* recorded = S.History.ActionLog.LatestActionOf(&s))
@@ -93,7 +93,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
     Host& host = App.Platform;
     C.PlayBar.SetPosition(0);
     if (S.Figures.FigList.IsEmpty()) return;
-    S.Shell.Mode = mdWatch;
+    S.Shell.Mode = TMode::Watch;
     App.Painter.PaintBoxPaint();
 
     std::vector<TMover> movers = SetUpMovers(TStepKind::Run);
@@ -157,9 +157,9 @@ void TPlayback::PlayAll(const TFilming* filming) {
 
 void TPlayback::PlayBarChange() {
     TSharedState& S = App.S;
-    if (!Playback.PlayerMovesBar && S.Shell.Mode <= mdWatch && !S.Figures.FigList.IsEmpty()) {
+    if (!Playback.PlayerMovesBar && S.Shell.Mode <= TMode::Watch && !S.Figures.FigList.IsEmpty()) {
         const std::int32_t p = App.C.PlayBar.Position();
-        S.Shell.Mode = mdWatch;
+        S.Shell.Mode = TMode::Watch;
         std::vector<TMover> movers = SetUpMovers(TStepKind::Scrub);
         for (std::int32_t f = 0; f < p; ++f)
             for (TMover& mover : movers)

@@ -27,12 +27,12 @@ void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
             figures.SelectedFig = figure;
             for (std::int32_t k = 0; k < half; ++k) {
                 list.MoveBack(figure);
-                App.Recorder().RecordAction(akBack);
+                App.Recorder().RecordAction(TActionKind::Back);
             }
         }
         TFigItem* copy = list.CopyItem(figure);
         if (markEndCopies) copy->Data.EndCopyMark = 1;
-        App.Recorder().RecordFigureAction(akDuplicate, copy);
+        App.Recorder().RecordFigureAction(TActionKind::Duplicate, copy);
     }
 }
 

@@ -8,7 +8,7 @@
 namespace murva {
 
 void TZindaForm::ClearAllClick() {
-    if (S.Shell.Mode == mdWatch) SelectMakeBtnClick();
+    if (S.Shell.Mode == TMode::Watch) SelectMakeBtnClick();
     // The reset whitens the thumbnails and repaints; painting them again from the empty
     // list would drop the motion tool whose button stays down.
     ResetDocument();

@@ -16,8 +16,8 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
     PlayBar.OnChange = [this] { PlayBarChange(); };
     // Construction of the window: it takes dropped files (the front end registers it) and
     // starts in draw mode with the selection tool.
-    S.Shell.Mode = mdDraw;
-    S.Shell.CurrentTool = toolSelect;
+    S.Shell.Mode = TMode::Draw;
+    S.Shell.CurrentTool = TTool::Select;
 }
 
 TZindaForm::~TZindaForm() = default;

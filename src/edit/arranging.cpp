@@ -20,16 +20,16 @@ void TFigureEditor::DupBtnClick() {
     copy->Data.FreeMoveCount = 0;
     copy->Data.Offset(20, 20);
     TRecorder recorder = App.Recorder();
-    recorder.RecordFigureAction(akDuplicate, copy);
+    recorder.RecordFigureAction(TActionKind::Duplicate, copy);
     // The copy becomes the last start copy and gets its end copy, as every figure has
     // one: a lone figure after both halves would shift every pair after a reload.
     figures.SelectedFig = copy;
     for (std::int32_t k = 0; k < figures.PairCount; ++k) {
         list.MoveBack(copy);
-        recorder.RecordAction(akBack);
+        recorder.RecordAction(TActionKind::Back);
     }
     TFigItem* twin = list.CopyItem(copy);
-    recorder.RecordFigureAction(akDuplicate, twin);
+    recorder.RecordFigureAction(TActionKind::Duplicate, twin);
     ++figures.PairCount;
     figures.LastSelectedFig = twin;
     figures.SelectedFig = nullptr;
@@ -41,7 +41,7 @@ void TFigureEditor::DeleteFigure(TFigItem* item) {
     figures.DeletedFigList.CopyItem(item);
     // Recorded while the figure is still there, by its own id.
     figures.SelectedFig = item;
-    App.Recorder().RecordAction(akDelete);
+    App.Recorder().RecordAction(TActionKind::Delete);
     figures.FigList.Remove(item);
     figures.SelectedFig = nullptr;
     --figures.LastFigureID;
@@ -81,7 +81,7 @@ void TFigureEditor::RestoreBtnClick() {
     // The partner was deleted last: it comes back first, at the tail.
     for (int n = 0; n < 2 && !figures.DeletedFigList.IsEmpty(); ++n) {
         TFigItem* last = figures.DeletedFigList.GetTail();
-        recorder.RecordFigureAction(akRestore, list.CopyItem(last));
+        recorder.RecordFigureAction(TActionKind::Restore, list.CopyItem(last));
         figures.DeletedFigList.Remove(last);
         broughtBack = true;
     }
@@ -91,7 +91,7 @@ void TFigureEditor::RestoreBtnClick() {
         TFigItem* item = list.GetTail();
         figures.SelectedFig = item;
         for (std::int32_t k = 0; k < figures.PairCount && list.MoveBack(item) == 0; ++k)
-            recorder.RecordAction(akBack);
+            recorder.RecordAction(TActionKind::Back);
     }
     App.Painter.PaintBoxPaint();
 }
@@ -104,7 +104,7 @@ bool TFigureEditor::StepFigure(TFigItem* item, TOrderButton button) {
     // Recorded for the figure that moved, whichever member of the pair is selected.
     TFigItem* selected = figures.SelectedFig;
     figures.SelectedFig = item;
-    App.Recorder().RecordAction(front ? akFront : akBack);
+    App.Recorder().RecordAction(front ? TActionKind::Front : TActionKind::Back);
     figures.SelectedFig = selected;
     return true;
 }

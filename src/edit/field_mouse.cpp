@@ -19,12 +19,13 @@ bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 }
 
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
-    App.S.Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? toolMoveLine : toolMoveFree;
+    App.S.Shell.CurrentTool =
+        button == TMotionButton::MoveLineBtn ? TTool::MoveLine : TTool::MoveFree;
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
     TFigureState& figures = App.S.Figures;
-    const bool freeTool = App.S.Shell.CurrentTool == toolMoveFree;
+    const bool freeTool = App.S.Shell.CurrentTool == TTool::MoveFree;
     // Counted from the last figure, which is painted on top: a count beyond the half
     // means a start copy, which may be selected but not dragged.
     std::int32_t i = 0;
@@ -45,15 +46,15 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
 
 void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
     TShellState& shell = App.S.Shell;
-    if (shell.Mode == mdWatch) return;
-    shell.Mode = mdEdit;
+    if (shell.Mode == TMode::Watch) return;
+    shell.Mode = TMode::Edit;
 
     TFigureState& figures = App.S.Figures;
     TPainter& painter = App.Painter;
     const TPoint pointer{x, y};
     Mouse.PickedWithoutDrag = false;
     if (SelectFigureAt(pointer)) {
-        if (shell.CurrentTool == toolMoveFree) {
+        if (shell.CurrentTool == TTool::MoveFree) {
             TPointData& path = Mouse.MotionPath;
             path.ResetPath();
             path.MinX = path.MinY = path.MaxX = path.MaxY = TPointData::NoBound;
@@ -74,13 +75,13 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
 }
 
 void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
-    if (App.S.Shell.Mode != mdEdit) return;
+    if (App.S.Shell.Mode != TMode::Edit) return;
     App.CommitPendingChange();
     TFigItem* selected = App.S.Figures.SelectedFig;
     if (!Mouse.Dragging || !selected) return;
     selected->Data.Offset(x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
     Mouse.DragAnchor = {x, y};
-    if (App.S.Shell.CurrentTool == toolMoveFree) Mouse.MotionPath.AddPlain(x, y);
+    if (App.S.Shell.CurrentTool == TTool::MoveFree) Mouse.MotionPath.AddPlain(x, y);
     App.Painter.PaintBoxPaint();
 }
 
@@ -96,7 +97,7 @@ void TFieldMouse::FinishDrag(TFigData& figure, TPoint release) {
             base.Points[static_cast<std::size_t>(i)] = figure.PointData->At(i);
     }
 
-    if (App.S.Shell.CurrentTool != toolMoveFree || Mouse.PickedWithoutDrag) {
+    if (App.S.Shell.CurrentTool != TTool::MoveFree || Mouse.PickedWithoutDrag) {
         Mouse.PickedWithoutDrag = false;
         return;
     }
@@ -120,7 +121,7 @@ void TFieldMouse::HighlightPartner(TFigItem* item) {
     if (!partner) return;
     // A stamp shows its colours through its children.
     std::vector<TFigData*> shown;
-    if (partner->Data.DrawingTool == dtStamp && partner->Data.StampData) {
+    if (partner->Data.DrawingTool == TDrawingTool::Stamp && partner->Data.StampData) {
         for (TFigItem* child = partner->Data.StampData->GetFirst(); child; child = child->Next)
             shown.push_back(&child->Data);
     } else {
@@ -141,22 +142,22 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     TSharedState& S = App.S;
     App.C.PlayBar.SetPosition(0);
     // A release with a selection ends with the partner's repaint, which paints it all.
-    if (S.Shell.Mode != mdEdit || !S.Figures.SelectedFig) App.Painter.PaintBoxPaint();
+    if (S.Shell.Mode != TMode::Edit || !S.Figures.SelectedFig) App.Painter.PaintBoxPaint();
     // The making state's repaint paints the strip itself.
-    if (S.Shell.Mode == mdWatch && !S.Figures.FigList.IsEmpty()) App.Painter.RefreshCutStrip();
+    if (S.Shell.Mode == TMode::Watch && !S.Figures.FigList.IsEmpty()) App.Painter.RefreshCutStrip();
 
-    if (S.Shell.Mode == mdEdit) {
+    if (S.Shell.Mode == TMode::Edit) {
         Mouse.Dragging = false;
         if (TFigItem* selected = S.Figures.SelectedFig) {
             TFigData& figure = selected->Data;
             const bool hadPath = figure.Free != 0;
             FinishDrag(figure, {x, y});
             if (TPoint{x, y} != Mouse.DownPoint) {
-                App.Recorder().RecordAction(akMove);
+                App.Recorder().RecordAction(TActionKind::Move);
             } else {
                 figure.Free = 0;
                 // A plain click took a path away, which a reload must know.
-                if (hadPath) App.Recorder().RecordAction(akMove);
+                if (hadPath) App.Recorder().RecordAction(TActionKind::Move);
             }
             App.C.HTrackBar.SetPosition(0);
             App.C.VTrackBar.SetPosition(0);

@@ -38,7 +38,8 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
     bool changed = false, childChanged = false;
     // A stamp shows its colours through its children: one child can follow, several
     // cannot all be given one colour.
-    if (figure.DrawingTool == dtStamp && figure.StampData && !figure.StampData->IsEmpty()) {
+    if (figure.DrawingTool == TDrawingTool::Stamp && figure.StampData &&
+        !figure.StampData->IsEmpty()) {
         TFigItem* child = figure.StampData->GetFirst();
         if (child->Next) {
             App.Platform.ShowMessage(texts::StampColorRefused);
@@ -49,11 +50,12 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
     if (!Recolour(figure, button, color, changed) || !(changed || childChanged)) return;
 
     TRecorder recorder = App.Recorder();
-    recorder.RecordChange(akChange,
-                          button == TColorButton::LineColorBtn ? cpLineColor : cpBodyColor);
+    recorder.RecordChange(TActionKind::Change, button == TColorButton::LineColorBtn
+                                                   ? TChangeParameter::LineColor
+                                                   : TChangeParameter::BodyColor);
     // A colour change carries the stamp's own colours only; its children travel with a
     // size change, or a reload would lose the child's new colour.
-    if (childChanged) recorder.RecordChange(akChange, cpSize);
+    if (childChanged) recorder.RecordChange(TActionKind::Change, TChangeParameter::Size);
     App.Painter.PaintBoxPaint();
 }
 

@@ -103,9 +103,9 @@ void TResizer::TrackBarChange(TAxis axis) {
 
     const std::int32_t p =
         (axis == TAxis::Horizontal ? App.C.HTrackBar : App.C.VTrackBar).Position();
-    if (figure.DrawingTool == dtText) {
+    if (figure.DrawingTool == TDrawingTool::Text) {
         ResizeText(figure, axis, p);
-    } else if (figure.DrawingTool == dtStamp) {
+    } else if (figure.DrawingTool == TDrawingTool::Stamp) {
         const TFigData& base = StampBaseOf(figure);
         ApplyBoxRule(figure, axis, p);
         ScaleStampChildren(axis, base, figure);

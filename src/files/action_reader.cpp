@@ -122,9 +122,9 @@ private:
     }
 
     TBlock Action();
-    bool Figure(TFigData& f, std::int32_t loadKind, bool child, int depth);
+    bool Figure(TFigData& f, TLoadKind loadKind, bool child, int depth);
     bool Points(const char* endLine, TPointData& points);
-    bool StampBlock(TFigList& children, std::int32_t loadKind, int depth);
+    bool StampBlock(TFigList& children, TLoadKind loadKind, int depth);
     bool ChangeBlock(TActionData& data);
 
     TLineReader Lines;
@@ -191,10 +191,10 @@ TBlock TReader::Action() {
     const std::optional<TActionKind> kind = ActionKindFromWord(Line);
     if (!kind) return TBlock::Failed;
     d.TargetType = *kind;
-    if (d.TargetType == akReadBG) {
+    if (d.TargetType == TActionKind::ReadBG) {
         Context.Reader.BGReadState = 1;
         Context.Reader.LastBGAction = item;
-    } else if (d.TargetType == akClearBG || d.TargetType == akClearAll) {
+    } else if (d.TargetType == TActionKind::ClearBG || d.TargetType == TActionKind::ClearAll) {
         Context.Reader.BGReadState = 0;
     }
 
@@ -204,14 +204,14 @@ TBlock TReader::Action() {
         // A Branch counts steps, which follow the actions already in the log; an id
         // names a figure, and keeps clear of every id already in the log. Wraps like the
         // 32-bit sum it is, never overflows.
-        const bool branch = d.TargetType == akBranch;
+        const bool branch = d.TargetType == TActionKind::Branch;
         d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + (branch ? StepShift : IdShift));
         Context.LastFigureID = std::max(Context.LastFigureID, d.TargetID);
         if (!branch) Context.ActionLog.NoteTargetID(d.TargetID);
     }
     First.Note(item);
 
-    if (d.TargetType == akChange) {
+    if (d.TargetType == TActionKind::Change) {
         if (!Next()) return TBlock::Failed;
         const std::optional<TChangeParameter> parameter = ParameterFromWord(Line);
         if (!parameter) return TBlock::Failed;
@@ -225,7 +225,7 @@ TBlock TReader::Action() {
     if (HasFigure(d.TargetType)) {
         if (!NextIs("begin FigData")) return TBlock::Failed;
         if (!Figure(d.FigData, Context.LoadKind, false, 0)) return TBlock::Failed;
-    } else if (d.TargetType == akChange) {
+    } else if (d.TargetType == TActionKind::Change) {
         if (!ChangeBlock(d)) return TBlock::Failed;
     }
 
@@ -238,7 +238,7 @@ TBlock TReader::Action() {
 }
 
 // The lines after "begin FigData" up to and including "end FigData".
-bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) {
+bool TReader::Figure(TFigData& f, TLoadKind loadKind, bool child, int depth) {
     if (!Next()) return false;
     const std::optional<TDrawingTool> tool = ToolFromWord(Line);
     if (!tool) return false;
@@ -249,9 +249,9 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
         !NextPoint(f.Start) || !NextPoint(f.End))
         return false;
 
-    if (loadKind == lkAnimation) {
+    if (loadKind == TLoadKind::Animation) {
         if (!NextBounded(f.CutNumber) || !NextInt(f.Free)) return false;
-    } else if (loadKind == lkDrawing) {
+    } else if (loadKind == TLoadKind::Drawing) {
         f.CutNumber = FirstPartsSlot + Context.PartsCount;
         f.Free = 0;
     }
@@ -269,9 +269,10 @@ bool TReader::Figure(TFigData& f, std::int32_t loadKind, bool child, int depth) 
             f.FreeMoveCount = f.FreeMoveData->Count;
         }
     }
-    if (f.DrawingTool == dtStamp) {
+    if (f.DrawingTool == TDrawingTool::Stamp) {
         f.StampData = std::make_shared<TFigList>();
-        const std::int32_t childKind = loadKind == lkAnimation ? lkStampChildren : loadKind;
+        const TLoadKind childKind =
+            loadKind == TLoadKind::Animation ? TLoadKind::StampChildren : loadKind;
         if (!StampBlock(*f.StampData, childKind, depth + 1)) return false;
     }
     return NextIs("end FigData");
@@ -286,7 +287,7 @@ bool TReader::Points(const char* endLine, TPointData& points) {
     }
 }
 
-bool TReader::StampBlock(TFigList& children, std::int32_t loadKind, int depth) {
+bool TReader::StampBlock(TFigList& children, TLoadKind loadKind, int depth) {
     if (depth > MaxStampDepth) return false;
     if (!NextIs("begin StampData")) return false;
     for (;;) {
@@ -301,35 +302,36 @@ bool TReader::ChangeBlock(TActionData& d) {
     TFigData& f = d.FigData;
     if (!NextIs("begin FigData")) return false;
     switch (d.Parameter) {
-    case cpSize: {
+    case TChangeParameter::Size: {
         if (!NextBounded(f.TextSize) || !NextPoint(f.Start) || !NextPoint(f.End)) return false;
         // This item is noted already, so one is always found.
         const TActionItem* creator = First.Find(d.TargetID);
-        const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : dtNone;
+        const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : TDrawingTool::None;
         if (IsPointFigure(tool)) {
             f.PointData = std::make_shared<TPointData>(0);
             if (!NextIs("begin PointData") || !Points("end PointData", *f.PointData)) return false;
-        } else if (tool == dtStamp) {
+        } else if (tool == TDrawingTool::Stamp) {
             f.StampData = std::make_shared<TFigList>();
-            const std::int32_t childKind =
-                Context.LoadKind == lkAnimation ? lkStampChildren : Context.LoadKind;
+            const TLoadKind childKind = Context.LoadKind == TLoadKind::Animation
+                                            ? TLoadKind::StampChildren
+                                            : Context.LoadKind;
             if (!StampBlock(*f.StampData, childKind, 1)) return false;
         }
         break;
     }
-    case cpBodyColor:
+    case TChangeParameter::BodyColor:
         if (!NextColor(f.BrushColor)) return false;
         break;
-    case cpLineWidth:
+    case TChangeParameter::LineWidth:
         if (!NextBounded(f.PenWidth)) return false;
         break;
-    case cpLineColor:
+    case TChangeParameter::LineColor:
         if (!NextColor(f.PenColor)) return false;
         break;
-    case cpText:
+    case TChangeParameter::Text:
         if (!NextPoint(f.Start) || !NextPoint(f.End) || !NextText(f.Text)) return false;
         break;
-    case cpTextColor:
+    case TChangeParameter::TextColor:
         if (!NextColor(f.TextColor)) return false;
         break;
     default:

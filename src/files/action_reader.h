@@ -41,9 +41,9 @@ struct TReadContext {
     std::int32_t& LastFigureID;
     // Every target id read is increased by twice this.
     std::int32_t PairCount = 0;
-    // lkAnimation: CutNumber and Free lines; lkDrawing: none, the figures go into the
-    // parts-bin slot after PartsCount with Free 0; other kinds: neither line.
-    std::int32_t LoadKind = lkAnimation;
+    // TLoadKind::Animation: CutNumber and Free lines; TLoadKind::Drawing: none, the figures go into
+    // the parts-bin slot after PartsCount with Free 0; other kinds: neither line.
+    TLoadKind LoadKind = TLoadKind::Animation;
     std::int32_t PartsCount = 0;
 };
 

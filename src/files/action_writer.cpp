@@ -89,7 +89,7 @@ void TWriter::Figure(const TFigData& f, bool child) {
         Points(f.FreeMoveData.get(), f.FreeMoveCount);
         Line("end FreeMoveData");
     }
-    if (f.DrawingTool == dtStamp) StampBlock(f.StampData.get());
+    if (f.DrawingTool == TDrawingTool::Stamp) StampBlock(f.StampData.get());
     Line("end FigData");
 }
 
@@ -97,33 +97,33 @@ void TWriter::ChangeBlock(const TActionData& data, const TFirstActionIndex& firs
     const TFigData& f = data.FigData;
     Line("begin FigData");
     switch (data.Parameter) {
-    case cpSize: {
+    case TChangeParameter::Size: {
         Int(f.TextSize);
         Point(f.Start);
         Point(f.End);
         const TActionItem* creator = first.Find(data.TargetID);
-        const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : dtNone;
+        const TDrawingTool tool = creator ? SizeChangeTool(creator->Data) : TDrawingTool::None;
         if (IsPointFigure(tool))
             PointBlock(f.PointData.get());
-        else if (tool == dtStamp)
+        else if (tool == TDrawingTool::Stamp)
             StampBlock(f.StampData.get());
         break;
     }
-    case cpBodyColor:
+    case TChangeParameter::BodyColor:
         Color(f.BrushColor);
         break;
-    case cpLineWidth:
+    case TChangeParameter::LineWidth:
         Int(f.PenWidth);
         break;
-    case cpLineColor:
+    case TChangeParameter::LineColor:
         Color(f.PenColor);
         break;
-    case cpText:
+    case TChangeParameter::Text:
         Point(f.Start);
         Point(f.End);
         Text(f.Text);
         break;
-    case cpTextColor:
+    case TChangeParameter::TextColor:
         Color(f.TextColor);
         break;
     default:
@@ -139,11 +139,11 @@ void TWriter::Action(const TActionItem& item, const TFirstActionIndex& first) {
     Int(data.MarkInformation);
     Line(ActionKindWord(data.TargetType));
     if (HasTargetID(data.TargetType)) Int(data.TargetID);
-    if (data.TargetType == akChange) Line(ParameterWord(data.Parameter));
+    if (data.TargetType == TActionKind::Change) Line(ParameterWord(data.Parameter));
     if (HasFileName(data.TargetType)) Text(data.FileName);
     if (HasFigure(data.TargetType))
         Figure(data.FigData, false);
-    else if (data.TargetType == akChange)
+    else if (data.TargetType == TActionKind::Change)
         ChangeBlock(data, first);
     Line("end ActionData");
 }

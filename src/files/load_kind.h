@@ -7,9 +7,6 @@
 
 namespace murva {
 
-constexpr std::int32_t lkAnimation = 0;
-constexpr std::int32_t lkDrawing = 1;
-constexpr std::int32_t lkImage = -1;
-constexpr std::int32_t lkStampChildren = -10;
+enum class TLoadKind { Animation, Drawing, Image, StampChildren };
 
 } // namespace murva

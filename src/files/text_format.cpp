@@ -121,12 +121,20 @@ const TColorTables& ColorTables() {
     return tables;
 }
 
-template <std::size_t N>
-std::optional<std::uint8_t> IndexOf(const std::array<std::string_view, N>& words,
-                                    std::string_view word, std::size_t first = 0) {
+template <typename TKind, std::size_t N>
+std::optional<TKind> IndexOf(const std::array<std::string_view, N>& words, std::string_view word,
+                             std::size_t first = 0) {
     for (std::size_t i = first; i < N; ++i)
-        if (words[i] == word) return static_cast<std::uint8_t>(i);
+        if (words[i] == word) return static_cast<TKind>(i);
     return std::nullopt;
+}
+
+// The word of a kind, or `unknown` for a number beyond the table.
+template <typename TKind, std::size_t N>
+std::string_view WordOf(const std::array<std::string_view, N>& words, TKind kind,
+                        std::string_view unknown) {
+    const auto index = static_cast<std::size_t>(kind);
+    return index < N ? words[index] : unknown;
 }
 
 bool IsDigit(char c) {
@@ -182,28 +190,28 @@ bool IsKnownFormatLine(std::string_view line) {
 }
 
 std::string_view ActionKindWord(TActionKind kind) {
-    return kind < KindWords.size() ? KindWords[kind] : UnknownWord;
+    return WordOf(KindWords, kind, UnknownWord);
 }
 
 std::optional<TActionKind> ActionKindFromWord(std::string_view word) {
-    return IndexOf(KindWords, word);
+    return IndexOf<TActionKind>(KindWords, word);
 }
 
 std::string_view ParameterWord(TChangeParameter parameter) {
-    return parameter < ParameterWords.size() ? ParameterWords[parameter] : UnknownWord;
+    return WordOf(ParameterWords, parameter, UnknownWord);
 }
 
 std::optional<TChangeParameter> ParameterFromWord(std::string_view word) {
-    return IndexOf(ParameterWords, word);
+    return IndexOf<TChangeParameter>(ParameterWords, word);
 }
 
 std::string_view ToolWord(TDrawingTool tool) {
-    return tool < ToolWords.size() ? ToolWords[tool] : std::string_view();
+    return WordOf(ToolWords, tool, std::string_view());
 }
 
 std::optional<TDrawingTool> ToolFromWord(std::string_view word) {
     if (word.empty()) return std::nullopt;
-    return IndexOf(ToolWords, word, 1);
+    return IndexOf<TDrawingTool>(ToolWords, word, 1);
 }
 
 std::string ColorToText(TColor color) {

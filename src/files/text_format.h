@@ -56,7 +56,7 @@ TPoint ScanPoint(std::string_view line);
 // The drawing tool that decides the extra block of a Size change, as a file holds it:
 // only actions whose block carries a whole figure have one.
 constexpr TDrawingTool SizeChangeTool(const TActionData& first) {
-    return HasFigure(first.TargetType) ? first.FigData.DrawingTool : dtNone;
+    return HasFigure(first.TargetType) ? first.FigData.DrawingTool : TDrawingTool::None;
 }
 
 // The first action of a log for each target id, kept while the log is walked from its

@@ -9,45 +9,49 @@
 
 namespace murva {
 
-using TActionKind = std::uint8_t;
-constexpr TActionKind akCreate = 0;
-constexpr TActionKind akSetStamp = 1;
-constexpr TActionKind akMove = 2;
-constexpr TActionKind akDuplicate = 3;
-constexpr TActionKind akDelete = 4;
-constexpr TActionKind akRestore = 5;
-constexpr TActionKind akFront = 6;
-constexpr TActionKind akBack = 7;
-constexpr TActionKind akChange = 8;
-constexpr TActionKind akReadData = 9;
-constexpr TActionKind akReadBG = 10;
-constexpr TActionKind akClearBG = 11;
-constexpr TActionKind akClearDrawing = 12;
-constexpr TActionKind akClearAll = 13;
-constexpr TActionKind akBranch = 14;
-constexpr TActionKind akNone = 15;
+// Kinds of actions; the numbers are those of the format.
+enum class TActionKind : std::uint8_t {
+    Create,
+    SetStamp,
+    Move,
+    Duplicate,
+    Delete,
+    Restore,
+    Front,
+    Back,
+    Change,
+    ReadData,
+    ReadBG,
+    ClearBG,
+    ClearDrawing,
+    ClearAll,
+    Branch,
+    None
+};
 
-using TChangeParameter = std::uint8_t;
-constexpr TChangeParameter cpSize = 0;
-constexpr TChangeParameter cpBodyColor = 1;
-constexpr TChangeParameter cpLineWidth = 2;
-constexpr TChangeParameter cpLineColor = 3;
-constexpr TChangeParameter cpText = 4;
-constexpr TChangeParameter cpTextColor = 5;
-constexpr TChangeParameter cpNone = 6;
+// What a Change action changes.
+enum class TChangeParameter : std::uint8_t {
+    Size,
+    BodyColor,
+    LineWidth,
+    LineColor,
+    Text,
+    TextColor,
+    None
+};
 
 // Kinds that carry a target id in files and in recording.
 constexpr bool HasTargetID(TActionKind kind) {
     switch (kind) {
-    case akCreate:
-    case akMove:
-    case akDuplicate:
-    case akDelete:
-    case akRestore:
-    case akFront:
-    case akBack:
-    case akChange:
-    case akBranch:
+    case TActionKind::Create:
+    case TActionKind::Move:
+    case TActionKind::Duplicate:
+    case TActionKind::Delete:
+    case TActionKind::Restore:
+    case TActionKind::Front:
+    case TActionKind::Back:
+    case TActionKind::Change:
+    case TActionKind::Branch:
         return true;
     default:
         return false;
@@ -55,15 +59,17 @@ constexpr bool HasTargetID(TActionKind kind) {
 }
 // Kinds that carry a whole figure record.
 constexpr bool HasFigure(TActionKind kind) {
-    return kind == akCreate || kind == akMove || kind == akDuplicate || kind == akRestore;
+    return kind == TActionKind::Create || kind == TActionKind::Move ||
+           kind == TActionKind::Duplicate || kind == TActionKind::Restore;
 }
 // Kinds that carry a file name.
 constexpr bool HasFileName(TActionKind kind) {
-    return kind == akReadData || kind == akReadBG;
+    return kind == TActionKind::ReadData || kind == TActionKind::ReadBG;
 }
 // Kinds whose action makes a new figure that later actions refer to.
 constexpr bool IsCreatingKind(TActionKind kind) {
-    return kind == akCreate || kind == akDuplicate || kind == akRestore;
+    return kind == TActionKind::Create || kind == TActionKind::Duplicate ||
+           kind == TActionKind::Restore;
 }
 
 struct TActionTime {
@@ -80,9 +86,9 @@ struct TActionTime {
 struct TActionData {
     TActionTime ActionTime;
     std::int32_t MarkInformation = 0;
-    TActionKind TargetType = akNone;
+    TActionKind TargetType = TActionKind::None;
     std::int32_t TargetID = 0;
-    TChangeParameter Parameter = cpNone;
+    TChangeParameter Parameter = TChangeParameter::None;
     std::string FileName;
     // The figure as it was recorded; owns its own points and stamp children.
     TFigData FigData;

@@ -47,7 +47,7 @@ void THistoryList::TruncateAfter(TActionItem* keep) {
     FreeItems(keep ? keep : Head);
     Highest = 0;
     for (const TActionItem* item = GetFirst(); item; item = item->Next)
-        if (HasTargetID(item->Data.TargetType) && item->Data.TargetType != akBranch)
+        if (HasTargetID(item->Data.TargetType) && item->Data.TargetType != TActionKind::Branch)
             NoteTargetID(item->Data.TargetID);
 }
 

@@ -32,14 +32,16 @@ void TRecorder::RecordAction(TActionKind kind) {
     TFigData* selected = SelectedRecord();
     // By the record's identity only: for Delete the figure is gone already.
     TActionItem* earlier = selected ? History.ActionLog.LatestActionOf(selected) : nullptr;
-    const bool withFigure = kind == akMove && Figures.SelectedFig;
+    const bool withFigure = kind == TActionKind::Move && Figures.SelectedFig;
     TActionItem* action = withFigure ? History.ActionLog.AppendWithFigure(*selected)
                                      : History.ActionLog.AppendEmpty();
     CommitIfPending();
     action->Data.TargetType = kind;
-    if (kind == akMove) History.ActionLog.Link(action, selected);
+    if (kind == TActionKind::Move) History.ActionLog.Link(action, selected);
     Stamp(action);
-    if (kind != akDelete && kind != akMove && kind != akFront && kind != akBack) return;
+    if (kind != TActionKind::Delete && kind != TActionKind::Move && kind != TActionKind::Front &&
+        kind != TActionKind::Back)
+        return;
     if (!earlier) return; // no earlier action of this figure: target id 0
     // Taken as it is: earlier actions are never rewritten.
     action->Data.TargetID = earlier->Data.TargetID;
@@ -73,8 +75,8 @@ void TRecorder::CommitPendingChange() {
     const bool heightChanged = start.y - live->Start.y != end.y - live->End.y;
     if (!widthChanged && !heightChanged) return;
     TActionItem* action = History.ActionLog.AppendWithFigure(*live);
-    action->Data.TargetType = akChange;
-    action->Data.Parameter = cpSize;
+    action->Data.TargetType = TActionKind::Change;
+    action->Data.Parameter = TChangeParameter::Size;
     History.ActionLog.Link(action, live);
     action->Data.TargetID = found->Data.TargetID;
     Stamp(action);

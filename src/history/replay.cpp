@@ -15,8 +15,8 @@ TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
     LastBranch.push_back(0);
     for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {
         Order.push_back(item);
-        LastBranch.push_back(item->Data.TargetType == akBranch ? item->Position
-                                                               : LastBranch.back());
+        LastBranch.push_back(item->Data.TargetType == TActionKind::Branch ? item->Position
+                                                                          : LastBranch.back());
         if (IsCreatingKind(item->Data.TargetType)) Creators.try_emplace(item->Data.TargetID, item);
     }
 }
@@ -105,13 +105,13 @@ void TReplayer::ApplyAction(TActionItem* action) {
     const std::int32_t position = action->Position;
     const bool inStep = Built >= 0 && Built == position - 1;
     switch (data.TargetType) {
-    case akCreate:
-    case akDuplicate: {
+    case TActionKind::Create:
+    case TActionKind::Duplicate: {
         TFigItem* item = Figures.FigList.Add(data.FigData);
         History.ActionLog.Link(action, &item->Data, item);
         break;
     }
-    case akMove: {
+    case TActionKind::Move: {
         TFigItem* item = LiveTarget(action);
         if (!item) break;
         TFigData& f = item->Data;
@@ -126,7 +126,7 @@ void TReplayer::ApplyAction(TActionItem* action) {
         f.CutNumber = data.FigData.CutNumber;
         break;
     }
-    case akDelete: {
+    case TActionKind::Delete: {
         TActionItem* creator = FindCreator(data.TargetID);
         if (!creator || !creator->Data.TargetFigItem) break;
         Figures.DeletedFigList.Add(creator->Data.TargetFigItem->Data);
@@ -134,7 +134,7 @@ void TReplayer::ApplyAction(TActionItem* action) {
         History.ActionLog.Unlink(creator);
         break;
     }
-    case akRestore: {
+    case TActionKind::Restore: {
         TFigItem* last = Figures.DeletedFigList.GetTail();
         if (last == Figures.DeletedFigList.GetHead()) break;
         TFigItem* item = Figures.FigList.Add(last->Data);
@@ -142,29 +142,29 @@ void TReplayer::ApplyAction(TActionItem* action) {
         Figures.DeletedFigList.Remove(last);
         break;
     }
-    case akFront:
+    case TActionKind::Front:
         Figures.FigList.MoveFront(LiveTarget(action));
         break;
-    case akBack:
+    case TActionKind::Back:
         Figures.FigList.MoveBack(LiveTarget(action));
         break;
-    case akChange:
+    case TActionKind::Change:
         if (TFigItem* item = LiveTarget(action)) ApplyChange(action, item);
         break;
-    case akReadBG:
+    case TActionKind::ReadBG:
         History.PendingBGName = data.FileName;
         break;
-    case akClearBG:
+    case TActionKind::ClearBG:
         History.PendingBGName.clear();
         break;
-    case akClearAll:
+    case TActionKind::ClearAll:
         History.PendingBGName.clear();
         ClearFigures();
         break;
-    case akClearDrawing:
+    case TActionKind::ClearDrawing:
         ClearFigures();
         break;
-    case akBranch:
+    case TActionKind::Branch:
         // Never itself or anything after it.
         Rebuild(std::min(data.TargetID, position - 1));
         Built = position;
@@ -179,7 +179,7 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
     const TFigData& recorded = action->Data.FigData;
     TFigData& live = item->Data;
     switch (action->Data.Parameter) {
-    case cpSize:
+    case TChangeParameter::Size:
         live.TextSize = recorded.TextSize;
         live.Start = recorded.Start;
         live.End = recorded.End;
@@ -191,7 +191,7 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
             live.PointData->MinY = recorded.PointData->MinY;
             live.PointData->MaxX = recorded.PointData->MaxX;
             live.PointData->MaxY = recorded.PointData->MaxY;
-        } else if (live.DrawingTool == dtStamp) {
+        } else if (live.DrawingTool == TDrawingTool::Stamp) {
             if (!live.StampData) live.StampData = std::make_shared<TFigList>();
             live.StampData->Clear();
             if (recorded.StampData)
@@ -199,21 +199,21 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
                     live.StampData->Add(child->Data);
         }
         break;
-    case cpBodyColor:
+    case TChangeParameter::BodyColor:
         live.BrushColor = recorded.BrushColor;
         break;
-    case cpLineWidth:
+    case TChangeParameter::LineWidth:
         live.PenWidth = recorded.PenWidth;
         break;
-    case cpLineColor:
+    case TChangeParameter::LineColor:
         live.PenColor = recorded.PenColor;
         break;
-    case cpText:
+    case TChangeParameter::Text:
         live.Text = recorded.Text;
         live.Start = recorded.Start;
         live.End = recorded.End;
         break;
-    case cpTextColor:
+    case TChangeParameter::TextColor:
         live.TextColor = recorded.TextColor;
         break;
     default:

@@ -47,30 +47,30 @@ void DrawFigure(Canvas& canvas, TPenMode mode, std::int32_t dx, std::int32_t dy,
     }
 
     switch (figure.DrawingTool) {
-    case dtText:
+    case TDrawingTool::Text:
         canvas.Brush.Style = TBrushStyle::Clear;
         canvas.Font.Size = figure.TextSize;
         canvas.Font.Color = figure.TextColor;
         canvas.TextOut(o.x, o.y, figure.Text);
         break;
-    case dtLine:
+    case TDrawingTool::Line:
         canvas.MoveTo(o.x, o.y);
         canvas.LineTo(c.x, c.y);
         break;
-    case dtFreeLine:
-    case dtPolyline:
+    case TDrawingTool::FreeLine:
+    case TDrawingTool::Polyline:
         if (figure.PointData) canvas.Polyline(TranslatedPoints(*figure.PointData, dx, dy));
         break;
-    case dtEllipse:
+    case TDrawingTool::Ellipse:
         canvas.Ellipse({o.x, o.y, c.x, c.y});
         break;
-    case dtRectangle:
+    case TDrawingTool::Rectangle:
         canvas.Rectangle({o.x, o.y, c.x, c.y});
         break;
-    case dtPolygon:
+    case TDrawingTool::Polygon:
         if (figure.PointData) canvas.Polygon(TranslatedPoints(*figure.PointData, dx, dy));
         break;
-    case dtStamp:
+    case TDrawingTool::Stamp:
         DrawStampChildren(canvas, figure.StampData.get(), o.x, o.y, ghost);
         break;
     default:
@@ -87,7 +87,7 @@ void DrawStampChildren(Canvas& canvas, const TFigList* list, std::int32_t dx, st
                        const TGhostRule& ghost) {
     if (!list) return;
     for (const TFigItem* child = list->GetFirst(); child; child = child->Next) {
-        if (child->Data.DrawingTool == dtStamp)
+        if (child->Data.DrawingTool == TDrawingTool::Stamp)
             DrawStampChildren(canvas, child->Data.StampData.get(), dx + child->Data.Start.x,
                               dy + child->Data.Start.y, ghost);
         else

@@ -13,27 +13,30 @@ namespace murva {
 
 class TFigList;
 
-using TDrawingTool = std::uint8_t;
-constexpr TDrawingTool dtNone = 0;
-constexpr TDrawingTool dtText = 1;
-constexpr TDrawingTool dtLine = 2;
-constexpr TDrawingTool dtFreeLine = 3;
-constexpr TDrawingTool dtEllipse = 4;
-constexpr TDrawingTool dtRectangle = 5;
-constexpr TDrawingTool dtPolyline = 6;
-constexpr TDrawingTool dtPolygon = 7;
-constexpr TDrawingTool dtStamp = 8;
+// Kinds of figures; the numbers are those of the format.
+enum class TDrawingTool : std::uint8_t {
+    None,
+    Text,
+    Line,
+    FreeLine,
+    Ellipse,
+    Rectangle,
+    Polyline,
+    Polygon,
+    Stamp
+};
 
 // Free-hand lines, polylines and polygons own a point list; nothing else does.
 constexpr bool IsPointFigure(TDrawingTool tool) {
-    return tool == dtFreeLine || tool == dtPolyline || tool == dtPolygon;
+    return tool == TDrawingTool::FreeLine || tool == TDrawingTool::Polyline ||
+           tool == TDrawingTool::Polygon;
 }
 
 using TPointDataRef = std::shared_ptr<TPointData>;
 using TFigListRef = std::shared_ptr<TFigList>;
 
 struct TFigData {
-    TDrawingTool DrawingTool = dtNone;
+    TDrawingTool DrawingTool = TDrawingTool::None;
     std::int32_t EndCopyMark = 0;
     std::int32_t PenWidth = 0;
     TColor PenColor = 0;

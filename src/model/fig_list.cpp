@@ -21,7 +21,7 @@ void DeepCopyOwnedParts(TFigData& data) {
         data.PointData = CopyTrackedPoints(*data.PointData);
         data.BoundsToStartEnd();
     }
-    if (data.DrawingTool == dtStamp && data.StampData) {
+    if (data.DrawingTool == TDrawingTool::Stamp && data.StampData) {
         auto children = std::make_shared<TFigList>();
         for (auto* child = data.StampData->GetFirst(); child; child = child->Next)
             children->Add(child->Data);

@@ -21,7 +21,7 @@ bool FactorOf(TAxis axis, const TFigData& base, const TFigData& stamp, double& s
 
 void ScaleChild(TAxis axis, const TFigData& b, TFigData& c, double s) {
     const double bs = OnAxis(b.Start, axis), be = OnAxis(b.End, axis);
-    if (c.DrawingTool == dtText) {
+    if (c.DrawingTool == TDrawingTool::Text) {
         // About the text's middle, its size unchanged.
         const double m = (s - 1) * (be - bs) * 0.5;
         OnAxis(c.Start, axis) = Truncated(s * bs + m);
@@ -36,7 +36,7 @@ void ScaleChild(TAxis axis, const TFigData& b, TFigData& c, double s) {
             OnAxis(c.PointData->At(i), axis) = Truncated(OnAxis(b.PointData->At(i), axis) * s);
         // The box of the points, which is the box above unless the stamp turned over.
         c.FitBoxToPoints();
-    } else if (c.DrawingTool == dtStamp) {
+    } else if (c.DrawingTool == TDrawingTool::Stamp) {
         double inner = 0;
         if (FactorOf(axis, b, c, inner))
             ScaleChildren(axis, b.StampData.get(), c.StampData.get(), inner);

@@ -6,14 +6,9 @@
 namespace murva {
 
 // Making (draw or edit) and watching.
-using TMode = std::uint8_t;
-constexpr TMode mdDraw = 0;
-constexpr TMode mdEdit = 1;
-constexpr TMode mdWatch = 2;
+enum class TMode : std::uint8_t { Draw, Edit, Watch };
 
-// Tool codes; figure kinds use the same code space.
-constexpr std::uint8_t toolSelect = 0;
-constexpr std::uint8_t toolMoveLine = 11;
-constexpr std::uint8_t toolMoveFree = 12;
+// The tools of the drawing field.
+enum class TTool : std::uint8_t { Select = 0, MoveLine = 11, MoveFree = 12 };
 
 } // namespace murva

@@ -57,7 +57,7 @@ void TPainter::PaintBoxPaint() {
 
     TFigList& list = S.Figures.FigList;
     const TMode mode = S.Shell.Mode;
-    if (mode == mdDraw || mode == mdEdit) {
+    if (mode == TMode::Draw || mode == TMode::Edit) {
         RefreshCutStrip();
         RefreshPartsBin();
         const std::int32_t current = S.Cuts.CurrentCut;
@@ -70,7 +70,7 @@ void TPainter::PaintBoxPaint() {
             ++S.Paint.PaintIndex;
         }
         if (!list.IsEmpty() && S.Figures.SelectedFig) DrawSelectionFrame(S.Figures.SelectedFig);
-    } else if (mode == mdWatch) {
+    } else if (mode == TMode::Watch) {
         // Only the start states; the first figure is visited even when no half is known.
         const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, true};
         std::int32_t visited = 0;
@@ -90,7 +90,7 @@ void TPainter::PaintBoxPaint() {
 void TPainter::PaintCutThumbnail(TRect rect) {
     TFigList& list = S.Figures.FigList;
     if (list.IsEmpty()) {
-        S.Shell.CurrentTool = toolSelect;
+        S.Shell.CurrentTool = TTool::Select;
         return;
     }
     TImageControl* image = S.Paint.CurrentCutImage;
@@ -101,7 +101,8 @@ void TPainter::PaintCutThumbnail(TRect rect) {
     const TRect inside{rect.Left - 3, rect.Top - 3, rect.Right + 3, rect.Bottom + 3};
 
     // The picture is only cleared and scaled when some figure lands on it.
-    const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, S.Shell.Mode == mdWatch};
+    const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID,
+                           S.Shell.Mode == TMode::Watch};
     const std::int32_t cut = S.Cuts.CurrentCut;
     bool drawn = false;
     for (TFigItem* item = list.GetFirst(); item; item = item->Next) {

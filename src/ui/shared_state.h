@@ -20,9 +20,9 @@ struct TImageControl;
 struct TShellState {
     std::string VersionTitle = texts::VersionTitle;
     std::string DataFileName;
-    TMode Mode = mdDraw;
-    std::uint8_t CurrentTool = toolSelect;
-    std::int32_t LoadKind = lkAnimation;
+    TMode Mode = TMode::Draw;
+    TTool CurrentTool = TTool::Select;
+    TLoadKind LoadKind = TLoadKind::Animation;
     std::int32_t ResizeMode = 2;
     // The background picture now shown; empty = none.
     std::string ShownBGName;

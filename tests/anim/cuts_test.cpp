@@ -174,11 +174,11 @@ TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
 
     form.CutSelect.Text = "1/3";
     form.InputEditKeyPress(TKey::Enter);
-    form.S.Shell.Mode = mdDraw;
+    form.S.Shell.Mode = TMode::Draw;
     form.InputEdit.Text = "abc";
     form.InputEditKeyPress(TKey::Escape);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
     EXPECT_TRUE(form.InputEdit.Text.empty());
     EXPECT_FALSE(form.InputEdit.Visible);
 }

@@ -29,14 +29,15 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     EXPECT_TRUE(host.Messages.empty());
     const TFigList& list = form.S.Figures.FigList;
     EXPECT_EQ(Tools(list),
-              (std::vector<TDrawingTool>{dtRectangle, dtEllipse, dtRectangle, dtEllipse}));
+              (std::vector<TDrawingTool>{TDrawingTool::Rectangle, TDrawingTool::Ellipse,
+                                         TDrawingTool::Rectangle, TDrawingTool::Ellipse}));
     EXPECT_EQ(list.At(0)->Data.Start, (TPoint{100, 80}));
     EXPECT_EQ(list.At(2)->Data.Start, (TPoint{400, 300})); // the end copy was moved
     EXPECT_EQ(form.S.Figures.LastFigureID, 4);
     EXPECT_EQ(form.S.Figures.PairCount, 2);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree);
-    EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_EQ(form.S.History.ReplayCursor, form.S.History.ActionLog.GetTail());
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
     EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
@@ -47,8 +48,9 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     EXPECT_TRUE(host.Messages.empty());
     const TFigList& list = form.S.Figures.FigList;
     ASSERT_EQ(list.Count(), 6);
-    EXPECT_EQ(Tools(list),
-              (std::vector<TDrawingTool>{dtLine, dtPolygon, dtStamp, dtLine, dtPolygon, dtStamp}));
+    EXPECT_EQ(Tools(list), (std::vector<TDrawingTool>{TDrawingTool::Line, TDrawingTool::Polygon,
+                                                      TDrawingTool::Stamp, TDrawingTool::Line,
+                                                      TDrawingTool::Polygon, TDrawingTool::Stamp}));
     for (auto* f = list.GetFirst(); f; f = f->Next)
         EXPECT_EQ(f->Data.CutNumber, 100);
     EXPECT_EQ(list.At(0)->Data.EndCopyMark, 0);
@@ -56,12 +58,12 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     EXPECT_EQ(form.S.Figures.PairCount, 3);
     EXPECT_EQ(form.S.Figures.LastFigureID, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
-    EXPECT_EQ(form.S.Shell.LoadKind, lkDrawing);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_EQ(form.Caption, texts::VersionTitle); // a material does not name the window
     // Three Duplicate actions were recorded for the end copies.
     int duplicates = 0;
     for (auto* a = form.S.History.ActionLog.GetFirst(); a; a = a->Next)
-        duplicates += a->Data.TargetType == akDuplicate;
+        duplicates += a->Data.TargetType == TActionKind::Duplicate;
     EXPECT_EQ(duplicates, 3);
 }
 

@@ -34,11 +34,11 @@ TEST_F(OpenFileTest, OnlyTheExactExtensionsAreOpened) {
 }
 
 TEST_F(OpenFileTest, NothingIsOpenedWhileWatching) {
-    form.S.Shell.Mode = mdWatch;
+    form.S.Shell.Mode = TMode::Watch;
     form.OpenFileByName(Write("a.znd", "x"));
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NoLoadWhilePlaying});
-    EXPECT_EQ(form.S.Shell.Mode, mdWatch);
-    EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Watch);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
 }
 
 TEST_F(OpenFileTest, AnAnimationOverExistingWorkIsAskedForAndNoKeepsEverything) {
@@ -61,7 +61,7 @@ TEST_F(OpenFileTest, AnAnimationThatCannotBeOpenedStillNamesTheWindow) {
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::DataLoadFailed});
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + path);
     EXPECT_EQ(form.S.Shell.DataFileName, path);
-    EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_TRUE(host.Questions.empty()); // an empty log needs no question
 }
 

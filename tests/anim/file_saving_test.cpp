@@ -37,7 +37,7 @@ struct SaveTest : test::FormTest {
     void SetUp() override {
         test::FormTest::SetUp();
         TFigData rect = test::MakeRect(10, 20, 30, 40);
-        test::Append(form.S.History.ActionLog, akCreate, 1, &rect);
+        test::Append(form.S.History.ActionLog, TActionKind::Create, 1, &rect);
         TFigItem* shown = form.S.Figures.FigList.Add(rect);
         form.S.Figures.SelectedFig = form.S.Figures.LastSelectedFig = shown;
     }
@@ -117,7 +117,7 @@ TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
 
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.OverWriteDataMenuClick();
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
@@ -248,7 +248,7 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
 }
 
 TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
-    form.S.Shell.LoadKind = lkDrawing;
+    form.S.Shell.LoadKind = TLoadKind::Drawing;
     form.S.Parts.PartsCount = 3;
     form.S.Figures.PairCount = 2;
     ASSERT_EQ(Read("ZINDA FILE FORMAT 1.0\nbegin ActionData\n10 05 33 27\nCreate\n1\n"
@@ -261,14 +261,14 @@ TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
     EXPECT_EQ(form.S.Figures.LastFigureID, 5);
     EXPECT_EQ(form.S.History.ReplayBase, form.S.History.ActionLog.GetHead());
     EXPECT_EQ(form.S.Reader.FormatVersionLine, "ZINDA FILE FORMAT 1.0");
-    EXPECT_EQ(form.S.Shell.LoadKind, lkDrawing);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_TRUE(host.Messages.empty());
 }
 
 struct BackgroundTest : test::FormTest {
     TActionItem* Background(const std::string& name) {
         TActionItem* item = form.S.History.ActionLog.AppendEmpty();
-        item->Data.TargetType = akReadBG;
+        item->Data.TargetType = TActionKind::ReadBG;
         item->Data.FileName = name;
         form.S.Reader.LastDataFileName = name;
         return item;

@@ -51,10 +51,10 @@ TEST_F(LoadCommandTest, EachCommandOffersItsFilesAndRefusesOthersAndWhilePlaying
 
         Choose(command, temp.Path("picture.bmp"));
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongFileFormat});
-        form.S.Shell.Mode = mdWatch;
+        form.S.Shell.Mode = TMode::Watch;
         Choose(command, Material("a.znd", {5}));
         EXPECT_EQ(host.Messages.back(), texts::NoLoadWhilePlaying);
-        form.S.Shell.Mode = mdDraw;
+        form.S.Shell.Mode = TMode::Draw;
         host.Messages.clear();
     }
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());

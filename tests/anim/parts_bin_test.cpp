@@ -37,7 +37,7 @@ TEST_F(PartsBinTest, UsingSlotOneMovesItIntoTheCutAndTheOthersDown) {
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{1, 1, 100, 100, 101, 101}));
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     EXPECT_EQ(Actions() - before, 12) << "every figure is recorded";
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akMove);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Move);
     EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
     // The end copies went too.
     EXPECT_EQ(form.S.Figures.FigList.At(6)->Data.CutNumber, 1);

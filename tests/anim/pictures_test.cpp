@@ -53,7 +53,7 @@ TEST_F(ImagesTest, AMissingPictureReturnsOneAndChangesNothing) {
     ChooseToOpen(dir.Path("nothing.jpg"));
     form.ReadBGMenuClick();
     EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
-    EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
 }
 
 TEST_F(ImagesTest, AHalfSizeJpegAfterAResetFillsTheTopLeftQuarterAndLeavesTheRestWhite) {
@@ -123,7 +123,7 @@ TEST_F(ImagesTest, OtherExtensionsLoadNothingButTheMenuStillRecordsThePicture) {
         form.ReadBGMenuClick();
         EXPECT_EQ(PixelsOf(Background()), before) << name;
         ASSERT_EQ(form.S.History.ActionLog.GetCount(), actions + 1) << name;
-        EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akReadBG);
+        EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ReadBG);
         EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FileName, path);
     }
     EXPECT_TRUE(host.Messages.empty());
@@ -140,9 +140,9 @@ TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     EXPECT_EQ(host.OpenDialogs[0].DefaultExt, "");
     ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
     const TActionData& action = form.S.History.ActionLog.GetTail()->Data;
-    EXPECT_EQ(action.TargetType, akReadBG);
+    EXPECT_EQ(action.TargetType, TActionKind::ReadBG);
     EXPECT_EQ(action.FileName, path);
-    EXPECT_EQ(form.S.Shell.LoadKind, lkImage);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Image);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_TRUE(Near(Background().GetPixel(5, 5), Blue, 16));
     // Replay keeps these; the menu does not.
@@ -154,7 +154,7 @@ TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
     form.ReadBGMenuClick();
     EXPECT_EQ(host.OpenDialogs.size(), 1u);
     EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
-    EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation);
+    EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_TRUE(host.Messages.empty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
         form.ReadBGMenuClick();
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
         EXPECT_TRUE(form.S.History.ActionLog.IsEmpty()) << name;
-        EXPECT_EQ(form.S.Shell.LoadKind, lkAnimation) << name;
+        EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation) << name;
         EXPECT_EQ(PixelsOf(Background()), before) << name;
     }
 }
@@ -273,7 +273,7 @@ TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
 TEST_F(ExportTest, AHeldSizeChangeIsCommittedEvenWhenTheDialogIsCancelled) {
     TFigItem* figure = form.S.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
     form.S.Figures.SelectedFig = figure;
-    form.Services.Recorder().RecordFigureAction(akDuplicate, figure);
+    form.Services.Recorder().RecordFigureAction(TActionKind::Duplicate, figure);
     figure->Data.End = {260, 230};
     form.S.History.ActionPending = true;
     form.S.History.PendingFigData = &figure->Data;
@@ -281,8 +281,8 @@ TEST_F(ExportTest, AHeldSizeChangeIsCommittedEvenWhenTheDialogIsCancelled) {
     form.Save2JPEGMenuClick(); // no file chosen
     EXPECT_FALSE(form.S.History.ActionPending);
     ASSERT_EQ(form.S.History.ActionLog.GetCount(), 2);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akChange);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.Parameter, cpSize);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.Parameter, TChangeParameter::Size);
     // Cancelled: nothing written, the selection stays.
     EXPECT_EQ(form.S.Figures.SelectedFig, figure);
     EXPECT_EQ(std::filesystem::directory_iterator(dir.Folder()),
@@ -310,7 +310,7 @@ namespace {
 TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackground) {
     form.ClearMenuClick();
     ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akClearBG);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
 
     ChooseToOpen(Jpeg("red.jpg", SolidImage(640, 480, Red)));
     form.ReadBGMenuClick();
@@ -320,7 +320,7 @@ TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackgrou
     form.ClearMenuClick();
     EXPECT_EQ(calls, std::vector<std::string>{"FillRect 0,0,640,480 brush=FFFFFF/solid"});
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, akClearBG);
+    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
     EXPECT_EQ(form.S.History.ActionLog.GetCount(), 3);
 }
 

@@ -132,14 +132,14 @@ TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
         AddPair({100, 100, 200, 150}, {50, 100, 250, 150});
         for (int i : {0, 1}) {
             TFigData& stamp = At(i)->Data;
-            stamp.DrawingTool = dtStamp;
+            stamp.DrawingTool = TDrawingTool::Stamp;
             stamp.StampData = std::make_shared<TFigList>();
             stamp.StampData->Add(MakeRect(10, 0, 50, 20));
         }
         At(1)->Data.PenColor = clRed;
         if (recorded) {
             form.S.Figures.SelectedFig = At(0);
-            form.Services.Recorder().RecordAction(akMove);
+            form.Services.Recorder().RecordAction(TActionKind::Move);
         }
         Steps(800);
         std::int32_t widest = 0;
@@ -204,12 +204,12 @@ TEST_F(PlaybackTest, PlayingAllRunsEveryCutAndLeavesTheLastCurrent) {
 TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     form.SelectMoveBtnClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
-    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
 
     AddPair({0, 0, 10, 10}, {50, 0, 60, 10}, 4);
     form.SelectMoveBtnClick();
-    EXPECT_EQ(form.S.Shell.Mode, mdWatch);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Watch);
     EXPECT_EQ(form.S.Cuts.CutCount, 4);
     EXPECT_FALSE(form.ObjectPanel.Visible);
     EXPECT_FALSE(form.Panel1.Visible);
@@ -219,7 +219,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_FALSE(form.SelectMoveBtn.Enabled);
 
     form.SelectMakeBtnClick();
-    EXPECT_EQ(form.S.Shell.Mode, mdEdit);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Edit);
     EXPECT_TRUE(form.ObjectPanel.Visible);
     EXPECT_TRUE(form.Panel1.Visible);
     EXPECT_TRUE(form.AllChangeBtn.Visible);

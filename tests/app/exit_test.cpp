@@ -30,7 +30,7 @@ TEST_F(ExitTest, AFreshWindowEndsWithCodeZeroWithoutAQuestion) {
 }
 
 TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Cancel};
     EXPECT_EQ(Close(), -1);
     ASSERT_EQ(host.Questions.size(), 1u);
@@ -43,7 +43,7 @@ TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
 }
 
 TEST_F(ExitTest, ANamedFileIsOfferedForSavingOver) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.S.Shell.DataFileName = "/tmp/a.mrv";
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
@@ -71,7 +71,7 @@ TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
 }
 
 TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = akClearBG;
+    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Yes};
     host.SaveResults = {std::nullopt}; // the dialog is cancelled
     EXPECT_EQ(Close(), -1);
@@ -88,7 +88,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree) << "the tool whose button is down";
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree) << "the tool whose button is down";
     EXPECT_EQ(Close(), 0);
     EXPECT_EQ(host.Questions.size(), 0u);
 }

@@ -19,8 +19,8 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
     EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
     EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
-    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.ResizeMode, 2);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
@@ -80,12 +80,12 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
 
 TEST_F(FormTest, ResetEmptiesTheWorkAndTheModes) {
     TFigData d;
-    d.DrawingTool = dtLine;
+    d.DrawingTool = TDrawingTool::Line;
     form.S.Figures.SelectedFig = form.S.Figures.FigList.Add(d);
     form.S.Figures.DeletedFigList.Add(d);
     form.S.History.ActionLog.AppendEmpty();
     form.S.Figures.LastFigureID = 9;
-    form.S.Shell.Mode = mdWatch;
+    form.S.Shell.Mode = TMode::Watch;
     form.S.Shell.ShownBGName = "bg.jpg";
     form.S.Cuts.CurrentCut = 3;
     form.S.Cuts.StripOffset = 2;
@@ -97,8 +97,8 @@ TEST_F(FormTest, ResetEmptiesTheWorkAndTheModes) {
     EXPECT_EQ(form.S.Figures.LastFigureID, 1);
     EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
     EXPECT_FALSE(form.S.History.ActionPending);
-    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolMoveFree);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.StripOffset, 0);

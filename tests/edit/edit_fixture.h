@@ -23,7 +23,8 @@ struct EditTest : FormTest {
     TFigItem* Selected() const { return form.S.Figures.SelectedFig; }
     TActionKind LastAction() const {
         const TActionItem* tail = form.S.History.ActionLog.GetTail();
-        return tail == form.S.History.ActionLog.GetHead() ? akNone : tail->Data.TargetType;
+        return tail == form.S.History.ActionLog.GetHead() ? TActionKind::None
+                                                          : tail->Data.TargetType;
     }
     std::int32_t Actions() const { return form.S.History.ActionLog.GetCount(); }
     void Click(std::int32_t x, std::int32_t y) {

@@ -52,7 +52,7 @@ TEST_F(FieldMouseTest, OnlyEndCopiesFollowADrag) {
         const TPoint moved{before.x + (i >= 2 ? 30 : 0), before.y + (i >= 2 ? 30 : 0)};
         EXPECT_EQ(At(i)->Data.Start, moved) << "figure " << i;
         EXPECT_EQ(form.S.Mouse.ResizeBase.Start, moved);
-        EXPECT_EQ(LastAction(), akMove);
+        EXPECT_EQ(LastAction(), TActionKind::Move);
     }
 }
 
@@ -106,7 +106,7 @@ TEST_F(FieldMouseTest, APlainClickTakesThePathAwayAndIsRecorded) {
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     Click(230, 15);
     EXPECT_EQ(At(2)->Data.Free, 0);
-    EXPECT_EQ(LastAction(), akMove);
+    EXPECT_EQ(LastAction(), TActionKind::Move);
     EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FigData.Free, 0);
     // Without a path to take away, a click with either tool records nothing.
     const std::int32_t before = Actions();
@@ -150,14 +150,14 @@ TEST_F(FieldMouseTest, AReleaseZeroesTheBarsAndShowsThePartnerBlackAndYellowUnti
 }
 
 TEST_F(FieldMouseTest, APressStartsTheMakingStateButNotWhileWatching) {
-    form.S.Shell.Mode = mdWatch;
+    form.S.Shell.Mode = TMode::Watch;
     form.PaintBoxMouseDown(215, 15);
     EXPECT_EQ(Selected(), nullptr);
-    form.S.Shell.Mode = mdDraw;
+    form.S.Shell.Mode = TMode::Draw;
     form.PaintBoxMouseMove(230, 15);
-    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     form.PaintBoxMouseDown(215, 15);
-    EXPECT_EQ(form.S.Shell.Mode, mdEdit);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Edit);
     EXPECT_EQ(Selected(), At(2));
 }
 

@@ -58,7 +58,7 @@ TEST_F(FigureEditorTest, RecolouringChangesOnlyWhatDiffersAndRefusesANoFillOutli
 
 TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
     TFigData stamp = MakeRect(10, 10, 40, 40);
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(0, 0, 5, 5));
     TFigItem* one = form.S.Figures.FigList.Add(stamp);
@@ -78,8 +78,8 @@ TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
     // The colour change, and a size change whose copy carries the recoloured child.
     const TActionItem* size = form.S.History.ActionLog.GetTail();
     ASSERT_EQ(Actions(), 2);
-    EXPECT_EQ(size->Prev->Data.Parameter, cpBodyColor);
-    EXPECT_EQ(size->Data.Parameter, cpSize);
+    EXPECT_EQ(size->Prev->Data.Parameter, TChangeParameter::BodyColor);
+    EXPECT_EQ(size->Data.Parameter, TChangeParameter::Size);
     EXPECT_EQ(size->Data.FigData.StampData->GetFirst()->Data.BrushColor, clRed);
 }
 

@@ -73,7 +73,7 @@ TEST_F(ResizerTest, PointsStretchBetweenTheEdgesAndALineAcrossTheAxisKeepsThem) 
 
 TEST_F(ResizerTest, ATextChangesItsSizeAndNeverBelowSix) {
     TFigData text = MakeRect(100, 100, 150, 112);
-    text.DrawingTool = dtText;
+    text.DrawingTool = TDrawingTool::Text;
     text.Text = "ねこ";
     text.TextSize = 10;
     TFigData& f = SelectNew(text);
@@ -88,11 +88,11 @@ TEST_F(ResizerTest, ATextChangesItsSizeAndNeverBelowSix) {
 
 TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     TFigData inner = MakeRect(0, 0, 20, 10);
-    inner.DrawingTool = dtStamp;
+    inner.DrawingTool = TDrawingTool::Stamp;
     inner.StampData = std::make_shared<TFigList>();
     inner.StampData->Add(MakeRect(5, 0, 10, 10));
     TFigData stamp = MakeRect(100, 100, 200, 150);
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(10, 0, 50, 20));
     stamp.StampData->Add(inner);
@@ -101,7 +101,7 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     form.S.Figures.PairCount = 1;
     // The stamp's recorded copy, which its children are scaled from.
     form.S.Figures.SelectedFig = At(1);
-    form.Services.Recorder().RecordAction(akMove);
+    form.Services.Recorder().RecordAction(TActionKind::Move);
     Click(100, 100);
     Mode(3);
     form.HTrackBar.SetPosition(100); // twice as wide
@@ -116,7 +116,7 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
 
 TEST_F(ResizerTest, AStampNeverRecordedIsScaledFromItsChildrenAsTheyAreAfterOneMessage) {
     TFigData stamp = MakeRect(100, 100, 200, 150);
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(10, 0, 50, 20));
     const TFigList& children = *SelectNew(stamp).StampData;
@@ -161,7 +161,7 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
 TEST_F(ResizerTest, ARunOfResizingIsOneSizeChangeAfterTheNextActionAndNoneWhenUndone) {
     TFigData& f = SelectNew(MakeRect(100, 100, 200, 150));
     form.S.Figures.SelectedFig = At(1);
-    form.Services.Recorder().RecordAction(akMove);
+    form.Services.Recorder().RecordAction(TActionKind::Move);
     const std::int32_t before = Actions();
     form.HTrackBar.SetPosition(10);
     form.HTrackBar.SetPosition(20);
@@ -171,10 +171,10 @@ TEST_F(ResizerTest, ARunOfResizingIsOneSizeChangeAfterTheNextActionAndNoneWhenUn
     const TActionItem* duplicate = form.S.History.ActionLog.GetTail();
     while (duplicate->Position > before + 1)
         duplicate = duplicate->Prev;
-    EXPECT_EQ(duplicate->Data.TargetType, akDuplicate);
-    EXPECT_EQ(duplicate->Next->Data.Parameter, cpSize);
+    EXPECT_EQ(duplicate->Data.TargetType, TActionKind::Duplicate);
+    EXPECT_EQ(duplicate->Next->Data.Parameter, TChangeParameter::Size);
     EXPECT_EQ(duplicate->Next->Data.FigData.End, f.End);
-    EXPECT_EQ(duplicate->Next->Next->Data.TargetType, akBack) << "one size change only";
+    EXPECT_EQ(duplicate->Next->Next->Data.TargetType, TActionKind::Back) << "one size change only";
 
     // Resized and back again: nothing to record, though the figure was moved meanwhile.
     Click(f.Start.x, f.Start.y);

@@ -32,11 +32,11 @@ TEST(ActionReader, ReadsTheFormatExample) {
 
     const TActionData& create = t.At(0)->Data;
     EXPECT_EQ(create.ActionTime, (TActionTime{2011, 14, 6, 5, 10, 27, 33}));
-    EXPECT_EQ(create.TargetType, akCreate);
+    EXPECT_EQ(create.TargetType, TActionKind::Create);
     EXPECT_EQ(create.TargetID, 2);
-    EXPECT_EQ(create.Parameter, cpNone);
+    EXPECT_EQ(create.Parameter, TChangeParameter::None);
     const TFigData& f = create.FigData;
-    EXPECT_EQ(f.DrawingTool, dtRectangle);
+    EXPECT_EQ(f.DrawingTool, TDrawingTool::Rectangle);
     EXPECT_EQ(f.PenWidth, 1);
     EXPECT_EQ(f.PenColor, clBlack);
     EXPECT_EQ(f.BrushColor, clWhite);
@@ -49,15 +49,15 @@ TEST(ActionReader, ReadsTheFormatExample) {
     EXPECT_FALSE(f.PointData || f.FreeMoveData || f.StampData);
 
     const TActionData& change = t.At(1)->Data;
-    EXPECT_EQ(change.TargetType, akChange);
-    EXPECT_EQ(change.Parameter, cpLineColor);
+    EXPECT_EQ(change.TargetType, TActionKind::Change);
+    EXPECT_EQ(change.Parameter, TChangeParameter::LineColor);
     EXPECT_EQ(change.FigData.PenColor, 0x0000FFu);
     EXPECT_EQ(change.ActionTime.Hundredths, 2);
 }
 
 TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
     TReadTarget t;
-    t.LoadKind = 1;
+    t.LoadKind = TLoadKind::Drawing;
     t.PartsCount = 2;
     ASSERT_EQ(t.Read(FixtureBytes("drawing_v12.znd")).Result, 0);
     ASSERT_EQ(t.Log.GetCount(), 3);
@@ -77,13 +77,13 @@ TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
     EXPECT_EQ(polygon.FigData.PointData->MaxX, 50);
 
     const TFigData& stamp = t.At(1)->Data.FigData;
-    EXPECT_EQ(stamp.DrawingTool, dtStamp);
+    EXPECT_EQ(stamp.DrawingTool, TDrawingTool::Stamp);
     EXPECT_EQ(stamp.Text, "たこ");
     EXPECT_EQ(stamp.BrushColor, NoFillColor);
     EXPECT_EQ(stamp.CutNumber, 102);
     ASSERT_TRUE(stamp.StampData);
     const TFigData& child = stamp.StampData->GetFirst()->Data;
-    EXPECT_EQ(child.DrawingTool, dtPolyline);
+    EXPECT_EQ(child.DrawingTool, TDrawingTool::Polyline);
     EXPECT_EQ(child.PenColor, clBlack);
     EXPECT_EQ(child.BrushColor, 0xFFFFFFFFu);
     EXPECT_EQ(child.TextColor, 0xFF0000u);
@@ -93,7 +93,7 @@ TEST(ActionReader, ReadsAVersionOnePointTwoDrawingFileIntoTheNextPartsSlot) {
 
     // The size change of figure 1 (a polygon) carries its points.
     const TActionData& size = t.At(2)->Data;
-    EXPECT_EQ(size.Parameter, cpSize);
+    EXPECT_EQ(size.Parameter, TChangeParameter::Size);
     EXPECT_EQ(size.FigData.End, (TPoint{60, 50}));
     ASSERT_TRUE(size.FigData.PointData);
     EXPECT_EQ(size.FigData.PointData->Count, 3);
@@ -115,7 +115,7 @@ TEST(ActionReader, StampChildrenOfAnAnimationHaveNoCutNumberOrFree) {
     EXPECT_EQ(stamp.CutNumber, 4);
     EXPECT_EQ(stamp.FreeMoveCount, 2);
     const TFigData& inner = stamp.StampData->GetFirst()->Data;
-    EXPECT_EQ(inner.DrawingTool, dtStamp);
+    EXPECT_EQ(inner.DrawingTool, TDrawingTool::Stamp);
     EXPECT_EQ(inner.CutNumber, 0);
     EXPECT_EQ(inner.Free, 0);
     EXPECT_FALSE(inner.FreeMoveData);
@@ -345,7 +345,7 @@ TEST(ActionReader, AWrongFirstLineAppendsNothing) {
 
 TEST(ActionReader, AnAnimationFileReadAsADrawingFails) {
     TReadTarget t;
-    t.LoadKind = 1;
+    t.LoadKind = TLoadKind::Drawing;
     EXPECT_EQ(t.Read(FixtureBytes("format_example.mrv")).Result, 1);
 }
 

@@ -55,17 +55,17 @@ TEST(ActionWriter, WritesEachKindWithItsOwnLines) {
     TFigData rect = MakeRect(1, 2, 3, 4, 5);
     rect.Text = "";
     TFigData empty = MakePolyline({});
-    Append(log, akCreate, 1, &rect)->Data.MarkInformation = -3;
-    Append(log, akCreate, 2, &empty);
-    Append(log, akDelete, 1);
-    Append(log, akSetStamp, 9);
-    Append(log, akReadBG, 0)->Data.FileName = "bg.jpg";
-    Append(log, akNone, 4);
-    TActionItem* change = Append(log, akChange, 2, &rect);
-    change->Data.Parameter = 9;
+    Append(log, TActionKind::Create, 1, &rect)->Data.MarkInformation = -3;
+    Append(log, TActionKind::Create, 2, &empty);
+    Append(log, TActionKind::Delete, 1);
+    Append(log, TActionKind::SetStamp, 9);
+    Append(log, TActionKind::ReadBG, 0)->Data.FileName = "bg.jpg";
+    Append(log, TActionKind::None, 4);
+    TActionItem* change = Append(log, TActionKind::Change, 2, &rect);
+    change->Data.Parameter = static_cast<TChangeParameter>(9);
     TFigData noTool = rect;
-    noTool.DrawingTool = 12;
-    Append(log, akMove, 3, &noTool);
+    noTool.DrawingTool = static_cast<TDrawingTool>(12);
+    Append(log, TActionKind::Move, 3, &noTool);
     const std::string file = WriteActionFile(log);
     const std::string time = "begin ActionData\n0000 00 00 00 00 00 00\n";
     EXPECT_EQ(ActionLines(file, 0),
@@ -94,9 +94,9 @@ TEST(ActionWriter, FreeMovePathsAreWrittenOnlyWhenFreeIsOne) {
         moved.FreeMoveData->AddPlain(i, -i);
     moved.FreeMoveCount = 3;
     moved.Free = 1;
-    Append(log, akMove, 1, &moved);
+    Append(log, TActionKind::Move, 1, &moved);
     moved.Free = 0;
-    Append(log, akMove, 1, &moved);
+    Append(log, TActionKind::Move, 1, &moved);
     const std::string file = RoundTrip(log);
     EXPECT_NE(ActionLines(file, 0).find(Crlf("1\n1\nbegin FreeMoveData\n0 0\n1 -1\n2 -2\n"
                                              "end FreeMoveData\nend FigData\n")),
@@ -106,7 +106,7 @@ TEST(ActionWriter, FreeMovePathsAreWrittenOnlyWhenFreeIsOne) {
 
 TFigData MakeStamp(std::initializer_list<TFigData> children) {
     TFigData stamp = MakeRect(10, 10, 90, 90, 2);
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     for (const TFigData& child : children)
         stamp.StampData->Add(child);
@@ -115,12 +115,13 @@ TFigData MakeStamp(std::initializer_list<TFigData> children) {
 
 TEST(ActionWriter, NestedStampsComeBackWithTheSameNesting) {
     TFigData line = MakeRect(1, 1, 5, 5);
-    line.DrawingTool = dtLine;
+    line.DrawingTool = TDrawingTool::Line;
     line.Free = 1; // never written for a child
-    const TFigData inner = MakeStamp({line, MakePolyline({{0, 0}, {3, 4}}, dtFreeLine)});
+    const TFigData inner =
+        MakeStamp({line, MakePolyline({{0, 0}, {3, 4}}, TDrawingTool::FreeLine)});
     const TFigData outer = MakeStamp({MakeStamp({inner}), line, MakeStamp({})});
     THistoryList log;
-    Append(log, akCreate, 1, &outer);
+    Append(log, TActionKind::Create, 1, &outer);
     const std::string file = RoundTrip(log);
     EXPECT_EQ(file.find("FreeMoveData"), std::string::npos);
 
@@ -129,36 +130,36 @@ TEST(ActionWriter, NestedStampsComeBackWithTheSameNesting) {
     const TFigList& top = *t.At(0)->Data.FigData.StampData;
     ASSERT_EQ(top.Count(), 3);
     const TFigData& level1 = top.At(0)->Data;
-    ASSERT_EQ(level1.DrawingTool, dtStamp);
+    ASSERT_EQ(level1.DrawingTool, TDrawingTool::Stamp);
     ASSERT_EQ(level1.StampData->Count(), 1);
     const TFigData& level2 = level1.StampData->At(0)->Data;
     ASSERT_EQ(level2.StampData->Count(), 2);
-    EXPECT_EQ(level2.StampData->At(1)->Data.DrawingTool, dtFreeLine);
+    EXPECT_EQ(level2.StampData->At(1)->Data.DrawingTool, TDrawingTool::FreeLine);
     EXPECT_EQ(level2.StampData->At(1)->Data.PointData->At(1), (TPoint{3, 4}));
-    EXPECT_EQ(top.At(1)->Data.DrawingTool, dtLine);
+    EXPECT_EQ(top.At(1)->Data.DrawingTool, TDrawingTool::Line);
     EXPECT_EQ(top.At(1)->Data.Free, 0);
     EXPECT_EQ(top.At(2)->Data.StampData->Count(), 0);
 }
 
 TEST(ActionWriter, SizeChangesCarryTheBlockOfTheFiguresFirstAction) {
-    const TFigData polygon = MakePolyline({{0, 0}, {10, 0}, {5, 8}}, dtPolygon);
+    const TFigData polygon = MakePolyline({{0, 0}, {10, 0}, {5, 8}}, TDrawingTool::Polygon);
     const TFigData stamp = MakeStamp({MakeRect(0, 0, 4, 4)});
     TFigData ellipse = MakeRect(0, 0, 20, 10);
-    ellipse.DrawingTool = dtEllipse;
+    ellipse.DrawingTool = TDrawingTool::Ellipse;
     THistoryList log;
-    Append(log, akCreate, 1, &polygon);
-    Append(log, akCreate, 2, &stamp);
-    Append(log, akCreate, 3, &ellipse);
+    Append(log, TActionKind::Create, 1, &polygon);
+    Append(log, TActionKind::Create, 2, &stamp);
+    Append(log, TActionKind::Create, 3, &ellipse);
     // The changes' own copies: bigger points, another child, the same ellipse.
-    const TFigData bigger = MakePolyline({{0, 0}, {20, 0}, {10, 16}}, dtPolygon);
+    const TFigData bigger = MakePolyline({{0, 0}, {20, 0}, {10, 16}}, TDrawingTool::Polygon);
     const TFigData restamped = MakeStamp({MakeRect(0, 0, 8, 8), MakeRect(1, 1, 2, 2)});
-    Append(log, akChange, 1, &bigger)->Data.Parameter = cpSize;
-    Append(log, akChange, 2, &restamped)->Data.Parameter = cpSize;
-    Append(log, akChange, 3, &ellipse)->Data.Parameter = cpSize;
+    Append(log, TActionKind::Change, 1, &bigger)->Data.Parameter = TChangeParameter::Size;
+    Append(log, TActionKind::Change, 2, &restamped)->Data.Parameter = TChangeParameter::Size;
+    Append(log, TActionKind::Change, 3, &ellipse)->Data.Parameter = TChangeParameter::Size;
     // A figure whose first action carries no figure block: nothing after the corners.
-    Append(log, akDelete, 4);
-    Append(log, akChange, 4, &bigger)->Data.Parameter = cpSize;
-    Append(log, akChange, 5, &bigger)->Data.Parameter = cpSize;
+    Append(log, TActionKind::Delete, 4);
+    Append(log, TActionKind::Change, 4, &bigger)->Data.Parameter = TChangeParameter::Size;
+    Append(log, TActionKind::Change, 5, &bigger)->Data.Parameter = TChangeParameter::Size;
     const std::string file = RoundTrip(log);
     const std::string head = "begin ActionData\n0000 00 00 00 00 00 00\n0\nChange\n";
     EXPECT_EQ(ActionLines(file, 3),
@@ -178,15 +179,17 @@ TEST(ActionWriter, SizeChangesCarryTheBlockOfTheFiguresFirstAction) {
 
 TEST(ActionWriter, ColourChangeAndTextChangeBlocks) {
     TFigData text = MakeRect(5, 6, 7, 8);
-    text.DrawingTool = dtText;
+    text.DrawingTool = TDrawingTool::Text;
     text.Text = "ねこ";
     text.BrushColor = NoFillColor;
     text.PenWidth = 3;
     text.PenColor = RGBColor(1, 2, 3);
     text.TextColor = 0x80000008;
     THistoryList log;
-    for (TChangeParameter p : {cpBodyColor, cpLineWidth, cpLineColor, cpText, cpTextColor})
-        Append(log, akChange, 1, &text)->Data.Parameter = p;
+    for (TChangeParameter p :
+         {TChangeParameter::BodyColor, TChangeParameter::LineWidth, TChangeParameter::LineColor,
+          TChangeParameter::Text, TChangeParameter::TextColor})
+        Append(log, TActionKind::Change, 1, &text)->Data.Parameter = p;
     const std::string file = RoundTrip(log);
     auto block = [&](int n) {
         const std::string lines = ActionLines(file, n);
@@ -204,8 +207,8 @@ TEST(ActionWriter, TextsAndFileNamesAreCp932OnDiskAndUtf8InMemory) {
     TFigData rect = MakeRect(0, 0, 1, 1);
     rect.Text = "あいう😀";
     THistoryList log;
-    Append(log, akCreate, 1, &rect);
-    Append(log, akReadBG, 0)->Data.FileName = "C:\\えほん\\はいけい.jpg";
+    Append(log, TActionKind::Create, 1, &rect);
+    Append(log, TActionKind::ReadBG, 0)->Data.FileName = "C:\\えほん\\はいけい.jpg";
     const std::string file = WriteActionFile(log);
     EXPECT_NE(file.find("\r\n\x82\xa0\x82\xa2\x82\xa4?\r\n"), std::string::npos);
     TReadTarget t;
@@ -218,7 +221,7 @@ TEST(ActionWriter, ALineEndInsideATextCannotBreakTheFile) {
     TFigData rect = MakeRect(0, 0, 1, 1);
     rect.Text = "two\nlines";
     THistoryList log;
-    Append(log, akCreate, 1, &rect);
+    Append(log, TActionKind::Create, 1, &rect);
     TReadTarget t;
     ASSERT_EQ(t.Read(WriteActionFile(log)).Result, 0);
     EXPECT_EQ(t.At(0)->Data.FigData.Text, "two lines");
@@ -227,7 +230,7 @@ TEST(ActionWriter, ALineEndInsideATextCannotBreakTheFile) {
 TEST(ActionWriter, ReadFilesOfEitherVariantAreWrittenStably) {
     for (const char* name : {"drawing_v12.znd", "three_figures.znd"}) {
         TReadTarget t;
-        t.LoadKind = 1;
+        t.LoadKind = TLoadKind::Drawing;
         ASSERT_EQ(t.Read(FixtureBytes(name)).Result, 0) << name;
         RoundTrip(t.Log);
     }

@@ -34,11 +34,11 @@ struct TReadTarget {
     TActionItem* ReplayBase = nullptr;
     std::int32_t LastFigureID = 0;
     std::int32_t PairCount = 0;
-    std::int32_t LoadKind = 0;
+    TLoadKind LoadKind = TLoadKind::Animation;
     std::int32_t PartsCount = 0;
 
     TReadResult Read(const std::string& bytes) {
-        TReadContext context{Log,          Reader,   ReplayBase, LastFigureID,
+        TReadContext context{Log,       Reader,   ReplayBase, LastFigureID,
                              PairCount, LoadKind, PartsCount};
         std::istringstream file(bytes);
         return ReadActionFile(file, context);

@@ -8,30 +8,30 @@ namespace murva {
 namespace {
 
 TEST(TextFormat, KindParameterAndToolWordsBothWays) {
-    EXPECT_EQ(ActionKindWord(akCreate), "Create");
-    EXPECT_EQ(ActionKindWord(akClearBG), "CleareBG");
-    EXPECT_EQ(ActionKindWord(akBranch), "Branch");
-    EXPECT_EQ(ActionKindWord(akNone), "Unknown");
-    EXPECT_EQ(ActionKindWord(200), "Unknown");
-    for (TActionKind k = 0; k < akNone; ++k)
-        EXPECT_EQ(ActionKindFromWord(ActionKindWord(k)), k);
+    EXPECT_EQ(ActionKindWord(TActionKind::Create), "Create");
+    EXPECT_EQ(ActionKindWord(TActionKind::ClearBG), "CleareBG");
+    EXPECT_EQ(ActionKindWord(TActionKind::Branch), "Branch");
+    EXPECT_EQ(ActionKindWord(TActionKind::None), "Unknown");
+    EXPECT_EQ(ActionKindWord(static_cast<TActionKind>(200)), "Unknown");
+    for (int k = 0; k < int(TActionKind::None); ++k)
+        EXPECT_EQ(ActionKindFromWord(ActionKindWord(TActionKind(k))), TActionKind(k));
     EXPECT_FALSE(ActionKindFromWord("Unknown"));
     EXPECT_FALSE(ActionKindFromWord("create"));
     EXPECT_FALSE(ActionKindFromWord("Create "));
 
-    EXPECT_EQ(ParameterWord(cpTextColor), "TextColor");
-    EXPECT_EQ(ParameterWord(cpNone), "Unknown");
-    for (TChangeParameter p = 0; p < cpNone; ++p)
-        EXPECT_EQ(ParameterFromWord(ParameterWord(p)), p);
+    EXPECT_EQ(ParameterWord(TChangeParameter::TextColor), "TextColor");
+    EXPECT_EQ(ParameterWord(TChangeParameter::None), "Unknown");
+    for (int p = 0; p < int(TChangeParameter::None); ++p)
+        EXPECT_EQ(ParameterFromWord(ParameterWord(TChangeParameter(p))), TChangeParameter(p));
     EXPECT_FALSE(ParameterFromWord("Unknown"));
     EXPECT_FALSE(ParameterFromWord("size"));
 
-    EXPECT_EQ(ToolWord(dtText), "dtText");
-    EXPECT_EQ(ToolWord(dtStamp), "dtStamp");
-    EXPECT_EQ(ToolWord(dtNone), "");
-    EXPECT_EQ(ToolWord(9), "");
-    for (TDrawingTool t = dtText; t <= dtStamp; ++t)
-        EXPECT_EQ(ToolFromWord(ToolWord(t)), t);
+    EXPECT_EQ(ToolWord(TDrawingTool::Text), "dtText");
+    EXPECT_EQ(ToolWord(TDrawingTool::Stamp), "dtStamp");
+    EXPECT_EQ(ToolWord(TDrawingTool::None), "");
+    EXPECT_EQ(ToolWord(static_cast<TDrawingTool>(9)), "");
+    for (int t = int(TDrawingTool::Text); t <= int(TDrawingTool::Stamp); ++t)
+        EXPECT_EQ(ToolFromWord(ToolWord(TDrawingTool(t))), TDrawingTool(t));
     EXPECT_FALSE(ToolFromWord(""));
     EXPECT_FALSE(ToolFromWord("dtstamp"));
 }

@@ -12,16 +12,16 @@ TEST(ActionLog, ANewLogHoldsOnlyItsSentinel) {
     THistoryList log;
     EXPECT_EQ(log.GetCount(), 0);
     EXPECT_EQ(log.GetHead(), log.GetTail());
-    EXPECT_EQ(log.GetHead()->Data.TargetType, akNone);
-    EXPECT_EQ(log.GetHead()->Data.Parameter, cpNone);
+    EXPECT_EQ(log.GetHead()->Data.TargetType, TActionKind::None);
+    EXPECT_EQ(log.GetHead()->Data.Parameter, TChangeParameter::None);
     EXPECT_EQ(log.GetFirst(), nullptr);
 }
 
 TEST(ActionLog, AnEmptyItemHasTheInitialValuesUntilTheCallerSetsThem) {
     THistoryList log;
     TActionItem* item = log.AppendEmpty();
-    EXPECT_EQ(item->Data.TargetType, 15);
-    EXPECT_EQ(item->Data.Parameter, 6);
+    EXPECT_EQ(item->Data.TargetType, TActionKind::None);
+    EXPECT_EQ(item->Data.Parameter, TChangeParameter::None);
     EXPECT_EQ(item->Data.TargetID, 0);
     EXPECT_EQ(item->Data.MarkInformation, 0);
     EXPECT_EQ(item->Data.ActionTime, TActionTime{});
@@ -33,7 +33,7 @@ TEST(ActionLog, AnEmptyItemHasTheInitialValuesUntilTheCallerSetsThem) {
 
 TEST(ActionLog, AnItemWithAPolylineOwnsItsOwnPointsWithFreshBounds) {
     TFigData live;
-    live.DrawingTool = dtPolyline;
+    live.DrawingTool = TDrawingTool::Polyline;
     live.PointData = std::make_shared<TPointData>();
     live.PointData->AddTracked(10, 10);
     live.PointData->AddTracked(50, 40);
@@ -54,10 +54,10 @@ TEST(ActionLog, AnItemWithAPolylineOwnsItsOwnPointsWithFreshBounds) {
 
 TEST(ActionLog, AStampIsCopiedChildByChild) {
     TFigData stamp;
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     TFigData child;
-    child.DrawingTool = dtLine;
+    child.DrawingTool = TDrawingTool::Line;
     child.End = {3, 4};
     stamp.StampData->Add(child);
     THistoryList log;

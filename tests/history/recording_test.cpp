@@ -24,7 +24,7 @@ struct RecordingTest : ::testing::Test {
 
     TFigItem* AddAndRecord(TFigData data) {
         TFigItem* item = figures.FigList.Add(data);
-        recorder.RecordFigureAction(akDuplicate, item);
+        recorder.RecordFigureAction(TActionKind::Duplicate, item);
         return item;
     }
     std::vector<TActionKind> Kinds() const {
@@ -44,7 +44,7 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
 
     figures.SelectedFig = a;
     a->Data.Offset(5, 5);
-    recorder.RecordAction(akMove);
+    recorder.RecordAction(TActionKind::Move);
     TActionItem* move = history.ActionLog.GetTail();
     EXPECT_EQ(move->Data.TargetID, 2);
     EXPECT_EQ(move->Data.FigData.Start, (TPoint{5, 5}));
@@ -52,12 +52,12 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
     EXPECT_EQ(move->Data.ActionTime.Hundredths, 33);
 
     figures.SelectedFig = b;
-    recorder.RecordAction(akFront);
+    recorder.RecordAction(TActionKind::Front);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetFigData, nullptr);
     a->Data.PenColor = 0xFF;
     figures.SelectedFig = a;
-    recorder.RecordChange(akChange, cpLineColor);
+    recorder.RecordChange(TActionKind::Change, TChangeParameter::LineColor);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.FigData.PenColor, 0xFFu);
 }
@@ -66,7 +66,7 @@ TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
     figures.LastFigureID = 1;                           // as after a deletion
     figures.SelectedFig = a;
-    recorder.RecordAction(akBack);
+    recorder.RecordAction(TActionKind::Back);
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     // The next figure gets an id no action holds, although LastFigureID counts less.
@@ -78,10 +78,10 @@ TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
 TEST_F(RecordingTest, AFigureWithNoEarlierActionGetsIdZero) {
     TFigItem* a = figures.FigList.Add(MakeRect(0, 0, 10, 10));
     figures.SelectedFig = a;
-    recorder.RecordAction(akMove);
+    recorder.RecordAction(TActionKind::Move);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 0);
     figures.SelectedFig = nullptr;
-    recorder.RecordAction(akMove); // nothing selected: an empty Move
+    recorder.RecordAction(TActionKind::Move); // nothing selected: an empty Move
     EXPECT_EQ(history.ActionLog.GetCount(), 2);
 }
 
@@ -92,10 +92,11 @@ TEST_F(RecordingTest, AHeldSizeChangeIsCommittedOnceByTheNextAction) {
     a->Data.End = {12, 12};
     recorder.HoldSizeChange(&a->Data);
     a->Data.End = {20, 30};
-    recorder.RecordFigureAction(akDuplicate, figures.FigList.CopyItem(b));
-    EXPECT_EQ(Kinds(), (std::vector<TActionKind>{akDuplicate, akDuplicate, akDuplicate, akChange}));
+    recorder.RecordFigureAction(TActionKind::Duplicate, figures.FigList.CopyItem(b));
+    EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Duplicate, TActionKind::Duplicate,
+                                                 TActionKind::Duplicate, TActionKind::Change}));
     TActionItem* change = history.ActionLog.GetTail();
-    EXPECT_EQ(change->Data.Parameter, cpSize);
+    EXPECT_EQ(change->Data.Parameter, TChangeParameter::Size);
     EXPECT_EQ(change->Data.TargetID, 2);
     EXPECT_EQ(change->Data.FigData.End, (TPoint{20, 30}));
     EXPECT_FALSE(history.ActionPending);
@@ -119,13 +120,13 @@ TEST_F(RecordingTest, ResizingAnotherFigureCommitsTheFirstOne) {
     recorder.HoldSizeChange(&a->Data);
     a->Data.End = {15, 10};
     recorder.HoldSizeChange(&b->Data);
-    EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetType, akChange);
+    EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     EXPECT_EQ(history.PendingFigData, &b->Data);
 }
 
 TEST_F(RecordingTest, AFileActionHoldsItsName) {
-    recorder.RecordFileAction(akReadBG, "C:\\pics\\bg.jpg");
+    recorder.RecordFileAction(TActionKind::ReadBG, "C:\\pics\\bg.jpg");
     EXPECT_EQ(history.ActionLog.GetTail()->Data.FileName, "C:\\pics\\bg.jpg");
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 0);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.ActionTime.Year, 2011);

@@ -27,12 +27,12 @@ struct ReplayTest : ::testing::Test {
 
 TEST_F(ReplayTest, DeleteThenUndoRestoresTheFigureUnderItsNewId) {
     TFigData a = MakeRect(10, 0, 20, 10), b = MakeRect(30, 0, 40, 10);
-    Append(history.ActionLog, akCreate, 1, &a);
-    Append(history.ActionLog, akCreate, 2, &b);
-    Append(history.ActionLog, akDelete, 1);
-    TActionItem* undo = Append(history.ActionLog, akRestore, 3, &a);
+    Append(history.ActionLog, TActionKind::Create, 1, &a);
+    Append(history.ActionLog, TActionKind::Create, 2, &b);
+    Append(history.ActionLog, TActionKind::Delete, 1);
+    TActionItem* undo = Append(history.ActionLog, TActionKind::Restore, 3, &a);
     TFigData moved = MakeRect(70, 5, 80, 15);
-    Append(history.ActionLog, akMove, 3, &moved);
+    Append(history.ActionLog, TActionKind::Move, 3, &moved);
     ReplayAll();
     EXPECT_EQ(StartXs(), (std::vector<int>{30, 70}));
     EXPECT_TRUE(figures.DeletedFigList.IsEmpty());
@@ -41,14 +41,14 @@ TEST_F(ReplayTest, DeleteThenUndoRestoresTheFigureUnderItsNewId) {
 
 TEST_F(ReplayTest, AMoveLandsOnTheRecordedStartAndTakesCutAndPath) {
     TFigData line = MakePolyline({{0, 0}, {10, 20}});
-    Append(history.ActionLog, akCreate, 1, &line);
+    Append(history.ActionLog, TActionKind::Create, 1, &line);
     TFigData recorded = MakePolyline({{100, 50}, {110, 70}});
     recorded.CutNumber = 4;
     recorded.Free = 1;
     recorded.FreeMoveCount = 1;
     recorded.FreeMoveData = std::make_shared<TPointData>();
     recorded.FreeMoveData->AddTracked(3, 3);
-    TActionItem* move = Append(history.ActionLog, akMove, 1, &recorded);
+    TActionItem* move = Append(history.ActionLog, TActionKind::Move, 1, &recorded);
     ReplayAll();
     const TFigData& f = figures.FigList.GetFirst()->Data;
     EXPECT_EQ(f.Start, (TPoint{100, 50}));
@@ -60,10 +60,10 @@ TEST_F(ReplayTest, AMoveLandsOnTheRecordedStartAndTakesCutAndPath) {
 
 TEST_F(ReplayTest, ASizeChangeCopiesNoMorePointsThanTheLiveFigureHas) {
     TFigData line = MakePolyline({{0, 0}, {10, 10}});
-    Append(history.ActionLog, akCreate, 1, &line);
+    Append(history.ActionLog, TActionKind::Create, 1, &line);
     TFigData bigger = MakePolyline({{0, 0}, {20, 20}, {40, 40}});
-    TActionItem* change = Append(history.ActionLog, akChange, 1, &bigger);
-    change->Data.Parameter = cpSize;
+    TActionItem* change = Append(history.ActionLog, TActionKind::Change, 1, &bigger);
+    change->Data.Parameter = TChangeParameter::Size;
     ReplayAll();
     const TFigData& f = figures.FigList.GetFirst()->Data;
     EXPECT_EQ(f.PointData->Count, 2);
@@ -74,11 +74,12 @@ TEST_F(ReplayTest, ASizeChangeCopiesNoMorePointsThanTheLiveFigureHas) {
 
 TEST_F(ReplayTest, ColourChangesTouchOnlyTheirField) {
     TFigData r = MakeRect(0, 0, 10, 10);
-    Append(history.ActionLog, akCreate, 1, &r);
+    Append(history.ActionLog, TActionKind::Create, 1, &r);
     TFigData recorded = r;
     recorded.BrushColor = 0x0000FF;
     recorded.PenColor = 0x00FF00;
-    Append(history.ActionLog, akChange, 1, &recorded)->Data.Parameter = cpBodyColor;
+    Append(history.ActionLog, TActionKind::Change, 1, &recorded)->Data.Parameter =
+        TChangeParameter::BodyColor;
     ReplayAll();
     EXPECT_EQ(figures.FigList.GetFirst()->Data.BrushColor, 0x0000FFu);
     EXPECT_EQ(figures.FigList.GetFirst()->Data.PenColor, 0u);
@@ -86,23 +87,23 @@ TEST_F(ReplayTest, ColourChangesTouchOnlyTheirField) {
 
 TEST_F(ReplayTest, FrontAndBackReorderThroughTheCreatingAction) {
     TFigData a = MakeRect(1, 0, 2, 2), b = MakeRect(2, 0, 3, 3), c = MakeRect(3, 0, 4, 4);
-    Append(history.ActionLog, akCreate, 1, &a);
-    Append(history.ActionLog, akDuplicate, 2, &b);
-    Append(history.ActionLog, akCreate, 3, &c);
-    Append(history.ActionLog, akBack, 3);
-    Append(history.ActionLog, akFront, 1);
+    Append(history.ActionLog, TActionKind::Create, 1, &a);
+    Append(history.ActionLog, TActionKind::Duplicate, 2, &b);
+    Append(history.ActionLog, TActionKind::Create, 3, &c);
+    Append(history.ActionLog, TActionKind::Back, 3);
+    Append(history.ActionLog, TActionKind::Front, 1);
     ReplayAll();
     EXPECT_EQ(StartXs(), (std::vector<int>{3, 1, 2}));
 }
 
 TEST_F(ReplayTest, ABranchRebuildsThePictureFromTheFirstStepsOnly) {
     TFigData a = MakeRect(1, 0, 2, 2), b = MakeRect(2, 0, 3, 3), c = MakeRect(3, 0, 4, 4);
-    Append(history.ActionLog, akCreate, 1, &a);
-    Append(history.ActionLog, akCreate, 2, &b);
-    TActionItem* third = Append(history.ActionLog, akCreate, 3, &c);
-    Append(history.ActionLog, akDelete, 1);
-    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "bg.jpg";
-    Append(history.ActionLog, akBranch, 2);
+    Append(history.ActionLog, TActionKind::Create, 1, &a);
+    Append(history.ActionLog, TActionKind::Create, 2, &b);
+    TActionItem* third = Append(history.ActionLog, TActionKind::Create, 3, &c);
+    Append(history.ActionLog, TActionKind::Delete, 1);
+    Append(history.ActionLog, TActionKind::ReadBG, 0)->Data.FileName = "bg.jpg";
+    Append(history.ActionLog, TActionKind::Branch, 2);
     ReplayAll();
     EXPECT_EQ(StartXs(), (std::vector<int>{1, 2}));
     EXPECT_TRUE(figures.DeletedFigList.IsEmpty());
@@ -117,8 +118,8 @@ std::vector<int> NaiveBranchReplay(const std::vector<std::pair<TActionKind, int>
     std::vector<int> picture;
     for (std::size_t i = 0; i < script.size(); ++i) {
         auto [kind, value] = script[i];
-        if (kind == akCreate) picture.push_back(value);
-        if (kind == akBranch) {
+        if (kind == TActionKind::Create) picture.push_back(value);
+        if (kind == TActionKind::Branch) {
             int n = std::min<int>(value, static_cast<int>(i));
             picture = n > 0 ? states[n - 1] : std::vector<int>{};
         }
@@ -130,11 +131,13 @@ std::vector<int> NaiveBranchReplay(const std::vector<std::pair<TActionKind, int>
 TEST_F(ReplayTest, NestedBranchesGiveThePictureOfTheirStep) {
     // Creates carry their x as id; branches their step.
     const std::vector<std::pair<TActionKind, int>> script = {
-        {akCreate, 1}, {akCreate, 2}, {akBranch, 1}, {akCreate, 4}, {akCreate, 5}, {akBranch, 4},
-        {akCreate, 7}, {akBranch, 6}, {akCreate, 9}, {akBranch, 8}, {akBranch, 3}, {akCreate, 12}};
+        {TActionKind::Create, 1}, {TActionKind::Create, 2}, {TActionKind::Branch, 1},
+        {TActionKind::Create, 4}, {TActionKind::Create, 5}, {TActionKind::Branch, 4},
+        {TActionKind::Create, 7}, {TActionKind::Branch, 6}, {TActionKind::Create, 9},
+        {TActionKind::Branch, 8}, {TActionKind::Branch, 3}, {TActionKind::Create, 12}};
     for (auto [kind, value] : script) {
         TFigData f = MakeRect(value, 0, value + 1, 1);
-        Append(history.ActionLog, kind, value, kind == akCreate ? &f : nullptr);
+        Append(history.ActionLog, kind, value, kind == TActionKind::Create ? &f : nullptr);
     }
     ReplayAll();
     EXPECT_EQ(StartXs(), NaiveBranchReplay(script));
@@ -151,12 +154,12 @@ TEST(ReplayBranches, RandomScriptsGiveThePictureOfTheirStep) {
             const bool branch = std::uniform_int_distribution<int>(0, 2)(rng) == 0;
             // Branches mostly to the step just before, as a chain of undos makes them.
             const int back = std::uniform_int_distribution<int>(0, 3)(rng);
-            script.push_back(branch ? std::pair{akBranch, std::max(0, i - back)}
-                                    : std::pair{akCreate, 100 + i});
+            script.push_back(branch ? std::pair{TActionKind::Branch, std::max(0, i - back)}
+                                    : std::pair{TActionKind::Create, 100 + i});
         }
         for (auto [kind, value] : script) {
             TFigData f = MakeRect(value, 0, value + 1, 1);
-            Append(history.ActionLog, kind, value, kind == akCreate ? &f : nullptr);
+            Append(history.ActionLog, kind, value, kind == TActionKind::Create ? &f : nullptr);
         }
         TReplayer(history, figures)
             .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
@@ -168,8 +171,10 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
     // Replaying in one go skips the rebuild of a Branch where the figures already are
     // its picture; a fresh replayer for every action never does.
     std::mt19937 rng(614);
-    const TActionKind kinds[] = {akCreate, akCreate, akMove,  akDelete, akRestore,
-                                 akFront,  akBack,   akReadBG, akBranch, akBranch};
+    const TActionKind kinds[] = {TActionKind::Create, TActionKind::Create,  TActionKind::Move,
+                                 TActionKind::Delete, TActionKind::Restore, TActionKind::Front,
+                                 TActionKind::Back,   TActionKind::ReadBG,  TActionKind::Branch,
+                                 TActionKind::Branch};
     for (int round = 0; round < 300; ++round) {
         THistoryState once, alone;
         const unsigned seed = rng();
@@ -178,8 +183,8 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
             const int length = std::uniform_int_distribution<int>(1, 40)(script);
             for (int i = 0; i < length; ++i) {
                 const TActionKind kind = kinds[script() % std::size(kinds)];
-                const int id = kind == akBranch ? std::max(0, i - int(script() % 3))
-                                                : 1 + int(script() % 6);
+                const int id = kind == TActionKind::Branch ? std::max(0, i - int(script() % 3))
+                                                           : 1 + int(script() % 6);
                 TFigData f = MakeRect(int(script() % 100), 0, 200, 10);
                 Append(history->ActionLog, kind, id, &f)->Data.FileName = std::to_string(i);
             }
@@ -198,10 +203,10 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
 TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
     // Each branch steps back over the one before: the plain reading doubles per branch.
     TFigData f = MakeRect(0, 0, 1, 1);
-    Append(history.ActionLog, akCreate, 1, &f);
+    Append(history.ActionLog, TActionKind::Create, 1, &f);
     for (int i = 0; i < 60; ++i) {
         std::int32_t position = history.ActionLog.GetCount();
-        Append(history.ActionLog, akBranch, position);
+        Append(history.ActionLog, TActionKind::Branch, position);
     }
     ReplayAll();
     EXPECT_EQ(figures.FigList.Count(), 1);
@@ -209,27 +214,27 @@ TEST_F(ReplayTest, ManyNestedBranchesReplayQuickly) {
 
 TEST_F(ReplayTest, AMalformedLogIsSkippedWhereItNamesNothing) {
     TFigData a = MakeRect(5, 0, 6, 6);
-    Append(history.ActionLog, akDelete, 9);   // nothing created it
-    Append(history.ActionLog, akRestore, 2);     // nothing deleted
-    Append(history.ActionLog, akMove, 4, &a); // no such figure
-    Append(history.ActionLog, akChange, 4, &a)->Data.Parameter = cpSize;
-    Append(history.ActionLog, akBranch, 99); // steps past itself
-    Append(history.ActionLog, akCreate, 1, &a);
-    Append(history.ActionLog, akDelete, 1);
-    Append(history.ActionLog, akDelete, 1); // the figure is gone already
-    Append(history.ActionLog, akMove, 1, &a);
-    Append(history.ActionLog, akNone, 0);
+    Append(history.ActionLog, TActionKind::Delete, 9);   // nothing created it
+    Append(history.ActionLog, TActionKind::Restore, 2);  // nothing deleted
+    Append(history.ActionLog, TActionKind::Move, 4, &a); // no such figure
+    Append(history.ActionLog, TActionKind::Change, 4, &a)->Data.Parameter = TChangeParameter::Size;
+    Append(history.ActionLog, TActionKind::Branch, 99); // steps past itself
+    Append(history.ActionLog, TActionKind::Create, 1, &a);
+    Append(history.ActionLog, TActionKind::Delete, 1);
+    Append(history.ActionLog, TActionKind::Delete, 1); // the figure is gone already
+    Append(history.ActionLog, TActionKind::Move, 1, &a);
+    Append(history.ActionLog, TActionKind::None, 0);
     ReplayAll();
     EXPECT_TRUE(figures.FigList.IsEmpty());
     EXPECT_EQ(figures.DeletedFigList.Count(), 1);
 }
 
 TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
-    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "a.jpg";
-    Append(history.ActionLog, akClearBG, 0);
+    Append(history.ActionLog, TActionKind::ReadBG, 0)->Data.FileName = "a.jpg";
+    Append(history.ActionLog, TActionKind::ClearBG, 0);
     ReplayAll();
     EXPECT_TRUE(history.PendingBGName.empty());
-    Append(history.ActionLog, akReadBG, 0)->Data.FileName = "b.bmp";
+    Append(history.ActionLog, TActionKind::ReadBG, 0)->Data.FileName = "b.bmp";
     ReplayAll();
     EXPECT_EQ(history.PendingBGName, "b.bmp");
 }
@@ -237,7 +242,7 @@ TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
 TEST_F(ReplayTest, ReplayedFiguresLoseTheirRotation) {
     TFigData a = MakeRect(5, 0, 6, 6);
     a.EndCopyMark = 1;
-    Append(history.ActionLog, akDuplicate, 1, &a);
+    Append(history.ActionLog, TActionKind::Duplicate, 1, &a);
     ReplayAll();
     EXPECT_EQ(figures.FigList.GetFirst()->Data.EndCopyMark, 0);
 }

@@ -46,32 +46,32 @@ std::vector<std::string> Draw(const TFigItem& item, const TGhostRule& ghost = So
 }
 
 TEST(DrawFigureTest, EachKindDrawsItsShapeTranslatedWithTheFiguresPenAndBrush) {
-    TFigItem text = Figure(dtText, {10, 20}, {90, 40});
+    TFigItem text = Figure(TDrawingTool::Text, {10, 20}, {90, 40});
     text.Data.Text = "やあ";
     text.Data.TextSize = 14;
     text.Data.TextColor = RGBColor(255, 0, 0);
     EXPECT_THAT(Draw(text),
                 ElementsAre("TextOut 15,27 やあ size=14 color=0000FF brush=00FF00/clear"));
 
-    EXPECT_THAT(Draw(Figure(dtLine, {10, 20}, {40, 60})),
+    EXPECT_THAT(Draw(Figure(TDrawingTool::Line, {10, 20}, {40, 60})),
                 ElementsAre("MoveTo 15,27", "LineTo 45,67 pen=3/FF0000/solid/copy"));
-    EXPECT_THAT(Draw(PointFigure(dtFreeLine, {{1, 2}, {3, 4}, {5, 1}})),
+    EXPECT_THAT(Draw(PointFigure(TDrawingTool::FreeLine, {{1, 2}, {3, 4}, {5, 1}})),
                 ElementsAre("Polyline 6,9 8,11 10,8 pen=3/FF0000/solid/copy"));
-    EXPECT_THAT(Draw(PointFigure(dtPolyline, {{0, 0}, {10, 0}})),
+    EXPECT_THAT(Draw(PointFigure(TDrawingTool::Polyline, {{0, 0}, {10, 0}})),
                 ElementsAre("Polyline 5,7 15,7 pen=3/FF0000/solid/copy"));
-    EXPECT_THAT(Draw(Figure(dtEllipse, {10, 20}, {40, 60}, NoFillColor)),
+    EXPECT_THAT(Draw(Figure(TDrawingTool::Ellipse, {10, 20}, {40, 60}, NoFillColor)),
                 ElementsAre("Ellipse 15,27,45,67 pen=3/FF0000/solid/copy brush=8000000F/clear"));
-    EXPECT_THAT(Draw(Figure(dtRectangle, {40, 60}, {10, 20})),
+    EXPECT_THAT(Draw(Figure(TDrawingTool::Rectangle, {40, 60}, {10, 20})),
                 ElementsAre("Rectangle 45,67,15,27 pen=3/FF0000/solid/copy brush=00FF00/solid"));
-    EXPECT_THAT(Draw(PointFigure(dtPolygon, {{0, 0}, {10, 0}, {5, 8}})),
+    EXPECT_THAT(Draw(PointFigure(TDrawingTool::Polygon, {{0, 0}, {10, 0}, {5, 8}})),
                 ElementsAre("Polygon 5,7 15,7 10,15 pen=3/FF0000/solid/copy brush=00FF00/solid"));
-    EXPECT_THAT(Draw(Figure(dtNone, {10, 20}, {40, 60})), IsEmpty());
+    EXPECT_THAT(Draw(Figure(TDrawingTool::None, {10, 20}, {40, 60})), IsEmpty());
 }
 
 TEST(DrawFigureTest, PenModeIsTheCallersAndAFilledFigureAfterAClearOneIsFilled) {
     RecordingCanvas canvas;
-    TFigItem hollow = Figure(dtRectangle, {0, 0}, {4, 4}, NoFillColor);
-    TFigItem filled = Figure(dtRectangle, {0, 0}, {4, 4});
+    TFigItem hollow = Figure(TDrawingTool::Rectangle, {0, 0}, {4, 4}, NoFillColor);
+    TFigItem filled = Figure(TDrawingTool::Rectangle, {0, 0}, {4, 4});
     DrawFigure(canvas, TPenMode::NotXor, 0, 0, &hollow, Solid);
     DrawFigure(canvas, TPenMode::Copy, 0, 0, &filled, Solid);
     EXPECT_THAT(canvas.Calls,
@@ -80,7 +80,7 @@ TEST(DrawFigureTest, PenModeIsTheCallersAndAFilledFigureAfterAClearOneIsFilled) 
 }
 
 TEST(DrawFigureTest, GhostRuleGivesAThinDottedPenAndRestoresTheWidthAfterwards) {
-    const TFigItem line = Figure(dtLine, {0, 0}, {8, 8});
+    const TFigItem line = Figure(TDrawingTool::Line, {0, 0}, {8, 8});
     // LastFigureID 4: the first two figures of a pass are start copies.
     EXPECT_THAT(Draw(line, {1, 4, false}, 0, 0),
                 ElementsAre("MoveTo 0,0", "LineTo 8,8 pen=1/FF0000/dot/copy"));
@@ -100,13 +100,13 @@ TEST(DrawFigureTest, GhostRuleGivesAThinDottedPenAndRestoresTheWidthAfterwards) 
 
 TEST(DrawFigureTest, NestedStampsAreDrawnAtTheSumOfTheirStartsAndGhostedAsAWhole) {
     auto inner = std::make_shared<TFigList>();
-    inner->Add(Figure(dtLine, {1, 2}, {3, 4}).Data);
-    TFigItem nested = Figure(dtStamp, {30, 40}, {60, 80});
+    inner->Add(Figure(TDrawingTool::Line, {1, 2}, {3, 4}).Data);
+    TFigItem nested = Figure(TDrawingTool::Stamp, {30, 40}, {60, 80});
     nested.Data.StampData = inner;
 
-    TFigItem stamp = Figure(dtStamp, {100, 50}, {200, 150});
+    TFigItem stamp = Figure(TDrawingTool::Stamp, {100, 50}, {200, 150});
     stamp.Data.StampData = std::make_shared<TFigList>();
-    stamp.Data.StampData->Add(Figure(dtRectangle, {10, 10}, {20, 20}).Data);
+    stamp.Data.StampData->Add(Figure(TDrawingTool::Rectangle, {10, 10}, {20, 20}).Data);
     stamp.Data.StampData->Add(nested.Data);
 
     EXPECT_THAT(Draw(stamp),
@@ -118,11 +118,11 @@ TEST(DrawFigureTest, NestedStampsAreDrawnAtTheSumOfTheirStartsAndGhostedAsAWhole
 }
 
 TEST(DrawFigureTest, EmptyStampsAndMissingPointsDrawNothing) {
-    TFigItem empty = Figure(dtStamp, {10, 10}, {20, 20});
+    TFigItem empty = Figure(TDrawingTool::Stamp, {10, 10}, {20, 20});
     EXPECT_THAT(Draw(empty), IsEmpty());
     empty.Data.StampData = std::make_shared<TFigList>();
     EXPECT_THAT(Draw(empty), IsEmpty());
-    EXPECT_THAT(Draw(Figure(dtPolygon, {0, 0}, {5, 5})), IsEmpty());
+    EXPECT_THAT(Draw(Figure(TDrawingTool::Polygon, {0, 0}, {5, 5})), IsEmpty());
 
     RecordingCanvas canvas;
     DrawFigure(canvas, TPenMode::Copy, 0, 0, nullptr, Solid);

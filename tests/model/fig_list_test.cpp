@@ -70,7 +70,7 @@ TEST(FigData, OffsetMovesCornersAndPointsButNotTheirBounds) {
 
 TEST(FigList, AddOfAMovedFreeLineTakesItsCornersFromTheMovedPoints) {
     TFigData d = Polyline({{10, 10}, {20, 30}});
-    d.DrawingTool = dtFreeLine;
+    d.DrawingTool = TDrawingTool::FreeLine;
     d.Offset(100, 0); // the recorded bounds are now stale
     TFigList list;
     TFigItem* item = list.Add(d);
@@ -83,11 +83,11 @@ TEST(FigList, AddOfAMovedFreeLineTakesItsCornersFromTheMovedPoints) {
 
 TEST(FigList, StampsAreCopiedWholeAndTheCopyOwnsItsNesting) {
     TFigData inner;
-    inner.DrawingTool = dtStamp;
+    inner.DrawingTool = TDrawingTool::Stamp;
     inner.StampData = std::make_shared<TFigList>();
     inner.StampData->Add(Rect(1, 1, 2, 2));
     TFigData outer;
-    outer.DrawingTool = dtStamp;
+    outer.DrawingTool = TDrawingTool::Stamp;
     outer.StampData = std::make_shared<TFigList>();
     outer.StampData->Add(inner);
     outer.StampData->Add(Rect(3, 3, 4, 4));

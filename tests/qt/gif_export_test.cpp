@@ -54,7 +54,7 @@ TEST_F(GifExportTest, ThePicturesOfARunFromStartToEnd) {
     EXPECT_EQ(movie.Delays.back(), 100) << "the end is held a second";
 
     // The window as it was: making, the figure back, the play bar at its start.
-    EXPECT_EQ(form.S.Shell.Mode, mdDraw);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     EXPECT_EQ(At(0)->Data.Start.x, 100);
     EXPECT_EQ(form.PlayBar.Position(), 0);
 }

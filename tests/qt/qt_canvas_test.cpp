@@ -291,9 +291,9 @@ struct QtPaintTest : ::testing::Test {
 };
 
 TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
-    Add(dtLine, {10, 300}, {210, 300}, NoFillColor); // start copy: a ghost
-    Add(dtRectangle, {10, 10}, {110, 110}, Red);
-    Add(dtEllipse, {200, 10}, {300, 110}, NoFillColor);
+    Add(TDrawingTool::Line, {10, 300}, {210, 300}, NoFillColor); // start copy: a ghost
+    Add(TDrawingTool::Rectangle, {10, 10}, {110, 110}, Red);
+    Add(TDrawingTool::Ellipse, {200, 10}, {300, 110}, NoFillColor);
     form.S.Figures.LastFigureID = 3; // the first figure is a start copy
     form.PaintBoxPaint();
 
@@ -309,8 +309,8 @@ TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
 }
 
 TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresBeyondTheField) {
-    Add(dtRectangle, {0, 0}, {320, 480}, clBlack, 1);
-    Add(dtRectangle, {0, 0}, {644, 480}, clBlack, 2); // four pixels beyond the field
+    Add(TDrawingTool::Rectangle, {0, 0}, {320, 480}, clBlack, 1);
+    Add(TDrawingTool::Rectangle, {0, 0}, {644, 480}, clBlack, 2); // four pixels beyond the field
     form.S.Figures.LastFigureID = 1;
     Bitmap& cut2 = *form.CutImages[1].Picture;
     cut2.GetCanvas().Brush = TBrush{Blue, TBrushStyle::Solid};

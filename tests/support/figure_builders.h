@@ -10,7 +10,7 @@ namespace murva::test {
 
 inline TFigData MakeRect(int x1, int y1, int x2, int y2, int cut = 1) {
     TFigData d;
-    d.DrawingTool = dtRectangle;
+    d.DrawingTool = TDrawingTool::Rectangle;
     d.Start = {x1, y1};
     d.End = {x2, y2};
     d.CutNumber = cut;
@@ -18,7 +18,8 @@ inline TFigData MakeRect(int x1, int y1, int x2, int y2, int cut = 1) {
     return d;
 }
 
-inline TFigData MakePolyline(std::initializer_list<TPoint> points, TDrawingTool tool = dtPolyline) {
+inline TFigData MakePolyline(std::initializer_list<TPoint> points,
+                             TDrawingTool tool = TDrawingTool::Polyline) {
     TFigData d;
     d.DrawingTool = tool;
     d.PointData = std::make_shared<TPointData>();

@@ -26,7 +26,7 @@ std::vector<std::string>& CallsOf(const std::unique_ptr<Bitmap>& bitmap) {
 struct PaintTest : FormTest {
     TFigItem* AddRect(std::int32_t cut, TPoint start, TPoint end, std::int32_t width = 4) {
         TFigData data;
-        data.DrawingTool = dtRectangle;
+        data.DrawingTool = TDrawingTool::Rectangle;
         data.PenWidth = width;
         data.BrushColor = NoFillColor;
         data.Start = start;
@@ -112,7 +112,7 @@ TEST_F(PaintTest, ThumbnailsGoToTheirCutsAndOnlyCutsWithFiguresAreScaled) {
 TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
     AddPairs(1);
     graphics.Journal.clear();
-    form.S.Shell.Mode = mdEdit;
+    form.S.Shell.Mode = TMode::Edit;
     form.PaintBoxPaint();
 
     std::vector<std::string> field;
@@ -146,7 +146,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
     AddPairs(1);
     form.S.Figures.SelectedFig = form.S.Figures.FigList.GetFirst();
-    form.S.Shell.Mode = mdWatch;
+    form.S.Shell.Mode = TMode::Watch;
     graphics.Journal.clear();
     form.PaintBoxPaint();
 
@@ -168,7 +168,7 @@ TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
 
 TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBox) {
     TFigData line;
-    line.DrawingTool = dtLine;
+    line.DrawingTool = TDrawingTool::Line;
     line.Start = {100, 50};
     line.End = {20, 80};
     TFigItem* item = form.S.Figures.FigList.Add(line);
@@ -212,16 +212,16 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 }
 
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
-    form.S.Shell.CurrentTool = toolMoveFree;
+    form.S.Shell.CurrentTool = TTool::MoveFree;
     graphics.Journal.clear();
     form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
     EXPECT_THAT(graphics.Journal, IsEmpty());
-    EXPECT_EQ(form.S.Shell.CurrentTool, toolSelect);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
 }
 
 TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
     TFigData stamp;
-    stamp.DrawingTool = dtStamp;
+    stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.CutNumber = 1;
     form.S.Figures.FigList.Add(stamp);
     graphics.Journal.clear();
