@@ -28,12 +28,12 @@ struct Document {
         form.OpenFileByName(test::WriteMaterial(temp, "a.znd", xs));
         form.PartsMoveBtrClick(1);
         form.OpenFileByName(test::WriteMaterial(temp, "b.znd", xs));
-        TFigList& list = form.S.Figures.FigList;
+        TFigList& list = form.S.Doc.Figures.FigList;
         TFigItem* item = list.GetFirst();
-        for (std::int32_t n = form.S.History.ActionLog.GetCount(); n < 100000; ++n) {
+        for (std::int32_t n = form.S.Doc.History.ActionLog.GetCount(); n < 100000; ++n) {
             item = item && item->Next ? item->Next : list.GetFirst();
-            form.S.Figures.SelectedFig = item;
-            form.Services.Recorder().RecordAction(TActionKind::Move);
+            form.S.Doc.Figures.SelectedFig = item;
+            form.S.Doc.RecordMove(item);
         }
     }
 };

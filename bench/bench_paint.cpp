@@ -85,14 +85,14 @@ struct PaintScene {
             f.CutNumber = cuts[static_cast<std::size_t>(i) % cuts.size()];
             starts.push_back(f);
         }
-        TFigList& list = form.S.Figures.FigList;
+        TFigList& list = form.S.Doc.Figures.FigList;
         for (const TFigData& f : starts)
             list.Add(f);
         for (const TFigData& f : starts)
             list.Add(f)->Data.Offset(30, 20);
-        form.S.Figures.LastFigureID = FigureCount;
-        form.S.Figures.PairCount = FigureCount / 2;
-        form.S.Figures.SelectedFig = list.At(FigureCount / 2);
+        form.S.Doc.Figures.LastFigureID = FigureCount;
+        form.S.Doc.Figures.PairCount = FigureCount / 2;
+        form.S.Doc.Figures.SelectedFig = list.At(FigureCount / 2);
         form.S.Shell.Mode = TMode::Edit;
         form.S.Cuts.CurrentCut = 1;
     }
@@ -116,7 +116,7 @@ BENCHMARK(BM_PaintBoxPaint_TenCuts)->Unit(benchmark::kMillisecond);
 
 // Presses on the selected end copy with the free motion tool, which records every move.
 TPoint PressOnSelected(TZindaForm& form) {
-    const TFigData& f = form.S.Figures.SelectedFig->Data;
+    const TFigData& f = form.S.Doc.Figures.SelectedFig->Data;
     const TPoint at{(f.Start.x + f.End.x) / 2, (f.Start.y + f.End.y) / 2};
     form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
     form.PaintBoxMouseDown(at.x, at.y);

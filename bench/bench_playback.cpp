@@ -57,13 +57,13 @@ void AddPairs(TZindaForm& form, int pairs) {
     std::vector<std::pair<TFigData, TFigData>> made;
     for (int i = 0; i < pairs; ++i)
         made.push_back(RandomPair(rng, i));
-    TFigList& list = form.S.Figures.FigList;
+    TFigList& list = form.S.Doc.Figures.FigList;
     for (const auto& pair : made)
         list.Add(pair.first);
     for (const auto& pair : made)
         list.Add(pair.second);
-    form.S.Figures.PairCount = pairs;
-    form.S.Figures.LastFigureID = 2 * pairs;
+    form.S.Doc.Figures.PairCount = pairs;
+    form.S.Doc.Figures.LastFigureID = 2 * pairs;
 }
 
 // A run as the user starts it with the play button, in the shown window, kept to the

@@ -4,9 +4,9 @@
 // messages, replaying what was read, giving new figures their end copies, and saving.
 
 #include "anim/anim_state.h"
-#include "anim/document.h"
 #include "anim/film_strip.h"
 #include "anim/pictures.h"
+#include "anim/work_reset.h"
 #include "ui/services.h"
 #include "ui/texts.h"
 
@@ -36,9 +36,9 @@ inline constexpr TLoadRoad ByMurvaLoad{true, texts::ConfirmCaptionKana, false, f
 
 class TAnimationFiles {
 public:
-    TAnimationFiles(TServices& services, TPartsState& parts, TDocument& document,
-                    TPictures& pictures, TFilmStrip& strip)
-        : App(services), Parts(parts), Document(document), Pictures(pictures), Strip(strip) {}
+    TAnimationFiles(TServices& services, TPartsState& parts, TWorkReset& reset, TPictures& pictures,
+                    TFilmStrip& strip)
+        : App(services), Parts(parts), Reset(reset), Pictures(pictures), Strip(strip) {}
 
     // Opens an animation, a drawing-process file or a background picture.
     void OpenFileByName(const std::string& path);
@@ -53,8 +53,9 @@ public:
     void ReSpecifyBackground(TActionItem* action);
     // Applies the actions up to the replay cursor and loads their background.
     void ReplayToCursor();
-    // Gives each figure just read its end copy; markEndCopies gives the copies EndCopyMark 1.
-    void TwinNewFigures(bool wasEmpty, bool markEndCopies);
+    // Gives each figure just read its end copy, the list having held `pairs` pairs before;
+    // markEndCopies gives the copies EndCopyMark 1.
+    void TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t pairs);
 
     // Save as: asks for a name, and before replacing a file. Whether the work was saved.
     bool WriteDataMenuClick();
@@ -72,9 +73,11 @@ private:
 
     TServices& App;
     TPartsState& Parts;
-    TDocument& Document;
+    TWorkReset& Reset;
     TPictures& Pictures;
     TFilmStrip& Strip;
+    // The background action of the last read, while it is in the log.
+    TActionItem* ReadBackground = nullptr;
 };
 
 } // namespace murva

@@ -14,17 +14,14 @@ namespace murva {
 void TFilmStrip::CutMakeClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
     TSharedState& S = App.S;
-    TFigItem* selected = S.Figures.SelectedFig;
     bool renumbered = false;
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
-        std::int32_t& cut = item->Data.CutNumber;
+    for (TFigItem* item = S.Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+        const std::int32_t cut = item->Data.CutNumber;
         if (cut < S.Cuts.CurrentCut || cut >= LastCut) continue;
-        ++cut;
         renumbered = true;
         // Recorded, or a reload would put the figure back in its old cut.
-        RecordMoveOf(item);
+        MoveToCut(item, cut + 1);
     }
-    S.Figures.SelectedFig = selected;
     if (renumbered) ++S.Cuts.CutCount;
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
@@ -35,8 +32,9 @@ void TFilmStrip::CutDeleteClick() {
     TSharedState& S = App.S;
     const std::int32_t current = S.Cuts.CurrentCut;
     bool changed = false;
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
-        std::int32_t& cut = item->Data.CutNumber;
+    // Every figure is recorded, moved or not.
+    for (TFigItem* item = S.Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+        std::int32_t cut = item->Data.CutNumber;
         if (cut == current && cut < FirstPartsSlot) {
             cut = RemovedFromAnimation;
             changed = true;
@@ -44,9 +42,8 @@ void TFilmStrip::CutDeleteClick() {
             --cut;
             changed = true;
         }
+        MoveToCut(item, cut);
     }
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next)
-        RecordMoveOf(item);
     if (changed) --S.Cuts.CutCount;
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
@@ -55,8 +52,9 @@ void TFilmStrip::CutDeleteClick() {
 void TFilmStrip::CutCarryOverClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
     TSharedState& S = App.S;
-    TFigList& list = S.Figures.FigList;
-    const std::int32_t half = S.Figures.PairCount;
+    TDocument& doc = S.Doc;
+    const TFigList& list = doc.Figures.FigList;
+    const std::int32_t half = doc.Figures.PairCount;
     const std::int32_t current = S.Cuts.CurrentCut;
 
     // The end copies of the cut, copied at the tail into the next cut without a path.
@@ -64,31 +62,24 @@ void TFilmStrip::CutCarryOverClick() {
     TFigItem* end = list.At(half);
     for (std::int32_t i = 0; i < half && end; ++i, end = end->Next) {
         if (end->Data.CutNumber != current) continue;
-        TFigItem* copy = list.CopyItem(end);
-        copy->Data.CutNumber = current + 1;
-        if (copy->Data.Free == 1) {
+        TFigData copy = end->Data;
+        copy.CutNumber = current + 1;
+        if (copy.Free == 1) {
             // The path is shared with the end copy it came from: the copy lets go of it
             // before it is recorded, so that a reload does not bring it back.
-            copy->Data.FreeMoveData = std::make_shared<TPointData>(0);
-            copy->Data.FreeMoveCount = 0;
-            copy->Data.Free = 0;
+            copy.FreeMoveData = std::make_shared<TPointData>(0);
+            copy.FreeMoveCount = 0;
+            copy.Free = 0;
         }
-        App.Recorder().RecordFigureAction(TActionKind::Duplicate, copy);
-        copies.push_back(copy);
+        copies.push_back(doc.RecordDuplicate(copy));
     }
     // Each copy moves back among the start copies and gets its own end copy.
     for (TFigItem* copy : copies) {
-        S.Figures.SelectedFig = copy;
-        for (std::int32_t k = 0; k < half; ++k) {
-            list.MoveBack(copy);
-            App.Recorder().RecordAction(TActionKind::Back);
-        }
-        TFigItem* twin = list.CopyItem(copy);
-        twin->Data.CutNumber = current + 1;
-        App.Recorder().RecordFigureAction(TActionKind::Duplicate, twin);
+        for (std::int32_t k = 0; k < half; ++k)
+            doc.RecordStep(copy, TActionKind::Back);
+        doc.RecordDuplicate(copy->Data);
     }
-    S.Figures.LastFigureID = list.Count();
-    S.Figures.PairCount = S.Figures.LastFigureID / 2;
+    doc.Recount();
 
     // The next cut becomes current: thumbnail 5 when it lies beyond the strip, thumbnail 1
     // when before it.

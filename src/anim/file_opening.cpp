@@ -6,7 +6,6 @@
 #include "anim/cut_numbers.h"
 #include "files/action_reader.h"
 #include "files/file_names.h"
-#include "history/replay.h"
 #include "ui/texts.h"
 
 #include <algorithm>
@@ -45,12 +44,12 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         return;
     }
     if (Pictures.LoadBackground(path) == 0) {
-        App.Recorder().RecordFileAction(TActionKind::ReadBG, path);
+        App.S.Doc.RecordFile(TActionKind::ReadBG, path);
         S.Shell.LoadKind = TLoadKind::Image;
         App.Painter.PaintBoxPaint();
     }
-    S.Figures.LastFigureID = std::max<std::int32_t>(1, S.Figures.FigList.Count());
-    S.Figures.PairCount = S.Figures.LastFigureID / 2;
+    S.Doc.Figures.LastFigureID = std::max<std::int32_t>(1, S.Doc.Figures.FigList.Count());
+    S.Doc.Figures.PairCount = S.Doc.Figures.LastFigureID / 2;
     App.Painter.PaintBoxPaint();
 }
 
@@ -74,17 +73,17 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
     TSharedState& S = App.S;
     Host& host = App.Platform;
     const bool animation = HasExtension(path, AnimationExtensions);
-    if (animation && (road.AlwaysAsk || !S.History.ActionLog.IsEmpty()) &&
+    if (animation && (road.AlwaysAsk || !S.Doc.History.ActionLog.IsEmpty()) &&
         host.Ask(texts::ReallyLoadData, road.AskCaption, TQuestionButtons::YesNo) == TAnswer::No)
         return;
 
-    bool wasEmpty = S.Figures.FigList.IsEmpty();
+    bool wasEmpty = S.Doc.Figures.FigList.IsEmpty();
     if (animation) {
         wasEmpty = true;
         S.Shell.LoadKind = TLoadKind::Animation;
         S.Shell.DataFileName = path;
         SetCaptionForFile();
-        if (road.ResetAtOnce) Document.ResetDocument();
+        if (road.ResetAtOnce) Reset.ResetDocument();
     } else {
         S.Shell.LoadKind = TLoadKind::Drawing;
     }
@@ -92,16 +91,13 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
     if (!file) {
         host.ShowMessage(texts::DataLoadFailed);
     } else {
-        if (road.ResetAtOnce ? S.History.ActionLog.IsEmpty() : wasEmpty) {
-            S.Figures.PairCount = 0;
-            Document.ResetDocument();
-        }
+        if (road.ResetAtOnce ? S.Doc.History.ActionLog.IsEmpty() : wasEmpty) Reset.ResetDocument();
         if (ReadActionFile(file) == 0) {
             if (road.AsMaterial && S.Reader.BGReadState == 1 && animation) {
                 S.Reader.BGReadState = 2;
-                ReSpecifyBackground(S.Reader.LastBGAction);
+                ReSpecifyBackground(ReadBackground);
             }
-            S.History.ReplayCursor = S.History.ActionLog.GetTail();
+            S.Doc.History.ReplayCursor = S.Doc.History.ActionLog.GetTail();
             S.Shell.OpeningFolder = FolderOf(path);
             ReplayToCursor();
             S.Shell.OpeningFolder.clear();
@@ -119,18 +115,20 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
     TSharedState& S = App.S;
     // Every road counts the figures, so that only the figures just read are twinned,
     // and finds the next free slot of the bin.
-    S.Figures.LastFigureID = S.Figures.FigList.Count();
+    const std::int32_t pairsBefore = S.Doc.Figures.PairCount;
+    S.Doc.Recount();
     if (S.Shell.LoadKind == TLoadKind::Drawing) {
-        TwinNewFigures(wasEmpty, road.AsMaterial);
+        TwinNewFigures(wasEmpty, road.AsMaterial, pairsBefore);
     } else if (S.Shell.LoadKind == TLoadKind::Animation) {
         // An animation whose figures all lie in the bin still has its first cut.
-        S.Cuts.CutCount = std::max(1, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 1));
+        S.Cuts.CutCount =
+            std::max(1, HighestCutNumberBelow(S.Doc.Figures.FigList, FirstPartsSlot, 1));
         S.Shell.CurrentTool = TTool::MoveFree;
     }
-    S.Figures.PairCount = S.Figures.LastFigureID / 2;
-    Parts.PartsCount = PartsCountOf(S.Figures.FigList);
+    S.Doc.Recount();
+    Parts.PartsCount = PartsCountOf(S.Doc.Figures.FigList);
     Strip.UpdateCutCounter();
-    if (road.AsMaterial) S.Figures.SelectedFig = nullptr;
+    if (road.AsMaterial) S.Doc.Figures.SelectedFig = nullptr;
     // Files are opened only in the making state, where this repaint also paints the
     // thumbnails of the strip and the bin.
     App.Painter.PaintBoxPaint();
@@ -142,10 +140,12 @@ void TAnimationFiles::SetCaptionForFile() {
 
 int TAnimationFiles::ReadActionFile(std::istream& file) {
     TSharedState& S = App.S;
-    TReadContext context{
-        S.History.ActionLog, S.Reader,         S.History.ReplayBase, S.Figures.LastFigureID,
-        S.Figures.PairCount, S.Shell.LoadKind, Parts.PartsCount};
+    TReadContext context{S.Doc.History.ActionLog, S.Reader, S.Doc.Figures.PairCount,
+                         S.Shell.LoadKind, Parts.PartsCount};
     const TReadResult result = murva::ReadActionFile(file, context);
+    S.Doc.History.ReplayBase = result.Base;
+    S.Doc.Figures.LastFigureID = result.LastFigureID;
+    ReadBackground = result.BackgroundAction;
     for (const TReadNote& note : result.Messages) {
         switch (note.Kind) {
         case TReadNoteKind::WrongDataFormat:
@@ -184,14 +184,19 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
 
 void TAnimationFiles::ReplayToCursor() {
     TSharedState& S = App.S;
-    THistoryState& history = S.History;
+    THistoryState& history = S.Doc.History;
     TActionItem* head = history.ActionLog.GetHead();
     TActionItem* cursor = history.ReplayCursor ? history.ReplayCursor : head;
     // Only what the last read added: the whole log of a fresh document, and never the
     // earlier actions again when a file is added to the work, even one whose pairs were
     // all deleted.
     TActionItem* start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
-    if (start && cursor != head) TReplayer(history, S.Figures).ApplyRange(start, cursor);
+    if (start && cursor != head) {
+        // A drawing that used an id again after a Branch: its later figure gets an id of
+        // its own, so that what is done to it can name it.
+        S.Doc.RenumberUnreachableCreators(start, cursor);
+        S.Doc.ApplyRange(start, cursor);
+    }
 
     // The picture is painted once the load is booked; nothing is shown before that.
     Pictures.ShowPendingBackground();

@@ -12,14 +12,14 @@ namespace murva {
 bool TAnimationFiles::WriteDataMenuClick() {
     TSharedState& S = App.S;
     Host& host = App.Platform;
-    App.CommitPendingChange();
+    App.S.Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::DataSaveFilter;
     dialog.DefaultExt = "mrv";
     const std::optional<std::string> chosen = host.SaveDialog(dialog);
     if (!chosen) return false;
     const std::string path = *chosen;
-    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
+    S.Doc.Figures.SelectedFig = S.Doc.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
 
     std::string backup;
@@ -32,7 +32,7 @@ bool TAnimationFiles::WriteDataMenuClick() {
         // Beside the chosen file: its base name and ".bak".
         backup = ReplaceExtension(path, ".bak");
     }
-    if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(S.Doc.History.ActionLog), backup)) {
         host.ShowMessage(texts::SaveFailed);
         return false;
     }
@@ -43,13 +43,13 @@ bool TAnimationFiles::WriteDataMenuClick() {
 
 bool TAnimationFiles::OverWriteDataMenuClick() {
     TSharedState& S = App.S;
-    App.CommitPendingChange();
-    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
+    App.S.Doc.CommitHeldChange();
+    S.Doc.Figures.SelectedFig = S.Doc.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
     const std::string path = S.Shell.DataFileName;
     if (path.empty()) return WriteDataMenuClick();
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(S.History.ActionLog), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(S.Doc.History.ActionLog), backup)) {
         App.Platform.ShowMessage(texts::WriteFailed);
         return false;
     }

@@ -18,7 +18,7 @@ void TFilmStrip::UpdateCutCounter() {
 }
 
 bool TFilmStrip::HasFigures(const char* message) {
-    if (!App.S.Figures.FigList.IsEmpty()) return true;
+    if (!App.S.Doc.Figures.FigList.IsEmpty()) return true;
     App.Platform.ShowMessage(message);
     return false;
 }
@@ -29,7 +29,7 @@ void TFilmStrip::CutImageClick(int thumb) {
     const int pending = S.Cuts.PendingThumb;
     TImageControl& target = pending >= 1 && pending <= 5 ? C.CutImages[pending - 1]
                                                          : C.CutImages[std::max(thumb, 1) - 1];
-    S.Figures.SelectedFig = nullptr;
+    S.Doc.Figures.SelectedFig = nullptr;
     C.PlayBar.SetPosition(0);
     // The first thumbnail that was clicked or is pending; none leaves no highlight.
     int chosen = 0;
@@ -47,7 +47,7 @@ void TFilmStrip::CutImageClick(int thumb) {
     S.Paint.CurrentCutImage = &target;
     App.Painter.PaintCutThumbnail({0, 0, C.FieldWidth, C.FieldHeight});
     S.Cuts.CutCount =
-        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
+        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Doc.Figures.FigList, FirstPartsSlot, 0));
     UpdateCutCounter();
     App.Painter.PaintBoxPaint();
 }
@@ -69,7 +69,7 @@ void TFilmStrip::CutCountUpBtnClick() {
     App.Painter.RefreshCutStrip();
     if (cuts.CurrentCut < FirstPartsSlot && cuts.CurrentCut > cuts.CutCount)
         cuts.CutCount = cuts.CurrentCut;
-    const std::int32_t highest = HighestCutNumberBelow(S.Figures.FigList, INT32_MAX, 0);
+    const std::int32_t highest = HighestCutNumberBelow(S.Doc.Figures.FigList, INT32_MAX, 0);
     if (cuts.CutCount > highest) cuts.CutCount = highest;
     ++cuts.CurrentCut;
     App.Painter.PaintBoxPaint();
@@ -94,9 +94,10 @@ void TFilmStrip::InputEditKeyPress(TKey key) {
     App.Painter.PaintBoxPaint();
 }
 
-void TFilmStrip::RecordMoveOf(TFigItem* item) {
-    App.S.Figures.SelectedFig = item;
-    App.Recorder().RecordAction(TActionKind::Move);
+void TFilmStrip::MoveToCut(TFigItem* item, std::int32_t cut) {
+    TFigData state = item->Data;
+    state.CutNumber = cut;
+    App.S.Doc.RecordMove(item, state);
 }
 
 } // namespace murva

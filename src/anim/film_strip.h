@@ -35,7 +35,8 @@ public:
 private:
     // Refused, with a message, when there is no figure at all.
     bool HasFigures(const char* message);
-    void RecordMoveOf(TFigItem* item);
+    // Records the figure as it is, in cut `cut`.
+    void MoveToCut(TFigItem* item, std::int32_t cut);
     // Shows cut `cut` as thumbnail `thumb` of the strip, scrolling it there.
     void ScrollTo(std::int32_t cut, int thumb);
 

@@ -19,7 +19,7 @@ constexpr int LastPictureDelay = 100;
 } // namespace
 
 void TGifExport::Save2GIFMenuClick() {
-    App.CommitPendingChange();
+    App.S.Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::GIFSaveFilter;
     dialog.DefaultExt = "gif";
@@ -29,14 +29,14 @@ void TGifExport::Save2GIFMenuClick() {
 
 bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
     TSharedState& S = App.S;
-    if (S.Figures.FigList.IsEmpty()) {
+    if (S.Doc.Figures.FigList.IsEmpty()) {
         App.Platform.ShowMessage(texts::NothingToPlay);
         return false;
     }
-    App.CommitPendingChange();
+    App.S.Doc.CommitHeldChange();
     const TMode mode = S.Shell.Mode;
     const std::int32_t cut = S.Cuts.CurrentCut;
-    S.Figures.SelectedFig = nullptr;
+    S.Doc.Figures.SelectedFig = nullptr;
 
     Bitmap& field = *App.C.CanvasBitmap;
     const std::int32_t width = field.Width(), height = field.Height();

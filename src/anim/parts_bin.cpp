@@ -8,20 +8,18 @@ void TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
     TSharedState& S = App.S;
     const std::int32_t number = FirstPartsSlot - 1 + slot;
     bool held = false;
-    for (TFigItem* item = S.Figures.FigList.GetFirst(); item; item = item->Next) {
-        std::int32_t& cut = item->Data.CutNumber;
-        bool changed = true;
+    for (TFigItem* item = S.Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+        TFigData state = item->Data;
+        std::int32_t& cut = state.CutNumber;
         if (cut == number) {
             cut = to;
             held = true;
         } else if (cut > number && cut < RemovedPart) {
             --cut;
-        } else {
-            changed = false;
+        } else if (!recordEvery) {
+            continue;
         }
-        if (!changed && !recordEvery) continue;
-        S.Figures.SelectedFig = item;
-        App.Recorder().RecordAction(TActionKind::Move);
+        S.Doc.RecordMove(item, state);
     }
     if (held) --Parts.PartsCount;
 }
@@ -32,7 +30,7 @@ void TPartsBin::UseSlot(int slot) {
     EmptySlot(slot, cuts.CurrentCut, true);
     if (cuts.CutCount < cuts.CurrentCut && cuts.CurrentCut < FirstPartsSlot)
         cuts.CutCount = cuts.CurrentCut;
-    App.S.Figures.SelectedFig = nullptr;
+    App.S.Doc.Figures.SelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
 }
 

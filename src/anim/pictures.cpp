@@ -47,7 +47,7 @@ int TPictures::LoadBackground(const std::string& path) {
 }
 
 void TPictures::ShowPendingBackground() {
-    const std::string& pending = App.S.History.PendingBGName;
+    const std::string& pending = App.S.Doc.History.PendingBGName;
     if (pending.empty() || pending == App.S.Shell.ShownBGName) return;
     const std::string bare = BareFileName(pending);
     if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 &&
@@ -62,29 +62,29 @@ void TPictures::ReadBGMenuClick() {
     const std::optional<std::string> path = App.Platform.OpenDialog(dialog);
     if (!path) return;
     if (LoadBackground(*path) == 0) {
-        App.Recorder().RecordFileAction(TActionKind::ReadBG, *path);
+        App.S.Doc.RecordFile(TActionKind::ReadBG, *path);
         App.S.Shell.LoadKind = TLoadKind::Image;
         App.Painter.PaintBoxPaint();
     }
 }
 
 void TPictures::ClearMenuClick() {
-    App.CommitPendingChange();
+    App.S.Doc.CommitHeldChange();
     FillWhite(App.C.BGImage.Modify());
     App.S.Shell.ShownBGName.clear();
     App.Painter.PaintBoxPaint();
-    App.Recorder().RecordAction(TActionKind::ClearBG);
+    App.S.Doc.RecordFile(TActionKind::ClearBG, {});
 }
 
 void TPictures::Save2JPEGMenuClick() {
-    App.CommitPendingChange();
+    App.S.Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::JPEGSaveFilter;
     dialog.DefaultExt = "jpg";
     const std::optional<std::string> path = App.Platform.SaveDialog(dialog);
     if (!path) return;
     // The picture goes out without selection marks.
-    App.S.Figures.SelectedFig = App.S.Figures.LastSelectedFig = nullptr;
+    App.S.Doc.Figures.SelectedFig = App.S.Doc.Figures.LastSelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
     WriteFieldAsJpeg(*path);
 }

@@ -23,7 +23,7 @@ void TPlayback::ShowPanels(bool watching) {
 void TPlayback::SelectMoveBtnClick() {
     TSharedState& S = App.S;
     TWindowControls& C = App.C;
-    if (S.Shell.Mode != TMode::Watch && S.Figures.FigList.IsEmpty()) {
+    if (S.Shell.Mode != TMode::Watch && S.Doc.Figures.FigList.IsEmpty()) {
         App.Platform.ShowMessage(texts::NothingToPlay);
         S.Shell.CurrentTool = TTool::Select;
         return;
@@ -34,7 +34,7 @@ void TPlayback::SelectMoveBtnClick() {
         C.SelectMoveBtn.Enabled = false;
     }
     S.Cuts.CutCount =
-        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Figures.FigList, FirstPartsSlot, 0));
+        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Doc.Figures.FigList, FirstPartsSlot, 0));
     Playback.InMoveState = true;
     S.Shell.Mode = TMode::Watch;
     App.Painter.PaintBoxPaint();
@@ -56,8 +56,8 @@ void TPlayback::SelectMakeBtnClick() {
 
 std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
     TSharedState& S = App.S;
-    TFigList& list = S.Figures.FigList;
-    const std::int32_t half = S.Figures.PairCount;
+    TFigList& list = S.Doc.Figures.FigList;
+    const std::int32_t half = S.Doc.Figures.PairCount;
     std::vector<TMover> movers;
     bool warned = false;
     TFigItem* start = list.GetFirst();
@@ -71,7 +71,7 @@ std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
         if (kind == TStepKind::Run && s.DrawingTool == TDrawingTool::Stamp) {
             // Children are scaled from the stamp's recorded copy. Without one they stay as
             // they are, after one message, rather than ending the program.
-            if (const TActionItem* recorded = S.History.ActionLog.LatestActionOf(&s))
+            if (const TActionItem* recorded = S.Doc.History.ActionLog.LatestActionOf(&s))
                 mover.StampBase = &recorded->Data.FigData;
             else if (!std::exchange(warned, true))
                 App.Platform.ShowMessage(texts::StampResizeFailed);
@@ -92,14 +92,14 @@ void TPlayback::PlayCut(const TFilming* filming) {
     TWindowControls& C = App.C;
     Host& host = App.Platform;
     C.PlayBar.SetPosition(0);
-    if (S.Figures.FigList.IsEmpty()) return;
+    if (S.Doc.Figures.FigList.IsEmpty()) return;
     S.Shell.Mode = TMode::Watch;
     App.Painter.PaintBoxPaint();
 
     std::vector<TMover> movers = SetUpMovers(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
-    const std::int32_t interval = S.Figures.PairCount / 20 + 1;
+    const std::int32_t interval = S.Doc.Figures.PairCount / 20 + 1;
     const double begin = host.Milliseconds();
     const double length = steps * StepMilliseconds;
     double shown = begin - FrameMilliseconds;
@@ -144,7 +144,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
 
 void TPlayback::PlayAll(const TFilming* filming) {
     TSharedState& S = App.S;
-    if (S.Figures.FigList.IsEmpty()) return;
+    if (S.Doc.Figures.FigList.IsEmpty()) return;
     App.C.PlayBar.SetPosition(0);
     S.Cuts.CurrentCut = 0;
     for (std::int32_t k = 0; k < S.Cuts.CutCount; ++k) {
@@ -157,7 +157,8 @@ void TPlayback::PlayAll(const TFilming* filming) {
 
 void TPlayback::PlayBarChange() {
     TSharedState& S = App.S;
-    if (!Playback.PlayerMovesBar && S.Shell.Mode <= TMode::Watch && !S.Figures.FigList.IsEmpty()) {
+    if (!Playback.PlayerMovesBar && S.Shell.Mode <= TMode::Watch &&
+        !S.Doc.Figures.FigList.IsEmpty()) {
         const std::int32_t p = App.C.PlayBar.Position();
         S.Shell.Mode = TMode::Watch;
         std::vector<TMover> movers = SetUpMovers(TStepKind::Scrub);

@@ -5,10 +5,10 @@
 
 namespace murva {
 
-void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
-    TFigureState& figures = App.S.Figures;
-    TFigList& list = figures.FigList;
-    const std::int32_t half = figures.PairCount;
+void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t half) {
+    TDocument& doc = App.S.Doc;
+    const TFigureState& figures = doc.Figures;
+    const TFigList& list = figures.FigList;
     const std::int32_t n = figures.LastFigureID - 2 * half;
     // In a fresh document the figures are taken from the first on; otherwise each time
     // the n-th counted from the tail, which after a copy was added at the tail is the one
@@ -23,16 +23,12 @@ void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies) {
         TFigItem* figure = next;
         if (!figure || figure == list.GetHead()) break;
         next = figure->Next;
-        if (!wasEmpty) {
-            figures.SelectedFig = figure;
-            for (std::int32_t k = 0; k < half; ++k) {
-                list.MoveBack(figure);
-                App.Recorder().RecordAction(TActionKind::Back);
-            }
-        }
-        TFigItem* copy = list.CopyItem(figure);
-        if (markEndCopies) copy->Data.EndCopyMark = 1;
-        App.Recorder().RecordFigureAction(TActionKind::Duplicate, copy);
+        if (!wasEmpty)
+            for (std::int32_t k = 0; k < half; ++k)
+                doc.RecordStep(figure, TActionKind::Back);
+        TFigData copy = figure->Data;
+        if (markEndCopies) copy.EndCopyMark = 1;
+        doc.RecordDuplicate(copy);
     }
 }
 

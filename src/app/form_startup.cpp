@@ -10,7 +10,7 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     Canvas& band = Image1.Modify().GetCanvas();
     band.Brush = TBrush{clBlack, TBrushStyle::Solid};
     band.FillRect({0, 0, 1000, 200});
-    Document.SetDefaultPen();
+    WorkReset.SetDefaultPen();
     CanvasBitmap = graphics.CreateBitmap(FieldWidth, FieldHeight);
     BGImage.Picture->SetSize(FieldWidth, FieldHeight);
     PaintBox.Picture->SetSize(FieldWidth, FieldHeight);

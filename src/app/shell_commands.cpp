@@ -17,8 +17,8 @@ void TZindaForm::ClearAllClick() {
 }
 
 void TZindaForm::ExitMenuClick() {
-    Services.CommitPendingChange();
-    if (S.History.ActionLog.IsEmpty()) host.ExitProcess(0);
+    S.Doc.CommitHeldChange();
+    if (S.Doc.History.ActionLog.IsEmpty()) host.ExitProcess(0);
     const bool named = !S.Shell.DataFileName.empty();
     const TAnswer answer = host.Ask(named ? texts::SaveOverBeforeExit : texts::SaveBeforeExit,
                                     texts::ConfirmCaption, TQuestionButtons::YesNoCancel);

@@ -3,8 +3,8 @@
 namespace murva {
 
 TZindaForm::TZindaForm(Host& h, Graphics& g)
-    : Services(S, *this, h, g), Document(Services, S.Mouse), Pictures(Services), Strip(Services),
-      Files(Services, S.Parts, Document, Pictures, Strip), Bin(Services, S.Parts),
+    : Services(S, *this, h, g), WorkReset(Services, S.Mouse), Pictures(Services), Strip(Services),
+      Files(Services, S.Parts, WorkReset, Pictures, Strip), Bin(Services, S.Parts),
       FieldMouse(Services, S.Mouse), Editor(Services), Resizer(Services, S.Mouse, S.Resize),
       Speed(Services, S.Motion), Playback(Services, S.Motion, S.Playback), Gif(Services, Playback),
       host(h), graphics(g) {

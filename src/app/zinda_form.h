@@ -4,13 +4,13 @@
 // subsystem that does the work.
 
 #include "anim/animation_files.h"
-#include "anim/document.h"
 #include "anim/film_strip.h"
 #include "anim/gif_export.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "anim/playback.h"
 #include "anim/speed_controls.h"
+#include "anim/work_reset.h"
 #include "app/app_state.h"
 #include "edit/field_mouse.h"
 #include "edit/figure_editor.h"
@@ -34,7 +34,7 @@ public:
     // --- Start-up, reset, opening files ---
     // args: the command-line arguments after the program name.
     void FormCreate(const std::vector<std::string>& args);
-    void ResetDocument() { Document.ResetDocument(); }
+    void ResetDocument() { WorkReset.ResetDocument(); }
     void OpenFileByName(const std::string& path) { Files.OpenFileByName(path); }
     // Files dropped on the window: only the first is opened.
     void WMDropFiles(const std::vector<std::string>& paths);
@@ -113,7 +113,7 @@ public:
 
     // The subsystems, each over the state it owns and the shared services.
     TServices Services;
-    TDocument Document;
+    TWorkReset WorkReset;
     TPictures Pictures;
     TFilmStrip Strip;
     TAnimationFiles Files;

@@ -9,55 +9,43 @@
 namespace murva {
 
 void TFigureEditor::DupBtnClick() {
-    TFigureState& figures = App.S.Figures;
-    TFigItem* selected = figures.SelectedFig;
+    TDocument& doc = App.S.Doc;
+    TFigItem* selected = doc.Figures.SelectedFig;
     // A figure with a path of its own is not copied.
     if (!selected || selected->Data.Free != 0) return;
-    TFigList& list = figures.FigList;
-    TFigItem* copy = list.CopyItem(selected);
-    copy->Data.CutNumber = App.S.Cuts.CurrentCut;
-    copy->Data.FreeMoveData = nullptr;
-    copy->Data.FreeMoveCount = 0;
-    copy->Data.Offset(20, 20);
-    TRecorder recorder = App.Recorder();
-    recorder.RecordFigureAction(TActionKind::Duplicate, copy);
+    TFigData copy = selected->Data;
+    DeepCopyOwnedParts(copy);
+    copy.CutNumber = App.S.Cuts.CurrentCut;
+    copy.FreeMoveData = nullptr;
+    copy.FreeMoveCount = 0;
+    copy.Offset(20, 20);
+    TFigItem* added = doc.RecordDuplicate(copy);
     // The copy becomes the last start copy and gets its end copy, as every figure has
     // one: a lone figure after both halves would shift every pair after a reload.
-    figures.SelectedFig = copy;
-    for (std::int32_t k = 0; k < figures.PairCount; ++k) {
-        list.MoveBack(copy);
-        recorder.RecordAction(TActionKind::Back);
-    }
-    TFigItem* twin = list.CopyItem(copy);
-    recorder.RecordFigureAction(TActionKind::Duplicate, twin);
-    ++figures.PairCount;
-    figures.LastSelectedFig = twin;
-    figures.SelectedFig = nullptr;
+    GiveEndCopy(added);
+    doc.Figures.SelectedFig = nullptr;
     App.Painter.PaintBoxPaint();
 }
 
-void TFigureEditor::DeleteFigure(TFigItem* item) {
-    TFigureState& figures = App.S.Figures;
-    figures.DeletedFigList.CopyItem(item);
-    // Recorded while the figure is still there, by its own id.
-    figures.SelectedFig = item;
-    App.Recorder().RecordAction(TActionKind::Delete);
-    figures.FigList.Remove(item);
-    figures.SelectedFig = nullptr;
-    --figures.LastFigureID;
+void TFigureEditor::GiveEndCopy(TFigItem* item) {
+    TDocument& doc = App.S.Doc;
+    for (std::int32_t k = 0; k < doc.Figures.PairCount; ++k)
+        doc.RecordStep(item, TActionKind::Back);
+    doc.Figures.LastSelectedFig = doc.RecordDuplicate(item->Data);
+    ++doc.Figures.PairCount;
 }
 
 void TFigureEditor::DeleteBtnClick() {
-    TFigureState& figures = App.S.Figures;
-    TFigList& list = figures.FigList;
-    TFigItem* selected = figures.SelectedFig;
+    TDocument& doc = App.S.Doc;
+    const TFigList& list = doc.Figures.FigList;
+    TFigItem* selected = doc.Figures.SelectedFig;
     if (selected) {
         // A held size change is recorded while its figure is still there.
-        App.CommitPendingChange();
-        const std::int32_t half = figures.PairCount;
+        doc.CommitHeldChange();
+        const std::int32_t half = doc.Figures.PairCount;
         const bool endHalf = InEndHalf(list, selected, half);
         TFigItem* before = selected->Prev;
-        DeleteFigure(selected);
+        doc.RecordDelete(selected);
         // The partner, counted from the figure that stood before the deleted one.
         TFigItem* partner = nullptr;
         if (half == 1)
@@ -65,52 +53,43 @@ void TFigureEditor::DeleteBtnClick() {
         else if (half > 1)
             partner = ItemAfter(list, before, endHalf ? 1 - half : half);
         if (partner) {
-            DeleteFigure(partner);
-            --figures.PairCount;
+            doc.RecordDelete(partner);
+            --doc.Figures.PairCount;
         }
-        figures.LastSelectedFig = nullptr;
+        doc.Figures.LastSelectedFig = nullptr;
     }
     App.Painter.PaintBoxPaint();
 }
 
 void TFigureEditor::RestoreBtnClick() {
-    TFigureState& figures = App.S.Figures;
-    TFigList& list = figures.FigList;
-    TRecorder recorder = App.Recorder();
-    bool broughtBack = false;
+    TDocument& doc = App.S.Doc;
     // The partner was deleted last: it comes back first, at the tail.
-    for (int n = 0; n < 2 && !figures.DeletedFigList.IsEmpty(); ++n) {
-        TFigItem* last = figures.DeletedFigList.GetTail();
-        recorder.RecordFigureAction(TActionKind::Restore, list.CopyItem(last));
-        figures.DeletedFigList.Remove(last);
-        broughtBack = true;
-    }
-    if (broughtBack) {
+    TFigItem* partner = doc.RecordRestore();
+    TFigItem* item = partner ? doc.RecordRestore() : nullptr;
+    if (partner && !item && doc.Figures.FigList.Count() % 2 == 1) {
+        // A figure deleted alone (by its drawing) comes back as a pair of its own.
+        doc.Figures.SelectedFig = partner;
+        GiveEndCopy(partner);
+    } else if (partner) {
         // The figure that was selected goes back to the end of the start half.
-        ++figures.PairCount;
-        TFigItem* item = list.GetTail();
-        figures.SelectedFig = item;
-        for (std::int32_t k = 0; k < figures.PairCount && list.MoveBack(item) == 0; ++k)
-            recorder.RecordAction(TActionKind::Back);
+        if (!item) item = partner;
+        ++doc.Figures.PairCount;
+        doc.Figures.SelectedFig = item;
+        for (std::int32_t k = 0;
+             k < doc.Figures.PairCount && doc.RecordStep(item, TActionKind::Back); ++k) {
+        }
     }
     App.Painter.PaintBoxPaint();
 }
 
 bool TFigureEditor::StepFigure(TFigItem* item, TOrderButton button) {
-    TFigureState& figures = App.S.Figures;
-    const bool front = button == TOrderButton::FrontBtn;
-    if ((front ? figures.FigList.MoveFront(item) : figures.FigList.MoveBack(item)) != 0)
-        return false;
     // Recorded for the figure that moved, whichever member of the pair is selected.
-    TFigItem* selected = figures.SelectedFig;
-    figures.SelectedFig = item;
-    App.Recorder().RecordAction(front ? TActionKind::Front : TActionKind::Back);
-    figures.SelectedFig = selected;
-    return true;
+    return App.S.Doc.RecordStep(item, button == TOrderButton::FrontBtn ? TActionKind::Front
+                                                                       : TActionKind::Back);
 }
 
 void TFigureEditor::FrontBackBtnClick(TOrderButton button) {
-    TFigureState& figures = App.S.Figures;
+    const TFigureState& figures = App.S.Doc.Figures;
     TFigItem* selected = figures.SelectedFig;
     if (!selected) return;
     const std::int32_t half = figures.PairCount;

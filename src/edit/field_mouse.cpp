@@ -24,7 +24,7 @@ void TFieldMouse::DrawingBtnClick(TMotionButton button) {
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
-    TFigureState& figures = App.S.Figures;
+    TFigureState& figures = App.S.Doc.Figures;
     const bool freeTool = App.S.Shell.CurrentTool == TTool::MoveFree;
     // Counted from the last figure, which is painted on top: a count beyond the half
     // means a start copy, which may be selected but not dragged.
@@ -49,7 +49,7 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
     if (shell.Mode == TMode::Watch) return;
     shell.Mode = TMode::Edit;
 
-    TFigureState& figures = App.S.Figures;
+    TFigureState& figures = App.S.Doc.Figures;
     TPainter& painter = App.Painter;
     const TPoint pointer{x, y};
     Mouse.PickedWithoutDrag = false;
@@ -76,25 +76,25 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
 
 void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     if (App.S.Shell.Mode != TMode::Edit) return;
-    App.CommitPendingChange();
-    TFigItem* selected = App.S.Figures.SelectedFig;
+    App.S.Doc.CommitHeldChange();
+    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
     if (!Mouse.Dragging || !selected) return;
-    selected->Data.Offset(x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
+    App.S.Doc.DragBy(selected, x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
     Mouse.DragAnchor = {x, y};
     if (App.S.Shell.CurrentTool == TTool::MoveFree) Mouse.MotionPath.AddPlain(x, y);
     App.Painter.PaintBoxPaint();
 }
 
-void TFieldMouse::FinishDrag(TFigData& figure, TPoint release) {
+void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
     TResizeBase& base = Mouse.ResizeBase;
-    base.Start = figure.Start;
-    base.End = figure.End;
-    base.TextSize = figure.TextSize;
+    base.Start = state.Start;
+    base.End = state.End;
+    base.TextSize = state.TextSize;
     base.PointCount = 0;
-    if (IsPointFigure(figure.DrawingTool) && figure.PointData) {
-        base.PointCount = std::min(figure.PointData->Count, TPointData::MaxPoints);
+    if (IsPointFigure(state.DrawingTool) && state.PointData) {
+        base.PointCount = std::min(state.PointData->Count, TPointData::MaxPoints);
         for (std::int32_t i = 0; i < base.PointCount; ++i)
-            base.Points[static_cast<std::size_t>(i)] = figure.PointData->At(i);
+            base.Points[static_cast<std::size_t>(i)] = state.PointData->At(i);
     }
 
     if (App.S.Shell.CurrentTool != TTool::MoveFree || Mouse.PickedWithoutDrag) {
@@ -111,13 +111,13 @@ void TFieldMouse::FinishDrag(TFigData& figure, TPoint release) {
     auto stored = std::make_shared<TPointData>(path.PathCount);
     for (std::int32_t i = 0; i < path.PathCount; ++i)
         stored->AddTracked(path.At(i).x, path.At(i).y);
-    figure.Free = 1;
-    figure.FreeMoveData = std::move(stored);
-    figure.FreeMoveCount = path.PathCount;
+    state.Free = 1;
+    state.FreeMoveData = std::move(stored);
+    state.FreeMoveCount = path.PathCount;
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
-    TFigItem* partner = PartnerOf(App.S.Figures.FigList, item, App.S.Figures.PairCount);
+    TFigItem* partner = PartnerOf(App.S.Doc.Figures.FigList, item, App.S.Doc.Figures.PairCount);
     if (!partner) return;
     // A stamp shows its colours through its children.
     std::vector<TFigData*> shown;
@@ -142,22 +142,24 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     TSharedState& S = App.S;
     App.C.PlayBar.SetPosition(0);
     // A release with a selection ends with the partner's repaint, which paints it all.
-    if (S.Shell.Mode != TMode::Edit || !S.Figures.SelectedFig) App.Painter.PaintBoxPaint();
+    if (S.Shell.Mode != TMode::Edit || !S.Doc.Figures.SelectedFig) App.Painter.PaintBoxPaint();
     // The making state's repaint paints the strip itself.
-    if (S.Shell.Mode == TMode::Watch && !S.Figures.FigList.IsEmpty()) App.Painter.RefreshCutStrip();
+    if (S.Shell.Mode == TMode::Watch && !S.Doc.Figures.FigList.IsEmpty())
+        App.Painter.RefreshCutStrip();
 
     if (S.Shell.Mode == TMode::Edit) {
         Mouse.Dragging = false;
-        if (TFigItem* selected = S.Figures.SelectedFig) {
-            TFigData& figure = selected->Data;
-            const bool hadPath = figure.Free != 0;
-            FinishDrag(figure, {x, y});
+        if (TFigItem* selected = S.Doc.Figures.SelectedFig) {
+            // What the drag leaves: the place it moved the figure to, and its path.
+            TFigData state = selected->Data;
+            const bool hadPath = state.Free != 0;
+            FinishDrag(state, {x, y});
             if (TPoint{x, y} != Mouse.DownPoint) {
-                App.Recorder().RecordAction(TActionKind::Move);
-            } else {
-                figure.Free = 0;
-                // A plain click took a path away, which a reload must know.
-                if (hadPath) App.Recorder().RecordAction(TActionKind::Move);
+                S.Doc.RecordMove(selected, state);
+            } else if (hadPath) {
+                // A plain click takes a path away, which a reload must know.
+                state.Free = 0;
+                S.Doc.RecordMove(selected, state);
             }
             App.C.HTrackBar.SetPosition(0);
             App.C.VTrackBar.SetPosition(0);

@@ -35,8 +35,9 @@ private:
     bool Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed);
     // Moves the figure one place to the front or back and records it; false if refused.
     bool StepFigure(TFigItem* item, TOrderButton button);
-    // Takes the figure out of the list, keeping a copy among the deleted and recording it.
-    void DeleteFigure(TFigItem* item);
+    // The figure, just added at the tail, moves back to the end of the start copies and
+    // gets its end copy at the tail, which is left selected.
+    void GiveEndCopy(TFigItem* item);
 
     TServices& App;
 };

@@ -31,9 +31,11 @@ bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color
 }
 
 void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
-    TFigItem* selected = App.S.Figures.SelectedFig;
+    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
     if (!selected) return;
-    TFigData& figure = selected->Data;
+    // The figure as the colour leaves it; the document takes it from there.
+    TFigData figure = selected->Data;
+    DeepCopyOwnedParts(figure);
     const TColor color = App.C.ConfirmPanel.Color;
     bool changed = false, childChanged = false;
     // A stamp shows its colours through its children: one child can follow, several
@@ -49,13 +51,14 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
     }
     if (!Recolour(figure, button, color, changed) || !(changed || childChanged)) return;
 
-    TRecorder recorder = App.Recorder();
-    recorder.RecordChange(TActionKind::Change, button == TColorButton::LineColorBtn
-                                                   ? TChangeParameter::LineColor
-                                                   : TChangeParameter::BodyColor);
+    TDocument& doc = App.S.Doc;
+    doc.RecordChange(selected,
+                     button == TColorButton::LineColorBtn ? TChangeParameter::LineColor
+                                                          : TChangeParameter::BodyColor,
+                     figure);
     // A colour change carries the stamp's own colours only; its children travel with a
     // size change, or a reload would lose the child's new colour.
-    if (childChanged) recorder.RecordChange(TActionKind::Change, TChangeParameter::Size);
+    if (childChanged) doc.RecordChange(selected, TChangeParameter::Size, figure);
     App.Painter.PaintBoxPaint();
 }
 

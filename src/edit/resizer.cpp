@@ -9,7 +9,7 @@ namespace murva {
 
 void TResizer::AllChangeBtnClick(TResizeButton button) {
     TWindowControls& C = App.C;
-    App.S.Figures.SelectedFig = nullptr;
+    App.S.Doc.Figures.SelectedFig = nullptr;
     C.HTrackBar.SetPosition(0);
     C.VTrackBar.SetPosition(0);
     App.Painter.PaintBoxPaint();
@@ -81,7 +81,7 @@ void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
 
 const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
     if (!Resize.StampBaseKnown) {
-        const TActionItem* recorded = App.S.History.ActionLog.LatestActionOf(&stamp);
+        const TActionItem* recorded = App.S.Doc.History.ActionLog.LatestActionOf(&stamp);
         // Without a recorded copy the stamp is scaled from its children as they are now,
         // rather than ending the program and losing the work.
         if (!recorded) App.Platform.ShowMessage(texts::StampResizeFailed);
@@ -93,13 +93,12 @@ const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
 }
 
 void TResizer::TrackBarChange(TAxis axis) {
-    TFigItem* selected = App.S.Figures.SelectedFig;
+    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
     if (!selected) return;
-    TFigData& figure = selected->Data;
-    const THistoryState& history = App.S.History;
+    TDocument& doc = App.S.Doc;
     // A stamp's base lives as long as the size change held open for it.
-    if (!history.ActionPending || history.PendingFigData != &figure) Resize.StampBaseKnown = false;
-    App.Recorder().HoldSizeChange(&figure);
+    if (!doc.IsHeld(&selected->Data)) Resize.StampBaseKnown = false;
+    TFigData& figure = doc.HoldSizeChange(selected);
 
     const std::int32_t p =
         (axis == TAxis::Horizontal ? App.C.HTrackBar : App.C.VTrackBar).Position();

@@ -138,7 +138,6 @@ private:
 };
 
 TReadResult TReader::Run() {
-    Context.LastFigureID = 1;
     Context.Reader.BGReadState = 0;
     if (!Next()) Line = {};
     Context.Reader.FormatVersionLine = Cp932ToUtf8(Line);
@@ -152,7 +151,7 @@ TReadResult TReader::Run() {
     IdShift = std::int64_t(2) * Context.PairCount;
     if (!log.IsEmpty()) IdShift = std::max<std::int64_t>(IdShift, log.HighestTargetID());
     StepShift = log.GetCount();
-    Context.ReplayBase = log.GetTail();
+    Result.Base = log.GetTail();
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
         First.Note(item);
     for (;;) {
@@ -163,12 +162,11 @@ TReadResult TReader::Run() {
             Result.Result = 1;
             // Nothing of a file that breaks stays: a half-read action would be saved as
             // a block that no reader takes, and the saved file could not be opened again.
-            TActionItem*& background = Context.Reader.LastBGAction;
-            if (background && background->Position > Context.ReplayBase->Position) {
-                background = nullptr;
+            if (Result.BackgroundAction) {
+                Result.BackgroundAction = nullptr;
                 Context.Reader.BGReadState = 0;
             }
-            log.TruncateAfter(Context.ReplayBase);
+            log.TruncateAfter(Result.Base);
             break;
         }
     }
@@ -193,7 +191,7 @@ TBlock TReader::Action() {
     d.TargetType = *kind;
     if (d.TargetType == TActionKind::ReadBG) {
         Context.Reader.BGReadState = 1;
-        Context.Reader.LastBGAction = item;
+        Result.BackgroundAction = item;
     } else if (d.TargetType == TActionKind::ClearBG || d.TargetType == TActionKind::ClearAll) {
         Context.Reader.BGReadState = 0;
     }
@@ -206,7 +204,7 @@ TBlock TReader::Action() {
         // 32-bit sum it is, never overflows.
         const bool branch = d.TargetType == TActionKind::Branch;
         d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + (branch ? StepShift : IdShift));
-        Context.LastFigureID = std::max(Context.LastFigureID, d.TargetID);
+        Result.LastFigureID = std::max(Result.LastFigureID, d.TargetID);
         if (!branch) Context.ActionLog.NoteTargetID(d.TargetID);
     }
     First.Note(item);

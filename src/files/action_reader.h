@@ -30,15 +30,17 @@ struct TReadNote {
 struct TReadResult {
     int Result = 0; // 0 success, 1 failure
     std::vector<TReadNote> Messages;
+    // The log's tail before the read: the read's actions follow it.
+    TActionItem* Base = nullptr;
+    // 1, or the largest target id read.
+    std::int32_t LastFigureID = 1;
+    // The last background action read, when the read kept it; nullptr otherwise.
+    TActionItem* BackgroundAction = nullptr;
 };
 
 struct TReadContext {
     THistoryList& ActionLog;
     TReaderState& Reader;
-    // Left at the log's tail before the read: the read's actions follow it.
-    TActionItem*& ReplayBase;
-    // 1 when the read starts, then raised to the largest target id read.
-    std::int32_t& LastFigureID;
     // Every target id read is increased by twice this.
     std::int32_t PairCount = 0;
     // TLoadKind::Animation: CutNumber and Free lines; TLoadKind::Drawing: none, the figures go into

@@ -13,7 +13,6 @@ struct TReaderState {
     std::string FormatVersionLine;
     // 1 after a ReadBG action, back to 0 after CleareBG or ClearAll; 2 once asked.
     std::int32_t BGReadState = 0;
-    TActionItem* LastBGAction = nullptr;
     // The file name of the most recent ReadData or ReadBG action read.
     std::string LastDataFileName;
 };

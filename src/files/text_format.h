@@ -63,8 +63,13 @@ constexpr TDrawingTool SizeChangeTool(const TActionData& first) {
 // head, so a Size change finds its figure's kind without walking the log again.
 class TFirstActionIndex {
 public:
-    // Keeps the item unless an earlier one has the same target id.
-    void Note(const TActionItem* item) { First.try_emplace(item->Data.TargetID, item); }
+    // Keeps the item unless an earlier one has the same target id. Only actions that
+    // name a figure count: a Branch's number is a step, and other kinds carry none.
+    void Note(const TActionItem* item) {
+        const TActionKind kind = item->Data.TargetType;
+        if (HasTargetID(kind) && kind != TActionKind::Branch)
+            First.try_emplace(item->Data.TargetID, item);
+    }
     const TActionItem* Find(std::int32_t targetID) const {
         auto found = First.find(targetID);
         return found == First.end() ? nullptr : found->second;

@@ -26,6 +26,7 @@ TActionItem* THistoryList::AppendWithFigure(const TFigData& figure) {
 }
 
 void THistoryList::FreeItems(TActionItem* after) {
+    ++Generations;
     for (TActionItem* item = after->Next; item; item = item->Next)
         Unlink(item);
     std::erase_if(Linked,

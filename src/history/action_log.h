@@ -30,6 +30,8 @@ public:
     TActionItem* GetTail() const { return Tail; }
     TActionItem* GetFirst() const { return Head->Next; }
     std::int32_t GetCount() const { return Count; }
+    // Counts every time items are freed, so that an index of the log knows it is stale.
+    std::uint64_t Generation() const { return Generations; }
     bool IsEmpty() const { return Count == 0; }
 
     // Frees every item after the head. When the log held an item, the last figure
@@ -59,6 +61,7 @@ private:
     TActionItem* Head;
     TActionItem* Tail;
     std::int32_t Count = 0;
+    std::uint64_t Generations = 0;
     std::int32_t Highest = 0;
     TActionStore Store;
     void NoteLatest(TActionItem* action);

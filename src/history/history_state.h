@@ -12,9 +12,9 @@ struct THistoryState {
     // A size change of PendingFigData is held open and not yet in the log.
     bool ActionPending = false;
     TFigData* PendingFigData = nullptr;
-    // Its box when the change was opened, which the change is measured against.
-    TPoint PendingStart;
-    TPoint PendingEnd;
+    // The figure as it was when the change was opened: whatever differs from it then is
+    // recorded.
+    TFigData PendingBefore;
     // The last action applied to the shown picture; the head means none.
     TActionItem* ReplayCursor = nullptr;
     // The tail of the log before the last read: the read's actions follow it.

@@ -55,7 +55,7 @@ void TPainter::PaintBoxPaint() {
     Canvas& canvas = C.CanvasBitmap->GetCanvas();
     canvas.CopyRect(field, C.BGImage.Picture->GetCanvas(), field);
 
-    TFigList& list = S.Figures.FigList;
+    TFigList& list = S.Doc.Figures.FigList;
     const TMode mode = S.Shell.Mode;
     if (mode == TMode::Draw || mode == TMode::Edit) {
         RefreshCutStrip();
@@ -64,18 +64,19 @@ void TPainter::PaintBoxPaint() {
 
         for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
             if (item->Data.CutNumber == current) {
-                const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, false};
+                const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID, false};
                 DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
             }
             ++S.Paint.PaintIndex;
         }
-        if (!list.IsEmpty() && S.Figures.SelectedFig) DrawSelectionFrame(S.Figures.SelectedFig);
+        if (!list.IsEmpty() && S.Doc.Figures.SelectedFig)
+            DrawSelectionFrame(S.Doc.Figures.SelectedFig);
     } else if (mode == TMode::Watch) {
         // Only the start states; the first figure is visited even when no half is known.
-        const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID, true};
+        const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID, true};
         std::int32_t visited = 0;
         for (TFigItem* item = list.GetFirst();
-             item && (visited == 0 || visited < S.Figures.PairCount);
+             item && (visited == 0 || visited < S.Doc.Figures.PairCount);
              item = item->Next, ++visited) {
             if (item->Data.CutNumber == S.Cuts.CurrentCut)
                 DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
@@ -88,7 +89,7 @@ void TPainter::PaintBoxPaint() {
 }
 
 void TPainter::PaintCutThumbnail(TRect rect) {
-    TFigList& list = S.Figures.FigList;
+    TFigList& list = S.Doc.Figures.FigList;
     if (list.IsEmpty()) {
         S.Shell.CurrentTool = TTool::Select;
         return;
@@ -101,7 +102,7 @@ void TPainter::PaintCutThumbnail(TRect rect) {
     const TRect inside{rect.Left - 3, rect.Top - 3, rect.Right + 3, rect.Bottom + 3};
 
     // The picture is only cleared and scaled when some figure lands on it.
-    const TGhostRule ghost{S.Paint.PaintIndex, S.Figures.LastFigureID,
+    const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID,
                            S.Shell.Mode == TMode::Watch};
     const std::int32_t cut = S.Cuts.CurrentCut;
     bool drawn = false;

@@ -2,9 +2,7 @@
 
 namespace murva {
 
-namespace {
-
-TActionTime ToActionTime(const TLocalTime& t) {
+TActionTime ActionTimeOf(const TLocalTime& t) {
     TActionTime time;
     time.Year = t.Year;
     time.Month = static_cast<std::uint8_t>(t.Month);
@@ -14,16 +12,6 @@ TActionTime ToActionTime(const TLocalTime& t) {
     time.Second = static_cast<std::uint8_t>(t.Second);
     time.Hundredths = static_cast<std::uint8_t>(t.Millisecond / 10);
     return time;
-}
-
-} // namespace
-
-TRecorder TServices::Recorder() {
-    return TRecorder{S.History, S.Figures, ToActionTime(Platform.Now())};
-}
-
-void TServices::CommitPendingChange() {
-    if (S.History.ActionPending) Recorder().CommitPendingChange();
 }
 
 } // namespace murva

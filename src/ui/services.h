@@ -2,7 +2,6 @@
 // What every command needs besides the state its subsystem owns: the shared state, the
 // window's controls, the platform, the graphics, repainting and recording.
 
-#include "history/recording.h"
 #include "model/canvas.h"
 #include "ui/host.h"
 #include "ui/painter.h"
@@ -11,10 +10,15 @@
 
 namespace murva {
 
+// The wall-clock time as an action's time stamp.
+TActionTime ActionTimeOf(const TLocalTime& t);
+
 struct TServices {
     TServices(TSharedState& state, TWindowControls& controls, Host& host, Graphics& graphics)
         : S(state), C(controls), Platform(host), Pictures(graphics),
-          Painter(state, controls, host, graphics) {}
+          Painter(state, controls, host, graphics) {
+        S.Doc.Clock = [&host] { return ActionTimeOf(host.Now()); };
+    }
     TServices(const TServices&) = delete;
     TServices& operator=(const TServices&) = delete;
 
@@ -23,11 +27,6 @@ struct TServices {
     Host& Platform;
     Graphics& Pictures;
     TPainter Painter;
-
-    // Records with the time of the call.
-    TRecorder Recorder();
-    // A held size change goes into the log before anything that must see it.
-    void CommitPendingChange();
 };
 
 } // namespace murva

@@ -5,8 +5,7 @@
 
 #include "files/load_kind.h"
 #include "files/reader_state.h"
-#include "history/history_state.h"
-#include "model/figure_state.h"
+#include "history/document.h"
 #include "ui/modes.h"
 #include "ui/texts.h"
 
@@ -49,8 +48,7 @@ struct TCutState {
 
 struct TSharedState {
     TShellState Shell;
-    TFigureState Figures;
-    THistoryState History;
+    TDocument Doc;
     TReaderState Reader;
     TPaintState Paint;
     TCutState Cuts;

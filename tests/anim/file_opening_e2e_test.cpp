@@ -27,26 +27,26 @@ std::vector<TDrawingTool> Tools(const TFigList& list) {
 TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     form.OpenFileByName(Data + "/two_pairs.mrv");
     EXPECT_TRUE(host.Messages.empty());
-    const TFigList& list = form.S.Figures.FigList;
+    const TFigList& list = form.S.Doc.Figures.FigList;
     EXPECT_EQ(Tools(list),
               (std::vector<TDrawingTool>{TDrawingTool::Rectangle, TDrawingTool::Ellipse,
                                          TDrawingTool::Rectangle, TDrawingTool::Ellipse}));
     EXPECT_EQ(list.At(0)->Data.Start, (TPoint{100, 80}));
     EXPECT_EQ(list.At(2)->Data.Start, (TPoint{400, 300})); // the end copy was moved
-    EXPECT_EQ(form.S.Figures.LastFigureID, 4);
-    EXPECT_EQ(form.S.Figures.PairCount, 2);
+    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 4);
+    EXPECT_EQ(form.S.Doc.Figures.PairCount, 2);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
-    EXPECT_EQ(form.S.History.ReplayCursor, form.S.History.ActionLog.GetTail());
+    EXPECT_EQ(form.S.Doc.History.ReplayCursor, form.S.Doc.History.ActionLog.GetTail());
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
-    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
 TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     form.OpenFileByName(Data + "/three_figures.znd");
     EXPECT_TRUE(host.Messages.empty());
-    const TFigList& list = form.S.Figures.FigList;
+    const TFigList& list = form.S.Doc.Figures.FigList;
     ASSERT_EQ(list.Count(), 6);
     EXPECT_EQ(Tools(list), (std::vector<TDrawingTool>{TDrawingTool::Line, TDrawingTool::Polygon,
                                                       TDrawingTool::Stamp, TDrawingTool::Line,
@@ -55,14 +55,14 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
         EXPECT_EQ(f->Data.CutNumber, 100);
     EXPECT_EQ(list.At(0)->Data.EndCopyMark, 0);
     EXPECT_EQ(list.At(3)->Data.EndCopyMark, 1); // end copies made on loading
-    EXPECT_EQ(form.S.Figures.PairCount, 3);
-    EXPECT_EQ(form.S.Figures.LastFigureID, 6);
+    EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
+    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_EQ(form.Caption, texts::VersionTitle); // a material does not name the window
     // Three Duplicate actions were recorded for the end copies.
     int duplicates = 0;
-    for (auto* a = form.S.History.ActionLog.GetFirst(); a; a = a->Next)
+    for (auto* a = form.S.Doc.History.ActionLog.GetFirst(); a; a = a->Next)
         duplicates += a->Data.TargetType == TActionKind::Duplicate;
     EXPECT_EQ(duplicates, 3);
 }
@@ -70,9 +70,9 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
 TEST_F(FormTest, ASecondMaterialGoesToTheNextSlotAndKeepsThePairsApart) {
     form.OpenFileByName(Data + "/three_figures.znd");
     form.OpenFileByName(Data + "/three_figures.znd");
-    const TFigList& list = form.S.Figures.FigList;
+    const TFigList& list = form.S.Doc.Figures.FigList;
     ASSERT_EQ(list.Count(), 12);
-    EXPECT_EQ(form.S.Figures.PairCount, 6);
+    EXPECT_EQ(form.S.Doc.Figures.PairCount, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     // Start copies of both materials first, then their end copies in the same order.
     for (int i = 0; i < 6; ++i) {
@@ -84,7 +84,7 @@ TEST_F(FormTest, ASecondMaterialGoesToTheNextSlotAndKeepsThePairsApart) {
 
 TEST_F(FormTest, ADroppedAnimationIsOpenedLikeOneNamedAtStart) {
     form.WMDropFiles({Data + "/two_pairs.mrv", Data + "/three_figures.znd"});
-    EXPECT_EQ(form.S.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
 }
 
@@ -93,7 +93,7 @@ TEST(FormStart, AFileNamedAtStartIsOpenedBeforeTheWindowShows) {
     test::RecordingGraphics graphics;
     TZindaForm form(host, graphics);
     form.FormCreate({Data + "/two_pairs.mrv", "ignored.txt"});
-    EXPECT_EQ(form.S.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
 }
@@ -104,9 +104,9 @@ TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) 
     std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 9.9\r\n";
     form.OpenFileByName(path);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongDataFormat});
-    EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
-    EXPECT_EQ(form.S.Figures.LastFigureID, 0);
-    EXPECT_EQ(form.S.Figures.PairCount, 0);
+    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
+    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 0);
+    EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
     EXPECT_EQ(form.Caption, texts::VersionTitle);
@@ -116,8 +116,8 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     const std::string examples = std::string(MURVA_TEST_DATA) + "/../../examples";
     form.OpenFileByName(examples + "/welcome.mrv");
     ASSERT_TRUE(host.Messages.empty());
-    const std::vector<TDrawingTool> figures = Tools(form.S.Figures.FigList);
-    const std::int32_t actions = form.S.History.ActionLog.GetCount();
+    const std::vector<TDrawingTool> figures = Tools(form.S.Doc.Figures.FigList);
+    const std::int32_t actions = form.S.Doc.History.ActionLog.GetCount();
 
     test::TempDir temp;
     std::ifstream in(examples + "/sun.znd", std::ios::binary);
@@ -126,7 +126,7 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     std::ofstream(temp.Path("broken.znd"), std::ios::binary) << material;
     form.OpenFileByName(temp.Path("broken.znd"));
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::ActionItemReadError});
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), actions);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), actions);
 
     form.ClearMenuClick();
     host.SaveResults = {temp.Path("saved.mrv")};
@@ -134,7 +134,7 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     host.Messages.clear();
     form.OpenFileByName(temp.Path("saved.mrv"));
     EXPECT_TRUE(host.Messages.empty()) << host.Messages.front();
-    EXPECT_EQ(Tools(form.S.Figures.FigList), figures);
+    EXPECT_EQ(Tools(form.S.Doc.Figures.FigList), figures);
 }
 
 } // namespace
@@ -168,9 +168,9 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
     ASSERT_FALSE(graphics.LoadedBmps.empty());
     EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
     EXPECT_EQ(form.S.Shell.ShownBGName, "C:\\Users\\hana\\pictures\\bg.bmp");
-    EXPECT_TRUE(form.S.History.PendingBGName.empty());
+    EXPECT_TRUE(form.S.Doc.History.PendingBGName.empty());
     // The name read stays in the log, so a save keeps the background.
-    EXPECT_EQ(form.S.History.ActionLog.GetFirst()->Data.FileName,
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetFirst()->Data.FileName,
               "C:\\Users\\hana\\pictures\\bg.bmp");
 }
 
@@ -194,7 +194,7 @@ TEST_F(BackgroundReplayTest, AMissingBackgroundIsSkippedSilentlyAndTheFiguresSti
                               figures.substr(figures.find("begin ActionData")));
     form.OpenFileByName(path);
     EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(form.S.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
     EXPECT_EQ(form.BGImage.Picture->GetPixel(10, 10), clWhite);
 }
 

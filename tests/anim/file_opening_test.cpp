@@ -42,16 +42,16 @@ TEST_F(OpenFileTest, NothingIsOpenedWhileWatching) {
 }
 
 TEST_F(OpenFileTest, AnAnimationOverExistingWorkIsAskedForAndNoKeepsEverything) {
-    form.S.History.ActionLog.AppendEmpty();
-    form.S.Figures.FigList.Add(TFigData{});
+    form.S.Doc.History.ActionLog.AppendEmpty();
+    form.S.Doc.Figures.FigList.Add(TFigData{});
     host.Answers = {TAnswer::No};
     form.OpenFileByName(Write("a.mrv", "ZINDA FILE FORMAT 1.4\r\n"));
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "本当にデータをよみこみますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.Figures.FigList.Count(), 1);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 1);
     EXPECT_EQ(form.Caption, texts::VersionTitle);
 }
 

@@ -37,12 +37,12 @@ struct SaveTest : test::FormTest {
     void SetUp() override {
         test::FormTest::SetUp();
         TFigData rect = test::MakeRect(10, 20, 30, 40);
-        test::Append(form.S.History.ActionLog, TActionKind::Create, 1, &rect);
-        TFigItem* shown = form.S.Figures.FigList.Add(rect);
-        form.S.Figures.SelectedFig = form.S.Figures.LastSelectedFig = shown;
+        test::Append(form.S.Doc.History.ActionLog, TActionKind::Create, 1, &rect);
+        TFigItem* shown = form.S.Doc.Figures.FigList.Add(rect);
+        form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.LastSelectedFig = shown;
     }
     std::string In(const std::string& name) const { return Folder + "/" + name; }
-    std::string Written() const { return WriteActionFile(form.S.History.ActionLog); }
+    std::string Written() const { return WriteActionFile(form.S.Doc.History.ActionLog); }
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(Folder))
@@ -66,8 +66,8 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("work.mrv"));
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_TRUE(host.Questions.empty());
-    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
-    EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_EQ(Entries(), Names{"work.mrv"});
 }
@@ -78,7 +78,7 @@ TEST_F(SaveTest, ACancelledDialogChangesNothing) {
     EXPECT_TRUE(Entries().empty());
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
-    EXPECT_NE(form.S.Figures.SelectedFig, nullptr);
+    EXPECT_NE(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
 TEST_F(SaveTest, ARefusedOverwriteLeavesTheFileAndSaysSo) {
@@ -117,7 +117,7 @@ TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
 
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.OverWriteDataMenuClick();
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
@@ -156,7 +156,7 @@ TEST_F(SaveTest, OverSaveReplacesTheCurrentFileAndKeepsItsBackup) {
     EXPECT_EQ(Contents(In("a.bak")), "old work");
     EXPECT_EQ(Contents(In("a.mrv")), Written());
     EXPECT_EQ(form.Caption, "unchanged");
-    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
 TEST_F(SaveTest, AnOverSaveThatCannotWriteTellsAndMakesNoBackup) {
@@ -208,15 +208,15 @@ TEST_F(SaveTest, ASaveThatRunsOutOfSpaceLeavesTheOldFileExactlyAsItWas) {
 }
 
 TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
-    TFigItem* live = form.S.Figures.SelectedFig;
-    THistoryList& log = form.S.History.ActionLog;
+    TFigItem* live = form.S.Doc.Figures.SelectedFig;
+    THistoryList& log = form.S.Doc.History.ActionLog;
     log.Link(log.GetTail(), &live->Data);
     live->Data.End = {60, 70};
-    form.S.History.ActionPending = true;
-    form.S.History.PendingFigData = &live->Data;
+    form.S.Doc.History.ActionPending = true;
+    form.S.Doc.History.PendingFigData = &live->Data;
     host.SaveResults = {In("sized.mrv")};
     form.WriteDataMenuClick();
-    EXPECT_FALSE(form.S.History.ActionPending);
+    EXPECT_FALSE(form.S.Doc.History.ActionPending);
     const std::string file = Contents(In("sized.mrv"));
     const std::string tail = "Change\r\n1\r\nSize\r\nbegin FigData\r\n0\r\n10 20\r\n60 70\r\n"
                              "end FigData\r\nend ActionData\r\n";
@@ -236,7 +236,7 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
                    "CleareBG\r\nend ActionData\r\n\r\n"),
               1);
     EXPECT_EQ(host.Messages, (Names{"", "ActionItem：読み込みエラー"}));
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 0) << "a broken file left actions behind";
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 0) << "a broken file left actions behind";
 
     host.Messages.clear();
     EXPECT_EQ(Read("\x82\xa0\r\n"), 1);
@@ -250,16 +250,16 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
 TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
     form.S.Shell.LoadKind = TLoadKind::Drawing;
     form.S.Parts.PartsCount = 3;
-    form.S.Figures.PairCount = 2;
+    form.S.Doc.Figures.PairCount = 2;
     ASSERT_EQ(Read("ZINDA FILE FORMAT 1.0\nbegin ActionData\n10 05 33 27\nCreate\n1\n"
                    "begin FigData\ndtLine\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n5 5\n"
                    "end FigData\nend ActionData\n"),
               0);
-    const TActionData& read = form.S.History.ActionLog.GetTail()->Data;
+    const TActionData& read = form.S.Doc.History.ActionLog.GetTail()->Data;
     EXPECT_EQ(read.TargetID, 5);
     EXPECT_EQ(read.FigData.CutNumber, 103);
-    EXPECT_EQ(form.S.Figures.LastFigureID, 5);
-    EXPECT_EQ(form.S.History.ReplayBase, form.S.History.ActionLog.GetHead());
+    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 5);
+    EXPECT_EQ(form.S.Doc.History.ReplayBase, form.S.Doc.History.ActionLog.GetHead());
     EXPECT_EQ(form.S.Reader.FormatVersionLine, "ZINDA FILE FORMAT 1.0");
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_TRUE(host.Messages.empty());
@@ -267,7 +267,7 @@ TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
 
 struct BackgroundTest : test::FormTest {
     TActionItem* Background(const std::string& name) {
-        TActionItem* item = form.S.History.ActionLog.AppendEmpty();
+        TActionItem* item = form.S.Doc.History.ActionLog.AppendEmpty();
         item->Data.TargetType = TActionKind::ReadBG;
         item->Data.FileName = name;
         form.S.Reader.LastDataFileName = name;

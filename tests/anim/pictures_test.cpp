@@ -52,7 +52,7 @@ TEST_F(ImagesTest, AMissingPictureReturnsOneAndChangesNothing) {
 
     ChooseToOpen(dir.Path("nothing.jpg"));
     form.ReadBGMenuClick();
-    EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
 }
 
@@ -118,13 +118,13 @@ TEST_F(ImagesTest, OtherExtensionsLoadNothingButTheMenuStillRecordsThePicture) {
     for (const char* name : {"photo.jpeg", "photo.Jpg", "photo.png", "photo"}) {
         const std::string path = Jpeg(name, SolidImage(64, 64, Blue));
         const auto before = PixelsOf(Background());
-        const std::int32_t actions = form.S.History.ActionLog.GetCount();
+        const std::int32_t actions = form.S.Doc.History.ActionLog.GetCount();
         ChooseToOpen(path);
         form.ReadBGMenuClick();
         EXPECT_EQ(PixelsOf(Background()), before) << name;
-        ASSERT_EQ(form.S.History.ActionLog.GetCount(), actions + 1) << name;
-        EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ReadBG);
-        EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.FileName, path);
+        ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), actions + 1) << name;
+        EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ReadBG);
+        EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.FileName, path);
     }
     EXPECT_TRUE(host.Messages.empty());
 }
@@ -138,8 +138,8 @@ TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     EXPECT_EQ(host.OpenDialogs[0].Filter, texts::BGFilter);
     EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
     EXPECT_EQ(host.OpenDialogs[0].DefaultExt, "");
-    ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
-    const TActionData& action = form.S.History.ActionLog.GetTail()->Data;
+    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    const TActionData& action = form.S.Doc.History.ActionLog.GetTail()->Data;
     EXPECT_EQ(action.TargetType, TActionKind::ReadBG);
     EXPECT_EQ(action.FileName, path);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Image);
@@ -147,13 +147,13 @@ TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     EXPECT_TRUE(Near(Background().GetPixel(5, 5), Blue, 16));
     // Replay keeps these; the menu does not.
     EXPECT_EQ(form.S.Shell.ShownBGName, "");
-    EXPECT_EQ(form.S.History.PendingBGName, "");
+    EXPECT_EQ(form.S.Doc.History.PendingBGName, "");
 }
 
 TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
     form.ReadBGMenuClick();
     EXPECT_EQ(host.OpenDialogs.size(), 1u);
-    EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_TRUE(host.Messages.empty());
 }
@@ -177,7 +177,7 @@ TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
         ChooseToOpen(dir.Path(name));
         form.ReadBGMenuClick();
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
-        EXPECT_TRUE(form.S.History.ActionLog.IsEmpty()) << name;
+        EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty()) << name;
         EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation) << name;
         EXPECT_EQ(PixelsOf(Background()), before) << name;
     }
@@ -217,7 +217,7 @@ TEST_F(ExportTest, TheFieldIsWrittenAsAJpegThatDecodesBackCloseToIt) {
         EXPECT_TRUE(Near(At(*image, x, y), Blue, 16)) << x << "," << y;
     EXPECT_FALSE(std::filesystem::exists(dir.Path("pic.bak")));
     // The export is no action of the drawing.
-    EXPECT_TRUE(form.S.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
 }
 
 TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
@@ -248,8 +248,8 @@ TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
 }
 
 TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
-    TFigItem* figure = form.S.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
-    form.S.Figures.SelectedFig = form.S.Figures.LastSelectedFig = figure;
+    TFigItem* figure = form.S.Doc.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
+    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.LastSelectedFig = figure;
     auto& calls = static_cast<test::RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
     auto framed = [&calls] {
         return std::any_of(calls.begin(), calls.end(), [](const std::string& call) {
@@ -263,28 +263,27 @@ TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
     calls.clear();
     ChooseToSave(dir.Path("pic.jpg"));
     form.Save2JPEGMenuClick();
-    EXPECT_EQ(form.S.Figures.SelectedFig, nullptr);
-    EXPECT_EQ(form.S.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
     EXPECT_FALSE(calls.empty()); // the field was repainted for the export
     EXPECT_FALSE(framed());
     EXPECT_TRUE(std::filesystem::exists(dir.Path("pic.jpg")));
 }
 
 TEST_F(ExportTest, AHeldSizeChangeIsCommittedEvenWhenTheDialogIsCancelled) {
-    TFigItem* figure = form.S.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
-    form.S.Figures.SelectedFig = figure;
-    form.Services.Recorder().RecordFigureAction(TActionKind::Duplicate, figure);
+    TFigItem* figure = form.S.Doc.RecordDuplicate(test::MakeRect(100, 100, 200, 200));
+    form.S.Doc.Figures.SelectedFig = figure;
     figure->Data.End = {260, 230};
-    form.S.History.ActionPending = true;
-    form.S.History.PendingFigData = &figure->Data;
+    form.S.Doc.History.ActionPending = true;
+    form.S.Doc.History.PendingFigData = &figure->Data;
 
     form.Save2JPEGMenuClick(); // no file chosen
-    EXPECT_FALSE(form.S.History.ActionPending);
-    ASSERT_EQ(form.S.History.ActionLog.GetCount(), 2);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.Parameter, TChangeParameter::Size);
+    EXPECT_FALSE(form.S.Doc.History.ActionPending);
+    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 2);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.Parameter, TChangeParameter::Size);
     // Cancelled: nothing written, the selection stays.
-    EXPECT_EQ(form.S.Figures.SelectedFig, figure);
+    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, figure);
     EXPECT_EQ(std::filesystem::directory_iterator(dir.Folder()),
               std::filesystem::directory_iterator{});
 }
@@ -309,8 +308,8 @@ namespace {
 
 TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackground) {
     form.ClearMenuClick();
-    ASSERT_EQ(form.S.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
+    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
 
     ChooseToOpen(Jpeg("red.jpg", SolidImage(640, 480, Red)));
     form.ReadBGMenuClick();
@@ -320,8 +319,8 @@ TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackgrou
     form.ClearMenuClick();
     EXPECT_EQ(calls, std::vector<std::string>{"FillRect 0,0,640,480 brush=FFFFFF/solid"});
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
-    EXPECT_EQ(form.S.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 3);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 3);
 }
 
 } // namespace

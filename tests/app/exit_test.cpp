@@ -30,20 +30,20 @@ TEST_F(ExitTest, AFreshWindowEndsWithCodeZeroWithoutAQuestion) {
 }
 
 TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Cancel};
     EXPECT_EQ(Close(), -1);
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "Murvaをおわる前にえをほぞんしますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNoCancel);
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
 }
 
 TEST_F(ExitTest, ANamedFileIsOfferedForSavingOver) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.S.Shell.DataFileName = "/tmp/a.mrv";
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
@@ -71,11 +71,11 @@ TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
 }
 
 TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
-    form.S.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Yes};
     host.SaveResults = {std::nullopt}; // the dialog is cancelled
     EXPECT_EQ(Close(), -1);
-    EXPECT_EQ(form.S.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
 }
 
 TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
@@ -85,7 +85,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     form.SelectMoveBtnClick();
     form.ClearAllClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::AllCleared});
-    EXPECT_TRUE(form.S.Figures.FigList.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree) << "the tool whose button is down";

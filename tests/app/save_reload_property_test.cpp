@@ -45,7 +45,7 @@ struct TWindow {
 // of its box, which the hit test takes; (5, 5) when the cut is empty.
 TPoint PointOnFigure(const TZindaForm& form, unsigned c) {
     std::vector<TPoint> corners;
-    for (auto* item = form.S.Figures.FigList.GetFirst(); item; item = item->Next)
+    for (auto* item = form.S.Doc.Figures.FigList.GetFirst(); item; item = item->Next)
         if (item->Data.CutNumber == form.S.Cuts.CurrentCut) corners.push_back(item->Data.Start);
     return corners.empty() ? TPoint{5, 5} : corners[c % corners.size()];
 }
@@ -223,11 +223,11 @@ void Describe(std::ostringstream& out, const TFigList& list, bool children = fal
 
 std::string Figures(const TZindaForm& form) {
     std::ostringstream out;
-    out << "pairs " << form.S.Figures.PairCount << "\n";
-    Describe(out, form.S.Figures.FigList);
+    out << "pairs " << form.S.Doc.Figures.PairCount << "\n";
+    Describe(out, form.S.Doc.Figures.FigList);
     // What "ふっかつ" would bring back.
     out << "deleted\n";
-    Describe(out, form.S.Figures.DeletedFigList);
+    Describe(out, form.S.Doc.Figures.DeletedFigList);
     return out.str();
 }
 

@@ -12,10 +12,10 @@ namespace {
 struct ResizerTest : EditTest {
     // Puts the figure in as one pair and selects its end copy with a click.
     TFigData& SelectNew(const TFigData& figure) {
-        form.S.Figures.FigList.Add(figure);
-        form.S.Figures.FigList.Add(figure);
-        form.S.Figures.PairCount = 1;
-        form.S.Figures.LastFigureID = 2;
+        form.S.Doc.Figures.FigList.Add(figure);
+        form.S.Doc.Figures.FigList.Add(figure);
+        form.S.Doc.Figures.PairCount = 1;
+        form.S.Doc.Figures.LastFigureID = 2;
         Click(figure.Start.x, figure.Start.y);
         EXPECT_EQ(Selected(), At(1));
         return At(1)->Data;
@@ -96,12 +96,12 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(10, 0, 50, 20));
     stamp.StampData->Add(inner);
-    form.S.Figures.FigList.Add(stamp);
-    form.S.Figures.FigList.Add(stamp);
-    form.S.Figures.PairCount = 1;
+    form.S.Doc.Figures.FigList.Add(stamp);
+    form.S.Doc.Figures.FigList.Add(stamp);
+    form.S.Doc.Figures.PairCount = 1;
     // The stamp's recorded copy, which its children are scaled from.
-    form.S.Figures.SelectedFig = At(1);
-    form.Services.Recorder().RecordAction(TActionKind::Move);
+    form.S.Doc.Figures.SelectedFig = At(1);
+    form.S.Doc.RecordMove(At(1));
     Click(100, 100);
     Mode(3);
     form.HTrackBar.SetPosition(100); // twice as wide
@@ -160,21 +160,21 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
 
 TEST_F(ResizerTest, ARunOfResizingIsOneSizeChangeAfterTheNextActionAndNoneWhenUndone) {
     TFigData& f = SelectNew(MakeRect(100, 100, 200, 150));
-    form.S.Figures.SelectedFig = At(1);
-    form.Services.Recorder().RecordAction(TActionKind::Move);
+    form.S.Doc.Figures.SelectedFig = At(1);
+    form.S.Doc.RecordMove(At(1));
     const std::int32_t before = Actions();
     form.HTrackBar.SetPosition(10);
     form.HTrackBar.SetPosition(20);
     form.VTrackBar.SetPosition(5);
     EXPECT_EQ(Actions(), before) << "held open";
-    form.DupBtnClick(); // another action commits it, after its own
-    const TActionItem* duplicate = form.S.History.ActionLog.GetTail();
-    while (duplicate->Position > before + 1)
-        duplicate = duplicate->Prev;
-    EXPECT_EQ(duplicate->Data.TargetType, TActionKind::Duplicate);
-    EXPECT_EQ(duplicate->Next->Data.Parameter, TChangeParameter::Size);
-    EXPECT_EQ(duplicate->Next->Data.FigData.End, f.End);
-    EXPECT_EQ(duplicate->Next->Next->Data.TargetType, TActionKind::Back) << "one size change only";
+    form.DupBtnClick(); // another action commits it, before its own
+    const TActionItem* change = form.S.Doc.History.ActionLog.GetTail();
+    while (change->Position > before + 1)
+        change = change->Prev;
+    EXPECT_EQ(change->Data.Parameter, TChangeParameter::Size);
+    EXPECT_EQ(change->Data.FigData.End, f.End);
+    EXPECT_EQ(change->Next->Data.TargetType, TActionKind::Duplicate);
+    EXPECT_EQ(change->Next->Next->Data.TargetType, TActionKind::Back) << "one size change only";
 
     // Resized and back again: nothing to record, though the figure was moved meanwhile.
     Click(f.Start.x, f.Start.y);

@@ -194,7 +194,7 @@ TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {
     TReadTarget t;
     ASSERT_EQ(t.Read(Crlf(Header + bg + data)).Result, 0);
     EXPECT_EQ(t.Reader.BGReadState, 1);
-    EXPECT_EQ(t.Reader.LastBGAction, t.At(0));
+    EXPECT_EQ(t.BackgroundAction, t.At(0));
     EXPECT_EQ(t.At(0)->Data.FileName, "C:\\あ\\bg.jpg");
     EXPECT_EQ(t.At(1)->Data.FileName, "cat.znd");
     EXPECT_EQ(t.Reader.LastDataFileName, "cat.znd");

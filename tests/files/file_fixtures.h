@@ -37,11 +37,16 @@ struct TReadTarget {
     TLoadKind LoadKind = TLoadKind::Animation;
     std::int32_t PartsCount = 0;
 
+    TActionItem* BackgroundAction = nullptr;
+
     TReadResult Read(const std::string& bytes) {
-        TReadContext context{Log,       Reader,   ReplayBase, LastFigureID,
-                             PairCount, LoadKind, PartsCount};
+        TReadContext context{Log, Reader, PairCount, LoadKind, PartsCount};
         std::istringstream file(bytes);
-        return ReadActionFile(file, context);
+        TReadResult result = ReadActionFile(file, context);
+        ReplayBase = result.Base;
+        LastFigureID = result.LastFigureID;
+        BackgroundAction = result.BackgroundAction;
+        return result;
     }
     TActionItem* At(int index) const {
         TActionItem* item = Log.GetFirst();

@@ -70,23 +70,21 @@ std::string TravelOpeningRoad(std::string_view input, const std::string& folder)
     NullGraphics graphics;
     TZindaForm form(host, graphics);
     form.FormCreate({opened});
-    const std::int32_t figures = form.S.Figures.FigList.Count();
+    const std::int32_t figures = form.S.Doc.Figures.FigList.Count();
     host.SaveResults = {saved};
     form.WriteDataMenuClick();
 
     // What the program saves, it opens again.
     THistoryList log;
     TReaderState reader;
-    TActionItem* base = nullptr;
-    std::int32_t lastFigureID = 1;
-    TReadContext context{log, reader, base, lastFigureID};
+    TReadContext context{log, reader};
     const TReadResult read = ReadActionText(ReadAll(saved), context);
     if (read.Result != 0) return "the saved file could not be read again";
 
     TZindaForm again(host, graphics);
     again.FormCreate({saved});
-    if (again.S.Figures.FigList.Count() != figures)
-        return "the saved file opened into " + std::to_string(again.S.Figures.FigList.Count()) +
+    if (again.S.Doc.Figures.FigList.Count() != figures)
+        return "the saved file opened into " + std::to_string(again.S.Doc.Figures.FigList.Count()) +
                " figures, not " + std::to_string(figures);
     return {};
 }

@@ -1,6 +1,6 @@
 // Recording: target ids, figure copies, time stamps and the held size change.
 
-#include "history/recording.h"
+#include "history/document.h"
 #include "history_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +11,22 @@ namespace {
 using test::MakeRect;
 
 struct RecordingTest : ::testing::Test {
-    THistoryState history;
-    TFigureState figures;
-    TRecorder recorder{history, figures,
-                       TActionTime{.Year = 2011,
-                                   .Day = 14,
-                                   .Month = 6,
-                                   .Minute = 5,
-                                   .Hour = 10,
-                                   .Hundredths = 33,
-                                   .Second = 27}};
-
-    TFigItem* AddAndRecord(TFigData data) {
-        TFigItem* item = figures.FigList.Add(data);
-        recorder.RecordFigureAction(TActionKind::Duplicate, item);
-        return item;
+    TDocument doc;
+    THistoryState& history = doc.History;
+    TFigureState& figures = doc.Figures;
+    RecordingTest() {
+        doc.Clock = [] {
+            return TActionTime{.Year = 2011,
+                               .Day = 14,
+                               .Month = 6,
+                               .Minute = 5,
+                               .Hour = 10,
+                               .Hundredths = 33,
+                               .Second = 27};
+        };
     }
+
+    TFigItem* AddAndRecord(TFigData data) { return doc.RecordDuplicate(data); }
     std::vector<TActionKind> Kinds() const {
         std::vector<TActionKind> kinds;
         for (auto* a = history.ActionLog.GetFirst(); a; a = a->Next)
@@ -42,22 +42,23 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
     EXPECT_EQ(figures.LastFigureID, 3);
 
-    figures.SelectedFig = a;
-    a->Data.Offset(5, 5);
-    recorder.RecordAction(TActionKind::Move);
+    TFigData moved = a->Data;
+    moved.Offset(5, 5);
+    doc.RecordMove(a, moved);
     TActionItem* move = history.ActionLog.GetTail();
     EXPECT_EQ(move->Data.TargetID, 2);
     EXPECT_EQ(move->Data.FigData.Start, (TPoint{5, 5}));
     EXPECT_EQ(move->Data.TargetFigData, &a->Data);
     EXPECT_EQ(move->Data.ActionTime.Hundredths, 33);
 
-    figures.SelectedFig = b;
-    recorder.RecordAction(TActionKind::Front);
+    ASSERT_FALSE(doc.RecordStep(b, TActionKind::Front)) << "the last figure is in front";
+    ASSERT_TRUE(doc.RecordStep(b, TActionKind::Back));
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetFigData, nullptr);
-    a->Data.PenColor = 0xFF;
-    figures.SelectedFig = a;
-    recorder.RecordChange(TActionKind::Change, TChangeParameter::LineColor);
+    TFigData recoloured = a->Data;
+    recoloured.PenColor = 0xFF;
+    doc.RecordChange(a, TChangeParameter::LineColor, recoloured);
+    EXPECT_EQ(a->Data.PenColor, 0xFFu);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.FigData.PenColor, 0xFFu);
 }
@@ -65,8 +66,7 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
 TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
     figures.LastFigureID = 1;                           // as after a deletion
-    figures.SelectedFig = a;
-    recorder.RecordAction(TActionKind::Back);
+    doc.RecordMove(a);
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     // The next figure gets an id no action holds, although LastFigureID counts less.
@@ -77,25 +77,20 @@ TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
 
 TEST_F(RecordingTest, AFigureWithNoEarlierActionGetsIdZero) {
     TFigItem* a = figures.FigList.Add(MakeRect(0, 0, 10, 10));
-    figures.SelectedFig = a;
-    recorder.RecordAction(TActionKind::Move);
+    doc.RecordMove(a);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 0);
-    figures.SelectedFig = nullptr;
-    recorder.RecordAction(TActionKind::Move); // nothing selected: an empty Move
-    EXPECT_EQ(history.ActionLog.GetCount(), 2);
 }
 
 TEST_F(RecordingTest, AHeldSizeChangeIsCommittedOnceByTheNextAction) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10));
     TFigItem* b = AddAndRecord(MakeRect(0, 0, 10, 10));
-    recorder.HoldSizeChange(&a->Data);
-    a->Data.End = {12, 12};
-    recorder.HoldSizeChange(&a->Data);
-    a->Data.End = {20, 30};
-    recorder.RecordFigureAction(TActionKind::Duplicate, figures.FigList.CopyItem(b));
+    doc.HoldSizeChange(a).End = {12, 12};
+    doc.HoldSizeChange(a).End = {20, 30};
+    doc.RecordDuplicate(b->Data);
+    // The change went before the action that ended it.
     EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Duplicate, TActionKind::Duplicate,
-                                                 TActionKind::Duplicate, TActionKind::Change}));
-    TActionItem* change = history.ActionLog.GetTail();
+                                                 TActionKind::Change, TActionKind::Duplicate}));
+    TActionItem* change = history.ActionLog.GetTail()->Prev;
     EXPECT_EQ(change->Data.Parameter, TChangeParameter::Size);
     EXPECT_EQ(change->Data.TargetID, 2);
     EXPECT_EQ(change->Data.FigData.End, (TPoint{20, 30}));
@@ -103,30 +98,33 @@ TEST_F(RecordingTest, AHeldSizeChangeIsCommittedOnceByTheNextAction) {
     EXPECT_EQ(history.PendingFigData, nullptr);
 }
 
-TEST_F(RecordingTest, ASizeChangeBackToTheOldSizeOrAPureMoveRecordsNothing) {
+TEST_F(RecordingTest, ASizeChangeBackToTheOldShapeRecordsNothingButAnyOtherChangeIsRecorded) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10));
-    recorder.HoldSizeChange(&a->Data);
-    a->Data.End = {30, 30};
-    a->Data.End = {10, 10};
-    a->Data.Offset(50, 50);
-    recorder.CommitPendingChange();
+    TFigData& held = doc.HoldSizeChange(a);
+    held.End = {30, 30};
+    held.End = {10, 10};
+    doc.CommitHeldChange();
     EXPECT_EQ(history.ActionLog.GetCount(), 1);
     EXPECT_FALSE(history.ActionPending);
+    // The same size elsewhere is still a change a reload must know.
+    doc.HoldSizeChange(a).Offset(50, 50);
+    doc.CommitHeldChange();
+    ASSERT_EQ(history.ActionLog.GetCount(), 2);
+    EXPECT_EQ(history.ActionLog.GetTail()->Data.FigData.Start, (TPoint{50, 50}));
 }
 
 TEST_F(RecordingTest, ResizingAnotherFigureCommitsTheFirstOne) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10));
     TFigItem* b = AddAndRecord(MakeRect(0, 0, 10, 10));
-    recorder.HoldSizeChange(&a->Data);
-    a->Data.End = {15, 10};
-    recorder.HoldSizeChange(&b->Data);
+    doc.HoldSizeChange(a).End = {15, 10};
+    doc.HoldSizeChange(b);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     EXPECT_EQ(history.PendingFigData, &b->Data);
 }
 
 TEST_F(RecordingTest, AFileActionHoldsItsName) {
-    recorder.RecordFileAction(TActionKind::ReadBG, "C:\\pics\\bg.jpg");
+    doc.RecordFile(TActionKind::ReadBG, "C:\\pics\\bg.jpg");
     EXPECT_EQ(history.ActionLog.GetTail()->Data.FileName, "C:\\pics\\bg.jpg");
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 0);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.ActionTime.Year, 2011);

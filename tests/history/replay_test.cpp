@@ -1,6 +1,6 @@
 // Replay: each action finds its figure through the action that created it.
 
-#include "history/replay.h"
+#include "history/document.h"
 #include "history_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +15,11 @@ using test::MakePolyline;
 using test::MakeRect;
 
 struct ReplayTest : ::testing::Test {
-    THistoryState history;
-    TFigureState figures;
+    TDocument doc;
+    THistoryState& history = doc.History;
+    TFigureState& figures = doc.Figures;
 
-    void ReplayAll() {
-        TReplayer(history, figures)
-            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
-    }
+    void ReplayAll() { doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail()); }
     std::vector<int> StartXs() const { return test::StartXs(figures.FigList); }
 };
 
@@ -146,8 +144,9 @@ TEST_F(ReplayTest, NestedBranchesGiveThePictureOfTheirStep) {
 TEST(ReplayBranches, RandomScriptsGiveThePictureOfTheirStep) {
     std::mt19937 rng(2026);
     for (int round = 0; round < 300; ++round) {
-        THistoryState history;
-        TFigureState figures;
+        TDocument doc;
+        THistoryState& history = doc.History;
+        TFigureState& figures = doc.Figures;
         std::vector<std::pair<TActionKind, int>> script;
         const int length = std::uniform_int_distribution<int>(1, 30)(rng);
         for (int i = 0; i < length; ++i) {
@@ -161,22 +160,22 @@ TEST(ReplayBranches, RandomScriptsGiveThePictureOfTheirStep) {
             TFigData f = MakeRect(value, 0, value + 1, 1);
             Append(history.ActionLog, kind, value, kind == TActionKind::Create ? &f : nullptr);
         }
-        TReplayer(history, figures)
-            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
         ASSERT_EQ(test::StartXs(figures.FigList), NaiveBranchReplay(script)) << "round " << round;
     }
 }
 
 TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
     // Replaying in one go skips the rebuild of a Branch where the figures already are
-    // its picture; a fresh replayer for every action never does.
+    // its picture; action by action must come to the same.
     std::mt19937 rng(614);
     const TActionKind kinds[] = {TActionKind::Create, TActionKind::Create,  TActionKind::Move,
                                  TActionKind::Delete, TActionKind::Restore, TActionKind::Front,
                                  TActionKind::Back,   TActionKind::ReadBG,  TActionKind::Branch,
                                  TActionKind::Branch};
     for (int round = 0; round < 300; ++round) {
-        THistoryState once, alone;
+        TDocument inOneGo, oneByOne;
+        THistoryState &once = inOneGo.History, &alone = oneByOne.History;
         const unsigned seed = rng();
         for (THistoryState* history : {&once, &alone}) {
             std::mt19937 script(seed); // the same log twice
@@ -189,12 +188,13 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
                 Append(history->ActionLog, kind, id, &f)->Data.FileName = std::to_string(i);
             }
         }
-        TFigureState inOneGo, oneByOne;
-        TReplayer(once, inOneGo).ApplyRange(once.ActionLog.GetFirst(), once.ActionLog.GetTail());
+        inOneGo.ApplyRange(once.ActionLog.GetFirst(), once.ActionLog.GetTail());
         for (TActionItem* item = alone.ActionLog.GetFirst(); item; item = item->Next)
-            TReplayer(alone, oneByOne).ApplyAction(item);
-        ASSERT_EQ(test::StartXs(inOneGo.FigList), test::StartXs(oneByOne.FigList)) << round;
-        ASSERT_EQ(test::StartXs(inOneGo.DeletedFigList), test::StartXs(oneByOne.DeletedFigList))
+            oneByOne.ApplyAction(item);
+        ASSERT_EQ(test::StartXs(inOneGo.Figures.FigList), test::StartXs(oneByOne.Figures.FigList))
+            << round;
+        ASSERT_EQ(test::StartXs(inOneGo.Figures.DeletedFigList),
+                  test::StartXs(oneByOne.Figures.DeletedFigList))
             << round;
         ASSERT_EQ(once.PendingBGName, alone.PendingBGName) << round;
     }

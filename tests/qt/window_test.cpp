@@ -97,7 +97,7 @@ TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
         {"MovePanel", {688, 216, 169, 225}},    {"CutPanel", {688, 447, 169, 210}},
         {"GroupBox3", {864, 8, 145, 465}},      {"Image1", {5, 540, 652, 120}},
         {"CutCountDownBtn", {16, 570, 33, 57}}, {"CutCountUpBtn", {616, 570, 33, 57}},
-        {"SelectMakeBtn", {888, 512, 97, 41}}, {"SelectMoveBtn", {888, 584, 97, 41}},
+        {"SelectMakeBtn", {888, 512, 97, 41}},  {"SelectMoveBtn", {888, 584, 97, 41}},
     };
     for (int k = 0; k < 5; ++k) {
         const std::string n = std::to_string(k + 1);
@@ -515,13 +515,13 @@ TEST_F(WindowTest, UsingASlotMovesItsPictureFromTheBinIntoTheStrip) {
     EXPECT_EQ(NonWhitePixels(Find("CutImage1")), 0);
 
     QTest::mouseClick(Find<QToolButton>("PartsMoveBtr1"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.GetFirst()->Data.CutNumber, 1);
     EXPECT_EQ(NonWhitePixels(Find("PartsImage1")), 0);
     EXPECT_GT(NonWhitePixels(Find("CutImage1")), 0);
     EXPECT_GT(NonWhitePixels(Find("PaintBox")), 0);
 
     QTest::mouseClick(Find<QToolButton>("SpeedButton18"), Qt::LeftButton); // slot 1, now empty
-    EXPECT_EQ(form.S.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+    EXPECT_EQ(form.S.Doc.Figures.FigList.GetFirst()->Data.CutNumber, 1);
 }
 
 TEST_F(WindowTest, TheStripShowsCarriedOverAndChosenCuts) {

@@ -32,14 +32,14 @@ struct PaintTest : FormTest {
         data.Start = start;
         data.End = end;
         data.CutNumber = cut;
-        return form.S.Figures.FigList.Add(data);
+        return form.S.Doc.Figures.FigList.Add(data);
     }
     // Four figures in two start/end pairs, as loading a file leaves them.
     void AddPairs(std::int32_t cut) {
         for (int i = 0; i < 4; ++i)
             AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
-        form.S.Figures.LastFigureID = 4;
-        form.S.Figures.PairCount = 2;
+        form.S.Doc.Figures.LastFigureID = 4;
+        form.S.Doc.Figures.PairCount = 2;
     }
     std::vector<std::string> Entries(const std::string& label) {
         std::vector<std::string> entries;
@@ -53,7 +53,7 @@ struct PaintTest : FormTest {
 TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox) {
     AddRect(1, {10, 10}, {50, 50});
     AddRect(2, {20, 20}, {60, 60});
-    form.S.Figures.SelectedFig = AddRect(1, {100, 100}, {150, 150});
+    form.S.Doc.Figures.SelectedFig = AddRect(1, {100, 100}, {150, 150});
     form.S.Cuts.CurrentCut = 1;
     graphics.Journal.clear();
     const int presents = host.Invalidations;
@@ -145,7 +145,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 
 TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
     AddPairs(1);
-    form.S.Figures.SelectedFig = form.S.Figures.FigList.GetFirst();
+    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.GetFirst();
     form.S.Shell.Mode = TMode::Watch;
     graphics.Journal.clear();
     form.PaintBoxPaint();
@@ -160,7 +160,7 @@ TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
     EXPECT_EQ(form.S.Paint.PaintIndex, 0);
 
     // Without a known half the first figure is still shown.
-    form.S.Figures.PairCount = 0;
+    form.S.Doc.Figures.PairCount = 0;
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_EQ(Entries(canvas).size(), 2u);
@@ -171,7 +171,7 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
     line.DrawingTool = TDrawingTool::Line;
     line.Start = {100, 50};
     line.End = {20, 80};
-    TFigItem* item = form.S.Figures.FigList.Add(line);
+    TFigItem* item = form.S.Doc.Figures.FigList.Add(line);
     graphics.Journal.clear();
     const int presents = host.Invalidations;
 
@@ -223,7 +223,7 @@ TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
     TFigData stamp;
     stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.CutNumber = 1;
-    form.S.Figures.FigList.Add(stamp);
+    form.S.Doc.Figures.FigList.Add(stamp);
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_THAT(Entries(Canvas()), ElementsAre(HasSubstr("CopyRect")));

@@ -1,25 +1,18 @@
-#include "anim/document.h"
+#include "anim/work_reset.h"
 
 namespace murva {
 
-void TDocument::SetDefaultPen() {
+void TWorkReset::SetDefaultPen() {
     Canvas& canvas = App.C.PaintBox.Picture->GetCanvas();
     canvas.Pen = TPen{4, clBlack, TPenStyle::Solid, TPenMode::Copy};
     canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
 }
 
-void TDocument::ResetDocument() {
+void TWorkReset::ResetDocument() {
     TSharedState& S = App.S;
     App.Platform.BringToFront();
-    S.History.ActionLog.Clear(S.Figures.LastFigureID);
-    S.Figures.FigList.Clear();
-    S.Figures.DeletedFigList.Clear();
+    S.Doc.Clear();
     Mouse.Clear();
-    S.Figures.SelectedFig = S.Figures.LastSelectedFig = nullptr;
-    S.History.ActionPending = false;
-    S.History.PendingFigData = nullptr;
-    S.History.ReplayCursor = nullptr;
-    S.History.ReplayBase = nullptr;
     S.Shell.Mode = TMode::Draw;
     S.Shell.CurrentTool = TTool::Select;
     SetDefaultPen();

@@ -1,14 +1,14 @@
 #pragma once
-// The document as a whole: emptied to a fresh one.
+// Starting the work afresh: the document emptied, the window as at start-up.
 
 #include "edit/mouse_state.h"
 #include "ui/services.h"
 
 namespace murva {
 
-class TDocument {
+class TWorkReset {
 public:
-    TDocument(TServices& services, TMouseState& mouse) : App(services), Mouse(mouse) {}
+    TWorkReset(TServices& services, TMouseState& mouse) : App(services), Mouse(mouse) {}
 
     // Empties the figures and the log, whitens the background and the thumbnails, and
     // returns to the first cut in the making state.

@@ -1,19 +1,45 @@
-#include "history/replay.h"
+// Replay: what each action does to the figures, and the picture at any position of the
+// log. Each action finds its figure through the action that created it: the first
+// Create, Duplicate or Restore in the log with the same target id, looked up through an
+// index so that replay stays linear.
+
+#include "history/document.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace murva {
 
-TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
-    : History(history), Figures(figures) {
-    // The log does not change during a replay, so one pass builds the whole index.
-    const auto count = static_cast<std::size_t>(History.ActionLog.GetCount());
-    Creators.reserve(count);
+namespace {
+
+// Where the figure lies, as a recorded copy has it: an outline figure's box is that of
+// its points, whatever box it carries.
+TPoint Placement(const TFigData& figure) {
+    if (!IsPointFigure(figure.DrawingTool) || !figure.PointData || figure.PointData->Count == 0)
+        return figure.Start;
+    TPoint least{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()};
+    for (std::int32_t i = 0; i < figure.PointData->Count; ++i) {
+        least.x = std::min(least.x, figure.PointData->At(i).x);
+        least.y = std::min(least.y, figure.PointData->At(i).y);
+    }
+    return least;
+}
+
+} // namespace
+
+void TDocument::Index() {
+    THistoryList& log = History.ActionLog;
+    if (Order.empty() || IndexedGeneration != log.Generation()) {
+        Creators.clear();
+        Order.assign(1, log.GetHead());
+        LastBranch.assign(1, 0);
+        IndexedGeneration = log.Generation();
+        if (Built > log.GetCount()) Built = -1;
+    }
+    const auto count = static_cast<std::size_t>(log.GetCount());
     Order.reserve(count + 1);
     LastBranch.reserve(count + 1);
-    Order.push_back(History.ActionLog.GetHead());
-    LastBranch.push_back(0);
-    for (TActionItem* item = History.ActionLog.GetFirst(); item; item = item->Next) {
+    for (TActionItem* item = Order.back()->Next; item; item = item->Next) {
         Order.push_back(item);
         LastBranch.push_back(item->Data.TargetType == TActionKind::Branch ? item->Position
                                                                           : LastBranch.back());
@@ -21,17 +47,17 @@ TReplayer::TReplayer(THistoryState& history, TFigureState& figures)
     }
 }
 
-TActionItem* TReplayer::FindCreator(std::int32_t targetID) const {
+TActionItem* TDocument::FindCreator(std::int32_t targetID) {
     auto found = Creators.find(targetID);
     return found == Creators.end() ? nullptr : found->second;
 }
 
-TFigItem* TReplayer::LiveTarget(const TActionItem* action) const {
+TFigItem* TDocument::LiveTarget(const TActionItem* action) {
     TActionItem* creator = FindCreator(action->Data.TargetID);
     return creator ? creator->Data.TargetFigItem : nullptr;
 }
 
-void TReplayer::ClearFigures() {
+void TDocument::ClearFigures() {
     // Links into the cleared lists would dangle: drop them all, and what points at them.
     Figures.FigList.Clear();
     Figures.DeletedFigList.Clear();
@@ -41,7 +67,7 @@ void TReplayer::ClearFigures() {
     History.PendingFigData = nullptr;
 }
 
-void TReplayer::RemoveFigure(TFigItem* item) {
+void TDocument::RemoveFigure(TFigItem* item) {
     if (Figures.SelectedFig == item) Figures.SelectedFig = nullptr;
     if (Figures.LastSelectedFig == item) Figures.LastSelectedFig = nullptr;
     if (History.PendingFigData == &item->Data) {
@@ -51,22 +77,25 @@ void TReplayer::RemoveFigure(TFigItem* item) {
     Figures.FigList.Remove(item);
 }
 
-// The figures as the first n actions of the log build them from nothing: the picture a
-// Branch asks for, where n is before the Branch. A Branch never reaches itself or
-// anything after it, since a malformed step would otherwise recurse without end.
-//
-// The picture at n starts from the last Branch at or before n, since that Branch
-// clears everything before it, and that Branch's picture from the one before it, and
-// so on: the chain is walked without recursion. It stops early where the figures are
-// known to be the picture of that many actions already, as they are when a Branch asks
-// for the step just before it.
-void TReplayer::Rebuild(std::int32_t n) {
+void TDocument::Forget(TActionItem* action) {
+    History.ActionLog.Unlink(action);
+    action->Data.FigData.EndCopyMark = 0;
+}
+
+// The picture at n starts from the last Branch at or before n, since that Branch clears
+// everything before it, and that Branch's picture from the one before it, and so on: the
+// chain is walked without recursion. It stops early where the figures are known to be
+// the picture of that many actions already, as they are when a Branch asks for the step
+// just before it. A Branch never reaches itself or anything after it, since a malformed
+// step would otherwise recurse without end.
+void TDocument::Rebuild(std::int32_t n) {
+    Index();
     struct TLevel {
         std::int32_t Branch, End;
     };
     std::vector<TLevel> chain;
     bool fromNothing = false;
-    for (n = std::max(n, 0); Built != n;) {
+    for (n = std::clamp(n, 0, History.ActionLog.GetCount()); Built != n;) {
         const std::int32_t branch = LastBranch[static_cast<std::size_t>(n)];
         chain.push_back({branch, n});
         if (branch == 0) {
@@ -92,46 +121,32 @@ void TReplayer::Rebuild(std::int32_t n) {
     }
 }
 
-void TReplayer::Forget(TActionItem* action) {
-    History.ActionLog.Unlink(action);
-    action->Data.FigData.EndCopyMark = 0;
-}
-
-void TReplayer::ApplyAction(TActionItem* action) {
+void TDocument::ApplyAction(TActionItem* action) {
     if (action == History.ActionLog.GetHead()) return; // it holds no action
-    TActionData& data = action->Data;
+    Index();
     Forget(action);
     // Whether the figures are still the picture of the first so many actions.
     const std::int32_t position = action->Position;
     const bool inStep = Built >= 0 && Built == position - 1;
+    const TActionKind kind = action->Data.TargetType;
+    if (kind == TActionKind::Branch) {
+        // Never itself or anything after it.
+        Rebuild(std::min(action->Data.TargetID, position - 1));
+        Built = position;
+        return;
+    }
+    Apply(action, IsCreatingKind(kind) ? nullptr : LiveTarget(action));
+    Built = inStep ? position : -1;
+}
+
+void TDocument::Apply(TActionItem* action, TFigItem* target) {
+    TActionData& data = action->Data;
+    Index();
     switch (data.TargetType) {
     case TActionKind::Create:
     case TActionKind::Duplicate: {
         TFigItem* item = Figures.FigList.Add(data.FigData);
         History.ActionLog.Link(action, &item->Data, item);
-        break;
-    }
-    case TActionKind::Move: {
-        TFigItem* item = LiveTarget(action);
-        if (!item) break;
-        TFigData& f = item->Data;
-        f.Offset(data.FigData.Start.x - f.Start.x, data.FigData.Start.y - f.Start.y);
-        if (data.FigData.Free != 0) {
-            f.Free = 1;
-            f.FreeMoveCount = data.FigData.FreeMoveCount;
-            f.FreeMoveData = data.FigData.FreeMoveData;
-        } else {
-            f.Free = 0;
-        }
-        f.CutNumber = data.FigData.CutNumber;
-        break;
-    }
-    case TActionKind::Delete: {
-        TActionItem* creator = FindCreator(data.TargetID);
-        if (!creator || !creator->Data.TargetFigItem) break;
-        Figures.DeletedFigList.Add(creator->Data.TargetFigItem->Data);
-        RemoveFigure(creator->Data.TargetFigItem);
-        History.ActionLog.Unlink(creator);
         break;
     }
     case TActionKind::Restore: {
@@ -142,14 +157,40 @@ void TReplayer::ApplyAction(TActionItem* action) {
         Figures.DeletedFigList.Remove(last);
         break;
     }
+    case TActionKind::Move: {
+        if (!target) break;
+        TFigData& f = target->Data;
+        // Measured the way the recorded copy was placed, so that a figure whose box
+        // disagrees with its points does not jump.
+        const TPoint from = Placement(f), to = Placement(data.FigData);
+        f.Offset(to.x - from.x, to.y - from.y);
+        if (data.FigData.Free != 0) {
+            f.Free = 1;
+            f.FreeMoveCount = data.FigData.FreeMoveCount;
+            f.FreeMoveData = data.FigData.FreeMoveData;
+        } else {
+            f.Free = 0;
+        }
+        f.CutNumber = data.FigData.CutNumber;
+        break;
+    }
+    case TActionKind::Delete:
+        if (!target) break;
+        // The creator lets go of the figure, which is gone.
+        if (TActionItem* creator = FindCreator(data.TargetID);
+            creator && creator->Data.TargetFigItem == target)
+            History.ActionLog.Unlink(creator);
+        Figures.DeletedFigList.Add(target->Data);
+        RemoveFigure(target);
+        break;
     case TActionKind::Front:
-        Figures.FigList.MoveFront(LiveTarget(action));
+        Figures.FigList.MoveFront(target);
         break;
     case TActionKind::Back:
-        Figures.FigList.MoveBack(LiveTarget(action));
+        Figures.FigList.MoveBack(target);
         break;
     case TActionKind::Change:
-        if (TFigItem* item = LiveTarget(action)) ApplyChange(action, item);
+        if (target) ApplyChange(data, target->Data);
         break;
     case TActionKind::ReadBG:
         History.PendingBGName = data.FileName;
@@ -164,21 +205,14 @@ void TReplayer::ApplyAction(TActionItem* action) {
     case TActionKind::ClearDrawing:
         ClearFigures();
         break;
-    case TActionKind::Branch:
-        // Never itself or anything after it.
-        Rebuild(std::min(data.TargetID, position - 1));
-        Built = position;
-        return;
-    default: // SetStamp, ReadData and unknown kinds change nothing
+    default: // SetStamp, ReadData, Branch (see ApplyAction) and unknown kinds change nothing
         break;
     }
-    Built = inStep ? position : -1;
 }
 
-void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
-    const TFigData& recorded = action->Data.FigData;
-    TFigData& live = item->Data;
-    switch (action->Data.Parameter) {
+void TDocument::ApplyChange(const TActionData& action, TFigData& live) {
+    const TFigData& recorded = action.FigData;
+    switch (action.Parameter) {
     case TChangeParameter::Size:
         live.TextSize = recorded.TextSize;
         live.Start = recorded.Start;
@@ -221,7 +255,8 @@ void TReplayer::ApplyChange(const TActionItem* action, TFigItem* item) {
     }
 }
 
-void TReplayer::ApplyRange(TActionItem* first, TActionItem* last) {
+void TDocument::ApplyRange(TActionItem* first, TActionItem* last) {
+    Index();
     History.ActionLog.DeferLatest();
     // From nothing, links left on the log can only point at freed figures.
     if (first->Position <= 1 && Figures.FigList.IsEmpty() && Figures.DeletedFigList.IsEmpty() &&
@@ -235,11 +270,14 @@ void TReplayer::ApplyRange(TActionItem* first, TActionItem* last) {
     }
 }
 
-void TReplayer::RenumberUnreachableCreators(TActionItem* first, TActionItem* last) {
+void TDocument::RenumberUnreachableCreators(TActionItem* first, TActionItem* last) {
+    Index();
     for (TActionItem* item = first; item; item = item->Next) {
         TActionData& data = item->Data;
-        if (IsCreatingKind(data.TargetType) && FindCreator(data.TargetID) != item)
+        if (IsCreatingKind(data.TargetType) && FindCreator(data.TargetID) != item) {
             data.TargetID = History.ActionLog.NewTargetID(data.TargetID);
+            Creators.try_emplace(data.TargetID, item);
+        }
         if (item == last) break;
     }
 }

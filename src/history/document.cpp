@@ -1,0 +1,156 @@
+// Recording and counting: every change of the figures is an action that is applied and
+// appended here.
+
+#include "history/document.h"
+
+namespace murva {
+
+namespace {
+
+bool SamePoints(const TPointDataRef& a, const TPointDataRef& b) {
+    if (!a || !b) return a == b;
+    if (a->Count != b->Count) return false;
+    for (std::int32_t i = 0; i < a->Count; ++i)
+        if (a->At(i) != b->At(i)) return false;
+    return true;
+}
+
+bool SameShape(const TFigData& a, const TFigData& b);
+
+bool SameChildren(const TFigListRef& a, const TFigListRef& b) {
+    if (!a || !b) return (!a || a->IsEmpty()) && (!b || b->IsEmpty());
+    const TFigItem *x = a->GetFirst(), *y = b->GetFirst();
+    for (; x && y; x = x->Next, y = y->Next)
+        if (!SameShape(x->Data, y->Data) || x->Data.PenColor != y->Data.PenColor ||
+            x->Data.BrushColor != y->Data.BrushColor)
+            return false;
+    return !x && !y;
+}
+
+// What a size change carries: the box, the text size, the points and a stamp's children.
+bool SameShape(const TFigData& a, const TFigData& b) {
+    return a.Start == b.Start && a.End == b.End && a.TextSize == b.TextSize &&
+           SamePoints(a.PointData, b.PointData) && SameChildren(a.StampData, b.StampData);
+}
+
+} // namespace
+
+std::int32_t TDocument::IdOf(const TFigItem* item) {
+    const TActionItem* latest = History.ActionLog.LatestActionOf(&item->Data);
+    // Taken as it is: earlier actions are never rewritten.
+    return latest ? latest->Data.TargetID : 0;
+}
+
+TActionItem* TDocument::Record(TActionKind kind, TFigItem* target, const TFigData* figure) {
+    // A held size change goes into the log before the action that ends it.
+    if (History.ActionPending) CommitHeldChange();
+    THistoryList& log = History.ActionLog;
+    TActionItem* action = figure ? log.AppendWithFigure(*figure) : log.AppendEmpty();
+    action->Data.TargetType = kind;
+    if (Clock) action->Data.ActionTime = Clock();
+    if (target) action->Data.TargetID = IdOf(target);
+    // The figures are no longer known to be the picture of a number of actions: replay
+    // might name a figure differently than the command did.
+    Built = -1;
+    return action;
+}
+
+TFigItem* TDocument::RecordDuplicate(const TFigData& figure) {
+    TActionItem* action = Record(TActionKind::Duplicate, nullptr, &figure);
+    // Never an id the log holds already, whatever LastFigureID counts.
+    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.LastFigureID);
+    Apply(action, nullptr);
+    return Figures.FigList.GetTail();
+}
+
+TFigItem* TDocument::RecordRestore() {
+    TFigList& deleted = Figures.DeletedFigList;
+    if (deleted.IsEmpty()) return nullptr;
+    TActionItem* action = Record(TActionKind::Restore, nullptr, &deleted.GetTail()->Data);
+    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.LastFigureID);
+    Apply(action, nullptr);
+    return Figures.FigList.GetTail();
+}
+
+void TDocument::RecordMove(TFigItem* item, const TFigData& state) {
+    TActionItem* action = Record(TActionKind::Move, item, &state);
+    Apply(action, item);
+    History.ActionLog.Link(action, &item->Data);
+}
+
+void TDocument::RecordDelete(TFigItem* item) {
+    // By the figure's own id, taken while it is still there.
+    Apply(Record(TActionKind::Delete, item), item);
+    --Figures.LastFigureID;
+}
+
+bool TDocument::RecordStep(TFigItem* item, TActionKind frontOrBack) {
+    const bool front = frontOrBack == TActionKind::Front;
+    // The list refuses the head, the first figure to the back and the last to the front.
+    if (!item || (front ? !item->Next : item->Prev == Figures.FigList.GetHead())) return false;
+    Apply(Record(frontOrBack, item), item);
+    return true;
+}
+
+void TDocument::RecordChange(TFigItem* item, TChangeParameter parameter, const TFigData& state) {
+    TActionItem* action = Record(TActionKind::Change, item, &state);
+    action->Data.Parameter = parameter;
+    Apply(action, item);
+    History.ActionLog.Link(action, &item->Data);
+}
+
+void TDocument::RecordFile(TActionKind kind, const std::string& fileName) {
+    // No figure changes: the command shows or clears the background itself, and what
+    // replay notes of it is for the loader alone.
+    Record(kind, nullptr)->Data.FileName = fileName;
+}
+
+TFigData& TDocument::HoldSizeChange(TFigItem* item) {
+    if (IsHeld(&item->Data)) return item->Data;
+    if (History.ActionPending) CommitHeldChange();
+    History.PendingFigData = &item->Data;
+    History.PendingBefore = item->Data;
+    DeepCopyOwnedParts(History.PendingBefore);
+    History.ActionPending = true;
+    return item->Data;
+}
+
+void TDocument::CommitHeldChange() {
+    TFigData* live = History.PendingFigData;
+    History.ActionPending = false;
+    History.PendingFigData = nullptr;
+    if (!live) return;
+    // Against the figure as the change found it: bars moved and back record nothing,
+    // anything else that moved, stretched or rescaled is recorded.
+    TActionItem* found = History.ActionLog.LatestActionOf(live);
+    if (!found) return;
+    TFigData recorded = *live;
+    DeepCopyOwnedParts(recorded);
+    TFigData before = History.PendingBefore;
+    History.PendingBefore = {};
+    if (SameShape(recorded, before)) return;
+    TActionItem* action = History.ActionLog.AppendWithFigure(*live);
+    action->Data.TargetType = TActionKind::Change;
+    action->Data.Parameter = TChangeParameter::Size;
+    action->Data.TargetID = found->Data.TargetID;
+    if (Clock) action->Data.ActionTime = Clock();
+    ApplyChange(action->Data, *live);
+    History.ActionLog.Link(action, live);
+    Built = -1;
+}
+
+void TDocument::Clear() {
+    History.ActionLog.Clear(Figures.LastFigureID);
+    Figures.PairCount = 0;
+    ClearFigures();
+    History.ReplayCursor = History.ReplayBase = nullptr;
+    History.PendingBGName.clear();
+    Built = 0;
+}
+
+void TDocument::Recount() {
+    Figures.LastFigureID = Figures.FigList.Count();
+    Figures.PairCount = Figures.LastFigureID / 2;
+}
+
+} // namespace murva

@@ -1,0 +1,108 @@
+#pragma once
+// The document: the figures, the action log and the counters beside them, and the one
+// way to change the figures. A command builds the action that says what changes and
+// records it; recording applies the action with the same code that replay uses, then
+// appends it. Replay rebuilds the picture at any position of the log.
+
+#include "history/history_state.h"
+#include "model/figure_state.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace murva {
+
+class TDocument {
+public:
+    TDocument() = default;
+    TDocument(const TDocument&) = delete;
+    TDocument& operator=(const TDocument&) = delete;
+
+    // What the document holds. Commands read them; they change them only through the
+    // recording methods below.
+    TFigureState Figures;
+    THistoryState History;
+    // The time every recorded action is stamped with.
+    std::function<TActionTime()> Clock;
+
+    // --- Recording: each builds its action, applies it, and appends it ---
+    // A copy of the figure at the tail, under a new target id.
+    TFigItem* RecordDuplicate(const TFigData& figure);
+    // The last deleted figure back at the tail ("ふっかつ"); nullptr when none is left.
+    TFigItem* RecordRestore();
+    // The figure takes the position (from its Start), cut and free path of `state`.
+    void RecordMove(TFigItem* item, const TFigData& state);
+    // The figure as it is now, recorded as a Move: what a drag or a cut command left.
+    void RecordMove(TFigItem* item) { RecordMove(item, item->Data); }
+    // The figure goes to the deleted figures.
+    void RecordDelete(TFigItem* item);
+    // One place to the front or back; false, and nothing recorded, when it cannot go.
+    bool RecordStep(TFigItem* item, TActionKind frontOrBack);
+    // The parameter of the figure takes its value from `state`.
+    void RecordChange(TFigItem* item, TChangeParameter parameter, const TFigData& state);
+    void RecordFile(TActionKind kind, const std::string& fileName);
+
+    // A drag moves the figure as the pointer goes; its release records the Move.
+    void DragBy(TFigItem* item, std::int32_t dx, std::int32_t dy) { item->Data.Offset(dx, dy); }
+    // A size change of the figure is held open while the size bars reshape it (the figure
+    // returned), and recorded as one action when something else happens; whatever changed
+    // is recorded.
+    TFigData& HoldSizeChange(TFigItem* item);
+    void CommitHeldChange();
+    bool IsHeld(const TFigData* figure) const {
+        return History.ActionPending && History.PendingFigData == figure;
+    }
+
+    // --- Replay ---
+    // The effect of one logged action on the figures, found by their target ids.
+    void ApplyAction(TActionItem* action);
+    // Applies every action from `first` to `last`, both included, in log order.
+    void ApplyRange(TActionItem* first, TActionItem* last);
+    // The figures as the first n actions of the log build them from nothing.
+    void Rebuild(std::int32_t n);
+    // Gives a fresh id to every creating action of the range whose id an earlier creating
+    // action holds: replay never reaches it by that id, and later actions could not name
+    // its figure.
+    void RenumberUnreachableCreators(TActionItem* first, TActionItem* last);
+
+    // --- Counting ---
+    // An empty document: no figures, no pairs, no log (the last figure id goes back to 1
+    // when the log held actions).
+    void Clear();
+    // The counters from the figures: after a load, or when copies were added in pairs.
+    void Recount();
+
+private:
+    // What an action does to the figures; `target` is the figure it names (replay finds
+    // it by id, recording is given it). Each action's effect is written here once.
+    void Apply(TActionItem* action, TFigItem* target);
+    void ApplyChange(const TActionData& action, TFigData& live);
+    // Appends the action with the clock's time and applies it to `target`.
+    TActionItem* Record(TActionKind kind, TFigItem* target, const TFigData* figure = nullptr);
+    // The target id of the figure: that of its latest action, 0 when it has none.
+    std::int32_t IdOf(const TFigItem* item);
+
+    void ClearFigures();
+    // Takes the figure out of the list; a selection or held change of it goes with it.
+    void RemoveFigure(TFigItem* item);
+    // Drops what an earlier replay left on the action.
+    void Forget(TActionItem* action);
+
+    // The index of the log: creating actions by id, actions by position, and for each
+    // position the position of the last Branch at or before it. Kept up to date as the
+    // log grows, and built again when it was cut back.
+    void Index();
+    TActionItem* FindCreator(std::int32_t targetID);
+    TFigItem* LiveTarget(const TActionItem* action);
+    std::unordered_map<std::int32_t, TActionItem*> Creators;
+    std::vector<TActionItem*> Order;
+    std::vector<std::int32_t> LastBranch;
+    std::uint64_t IndexedGeneration = 0;
+    // The figures are what the first Built actions build from nothing; -1 unknown.
+    std::int32_t Built = 0;
+};
+
+} // namespace murva
