@@ -101,7 +101,7 @@ struct TTarget {
     TActionItem* ReplayBase = nullptr;
     std::int32_t LastFigureID = 0;
     TReadResult Read(std::istream& file) {
-        TReadContext context{Log, Reader, ReplayBase, LastFigureID, 0, 0, 0};
+        TReadContext context{Log, Reader, ReplayBase, LastFigureID, 0, TLoadKind::Animation, 0};
         return ReadActionFile(file, context);
     }
 };

@@ -92,18 +92,14 @@ BENCHMARK(BM_PacedRunInTheWindow)
 // One step of 200 pairs, without painting.
 void BM_StepOf200Pairs(benchmark::State& state) {
     std::mt19937 rng(20110614);
-    std::vector<TFigData> starts, befores, ends;
+    std::vector<TMotion> motions;
     for (int i = 0; i < 200; ++i) {
         auto [s, e] = RandomPair(rng, i);
-        starts.push_back(s);
-        ends.push_back(e);
+        motions.push_back(SetUpMotion(s, e));
     }
-    befores = starts;
-    for (int i = 0; i < 200; ++i)
-        SetUpMotion(starts[i], ends[i], TStepKind::Run);
     for (auto _ : state)
-        for (int i = 0; i < 200; ++i)
-            StepMotion(starts[i], 800, TStepKind::Run, befores[i], nullptr);
+        for (TMotion& motion : motions)
+            StepMotion(motion, 800, TStepKind::Run);
 }
 BENCHMARK(BM_StepOf200Pairs)->Unit(benchmark::kMicrosecond);
 

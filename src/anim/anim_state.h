@@ -18,8 +18,6 @@ struct TMotionState {
 };
 
 struct TPlaybackState {
-    // Set by a run just before it moves the play bar, so that the scrub ignores it.
-    bool PlayerMovesBar = false;
     // The window shows the watching panels.
     bool InMoveState = false;
 };

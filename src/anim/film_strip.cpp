@@ -44,8 +44,7 @@ void TFilmStrip::CutImageClick(int thumb) {
         }
     }
     S.Cuts.PendingThumb = 0;
-    S.Paint.CurrentCutImage = &target;
-    App.Painter.PaintCutThumbnail({0, 0, C.FieldWidth, C.FieldHeight});
+    App.Painter.PaintCutThumbnail(target, S.Cuts.CurrentCut, {0, 0, C.FieldWidth, C.FieldHeight});
     S.Cuts.CutCount =
         std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Doc.Figures.FigList, FirstPartsSlot, 0));
     UpdateCutCounter();

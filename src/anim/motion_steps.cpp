@@ -77,82 +77,82 @@ void StretchPoints(TFigData& f, TAxis axis, const TFigData& before) {
 
 } // namespace
 
-void SetUpMotion(TFigData& s, const TFigData& e, TStepKind kind) {
-    s.SavedStart = s.Start;
-    s.SavedEnd = s.End;
-    s.CentreShift = {((s.Start.x + s.End.x) - (e.Start.x + e.End.x)) / 2,
+TMotion SetUpMotion(const TFigData& s, const TFigData& e) {
+    TMotion m;
+    m.Before = m.Figure = s;
+    DeepCopyOwnedParts(m.Before);
+    DeepCopyOwnedParts(m.Figure);
+    // The moving copy keeps the box as stored, which the copied points' bounds need not be.
+    m.Figure.Start = s.Start;
+    m.Figure.End = s.End;
+    m.CentreShift = {((s.Start.x + s.End.x) - (e.Start.x + e.End.x)) / 2,
                      ((s.Start.y + s.End.y) - (e.Start.y + e.End.y)) / 2};
     const TPoint endHalf{(e.End.x - e.Start.x) / 2, (e.End.y - e.Start.y) / 2};
-    s.SizeShift = {(s.End.x - s.Start.x) / 2 - endHalf.x, (s.End.y - s.Start.y) / 2 - endHalf.y};
-    const bool left = s.CentreShift.x<0, below = s.CentreShift.y> 0;
-    s.Direction = left ? (below ? 1 : 4) : (below ? 2 : 3);
-    s.MotionAccum = {};
+    m.SizeShift = {(s.End.x - s.Start.x) / 2 - endHalf.x, (s.End.y - s.Start.y) / 2 - endHalf.y};
+    const bool left = m.CentreShift.x<0, below = m.CentreShift.y> 0;
+    m.Direction = left ? (below ? 1 : 4) : (below ? 2 : 3);
     const std::array<double, 3> sPen = Channels(s.PenColor), ePen = Channels(e.PenColor);
     const std::array<double, 3> sBrush = Channels(s.BrushColor), eBrush = Channels(e.BrushColor);
     for (int k = 0; k < 3; ++k) {
-        s.PenColorDelta[k] = ePen[k] - sPen[k];
-        s.BrushColorDelta[k] = eBrush[k] - sBrush[k];
+        m.PenColorDelta[k] = ePen[k] - sPen[k];
+        m.BrushColorDelta[k] = eBrush[k] - sBrush[k];
     }
-    s.PenColorAccum = {};
-    s.BrushColorAccum = {};
-    const TFigData& holder = ColourHolder(s, kind);
-    s.SavedPenColor = holder.PenColor;
-    s.SavedBrushColor = holder.BrushColor;
     if (e.Free == 1) {
-        s.FreeMoveData = e.FreeMoveData;
-        s.FreeMoveCount = e.FreeMoveCount;
-        s.Free = 1;
+        m.Figure.FreeMoveData = e.FreeMoveData;
+        m.Figure.FreeMoveCount = e.FreeMoveCount;
+        m.Figure.Free = 1;
     }
+    return m;
 }
 
-void StepMotion(TFigData& s, std::int32_t n, TStepKind kind, const TFigData& before,
-                const TFigData* stampBase) {
+void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
+    TFigData& s = m.Figure;
     const double steps = n;
-    s.MotionAccum[1] += s.SizeShift.x / steps;
-    s.MotionAccum[3] += s.SizeShift.y / steps;
+    m.Accum[1] += m.SizeShift.x / steps;
+    m.Accum[3] += m.SizeShift.y / steps;
     for (int k = 0; k < 3; ++k) {
-        s.PenColorAccum[k] += s.PenColorDelta[k] / steps;
-        s.BrushColorAccum[k] += s.BrushColorDelta[k] / steps;
+        m.PenColorAccum[k] += m.PenColorDelta[k] / steps;
+        m.BrushColorAccum[k] += m.BrushColorDelta[k] / steps;
     }
 
     const bool run = kind == TStepKind::Run;
     for (const auto& [axis, accum] :
          {std::pair{TAxis::Horizontal, 1}, std::pair{TAxis::Vertical, 3}}) {
-        if (!StepSize(s, axis, s.MotionAccum[static_cast<std::size_t>(accum)]) || !run) continue;
+        if (!StepSize(s, axis, m.Accum[static_cast<std::size_t>(accum)]) || !run) continue;
         // In a run the figure's parts follow its box.
-        if (IsPointFigure(s.DrawingTool)) StretchPoints(s, axis, before);
-        if (s.DrawingTool == TDrawingTool::Stamp && stampBase)
-            ScaleStampChildren(axis, *stampBase, s);
+        if (IsPointFigure(s.DrawingTool)) StretchPoints(s, axis, m.Before);
+        if (s.DrawingTool == TDrawingTool::Stamp && m.StampBase)
+            ScaleStampChildren(axis, *m.StampBase, s);
     }
 
     TFigData& holder = ColourHolder(s, kind);
     for (int k = 0; k < 3; ++k) {
-        StepChannel(holder.PenColor, k, s.PenColorAccum[k]);
-        StepChannel(holder.BrushColor, k, s.BrushColorAccum[k]);
+        StepChannel(holder.PenColor, k, m.PenColorAccum[k]);
+        StepChannel(holder.BrushColor, k, m.BrushColorAccum[k]);
     }
 
     if (s.Free != 1 || !s.FreeMoveData) {
         // Towards the end copy's centre: sx is +1 when the start copy lies left of it, sy
         // +1 when it lies below it.
-        const int sx = s.Direction == 1 || s.Direction == 4 ? 1 : -1;
-        const int sy = s.Direction == 1 || s.Direction == 2 ? 1 : -1;
-        s.MotionAccum[0] += s.CentreShift.x / steps * -sx;
-        for (; s.MotionAccum[0] > 1.0; s.MotionAccum[0] -= 1.0)
+        const int sx = m.Direction == 1 || m.Direction == 4 ? 1 : -1;
+        const int sy = m.Direction == 1 || m.Direction == 2 ? 1 : -1;
+        m.Accum[0] += m.CentreShift.x / steps * -sx;
+        for (; m.Accum[0] > 1.0; m.Accum[0] -= 1.0)
             s.Offset(sx, 0);
-        s.MotionAccum[2] += s.CentreShift.y / steps * sy;
-        for (; s.MotionAccum[2] > 1.0; s.MotionAccum[2] -= 1.0)
+        m.Accum[2] += m.CentreShift.y / steps * sy;
+        for (; m.Accum[2] > 1.0; m.Accum[2] -= 1.0)
             s.Offset(0, -sy);
         return;
     }
     // Along the path: its points spread evenly over the steps.
     const TPointData& path = *s.FreeMoveData;
-    s.MotionAccum[4] += s.FreeMoveCount;
-    while (s.MotionAccum[4] > steps) {
-        const auto k = static_cast<std::int32_t>(s.MotionAccum[5]);
+    m.Accum[4] += s.FreeMoveCount;
+    while (m.Accum[4] > steps) {
+        const auto k = static_cast<std::int32_t>(m.Accum[5]);
         if (k + 1 < s.FreeMoveCount && k + 1 < path.Count)
             s.Offset(path.At(k + 1).x - path.At(k).x, path.At(k + 1).y - path.At(k).y);
-        s.MotionAccum[4] -= steps;
-        s.MotionAccum[5] = k + 1;
+        m.Accum[4] -= steps;
+        m.Accum[5] = k + 1;
     }
 }
 

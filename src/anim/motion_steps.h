@@ -3,22 +3,42 @@
 // along the end copy's path), width and height one pixel per side at most, and each
 // colour channel one unit at most. A run moves points and stamp children with the box
 // and changes a stamp's colours through its first child; a scrub changes only boxes and
-// the copy's own colours.
+// the copy's own colours. The steps work on a copy of their own, so the document's
+// figures never move.
 
 #include "model/fig_data.h"
+
+#include <array>
 
 namespace murva {
 
 enum class TStepKind { Run, Scrub };
 
-// Fills the working fields of the start copy from its end copy; the start copy takes over
-// the end copy's path when it has one.
-void SetUpMotion(TFigData& start, const TFigData& end, TStepKind kind);
+// One moving start copy: the copy that moves and is painted, and what its steps need.
+struct TMotion {
+    TFigData Figure;
+    // The start copy as it was at the set-up, which points are stretched from.
+    TFigData Before;
+    // The recorded copy a stamp's children are scaled from (nullptr: they stay as they are).
+    const TFigData* StampBase = nullptr;
+    TPoint CentreShift;
+    TPoint SizeShift;
+    // Where the end copy's centre lies: 1 right and up, 2 left and up, 3 left and down,
+    // 4 right and down (y grows downwards).
+    std::int32_t Direction = 0;
+    // Fractions of a pixel: x move, width, y move, height, path points, path index.
+    std::array<double, 6> Accum{};
+    std::array<double, 3> PenColorDelta{};
+    std::array<double, 3> PenColorAccum{};
+    std::array<double, 3> BrushColorDelta{};
+    std::array<double, 3> BrushColorAccum{};
+};
 
-// One step of `steps`. `before` is the start copy as it was at the set-up, which points
-// are stretched from; `stampBase` the recorded copy a stamp's children are scaled from
-// (nullptr: they stay as they are).
-void StepMotion(TFigData& start, std::int32_t steps, TStepKind kind, const TFigData& before,
-                const TFigData* stampBase);
+// The motion of a start copy towards its end copy, with its own deep copy of the start
+// copy, which takes over the end copy's path when it has one.
+TMotion SetUpMotion(const TFigData& start, const TFigData& end);
+
+// One step of `steps`.
+void StepMotion(TMotion& motion, std::int32_t steps, TStepKind kind);
 
 } // namespace murva

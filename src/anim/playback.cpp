@@ -54,37 +54,40 @@ void TPlayback::SelectMakeBtnClick() {
     App.Painter.PaintBoxPaint();
 }
 
-std::vector<TPlayback::TMover> TPlayback::SetUpMovers(TStepKind kind) {
+void TPlayback::SetUpMotions(TStepKind kind) {
     TSharedState& S = App.S;
     TFigList& list = S.Doc.Figures.FigList;
     const std::int32_t half = S.Doc.Figures.PairCount;
-    std::vector<TMover> movers;
+    CurrentMotions.clear();
     bool warned = false;
     TFigItem* start = list.GetFirst();
     TFigItem* end = list.At(half);
     for (std::int32_t i = 0; i < half && start && end; ++i, start = start->Next, end = end->Next) {
-        TFigData& s = start->Data;
+        const TFigData& s = start->Data;
         if (s.CutNumber != S.Cuts.CurrentCut) continue;
-        TMover mover{start, s, nullptr};
-        DeepCopyOwnedParts(mover.Before);
-        SetUpMotion(s, end->Data, kind);
+        TMotion motion = SetUpMotion(s, end->Data);
         if (kind == TStepKind::Run && s.DrawingTool == TDrawingTool::Stamp) {
             // Children are scaled from the stamp's recorded copy. Without one they stay as
             // they are, after one message, rather than ending the program.
             if (const TActionItem* recorded = S.Doc.History.ActionLog.LatestActionOf(&s))
-                mover.StampBase = &recorded->Data.FigData;
+                motion.StampBase = &recorded->Data.FigData;
             else if (!std::exchange(warned, true))
                 App.Platform.ShowMessage(texts::StampResizeFailed);
         }
-        movers.push_back(std::move(mover));
+        CurrentMotions.push_back(std::move(motion));
     }
-    return movers;
+    ShownFigures.clear();
+    for (const TMotion& motion : CurrentMotions)
+        ShownFigures.push_back(&motion.Figure);
 }
 
-void TPlayback::PutBack(std::vector<TMover>& movers) {
-    // Exactly as before, path and all: nothing changes that a reload would bring back.
-    for (TMover& mover : movers)
-        mover.Item->Data = std::move(mover.Before);
+void TPlayback::PaintFrame() {
+    App.Painter.PaintBoxPaint(ShownFigures);
+}
+
+void TPlayback::EndMotions() {
+    CurrentMotions.clear();
+    ShownFigures.clear();
 }
 
 void TPlayback::PlayCut(const TFilming* filming) {
@@ -96,7 +99,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
     S.Shell.Mode = TMode::Watch;
     App.Painter.PaintBoxPaint();
 
-    std::vector<TMover> movers = SetUpMovers(TStepKind::Run);
+    SetUpMotions(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
     const std::int32_t interval = S.Doc.Figures.PairCount / 20 + 1;
@@ -111,18 +114,17 @@ void TPlayback::PlayCut(const TFilming* filming) {
         if (filming) {
             // The pictures due before this step ends show the steps done so far.
             for (; nextPicture < due; nextPicture += filming->Interval) {
-                App.Painter.PaintBoxPaint();
+                PaintFrame();
                 filming->Take();
             }
         } else if (f % interval == 0) {
-            App.Painter.PaintBoxPaint();
+            PaintFrame();
             painted = true;
         }
-        for (TMover& mover : movers)
-            StepMotion(mover.Item->Data, steps, TStepKind::Run, mover.Before, mover.StampBase);
-        Playback.PlayerMovesBar = true;
-        C.PlayBar.SetPosition(C.PlayBar.Position() + 1);
-        Playback.PlayerMovesBar = false;
+        for (TMotion& motion : CurrentMotions)
+            StepMotion(motion, steps, TStepKind::Run);
+        // The bar follows the run without scrubbing to where the run already is.
+        C.PlayBar.SetPositionQuietly(C.PlayBar.Position() + 1);
         if (filming) continue;
 
         const double now = host.Milliseconds();
@@ -133,13 +135,13 @@ void TPlayback::PlayCut(const TFilming* filming) {
         }
         host.WaitUntil(begin + due);
     }
-    // The last frame stays on the screen while the start copies go back.
-    App.Painter.PaintBoxPaint();
+    // The last frame stays on the screen until the next repaint.
+    PaintFrame();
     if (filming)
         filming->Take();
     else
         host.PresentFrame();
-    PutBack(movers);
+    EndMotions();
 }
 
 void TPlayback::PlayAll(const TFilming* filming) {
@@ -157,20 +159,15 @@ void TPlayback::PlayAll(const TFilming* filming) {
 
 void TPlayback::PlayBarChange() {
     TSharedState& S = App.S;
-    if (!Playback.PlayerMovesBar && S.Shell.Mode <= TMode::Watch &&
-        !S.Doc.Figures.FigList.IsEmpty()) {
-        const std::int32_t p = App.C.PlayBar.Position();
-        S.Shell.Mode = TMode::Watch;
-        std::vector<TMover> movers = SetUpMovers(TStepKind::Scrub);
-        for (std::int32_t f = 0; f < p; ++f)
-            for (TMover& mover : movers)
-                StepMotion(mover.Item->Data, Motion.PlaySteps, TStepKind::Scrub, mover.Before,
-                           nullptr);
-        // The field keeps showing step p while the start copies go back.
-        App.Painter.PaintBoxPaint();
-        PutBack(movers);
-    }
-    Playback.PlayerMovesBar = false;
+    if (S.Shell.Mode > TMode::Watch || S.Doc.Figures.FigList.IsEmpty()) return;
+    const std::int32_t p = App.C.PlayBar.Position();
+    S.Shell.Mode = TMode::Watch;
+    SetUpMotions(TStepKind::Scrub);
+    for (std::int32_t f = 0; f < p; ++f)
+        for (TMotion& motion : CurrentMotions)
+            StepMotion(motion, Motion.PlaySteps, TStepKind::Scrub);
+    PaintFrame();
+    EndMotions();
 }
 
 } // namespace murva

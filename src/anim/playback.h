@@ -1,7 +1,8 @@
 #pragma once
 // Watching: the two buttons that switch between making and watching, a run of the
-// current cut, a run of every cut, and the scrub to the step the play bar shows. Only
-// start copies move, and each is put back as it was when the run or scrub ends.
+// current cut, a run of every cut, and the scrub to the step the play bar shows. A run or
+// scrub moves copies of its own and paints them in place of the start copies; the
+// document's figures stay as they are.
 
 #include "anim/anim_state.h"
 #include "anim/motion_steps.h"
@@ -36,22 +37,25 @@ public:
     void PlayAll(const TFilming* filming);
     // The play bar moved: the picture at its step.
     void PlayBarChange();
+    // The moving copies of the run or scrub in progress, in list order; none between them.
+    const std::vector<TMotion>& Motions() const { return CurrentMotions; }
 
 private:
-    // A start copy of the current cut that moves, with what it was before.
-    struct TMover {
-        TFigItem* Item;
-        TFigData Before;
-        const TFigData* StampBase;
-    };
-    std::vector<TMover> SetUpMovers(TStepKind kind);
-    static void PutBack(std::vector<TMover>& movers);
+    // The start copies of the current cut, each set up to move towards its end copy.
+    void SetUpMotions(TStepKind kind);
+    // The field with the moving copies in place of their start copies.
+    void PaintFrame();
+    // The field keeps showing the last frame; its copies are let go.
+    void EndMotions();
     // The making panels, or the watching ones.
     void ShowPanels(bool watching);
 
     TServices& App;
     TMotionState& Motion;
     TPlaybackState& Playback;
+    std::vector<TMotion> CurrentMotions;
+    // Their figures, as the painter takes them.
+    std::vector<const TFigData*> ShownFigures;
 };
 
 } // namespace murva

@@ -18,7 +18,6 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     if (!args.empty() && !args.front().empty()) OpenFileByName(args.front());
     S.Shell.ResizeMode = 2;
     S.Cuts.CurrentCut = 1;
-    S.Paint.CurrentCutImage = &CutImages[0];
 }
 
 void TZindaForm::WMDropFiles(const std::vector<std::string>& paths) {

@@ -57,7 +57,6 @@ void TZindaForm::LayOutInitialState() {
         image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
     for (auto& image : PartsImages)
         image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
-    S.Paint.CurrentCutImage = &CutImages[0];
 }
 
 } // namespace murva

@@ -119,23 +119,7 @@ void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
 void TFieldMouse::HighlightPartner(TFigItem* item) {
     TFigItem* partner = PartnerOf(App.S.Doc.Figures.FigList, item, App.S.Doc.Figures.PairCount);
     if (!partner) return;
-    // A stamp shows its colours through its children.
-    std::vector<TFigData*> shown;
-    if (partner->Data.DrawingTool == TDrawingTool::Stamp && partner->Data.StampData) {
-        for (TFigItem* child = partner->Data.StampData->GetFirst(); child; child = child->Next)
-            shown.push_back(&child->Data);
-    } else {
-        shown.push_back(&partner->Data);
-    }
-    std::vector<std::pair<TColor, TColor>> saved;
-    for (TFigData* figure : shown) {
-        saved.emplace_back(figure->PenColor, figure->BrushColor);
-        figure->PenColor = clBlack;
-        figure->BrushColor = clYellow;
-    }
-    App.Painter.PaintBoxPaint();
-    for (std::size_t k = 0; k < shown.size(); ++k)
-        std::tie(shown[k]->PenColor, shown[k]->BrushColor) = saved[k];
+    App.Painter.PaintBoxPaintHighlighting(partner);
 }
 
 void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {

@@ -28,8 +28,11 @@ const std::vector<TPoint>& TranslatedPoints(const TPointData& points, std::int32
 
 void DrawFigure(Canvas& canvas, TPenMode mode, std::int32_t dx, std::int32_t dy,
                 const TFigItem* item, const TGhostRule& ghost) {
-    if (!item) return;
-    const TFigData& figure = item->Data;
+    if (item) DrawFigure(canvas, mode, dx, dy, item->Data, ghost);
+}
+
+void DrawFigure(Canvas& canvas, TPenMode mode, std::int32_t dx, std::int32_t dy,
+                const TFigData& figure, const TGhostRule& ghost) {
     canvas.Pen.Mode = mode;
     canvas.Pen.Width = figure.PenWidth;
     canvas.Pen.Color = figure.PenColor;

@@ -24,6 +24,8 @@ struct TGhostRule {
 // Draws the figure translated by (dx, dy); nothing for nullptr or a figure of no kind.
 void DrawFigure(Canvas& canvas, TPenMode mode, std::int32_t dx, std::int32_t dy,
                 const TFigItem* item, const TGhostRule& ghost);
+void DrawFigure(Canvas& canvas, TPenMode mode, std::int32_t dx, std::int32_t dy,
+                const TFigData& figure, const TGhostRule& ghost);
 
 // Draws every figure of a stamp's list translated by (dx, dy); a nested stamp is drawn
 // at the sum of the offsets and its own Start. An empty or missing list draws nothing.

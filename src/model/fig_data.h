@@ -4,7 +4,6 @@
 #include "model/geometry.h"
 #include "model/point_data.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -46,20 +45,7 @@ struct TFigData {
     std::string Text;
     TPoint Start;
     TPoint End;
-    // Working values of playback; never stored in files.
-    TPoint CentreShift;
-    TPoint SizeShift;
-    std::int32_t Direction = 0;
-    std::array<double, 6> MotionAccum{};
-    TPoint SavedStart;
-    TPoint SavedEnd;
     std::int32_t Free = 0;
-    std::array<double, 3> PenColorDelta{};
-    std::array<double, 3> PenColorAccum{};
-    TColor SavedPenColor = 0;
-    std::array<double, 3> BrushColorDelta{};
-    std::array<double, 3> BrushColorAccum{};
-    TColor SavedBrushColor = 0;
     std::int32_t CutNumber = 0;
     std::int32_t FreeMoveCount = 0;
     // A copy of the record shares these; a list item gets its own PointData and

@@ -22,6 +22,10 @@ void TTrackBar::SetPosition(std::int32_t value) {
     if (OnChange) OnChange();
 }
 
+void TTrackBar::SetPositionQuietly(std::int32_t value) {
+    position = std::clamp(value, Min, std::max(Min, Max));
+}
+
 void TTrackBar::SetRange(std::int32_t min, std::int32_t max) {
     Min = min;
     Max = max;

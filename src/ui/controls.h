@@ -1,7 +1,7 @@
 #pragma once
 // Plain models of the window's controls. Handlers read and write these; the front
 // end only shows them. A track bar's position set from code fires its change event
-// at once when the value changes, exactly as a user's drag does.
+// at once when the value changes, exactly as a user's drag does, unless set quietly.
 
 #include "model/canvas.h"
 #include "model/geometry.h"
@@ -79,6 +79,8 @@ public:
     std::int32_t Position() const { return position; }
     // Clamped to Min..Max; fires OnChange when the value changes.
     void SetPosition(std::int32_t value);
+    // The same without OnChange: the bar only follows what is already shown.
+    void SetPositionQuietly(std::int32_t value);
     // Changes the range; a position outside it is moved in (firing OnChange).
     void SetRange(std::int32_t min, std::int32_t max);
 

@@ -26,30 +26,53 @@ bool Within(const TPoint& p, const TRect& r) {
     return p.x >= r.Left && p.x <= r.Right && p.y >= r.Top && p.y <= r.Bottom;
 }
 
+// A figure in black and yellow; a stamp shows colours through its children, so they are
+// the ones recoloured, on copies.
+void DrawHighlighted(Canvas& canvas, const TFigData& figure, const TGhostRule& ghost) {
+    TFigData shown = figure;
+    if (shown.DrawingTool == TDrawingTool::Stamp && shown.StampData) {
+        auto children = std::make_shared<TFigList>();
+        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next) {
+            TFigData& copy = children->Add(child->Data)->Data;
+            copy.PenColor = clBlack;
+            copy.BrushColor = clYellow;
+        }
+        shown.StampData = std::move(children);
+    } else {
+        shown.PenColor = clBlack;
+        shown.BrushColor = clYellow;
+    }
+    DrawFigure(canvas, TPenMode::Copy, 0, 0, shown, ghost);
+}
+
+void DrawItem(Canvas& canvas, const TFigItem* item, const TGhostRule& ghost,
+              const TFigItem* highlighted) {
+    if (item == highlighted)
+        DrawHighlighted(canvas, item->Data, ghost);
+    else
+        DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+}
+
 } // namespace
 
 TPainter::TPainter(TSharedState& state, TWindowControls& controls, Host& h, Graphics& g)
     : S(state), C(controls), host(h), graphics(g) {}
 
-void TPainter::PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut) {
-    const std::int32_t current = S.Cuts.CurrentCut;
-    for (int k = 0; k < 5; ++k) {
-        S.Cuts.CurrentCut = firstCut + k;
-        S.Paint.CurrentCutImage = &images[k];
-        PaintCutThumbnail({0, 0, C.FieldWidth, C.FieldHeight});
-    }
-    S.Cuts.CurrentCut = current;
+void TPainter::PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut,
+                               const TFigItem* highlighted) {
+    for (int k = 0; k < 5; ++k)
+        PaintThumbnail(images[k], firstCut + k, {0, 0, C.FieldWidth, C.FieldHeight}, highlighted);
 }
 
 void TPainter::RefreshCutStrip() {
-    PaintThumbnails(C.CutImages, S.Cuts.StripOffset + 1);
+    PaintThumbnails(C.CutImages, S.Cuts.StripOffset + 1, nullptr);
 }
 
 void TPainter::RefreshPartsBin() {
-    PaintThumbnails(C.PartsImages, FirstPartsSlot);
+    PaintThumbnails(C.PartsImages, FirstPartsSlot, nullptr);
 }
 
-void TPainter::PaintBoxPaint() {
+void TPainter::Paint(const TStandIns& standIns) {
     S.Paint.PaintIndex = 0;
     const TRect field{0, 0, C.FieldWidth, C.FieldHeight};
     Canvas& canvas = C.CanvasBitmap->GetCanvas();
@@ -58,28 +81,31 @@ void TPainter::PaintBoxPaint() {
     TFigList& list = S.Doc.Figures.FigList;
     const TMode mode = S.Shell.Mode;
     if (mode == TMode::Draw || mode == TMode::Edit) {
-        RefreshCutStrip();
-        RefreshPartsBin();
+        PaintThumbnails(C.CutImages, S.Cuts.StripOffset + 1, standIns.Highlighted);
+        PaintThumbnails(C.PartsImages, FirstPartsSlot, standIns.Highlighted);
         const std::int32_t current = S.Cuts.CurrentCut;
 
         for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
             if (item->Data.CutNumber == current) {
                 const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID, false};
-                DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+                DrawItem(canvas, item, ghost, standIns.Highlighted);
             }
             ++S.Paint.PaintIndex;
         }
-        if (!list.IsEmpty() && S.Doc.Figures.SelectedFig)
-            DrawSelectionFrame(S.Doc.Figures.SelectedFig);
+        if (!list.IsEmpty() && S.Doc.Figures.SelectedFig) DrawSelectionFrame(S.Doc.Figures.SelectedFig);
     } else if (mode == TMode::Watch) {
         // Only the start states; the first figure is visited even when no half is known.
         const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID, true};
         std::int32_t visited = 0;
+        std::size_t standIn = 0;
         for (TFigItem* item = list.GetFirst();
              item && (visited == 0 || visited < S.Doc.Figures.PairCount);
              item = item->Next, ++visited) {
-            if (item->Data.CutNumber == S.Cuts.CurrentCut)
-                DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+            if (item->Data.CutNumber != S.Cuts.CurrentCut) continue;
+            if (standIn < standIns.StartCopies.size())
+                DrawFigure(canvas, TPenMode::Copy, 0, 0, *standIns.StartCopies[standIn++], ghost);
+            else
+                DrawItem(canvas, item, ghost, standIns.Highlighted);
         }
     }
 
@@ -88,14 +114,14 @@ void TPainter::PaintBoxPaint() {
     host.Invalidate();
 }
 
-void TPainter::PaintCutThumbnail(TRect rect) {
+void TPainter::PaintThumbnail(TImageControl& image, std::int32_t cut, TRect rect,
+                              const TFigItem* highlighted) {
     TFigList& list = S.Doc.Figures.FigList;
     if (list.IsEmpty()) {
         S.Shell.CurrentTool = TTool::Select;
         return;
     }
-    TImageControl* image = S.Paint.CurrentCutImage;
-    if (!image || !image->Picture) return;
+    if (!image.Picture) return;
 
     if (rect.Left > rect.Right) std::swap(rect.Left, rect.Right);
     if (rect.Top > rect.Bottom) std::swap(rect.Top, rect.Bottom);
@@ -104,7 +130,6 @@ void TPainter::PaintCutThumbnail(TRect rect) {
     // The picture is only cleared and scaled when some figure lands on it.
     const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID,
                            S.Shell.Mode == TMode::Watch};
-    const std::int32_t cut = S.Cuts.CurrentCut;
     bool drawn = false;
     for (TFigItem* item = list.GetFirst(); item; item = item->Next) {
         const TFigData& figure = item->Data;
@@ -118,16 +143,16 @@ void TPainter::PaintCutThumbnail(TRect rect) {
             scratch.FillRect({0, 0, C.FieldWidth, C.FieldHeight});
             drawn = true;
         }
-        DrawFigure(ThumbnailScratch->GetCanvas(), TPenMode::Copy, 0, 0, item, ghost);
+        DrawItem(ThumbnailScratch->GetCanvas(), item, ghost, highlighted);
     }
 
-    Canvas& target = image->Modify().GetCanvas();
+    Canvas& target = image.Modify().GetCanvas();
     if (!drawn) {
         // Drawn with the image's own pen and brush; it covers the whole thumbnail.
         target.Rectangle({-1, -1, 108, 85});
         return;
     }
-    target.CopyRect({0, 0, image->Picture->Width(), image->Picture->Height()},
+    target.CopyRect({0, 0, image.Picture->Width(), image.Picture->Height()},
                     ThumbnailScratch->GetCanvas(), {-3, -3, C.FieldWidth + 3, C.FieldHeight + 3},
                     true);
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 namespace murva {
 
@@ -19,10 +20,17 @@ public:
 
     // The one repaint: background, the figures of the current cut, the selection frame,
     // and in the making state the ten thumbnails.
-    void PaintBoxPaint();
-    // Paints the figures of the current cut that lie within rect onto the thumbnail
-    // S.Paint.CurrentCutImage.
-    void PaintCutThumbnail(TRect rect);
+    void PaintBoxPaint() { Paint({}); }
+    // The same while watching, with a run's or scrub's own figures in place of the first
+    // start copies of the current cut, in list order.
+    void PaintBoxPaint(std::span<const TFigData* const> startCopies) { Paint({startCopies}); }
+    // The same with one figure in black and yellow (a stamp: its children), wherever it
+    // is painted; the figure itself stays as it is.
+    void PaintBoxPaintHighlighting(const TFigItem* figure) { Paint({{}, figure}); }
+    // Paints the figures of cut `cut` that lie within rect onto the thumbnail `image`.
+    void PaintCutThumbnail(TImageControl& image, std::int32_t cut, TRect rect) {
+        PaintThumbnail(image, cut, rect, nullptr);
+    }
     // The strip's five thumbnails, from cut StripOffset + 1 on.
     void RefreshCutStrip();
     // The five shown parts-bin slots.
@@ -33,8 +41,17 @@ public:
     void ToggleSelectionFrame(TFigItem* item);
 
 private:
-    // Paints five thumbnails with the cuts from firstCut on; the current cut stays.
-    void PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut);
+    // What one repaint shows in place of the document's figures.
+    struct TStandIns {
+        std::span<const TFigData* const> StartCopies;
+        const TFigItem* Highlighted = nullptr;
+    };
+    void Paint(const TStandIns& standIns);
+    void PaintThumbnail(TImageControl& image, std::int32_t cut, TRect rect,
+                        const TFigItem* highlighted);
+    // Paints five thumbnails with the cuts from firstCut on.
+    void PaintThumbnails(std::array<TImageControl, 5>& images, std::int32_t firstCut,
+                         const TFigItem* highlighted);
 
     TSharedState& S;
     TWindowControls& C;

@@ -14,8 +14,6 @@
 
 namespace murva {
 
-struct TImageControl;
-
 struct TShellState {
     std::string VersionTitle = texts::VersionTitle;
     std::string DataFileName;
@@ -32,8 +30,6 @@ struct TShellState {
 struct TPaintState {
     // Figures visited by the main pass of the current repaint (the ghost rule).
     std::int32_t PaintIndex = 0;
-    // The thumbnail image a thumbnail is painted into.
-    TImageControl* CurrentCutImage = nullptr;
 };
 
 struct TCutState {

@@ -29,7 +29,6 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_EQ(form.S.Motion.PlaySteps, 800);
     EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 1);
     EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
-    EXPECT_EQ(form.S.Paint.CurrentCutImage, &form.CutImages[0]);
     ASSERT_NE(form.CanvasBitmap, nullptr);
     EXPECT_EQ(form.CanvasBitmap->Width(), 640);
     EXPECT_EQ(form.CanvasBitmap->Height(), 480);

@@ -149,6 +149,21 @@ TEST_F(FieldMouseTest, AReleaseZeroesTheBarsAndShowsThePartnerBlackAndYellowUnti
     EXPECT_THAT(FieldCalls(), Contains(HasSubstr("Rectangle 210,10,220,20 pen=1/0000FF")));
 }
 
+TEST_F(FieldMouseTest, AStampPartnerShowsItsChildrenBlackAndYellowAndKeepsTheirColours) {
+    TFigData& stamp = At(2)->Data;
+    stamp.DrawingTool = TDrawingTool::Stamp;
+    stamp.StampData = std::make_shared<TFigList>();
+    TFigData child = MakeRect(0, 0, 10, 10);
+    child.PenColor = clRed;
+    stamp.StampData->Add(child);
+    FieldCalls().clear();
+    Click(15, 15);
+    EXPECT_THAT(FieldCalls(),
+                Contains("Rectangle 210,10,220,20 pen=1/000000/solid/copy brush=00FFFF/solid"));
+    EXPECT_EQ(stamp.StampData->GetFirst()->Data.PenColor, clRed);
+    EXPECT_EQ(stamp.StampData->GetFirst()->Data.BrushColor, child.BrushColor);
+}
+
 TEST_F(FieldMouseTest, APressStartsTheMakingStateButNotWhileWatching) {
     form.S.Shell.Mode = TMode::Watch;
     form.PaintBoxMouseDown(215, 15);

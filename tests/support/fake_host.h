@@ -29,6 +29,8 @@ public:
     int Frames = 0;
     // Called for every frame a run presents.
     std::function<void()> OnFrame;
+    // Called at every step of a run, as it waits for the step's end.
+    std::function<void()> OnWait;
     // The pace clock, in milliseconds: only waiting moves it, so a run takes no time.
     double Elapsed = 0;
     int BroughtToFront = 0;
@@ -57,7 +59,10 @@ public:
         if (OnFrame) OnFrame();
     }
     double Milliseconds() override { return Elapsed; }
-    void WaitUntil(double milliseconds) override { Elapsed = std::max(Elapsed, milliseconds); }
+    void WaitUntil(double milliseconds) override {
+        if (OnWait) OnWait();
+        Elapsed = std::max(Elapsed, milliseconds);
+    }
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
 

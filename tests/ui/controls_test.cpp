@@ -22,6 +22,9 @@ TEST(TrackBar, APositionSetFromCodeFiresOnceAndOnlyWhenItChanges) {
     bar.SetRange(0, 50); // the position moves into the new range
     EXPECT_EQ(bar.Position(), 50);
     EXPECT_EQ(changes, 3);
+    bar.SetPositionQuietly(-200); // clamped too, without the event
+    EXPECT_EQ(bar.Position(), 0);
+    EXPECT_EQ(changes, 3);
 }
 
 TEST(TrackBar, AHandlerSeesTheNewPosition) {

@@ -106,7 +106,7 @@ TEST_F(PaintTest, ThumbnailsGoToTheirCutsAndOnlyCutsWithFiguresAreScaled) {
         EXPECT_THAT(Entries(LabelOf(form.PartsImages[i].Picture)),
                     ElementsAre(slotDrawn ? HasSubstr("-3,-3,643,483 smooth") : HasSubstr(blank)));
     }
-    EXPECT_EQ(form.S.Paint.CurrentCutImage, &form.PartsImages[4]);
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 1) << "thumbnails leave the current cut alone";
 }
 
 TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
@@ -133,8 +133,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 
     // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
     graphics.Journal.clear();
-    form.S.Paint.CurrentCutImage = &form.CutImages[0];
-    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
     thumb.clear();
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
@@ -187,21 +186,19 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
 }
 
 TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
-    form.S.Cuts.CurrentCut = 1;
-    form.S.Paint.CurrentCutImage = &form.CutImages[2];
     auto& image = CallsOf(form.CutImages[2].Picture);
 
     AddRect(1, {-4, 10}, {50, 50});
     AddRect(1, {10, 10}, {644, 50});
     AddRect(2, {10, 10}, {50, 50});
     image.clear();
-    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail(form.CutImages[2], 1, {0, 0, 640, 480});
     EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
 
     AddRect(1, {-3, -3}, {643, 483});
     image.clear();
     graphics.Journal.clear();
-    form.Services.Painter.PaintCutThumbnail({640, 480, 0, 0});
+    form.Services.Painter.PaintCutThumbnail(form.CutImages[2], 1, {640, 480, 0, 0});
     ASSERT_THAT(image, ElementsAre(HasSubstr("CopyRect 0,0,100,75")));
     const std::string scratch = image[0].substr(image[0].find("from ") + 5,
                                                 image[0].find(" -3") - image[0].find("from ") - 5);
@@ -214,7 +211,7 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
     form.S.Shell.CurrentTool = TTool::MoveFree;
     graphics.Journal.clear();
-    form.Services.Painter.PaintCutThumbnail({0, 0, 640, 480});
+    form.Services.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
     EXPECT_THAT(graphics.Journal, IsEmpty());
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
 }
