@@ -98,10 +98,8 @@ const std::string& File() {
 struct TTarget {
     THistoryList Log;
     TReaderState Reader;
-    TActionItem* ReplayBase = nullptr;
-    std::int32_t LastFigureID = 0;
     TReadResult Read(std::istream& file) {
-        TReadContext context{Log, Reader, ReplayBase, LastFigureID, 0, TLoadKind::Animation, 0};
+        TReadContext context{Log, Reader, 0, TLoadKind::Animation, 0};
         return ReadActionFile(file, context);
     }
 };

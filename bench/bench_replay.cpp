@@ -1,6 +1,6 @@
 // Replay of generated logs: the time must grow linearly with the log's length.
 
-#include "history/replay.h"
+#include "history/document.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -67,16 +67,22 @@ void FillLog(THistoryState& history, int actions) {
     }
 }
 
+// Empties the figures, so that the next replay starts from nothing again.
+void ForgetFigures(TDocument& doc) {
+    doc.Figures.FigList.Clear();
+    doc.Figures.DeletedFigList.Clear();
+    doc.History.PendingBGName.clear();
+}
+
 void BM_Replay(benchmark::State& state) {
-    THistoryState history;
+    TDocument doc;
+    THistoryState& history = doc.History;
     FillLog(history, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        auto figures = std::make_unique<TFigureState>();
-        TReplayer(history, *figures)
-            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
-        benchmark::DoNotOptimize(figures->FigList.GetTail());
+        doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
         state.PauseTiming(); // releasing the figures is not part of the replay
-        figures.reset();
+        ForgetFigures(doc);
         state.ResumeTiming();
     }
     state.SetComplexityN(state.range(0));
@@ -87,7 +93,8 @@ BENCHMARK(BM_Replay)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Co
 // this machine's 32 MB cache and a 100 000-action one does not, so the warm figures
 // above mix the growth of the work with the cost of leaving the cache.
 void BM_ReplayColdCache(benchmark::State& state) {
-    THistoryState history;
+    TDocument doc;
+    THistoryState& history = doc.History;
     FillLog(history, static_cast<int>(state.range(0)));
     std::vector<char> sweep(96 << 20, 1);
     for (auto _ : state) {
@@ -95,13 +102,11 @@ void BM_ReplayColdCache(benchmark::State& state) {
         for (std::size_t i = 0; i < sweep.size(); i += 64)
             sweep[i] += 1;
         benchmark::DoNotOptimize(sweep.data());
-        auto figures = std::make_unique<TFigureState>();
         state.ResumeTiming();
-        TReplayer(history, *figures)
-            .ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
-        benchmark::DoNotOptimize(figures->FigList.GetTail());
+        doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
+        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
         state.PauseTiming();
-        figures.reset();
+        ForgetFigures(doc);
         state.ResumeTiming();
     }
 }

@@ -17,7 +17,8 @@ namespace {
 TPoint Placement(const TFigData& figure) {
     if (!IsPointFigure(figure.DrawingTool) || !figure.PointData || figure.PointData->Count == 0)
         return figure.Start;
-    TPoint least{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()};
+    TPoint least{std::numeric_limits<std::int32_t>::max(),
+                 std::numeric_limits<std::int32_t>::max()};
     for (std::int32_t i = 0; i < figure.PointData->Count; ++i) {
         least.x = std::min(least.x, figure.PointData->At(i).x);
         least.y = std::min(least.y, figure.PointData->At(i).y);
@@ -35,10 +36,11 @@ void TDocument::Index() {
         LastBranch.assign(1, 0);
         IndexedGeneration = log.Generation();
         if (Built > log.GetCount()) Built = -1;
+        // Once for the whole log; growing by one action leaves the vectors to grow.
+        const auto count = static_cast<std::size_t>(log.GetCount());
+        Order.reserve(count + 1);
+        LastBranch.reserve(count + 1);
     }
-    const auto count = static_cast<std::size_t>(log.GetCount());
-    Order.reserve(count + 1);
-    LastBranch.reserve(count + 1);
     for (TActionItem* item = Order.back()->Next; item; item = item->Next) {
         Order.push_back(item);
         LastBranch.push_back(item->Data.TargetType == TActionKind::Branch ? item->Position

@@ -55,38 +55,31 @@ int TFigList::Remove(TFigItem* item) {
     return 0;
 }
 
-int TFigList::MoveBack(TFigItem* item) {
-    if (!item || item == Head) return 1;
-    TFigItem* p = item->Prev;
-    TFigItem* q = p->Prev;
-    if (!q) return 1;
-    TFigItem* after = item->Next;
-    q->Next = item;
-    item->Prev = q;
-    item->Next = p;
-    p->Prev = item;
-    p->Next = after;
+void TFigList::SwapWithNext(TFigItem* first) {
+    TFigItem* second = first->Next;
+    TFigItem* before = first->Prev;
+    TFigItem* after = second->Next;
+    before->Next = second;
+    second->Prev = before;
+    second->Next = first;
+    first->Prev = second;
+    first->Next = after;
     if (after)
-        after->Prev = p;
+        after->Prev = first;
     else
-        Tail = p;
+        Tail = first;
+}
+
+int TFigList::MoveBack(TFigItem* item) {
+    // The head never moves, and nothing goes behind it.
+    if (!item || item == Head || item->Prev == Head) return 1;
+    SwapWithNext(item->Prev);
     return 0;
 }
 
 int TFigList::MoveFront(TFigItem* item) {
     if (!item || item == Tail || item == Head) return 1;
-    TFigItem* before = item->Prev;
-    TFigItem* s = item->Next;
-    TFigItem* after = s->Next;
-    before->Next = s;
-    s->Prev = before;
-    s->Next = item;
-    item->Prev = s;
-    item->Next = after;
-    if (after)
-        after->Prev = item;
-    else
-        Tail = item;
+    SwapWithNext(item);
     return 0;
 }
 

@@ -46,6 +46,8 @@ public:
 
 private:
     TFigItem* Link(TFigItem* item);
+    // The item and its successor change places.
+    void SwapWithNext(TFigItem* first);
     TFigItem* Head;
     TFigItem* Tail;
 };
