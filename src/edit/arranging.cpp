@@ -75,9 +75,9 @@ void TFigureEditor::RestoreBtnClick() {
         if (!item) item = partner;
         ++doc.Figures.PairCount;
         doc.Figures.SelectedFig = item;
-        for (std::int32_t k = 0;
-             k < doc.Figures.PairCount && doc.RecordStep(item, TActionKind::Back); ++k) {
-        }
+        std::int32_t k = 0;
+        while (k < doc.Figures.PairCount && doc.RecordStep(item, TActionKind::Back))
+            ++k;
     }
     App.Painter.PaintBoxPaint();
 }

@@ -3,6 +3,8 @@
 
 #include "history/document.h"
 
+#include <utility>
+
 namespace murva {
 
 namespace {
@@ -124,19 +126,14 @@ void TDocument::CommitHeldChange() {
     // anything else that moved, stretched or rescaled is recorded.
     TActionItem* found = History.ActionLog.LatestActionOf(live);
     if (!found) return;
-    TFigData recorded = *live;
-    DeepCopyOwnedParts(recorded);
-    TFigData before = History.PendingBefore;
-    History.PendingBefore = {};
-    if (SameShape(recorded, before)) return;
-    TActionItem* action = History.ActionLog.AppendWithFigure(*live);
-    action->Data.TargetType = TActionKind::Change;
+    TFigData now = *live;
+    DeepCopyOwnedParts(now);
+    if (SameShape(now, std::exchange(History.PendingBefore, {}))) return;
+    TActionItem* action = Record(TActionKind::Change, nullptr, &now);
     action->Data.Parameter = TChangeParameter::Size;
     action->Data.TargetID = found->Data.TargetID;
-    if (Clock) action->Data.ActionTime = Clock();
     ApplyChange(action->Data, *live);
     History.ActionLog.Link(action, live);
-    Built = -1;
 }
 
 void TDocument::Clear() {
