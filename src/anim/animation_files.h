@@ -7,7 +7,7 @@
 #include "anim/film_strip.h"
 #include "anim/pictures.h"
 #include "anim/work_reset.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 #include "ui/texts.h"
 
 #include <iosfwd>
@@ -36,9 +36,11 @@ inline constexpr TLoadRoad ByMurvaLoad{true, texts::ConfirmCaptionKana, false, f
 
 class TAnimationFiles {
 public:
-    TAnimationFiles(TServices& services, TPartsState& parts, TWorkReset& reset, TPictures& pictures,
-                    TFilmStrip& strip)
-        : App(services), Parts(parts), Reset(reset), Pictures(pictures), Strip(strip) {}
+    TAnimationFiles(TDocument& doc, TShellState& shell, TCutState& cuts, TReaderState& reader,
+                    TWindowControls& controls, Host& host, TPainter& painter, TPartsState& parts,
+                    TWorkReset& reset, TPictures& pictures, TFilmStrip& strip)
+        : Doc(doc), Shell(shell), Cuts(cuts), Reader(reader), C(controls), Platform(host),
+          Painter(painter), Parts(parts), Reset(reset), Pictures(pictures), Strip(strip) {}
 
     // Opens an animation, a drawing-process file or a background picture.
     void OpenFileByName(const std::string& path);
@@ -71,7 +73,13 @@ private:
     void FinishDataLoad(bool wasEmpty, const TLoadRoad& road);
     void SetCaptionForFile();
 
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TCutState& Cuts;
+    TReaderState& Reader;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
     TPartsState& Parts;
     TWorkReset& Reset;
     TPictures& Pictures;

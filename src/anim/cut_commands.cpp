@@ -13,27 +13,25 @@ namespace murva {
 
 void TFilmStrip::CutMakeClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
-    TSharedState& S = App.S;
     bool renumbered = false;
-    for (TFigItem* item = S.Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+    for (TFigItem* item = Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
         const std::int32_t cut = item->Data.CutNumber;
-        if (cut < S.Cuts.CurrentCut || cut >= LastCut) continue;
+        if (cut < Cuts.CurrentCut || cut >= LastCut) continue;
         renumbered = true;
         // Recorded, or a reload would put the figure back in its old cut.
         MoveToCut(item, cut + 1);
     }
-    if (renumbered) ++S.Cuts.CutCount;
+    if (renumbered) ++Cuts.CutCount;
     UpdateCutCounter();
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 }
 
 void TFilmStrip::CutDeleteClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
-    TSharedState& S = App.S;
-    const std::int32_t current = S.Cuts.CurrentCut;
+    const std::int32_t current = Cuts.CurrentCut;
     bool changed = false;
     // Every figure is recorded, moved or not.
-    for (TFigItem* item = S.Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+    for (TFigItem* item = Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
         std::int32_t cut = item->Data.CutNumber;
         if (cut == current && cut < FirstPartsSlot) {
             cut = RemovedFromAnimation;
@@ -44,18 +42,16 @@ void TFilmStrip::CutDeleteClick() {
         }
         MoveToCut(item, cut);
     }
-    if (changed) --S.Cuts.CutCount;
+    if (changed) --Cuts.CutCount;
     UpdateCutCounter();
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 }
 
 void TFilmStrip::CutCarryOverClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
-    TSharedState& S = App.S;
-    TDocument& doc = S.Doc;
-    const TFigList& list = doc.Figures.FigList;
-    const std::int32_t half = doc.Figures.PairCount;
-    const std::int32_t current = S.Cuts.CurrentCut;
+    const TFigList& list = Doc.Figures.FigList;
+    const std::int32_t half = Doc.Figures.PairCount;
+    const std::int32_t current = Cuts.CurrentCut;
 
     // The end copies of the cut, copied at the tail into the next cut without a path.
     std::vector<TFigItem*> copies;
@@ -71,20 +67,20 @@ void TFilmStrip::CutCarryOverClick() {
             copy.FreeMoveCount = 0;
             copy.Free = 0;
         }
-        copies.push_back(doc.RecordDuplicate(copy));
+        copies.push_back(Doc.RecordDuplicate(copy));
     }
     // Each copy moves back among the start copies and gets its own end copy.
     for (TFigItem* copy : copies) {
         for (std::int32_t k = 0; k < half; ++k)
-            doc.RecordStep(copy, TActionKind::Back);
-        doc.RecordDuplicate(copy->Data);
+            Doc.RecordStep(copy, TActionKind::Back);
+        Doc.RecordDuplicate(copy->Data);
     }
-    doc.Recount();
+    Doc.Recount();
 
     // The next cut becomes current: thumbnail 5 when it lies beyond the strip, thumbnail 1
     // when before it.
     const std::int32_t next = current + 1;
-    int thumb = next - S.Cuts.StripOffset;
+    int thumb = next - Cuts.StripOffset;
     if (thumb == 6) {
         thumb = 5;
         CutCountUpBtnClick();
@@ -95,7 +91,7 @@ void TFilmStrip::CutCarryOverClick() {
         thumb = 1;
         ScrollTo(next, thumb);
     }
-    S.Cuts.PendingThumb = thumb;
+    Cuts.PendingThumb = thumb;
     CutImageClick(0); // ends with the repaint
 }
 

@@ -10,50 +10,47 @@
 namespace murva {
 
 bool TAnimationFiles::WriteDataMenuClick() {
-    TSharedState& S = App.S;
-    Host& host = App.Platform;
-    App.S.Doc.CommitHeldChange();
+    Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::DataSaveFilter;
     dialog.DefaultExt = "mrv";
-    const std::optional<std::string> chosen = host.SaveDialog(dialog);
+    const std::optional<std::string> chosen = Platform.SaveDialog(dialog);
     if (!chosen) return false;
     const std::string path = *chosen;
-    S.Doc.Figures.SelectedFig = S.Doc.Figures.LastSelectedFig = nullptr;
-    App.Painter.PaintBoxPaint();
+    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Painter.PaintBoxPaint();
 
     std::string backup;
     if (FileExists(path)) {
-        if (host.Ask(texts::OverwriteExisting, texts::ConfirmCaption, TQuestionButtons::YesNo) !=
-            TAnswer::Yes) {
-            host.ShowMessage(texts::SaveCancelled);
+        if (Platform.Ask(texts::OverwriteExisting, texts::ConfirmCaption,
+                         TQuestionButtons::YesNo) != TAnswer::Yes) {
+            Platform.ShowMessage(texts::SaveCancelled);
             return false;
         }
         // Beside the chosen file: its base name and ".bak".
         backup = ReplaceExtension(path, ".bak");
     }
-    if (!WriteFileAtomically(path, WriteActionFile(S.Doc.History.ActionLog), backup)) {
-        host.ShowMessage(texts::SaveFailed);
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.History.ActionLog), backup)) {
+        Platform.ShowMessage(texts::SaveFailed);
         return false;
     }
-    S.Shell.DataFileName = path;
+    Shell.DataFileName = path;
     SetCaptionForFile();
     return true;
 }
 
 bool TAnimationFiles::OverWriteDataMenuClick() {
-    TSharedState& S = App.S;
-    App.S.Doc.CommitHeldChange();
-    S.Doc.Figures.SelectedFig = S.Doc.Figures.LastSelectedFig = nullptr;
-    App.Painter.PaintBoxPaint();
-    const std::string path = S.Shell.DataFileName;
+    Doc.CommitHeldChange();
+    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Painter.PaintBoxPaint();
+    const std::string path = Shell.DataFileName;
     if (path.empty()) return WriteDataMenuClick();
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(S.Doc.History.ActionLog), backup)) {
-        App.Platform.ShowMessage(texts::WriteFailed);
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.History.ActionLog), backup)) {
+        Platform.ShowMessage(texts::WriteFailed);
         return false;
     }
-    App.Platform.ShowMessage(texts::OverSaved);
+    Platform.ShowMessage(texts::OverSaved);
     return true;
 }
 

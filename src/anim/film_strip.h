@@ -3,7 +3,7 @@
 // and the three cut commands (insert, delete, carry over into the next cut). A cut is
 // the figures whose CutNumber is its number.
 
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
@@ -12,7 +12,9 @@ enum class TKey { Enter, Escape, Other };
 
 class TFilmStrip {
 public:
-    explicit TFilmStrip(TServices& services) : App(services) {}
+    TFilmStrip(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+               Host& host, TPainter& painter)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter) {}
 
     // A click on thumbnail 1..5; 0 when no thumbnail was clicked (carrying over), so
     // that only a pending thumbnail is chosen.
@@ -40,7 +42,12 @@ private:
     // Shows cut `cut` as thumbnail `thumb` of the strip, scrolling it there.
     void ScrollTo(std::int32_t cut, int thumb);
 
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TCutState& Cuts;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
 };
 
 } // namespace murva

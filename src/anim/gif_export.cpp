@@ -19,26 +19,25 @@ constexpr int LastPictureDelay = 100;
 } // namespace
 
 void TGifExport::Save2GIFMenuClick() {
-    App.S.Doc.CommitHeldChange();
+    Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::GIFSaveFilter;
     dialog.DefaultExt = "gif";
-    if (const std::optional<std::string> path = App.Platform.SaveDialog(dialog))
+    if (const std::optional<std::string> path = Platform.SaveDialog(dialog))
         ExportGif(*path, false);
 }
 
 bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
-    TSharedState& S = App.S;
-    if (S.Doc.Figures.FigList.IsEmpty()) {
-        App.Platform.ShowMessage(texts::NothingToPlay);
+    if (Doc.Figures.FigList.IsEmpty()) {
+        Platform.ShowMessage(texts::NothingToPlay);
         return false;
     }
-    App.S.Doc.CommitHeldChange();
-    const TMode mode = S.Shell.Mode;
-    const std::int32_t cut = S.Cuts.CurrentCut;
-    S.Doc.Figures.SelectedFig = nullptr;
+    Doc.CommitHeldChange();
+    const TMode mode = Shell.Mode;
+    const std::int32_t cut = Cuts.CurrentCut;
+    Doc.Figures.SelectedFig = nullptr;
 
-    Bitmap& field = *App.C.CanvasBitmap;
+    Bitmap& field = *C.CanvasBitmap;
     const std::int32_t width = field.Width(), height = field.Height();
     TGifWriter writer(width, height);
     std::vector<std::uint32_t> rgb(std::size_t(width) * std::size_t(height));
@@ -59,14 +58,14 @@ bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
     writer.AddFrame(rgb, LastPictureDelay - PictureDelay);
 
     // The window as it was: the same cut, the same state, the play bar at its start.
-    S.Cuts.CurrentCut = cut;
-    App.C.PlayBar.SetPosition(0);
-    S.Shell.Mode = mode;
-    App.Painter.PaintBoxPaint();
+    Cuts.CurrentCut = cut;
+    C.PlayBar.SetPosition(0);
+    Shell.Mode = mode;
+    Painter.PaintBoxPaint();
 
     const std::optional<std::string> bytes = writer.Finish();
     if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
-    App.Platform.ShowMessage(texts::PictureUnwritable);
+    Platform.ShowMessage(texts::PictureUnwritable);
     return false;
 }
 

@@ -3,7 +3,7 @@
 // one after another, filmed at 25 pictures a second into an animated GIF that loops.
 
 #include "anim/playback.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 #include <string>
 
@@ -11,7 +11,10 @@ namespace murva {
 
 class TGifExport {
 public:
-    TGifExport(TServices& services, TPlayback& playback) : App(services), Playback(playback) {}
+    TGifExport(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+               Host& host, TPainter& painter, TPlayback& playback)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
+          Playback(playback) {}
 
     // Asks for a file name and writes the current cut.
     void Save2GIFMenuClick();
@@ -19,7 +22,12 @@ public:
     bool ExportGif(const std::string& path, bool allCuts);
 
 private:
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TCutState& Cuts;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
     TPlayback& Playback;
 };
 

@@ -3,13 +3,14 @@
 // or removed. A figure lies in slot k when its CutNumber is 99 + k.
 
 #include "anim/anim_state.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
 class TPartsBin {
 public:
-    TPartsBin(TServices& services, TPartsState& parts) : App(services), Parts(parts) {}
+    TPartsBin(TDocument& doc, TCutState& cuts, TPainter& painter, TPartsState& parts)
+        : Doc(doc), Cuts(cuts), Painter(painter), Parts(parts) {}
 
     // "そざいをつかう" of slot 1..5: its figures go into the current cut, the slots above
     // close the gap.
@@ -24,7 +25,9 @@ private:
     // held a figure.
     void EmptySlot(int slot, std::int32_t to, bool recordEvery);
 
-    TServices& App;
+    TDocument& Doc;
+    TCutState& Cuts;
+    TPainter& Painter;
     TPartsState& Parts;
 };
 

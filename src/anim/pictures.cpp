@@ -16,13 +16,13 @@ constexpr int JpegQuality = 90;
 
 int TPictures::LoadBackground(const std::string& path) {
     if (!FileExists(path)) return 1;
-    const std::int32_t width = App.C.FieldWidth, height = App.C.FieldHeight;
-    TImageControl& background = App.C.BGImage;
+    const std::int32_t width = C.FieldWidth, height = C.FieldHeight;
+    TImageControl& background = C.BGImage;
     if (HasExtension(path, BmpExtensions)) {
         // Decoded into a scratch picture first: a file that fails leaves the old one.
-        std::unique_ptr<Bitmap> loaded = App.Pictures.CreateBitmap(width, height);
-        if (!App.Pictures.LoadBmp(path, *loaded)) {
-            App.Platform.ShowMessage(texts::PictureUnreadable);
+        std::unique_ptr<Bitmap> loaded = Bitmaps.CreateBitmap(width, height);
+        if (!Bitmaps.LoadBmp(path, *loaded)) {
+            Platform.ShowMessage(texts::PictureUnreadable);
             return 2;
         }
         // Not scaled: cut at the right and bottom, or extended with white.
@@ -34,7 +34,7 @@ int TPictures::LoadBackground(const std::string& path) {
     } else if (HasExtension(path, JpegExtensions)) {
         const std::optional<TRgbImage> image = DecodeJpegFile(path, width, height);
         if (!image) {
-            App.Platform.ShowMessage(texts::PictureUnreadable);
+            Platform.ShowMessage(texts::PictureUnreadable);
             return 2;
         }
         // Drawn unscaled over what is there: where a smaller picture ends, the old
@@ -47,54 +47,52 @@ int TPictures::LoadBackground(const std::string& path) {
 }
 
 void TPictures::ShowPendingBackground() {
-    const std::string& pending = App.S.Doc.History.PendingBGName;
-    if (pending.empty() || pending == App.S.Shell.ShownBGName) return;
+    const std::string& pending = Doc.History.PendingBGName;
+    if (pending.empty() || pending == Shell.ShownBGName) return;
     const std::string bare = BareFileName(pending);
-    if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 &&
-        !App.S.Shell.OpeningFolder.empty())
-        LoadBackground(App.S.Shell.OpeningFolder + "/" + bare);
+    if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 && !Shell.OpeningFolder.empty())
+        LoadBackground(Shell.OpeningFolder + "/" + bare);
 }
 
 void TPictures::ReadBGMenuClick() {
     TFileDialog dialog;
     dialog.Filter = texts::BGFilter;
     dialog.FilterIndex = 1;
-    const std::optional<std::string> path = App.Platform.OpenDialog(dialog);
+    const std::optional<std::string> path = Platform.OpenDialog(dialog);
     if (!path) return;
     if (LoadBackground(*path) == 0) {
-        App.S.Doc.RecordFile(TActionKind::ReadBG, *path);
-        App.S.Shell.LoadKind = TLoadKind::Image;
-        App.Painter.PaintBoxPaint();
+        Doc.RecordFile(TActionKind::ReadBG, *path);
+        Shell.LoadKind = TLoadKind::Image;
+        Painter.PaintBoxPaint();
     }
 }
 
 void TPictures::ClearMenuClick() {
-    App.S.Doc.CommitHeldChange();
-    FillWhite(App.C.BGImage.Modify());
-    App.S.Shell.ShownBGName.clear();
-    App.Painter.PaintBoxPaint();
-    App.S.Doc.RecordFile(TActionKind::ClearBG, {});
+    Doc.CommitHeldChange();
+    FillWhite(C.BGImage.Modify());
+    Shell.ShownBGName.clear();
+    Painter.PaintBoxPaint();
+    Doc.RecordFile(TActionKind::ClearBG, {});
 }
 
 void TPictures::Save2JPEGMenuClick() {
-    App.S.Doc.CommitHeldChange();
+    Doc.CommitHeldChange();
     TFileDialog dialog;
     dialog.Filter = texts::JPEGSaveFilter;
     dialog.DefaultExt = "jpg";
-    const std::optional<std::string> path = App.Platform.SaveDialog(dialog);
+    const std::optional<std::string> path = Platform.SaveDialog(dialog);
     if (!path) return;
     // The picture goes out without selection marks.
-    App.S.Doc.Figures.SelectedFig = App.S.Doc.Figures.LastSelectedFig = nullptr;
-    App.Painter.PaintBoxPaint();
+    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Painter.PaintBoxPaint();
     WriteFieldAsJpeg(*path);
 }
 
 bool TPictures::WriteFieldAsJpeg(const std::string& path) {
-    const std::optional<std::string> bytes =
-        EncodeJpeg(RgbImageOf(*App.C.CanvasBitmap), JpegQuality);
+    const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(*C.CanvasBitmap), JpegQuality);
     // The old file becomes its backup beside it, unless a backup is there already.
     if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
-    App.Platform.ShowMessage(texts::PictureUnwritable);
+    Platform.ShowMessage(texts::PictureUnwritable);
     return false;
 }
 

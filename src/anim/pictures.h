@@ -1,7 +1,7 @@
 #pragma once
 // Background pictures behind the drawing field, and the drawing field exported as JPEG.
 
-#include "ui/services.h"
+#include "ui/painter.h"
 
 #include <string>
 
@@ -9,7 +9,10 @@ namespace murva {
 
 class TPictures {
 public:
-    explicit TPictures(TServices& services) : App(services) {}
+    TPictures(TDocument& doc, TShellState& shell, TWindowControls& controls, Host& host,
+              TPainter& painter, Graphics& graphics)
+        : Doc(doc), Shell(shell), C(controls), Platform(host), Painter(painter), Bitmaps(graphics) {
+    }
 
     // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
     // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
@@ -29,7 +32,12 @@ public:
     bool WriteFieldAsJpeg(const std::string& path);
 
 private:
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
+    Graphics& Bitmaps;
 };
 
 } // namespace murva

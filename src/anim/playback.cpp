@@ -10,22 +10,19 @@
 namespace murva {
 
 void TPlayback::ShowPanels(bool watching) {
-    TWindowControls& C = App.C;
     for (TControl* control : std::initializer_list<TControl*>{
              &C.ObjectPanel, &C.MovePanel, &C.CutPanel, &C.ColorBasePanel, &C.HTrackBar,
              &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.GroupBox3})
         control->Visible = !watching;
     C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
     // The resize-mode button and the bars' labels go with the size bars.
-    C.ShowResizeControls(App.S.Shell.ResizeMode, !watching);
+    C.ShowResizeControls(Shell.ResizeMode, !watching);
 }
 
 void TPlayback::SelectMoveBtnClick() {
-    TSharedState& S = App.S;
-    TWindowControls& C = App.C;
-    if (S.Shell.Mode != TMode::Watch && S.Doc.Figures.FigList.IsEmpty()) {
-        App.Platform.ShowMessage(texts::NothingToPlay);
-        S.Shell.CurrentTool = TTool::Select;
+    if (Shell.Mode != TMode::Watch && Doc.Figures.FigList.IsEmpty()) {
+        Platform.ShowMessage(texts::NothingToPlay);
+        Shell.CurrentTool = TTool::Select;
         return;
     }
     ShowPanels(true);
@@ -33,16 +30,14 @@ void TPlayback::SelectMoveBtnClick() {
         C.PlayButton.Enabled = C.SelectMakeBtn.Enabled = true;
         C.SelectMoveBtn.Enabled = false;
     }
-    S.Cuts.CutCount =
-        std::max(S.Cuts.CutCount, HighestCutNumberBelow(S.Doc.Figures.FigList, FirstPartsSlot, 0));
+    Cuts.CutCount =
+        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 0));
     Playback.InMoveState = true;
-    S.Shell.Mode = TMode::Watch;
-    App.Painter.PaintBoxPaint();
+    Shell.Mode = TMode::Watch;
+    Painter.PaintBoxPaint();
 }
 
 void TPlayback::SelectMakeBtnClick() {
-    TSharedState& S = App.S;
-    TWindowControls& C = App.C;
     ShowPanels(false);
     C.PlayBar.SetPosition(0);
     if (Playback.InMoveState) {
@@ -50,29 +45,28 @@ void TPlayback::SelectMakeBtnClick() {
         C.SelectMoveBtn.Enabled = true;
     }
     Playback.InMoveState = false;
-    S.Shell.Mode = TMode::Edit;
-    App.Painter.PaintBoxPaint();
+    Shell.Mode = TMode::Edit;
+    Painter.PaintBoxPaint();
 }
 
 void TPlayback::SetUpMotions(TStepKind kind) {
-    TSharedState& S = App.S;
-    TFigList& list = S.Doc.Figures.FigList;
-    const std::int32_t half = S.Doc.Figures.PairCount;
+    TFigList& list = Doc.Figures.FigList;
+    const std::int32_t half = Doc.Figures.PairCount;
     CurrentMotions.clear();
     bool warned = false;
     TFigItem* start = list.GetFirst();
     TFigItem* end = list.At(half);
     for (std::int32_t i = 0; i < half && start && end; ++i, start = start->Next, end = end->Next) {
         const TFigData& s = start->Data;
-        if (s.CutNumber != S.Cuts.CurrentCut) continue;
+        if (s.CutNumber != Cuts.CurrentCut) continue;
         TMotion motion = SetUpMotion(s, end->Data);
         if (kind == TStepKind::Run && s.DrawingTool == TDrawingTool::Stamp) {
             // Children are scaled from the stamp's recorded copy. Without one they stay as
             // they are, after one message, rather than ending the program.
-            if (const TActionItem* recorded = S.Doc.History.ActionLog.LatestActionOf(&s))
+            if (const TActionItem* recorded = Doc.History.ActionLog.LatestActionOf(&s))
                 motion.StampBase = &recorded->Data.FigData;
             else if (!std::exchange(warned, true))
-                App.Platform.ShowMessage(texts::StampResizeFailed);
+                Platform.ShowMessage(texts::StampResizeFailed);
         }
         CurrentMotions.push_back(std::move(motion));
     }
@@ -82,7 +76,7 @@ void TPlayback::SetUpMotions(TStepKind kind) {
 }
 
 void TPlayback::PaintFrame() {
-    App.Painter.PaintBoxPaint(ShownFigures);
+    Painter.PaintBoxPaint(ShownFigures);
 }
 
 void TPlayback::EndMotions() {
@@ -91,19 +85,16 @@ void TPlayback::EndMotions() {
 }
 
 void TPlayback::PlayCut(const TFilming* filming) {
-    TSharedState& S = App.S;
-    TWindowControls& C = App.C;
-    Host& host = App.Platform;
     C.PlayBar.SetPosition(0);
-    if (S.Doc.Figures.FigList.IsEmpty()) return;
-    S.Shell.Mode = TMode::Watch;
-    App.Painter.PaintBoxPaint();
+    if (Doc.Figures.FigList.IsEmpty()) return;
+    Shell.Mode = TMode::Watch;
+    Painter.PaintBoxPaint();
 
     SetUpMotions(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
-    const std::int32_t interval = S.Doc.Figures.PairCount / 20 + 1;
-    const double begin = host.Milliseconds();
+    const std::int32_t interval = Doc.Figures.PairCount / 20 + 1;
+    const double begin = Platform.Milliseconds();
     const double length = steps * StepMilliseconds;
     double shown = begin - FrameMilliseconds;
     double nextPicture = 0;
@@ -127,41 +118,39 @@ void TPlayback::PlayCut(const TFilming* filming) {
         C.PlayBar.SetPositionQuietly(C.PlayBar.Position() + 1);
         if (filming) continue;
 
-        const double now = host.Milliseconds();
+        const double now = Platform.Milliseconds();
         if (painted && now - shown >= FrameMilliseconds) {
-            host.PresentFrame();
+            Platform.PresentFrame();
             shown = now;
             painted = false;
         }
-        host.WaitUntil(begin + due);
+        Platform.WaitUntil(begin + due);
     }
     // The last frame stays on the screen until the next repaint.
     PaintFrame();
     if (filming)
         filming->Take();
     else
-        host.PresentFrame();
+        Platform.PresentFrame();
     EndMotions();
 }
 
 void TPlayback::PlayAll(const TFilming* filming) {
-    TSharedState& S = App.S;
-    if (S.Doc.Figures.FigList.IsEmpty()) return;
-    App.C.PlayBar.SetPosition(0);
-    S.Cuts.CurrentCut = 0;
-    for (std::int32_t k = 0; k < S.Cuts.CutCount; ++k) {
-        App.C.PlayBar.SetPosition(0);
-        ++S.Cuts.CurrentCut;
+    if (Doc.Figures.FigList.IsEmpty()) return;
+    C.PlayBar.SetPosition(0);
+    Cuts.CurrentCut = 0;
+    for (std::int32_t k = 0; k < Cuts.CutCount; ++k) {
+        C.PlayBar.SetPosition(0);
+        ++Cuts.CurrentCut;
         PlayCut(filming);
     }
-    S.Cuts.CurrentCut = S.Cuts.CutCount;
+    Cuts.CurrentCut = Cuts.CutCount;
 }
 
 void TPlayback::PlayBarChange() {
-    TSharedState& S = App.S;
-    if (S.Shell.Mode > TMode::Watch || S.Doc.Figures.FigList.IsEmpty()) return;
-    const std::int32_t p = App.C.PlayBar.Position();
-    S.Shell.Mode = TMode::Watch;
+    if (Shell.Mode > TMode::Watch || Doc.Figures.FigList.IsEmpty()) return;
+    const std::int32_t p = C.PlayBar.Position();
+    Shell.Mode = TMode::Watch;
     SetUpMotions(TStepKind::Scrub);
     for (std::int32_t f = 0; f < p; ++f)
         for (TMotion& motion : CurrentMotions)

@@ -6,7 +6,7 @@
 
 #include "anim/anim_state.h"
 #include "anim/motion_steps.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 #include <functional>
 #include <vector>
@@ -22,8 +22,10 @@ struct TFilming {
 
 class TPlayback {
 public:
-    TPlayback(TServices& services, TMotionState& motion, TPlaybackState& playback)
-        : App(services), Motion(motion), Playback(playback) {}
+    TPlayback(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+              Host& host, TPainter& painter, TMotionState& motion, TPlaybackState& playback)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
+          Motion(motion), Playback(playback) {}
 
     // "うごかす" and "つくる".
     void SelectMoveBtnClick();
@@ -50,7 +52,12 @@ private:
     // The making panels, or the watching ones.
     void ShowPanels(bool watching);
 
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TCutState& Cuts;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
     TMotionState& Motion;
     TPlaybackState& Playback;
     std::vector<TMotion> CurrentMotions;

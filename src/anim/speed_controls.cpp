@@ -5,9 +5,9 @@ namespace murva {
 void TSpeedControls::SpeedBarChange() {
     // 7.5 steps more for every position of the bar, truncated.
     Motion.PlaySteps =
-        static_cast<std::int32_t>(Motion.PlayBaseSteps + 7.5 * App.C.SpeedBar.Position());
-    App.C.PlayBar.SetRange(0, Motion.PlaySteps);
-    App.C.PlayBar.SetPosition(0);
+        static_cast<std::int32_t>(Motion.PlayBaseSteps + 7.5 * C.SpeedBar.Position());
+    C.PlayBar.SetRange(0, Motion.PlaySteps);
+    C.PlayBar.SetPosition(0);
 }
 
 void TSpeedControls::SpeedBtnClick(TSpeedButton button) {
@@ -16,7 +16,7 @@ void TSpeedControls::SpeedBtnClick(TSpeedButton button) {
     const std::int32_t position = button == TSpeedButton::FastBtn   ? -99
                                   : button == TSpeedButton::SlowBtn ? 100
                                                                     : 0;
-    App.C.SpeedBar.SetPosition(position);
+    C.SpeedBar.SetPosition(position);
     SpeedBarChange();
 }
 

@@ -4,7 +4,7 @@
 // play bar's maximum.
 
 #include "anim/anim_state.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
@@ -13,7 +13,7 @@ enum class TSpeedButton { FastBtn, SpeedBtn, SlowBtn };
 
 class TSpeedControls {
 public:
-    TSpeedControls(TServices& services, TMotionState& motion) : App(services), Motion(motion) {}
+    TSpeedControls(TWindowControls& controls, TMotionState& motion) : C(controls), Motion(motion) {}
 
     // "ずっとおなじはやさ", "だんだんはやくなる", "だんだんおそくなる".
     void SameSpeedBtnClick() { Motion.SpeedProfile = 0; }
@@ -25,7 +25,7 @@ public:
     void SpeedBtnClick(TSpeedButton button);
 
 private:
-    TServices& App;
+    TWindowControls& C;
     TMotionState& Motion;
 };
 

@@ -6,8 +6,7 @@
 namespace murva {
 
 void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t half) {
-    TDocument& doc = App.S.Doc;
-    const TFigureState& figures = doc.Figures;
+    const TFigureState& figures = Doc.Figures;
     const TFigList& list = figures.FigList;
     const std::int32_t n = figures.LastFigureID - 2 * half;
     // In a fresh document the figures are taken from the first on; otherwise each time
@@ -25,10 +24,10 @@ void TAnimationFiles::TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int
         next = figure->Next;
         if (!wasEmpty)
             for (std::int32_t k = 0; k < half; ++k)
-                doc.RecordStep(figure, TActionKind::Back);
+                Doc.RecordStep(figure, TActionKind::Back);
         TFigData copy = figure->Data;
         if (markEndCopies) copy.EndCopyMark = 1;
-        doc.RecordDuplicate(copy);
+        Doc.RecordDuplicate(copy);
     }
 }
 

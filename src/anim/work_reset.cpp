@@ -3,30 +3,29 @@
 namespace murva {
 
 void TWorkReset::SetDefaultPen() {
-    Canvas& canvas = App.C.PaintBox.Picture->GetCanvas();
+    Canvas& canvas = C.PaintBox.Picture->GetCanvas();
     canvas.Pen = TPen{4, clBlack, TPenStyle::Solid, TPenMode::Copy};
     canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
 }
 
 void TWorkReset::ResetDocument() {
-    TSharedState& S = App.S;
-    App.Platform.BringToFront();
-    S.Doc.Clear();
+    Platform.BringToFront();
+    Doc.Clear();
     Mouse.Clear();
-    S.Shell.Mode = TMode::Draw;
-    S.Shell.CurrentTool = TTool::Select;
+    Shell.Mode = TMode::Draw;
+    Shell.CurrentTool = TTool::Select;
     SetDefaultPen();
-    FillWhite(App.C.BGImage.Modify());
-    S.Shell.ShownBGName.clear();
-    for (auto& image : App.C.CutImages)
+    FillWhite(C.BGImage.Modify());
+    Shell.ShownBGName.clear();
+    for (auto& image : C.CutImages)
         FillWhite(image.Modify());
-    for (auto& image : App.C.PartsImages)
+    for (auto& image : C.PartsImages)
         FillWhite(image.Modify());
-    S.Cuts.StripOffset = 0;
-    S.Cuts.CurrentCut = 1;
-    S.Cuts.CutCount = 1;
-    App.Painter.PaintBoxPaint();
-    S.Shell.CurrentTool = TTool::MoveFree;
+    Cuts.StripOffset = 0;
+    Cuts.CurrentCut = 1;
+    Cuts.CutCount = 1;
+    Painter.PaintBoxPaint();
+    Shell.CurrentTool = TTool::MoveFree;
 }
 
 } // namespace murva

@@ -1,13 +1,22 @@
 #include "app/zinda_form.h"
 
+#include "ui/action_clock.h"
+
 namespace murva {
 
 TZindaForm::TZindaForm(Host& h, Graphics& g)
-    : Services(S, *this, h, g), WorkReset(Services, S.Mouse), Pictures(Services), Strip(Services),
-      Files(Services, S.Parts, WorkReset, Pictures, Strip), Bin(Services, S.Parts),
-      FieldMouse(Services, S.Mouse), Editor(Services), Resizer(Services, S.Mouse, S.Resize),
-      Speed(Services, S.Motion), Playback(Services, S.Motion, S.Playback), Gif(Services, Playback),
-      host(h), graphics(g) {
+    : Painter(S, *this, h, g), WorkReset(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
+      Pictures(S.Doc, S.Shell, *this, h, Painter, g),
+      Strip(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
+      Files(S.Doc, S.Shell, S.Cuts, S.Reader, *this, h, Painter, S.Parts, WorkReset, Pictures,
+            Strip),
+      Bin(S.Doc, S.Cuts, Painter, S.Parts),
+      FieldMouse(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
+      Editor(S.Doc, S.Cuts, *this, h, Painter),
+      Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion),
+      Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
+      Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback), host(h), graphics(g) {
+    S.Doc.Clock = [&h] { return ActionTimeOf(h.Now()); };
     LayOutInitialState();
     // The bars' change events, once the bars have their ranges.
     HTrackBar.OnChange = [this] { TrackBarChange(TAxis::Horizontal); };

@@ -16,7 +16,7 @@
 #include "edit/figure_editor.h"
 #include "edit/resizer.h"
 #include "ui/host.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 #include "ui/window_controls.h"
 
 #include <string>
@@ -40,7 +40,7 @@ public:
     void WMDropFiles(const std::vector<std::string>& paths);
 
     // --- Painting ---
-    void PaintBoxPaint() { Services.Painter.PaintBoxPaint(); }
+    void PaintBoxPaint() { Painter.PaintBoxPaint(); }
 
     // --- The drawing field's mouse, in field coordinates ---
     void PaintBoxMouseDown(std::int32_t x, std::int32_t y) { FieldMouse.PaintBoxMouseDown(x, y); }
@@ -112,7 +112,8 @@ public:
     Host& GetHost() { return host; }
 
     // The subsystems, each over the state it owns and the shared services.
-    TServices Services;
+    // Paints the document into the window's pictures, for every command.
+    TPainter Painter;
     TWorkReset WorkReset;
     TPictures Pictures;
     TFilmStrip Strip;

@@ -9,43 +9,40 @@
 namespace murva {
 
 void TFigureEditor::DupBtnClick() {
-    TDocument& doc = App.S.Doc;
-    TFigItem* selected = doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.Figures.SelectedFig;
     // A figure with a path of its own is not copied.
     if (!selected || selected->Data.Free != 0) return;
     TFigData copy = selected->Data;
     DeepCopyOwnedParts(copy);
-    copy.CutNumber = App.S.Cuts.CurrentCut;
+    copy.CutNumber = Cuts.CurrentCut;
     copy.FreeMoveData = nullptr;
     copy.FreeMoveCount = 0;
     copy.Offset(20, 20);
-    TFigItem* added = doc.RecordDuplicate(copy);
+    TFigItem* added = Doc.RecordDuplicate(copy);
     // The copy becomes the last start copy and gets its end copy, as every figure has
     // one: a lone figure after both halves would shift every pair after a reload.
     GiveEndCopy(added);
-    doc.Figures.SelectedFig = nullptr;
-    App.Painter.PaintBoxPaint();
+    Doc.Figures.SelectedFig = nullptr;
+    Painter.PaintBoxPaint();
 }
 
 void TFigureEditor::GiveEndCopy(TFigItem* item) {
-    TDocument& doc = App.S.Doc;
-    for (std::int32_t k = 0; k < doc.Figures.PairCount; ++k)
-        doc.RecordStep(item, TActionKind::Back);
-    doc.Figures.LastSelectedFig = doc.RecordDuplicate(item->Data);
-    ++doc.Figures.PairCount;
+    for (std::int32_t k = 0; k < Doc.Figures.PairCount; ++k)
+        Doc.RecordStep(item, TActionKind::Back);
+    Doc.Figures.LastSelectedFig = Doc.RecordDuplicate(item->Data);
+    ++Doc.Figures.PairCount;
 }
 
 void TFigureEditor::DeleteBtnClick() {
-    TDocument& doc = App.S.Doc;
-    const TFigList& list = doc.Figures.FigList;
-    TFigItem* selected = doc.Figures.SelectedFig;
+    const TFigList& list = Doc.Figures.FigList;
+    TFigItem* selected = Doc.Figures.SelectedFig;
     if (selected) {
         // A held size change is recorded while its figure is still there.
-        doc.CommitHeldChange();
-        const std::int32_t half = doc.Figures.PairCount;
+        Doc.CommitHeldChange();
+        const std::int32_t half = Doc.Figures.PairCount;
         const bool endHalf = InEndHalf(list, selected, half);
         TFigItem* before = selected->Prev;
-        doc.RecordDelete(selected);
+        Doc.RecordDelete(selected);
         // The partner, counted from the figure that stood before the deleted one.
         TFigItem* partner = nullptr;
         if (half == 1)
@@ -53,43 +50,42 @@ void TFigureEditor::DeleteBtnClick() {
         else if (half > 1)
             partner = ItemAfter(list, before, endHalf ? 1 - half : half);
         if (partner) {
-            doc.RecordDelete(partner);
-            --doc.Figures.PairCount;
+            Doc.RecordDelete(partner);
+            --Doc.Figures.PairCount;
         }
-        doc.Figures.LastSelectedFig = nullptr;
+        Doc.Figures.LastSelectedFig = nullptr;
     }
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 }
 
 void TFigureEditor::RestoreBtnClick() {
-    TDocument& doc = App.S.Doc;
     // The partner was deleted last: it comes back first, at the tail.
-    TFigItem* partner = doc.RecordRestore();
-    TFigItem* item = partner ? doc.RecordRestore() : nullptr;
-    if (partner && !item && doc.Figures.FigList.Count() % 2 == 1) {
+    TFigItem* partner = Doc.RecordRestore();
+    TFigItem* item = partner ? Doc.RecordRestore() : nullptr;
+    if (partner && !item && Doc.Figures.FigList.Count() % 2 == 1) {
         // A figure deleted alone (by its drawing) comes back as a pair of its own.
-        doc.Figures.SelectedFig = partner;
+        Doc.Figures.SelectedFig = partner;
         GiveEndCopy(partner);
     } else if (partner) {
         // The figure that was selected goes back to the end of the start half.
         if (!item) item = partner;
-        ++doc.Figures.PairCount;
-        doc.Figures.SelectedFig = item;
+        ++Doc.Figures.PairCount;
+        Doc.Figures.SelectedFig = item;
         std::int32_t k = 0;
-        while (k < doc.Figures.PairCount && doc.RecordStep(item, TActionKind::Back))
+        while (k < Doc.Figures.PairCount && Doc.RecordStep(item, TActionKind::Back))
             ++k;
     }
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 }
 
 bool TFigureEditor::StepFigure(TFigItem* item, TOrderButton button) {
     // Recorded for the figure that moved, whichever member of the pair is selected.
-    return App.S.Doc.RecordStep(item, button == TOrderButton::FrontBtn ? TActionKind::Front
-                                                                       : TActionKind::Back);
+    return Doc.RecordStep(item, button == TOrderButton::FrontBtn ? TActionKind::Front
+                                                                 : TActionKind::Back);
 }
 
 void TFigureEditor::FrontBackBtnClick(TOrderButton button) {
-    const TFigureState& figures = App.S.Doc.Figures;
+    const TFigureState& figures = Doc.Figures;
     TFigItem* selected = figures.SelectedFig;
     if (!selected) return;
     const std::int32_t half = figures.PairCount;
@@ -102,13 +98,13 @@ void TFigureEditor::FrontBackBtnClick(TOrderButton button) {
     TFigItem* first = front == endHalf ? selected : partner;
     TFigItem* second = first == selected ? partner : selected;
     if (!StepFigure(first, button)) {
-        App.Platform.ShowMessage(front     ? texts::NoFurtherFront
-                                 : endHalf ? texts::NoFurtherBack
-                                           : texts::NoFurtherBackStart);
+        Platform.ShowMessage(front     ? texts::NoFurtherFront
+                             : endHalf ? texts::NoFurtherBack
+                                       : texts::NoFurtherBackStart);
         return;
     }
     if (second != first) StepFigure(second, button);
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 }
 
 } // namespace murva

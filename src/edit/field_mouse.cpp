@@ -19,13 +19,12 @@ bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 }
 
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
-    App.S.Shell.CurrentTool =
-        button == TMotionButton::MoveLineBtn ? TTool::MoveLine : TTool::MoveFree;
+    Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? TTool::MoveLine : TTool::MoveFree;
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
-    TFigureState& figures = App.S.Doc.Figures;
-    const bool freeTool = App.S.Shell.CurrentTool == TTool::MoveFree;
+    TFigureState& figures = Doc.Figures;
+    const bool freeTool = Shell.CurrentTool == TTool::MoveFree;
     // Counted from the last figure, which is painted on top: a count beyond the half
     // means a start copy, which may be selected but not dragged.
     std::int32_t i = 0;
@@ -33,7 +32,7 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
          item = item->Prev) {
         ++i;
         const TFigData& f = item->Data;
-        if (f.CutNumber != App.S.Cuts.CurrentCut ||
+        if (f.CutNumber != Cuts.CurrentCut ||
             !HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y))
             continue;
         figures.SelectedFig = item;
@@ -45,16 +44,14 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
 }
 
 void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
-    TShellState& shell = App.S.Shell;
-    if (shell.Mode == TMode::Watch) return;
-    shell.Mode = TMode::Edit;
+    if (Shell.Mode == TMode::Watch) return;
+    Shell.Mode = TMode::Edit;
 
-    TFigureState& figures = App.S.Doc.Figures;
-    TPainter& painter = App.Painter;
+    TFigureState& figures = Doc.Figures;
     const TPoint pointer{x, y};
     Mouse.PickedWithoutDrag = false;
     if (SelectFigureAt(pointer)) {
-        if (shell.CurrentTool == TTool::MoveFree) {
+        if (Shell.CurrentTool == TTool::MoveFree) {
             TPointData& path = Mouse.MotionPath;
             path.ResetPath();
             path.MinX = path.MinY = path.MaxX = path.MaxY = TPointData::NoBound;
@@ -62,27 +59,27 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
         }
         Mouse.DragAnchor = Mouse.DownPoint = pointer;
         Mouse.Dragging = true;
-        painter.ToggleSelectionFrame(figures.SelectedFig);
+        Painter.ToggleSelectionFrame(figures.SelectedFig);
         figures.LastSelectedFig = figures.SelectedFig;
     } else if (Mouse.PickedWithoutDrag) {
-        painter.ToggleSelectionFrame(figures.LastSelectedFig);
-        painter.ToggleSelectionFrame(figures.SelectedFig);
+        Painter.ToggleSelectionFrame(figures.LastSelectedFig);
+        Painter.ToggleSelectionFrame(figures.SelectedFig);
     } else if (figures.SelectedFig) {
-        painter.ToggleSelectionFrame(figures.LastSelectedFig);
-        painter.ToggleSelectionFrame(figures.SelectedFig);
+        Painter.ToggleSelectionFrame(figures.LastSelectedFig);
+        Painter.ToggleSelectionFrame(figures.SelectedFig);
         figures.SelectedFig = figures.LastSelectedFig = nullptr;
     }
 }
 
 void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
-    if (App.S.Shell.Mode != TMode::Edit) return;
-    App.S.Doc.CommitHeldChange();
-    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
+    if (Shell.Mode != TMode::Edit) return;
+    Doc.CommitHeldChange();
+    TFigItem* selected = Doc.Figures.SelectedFig;
     if (!Mouse.Dragging || !selected) return;
-    App.S.Doc.DragBy(selected, x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
+    Doc.DragBy(selected, x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
     Mouse.DragAnchor = {x, y};
-    if (App.S.Shell.CurrentTool == TTool::MoveFree) Mouse.MotionPath.AddPlain(x, y);
-    App.Painter.PaintBoxPaint();
+    if (Shell.CurrentTool == TTool::MoveFree) Mouse.MotionPath.AddPlain(x, y);
+    Painter.PaintBoxPaint();
 }
 
 void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
@@ -97,13 +94,13 @@ void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
             base.Points[static_cast<std::size_t>(i)] = state.PointData->At(i);
     }
 
-    if (App.S.Shell.CurrentTool != TTool::MoveFree || Mouse.PickedWithoutDrag) {
+    if (Shell.CurrentTool != TTool::MoveFree || Mouse.PickedWithoutDrag) {
         Mouse.PickedWithoutDrag = false;
         return;
     }
     // Releasing just outside the field's corner keeps the figure's old path.
     if (release == TPoint{-1, -1}) {
-        App.Platform.ShowMessage(texts::Ok);
+        Platform.ShowMessage(texts::Ok);
         return;
     }
     TPointData& path = Mouse.MotionPath;
@@ -117,36 +114,34 @@ void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
-    TFigItem* partner = PartnerOf(App.S.Doc.Figures.FigList, item, App.S.Doc.Figures.PairCount);
+    TFigItem* partner = PartnerOf(Doc.Figures.FigList, item, Doc.Figures.PairCount);
     if (!partner) return;
-    App.Painter.PaintBoxPaintHighlighting(partner);
+    Painter.PaintBoxPaintHighlighting(partner);
 }
 
 void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
-    TSharedState& S = App.S;
-    App.C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPosition(0);
     // A release with a selection ends with the partner's repaint, which paints it all.
-    if (S.Shell.Mode != TMode::Edit || !S.Doc.Figures.SelectedFig) App.Painter.PaintBoxPaint();
+    if (Shell.Mode != TMode::Edit || !Doc.Figures.SelectedFig) Painter.PaintBoxPaint();
     // The making state's repaint paints the strip itself.
-    if (S.Shell.Mode == TMode::Watch && !S.Doc.Figures.FigList.IsEmpty())
-        App.Painter.RefreshCutStrip();
+    if (Shell.Mode == TMode::Watch && !Doc.Figures.FigList.IsEmpty()) Painter.RefreshCutStrip();
 
-    if (S.Shell.Mode == TMode::Edit) {
+    if (Shell.Mode == TMode::Edit) {
         Mouse.Dragging = false;
-        if (TFigItem* selected = S.Doc.Figures.SelectedFig) {
+        if (TFigItem* selected = Doc.Figures.SelectedFig) {
             // What the drag leaves: the place it moved the figure to, and its path.
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;
             FinishDrag(state, {x, y});
             if (TPoint{x, y} != Mouse.DownPoint) {
-                S.Doc.RecordMove(selected, state);
+                Doc.RecordMove(selected, state);
             } else if (hadPath) {
                 // A plain click takes a path away, which a reload must know.
                 state.Free = 0;
-                S.Doc.RecordMove(selected, state);
+                Doc.RecordMove(selected, state);
             }
-            App.C.HTrackBar.SetPosition(0);
-            App.C.VTrackBar.SetPosition(0);
+            C.HTrackBar.SetPosition(0);
+            C.VTrackBar.SetPosition(0);
             HighlightPartner(selected);
         }
     }

@@ -4,7 +4,7 @@
 // motion tool the drag is also the path the figure will travel along.
 
 #include "edit/mouse_state.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
@@ -13,7 +13,10 @@ enum class TMotionButton { MoveLineBtn, MoveFreeBtn };
 
 class TFieldMouse {
 public:
-    TFieldMouse(TServices& services, TMouseState& mouse) : App(services), Mouse(mouse) {}
+    TFieldMouse(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+                Host& host, TPainter& painter, TMouseState& mouse)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
+          Mouse(mouse) {}
 
     // Whether (px, py) lies in the box of the two corners widened by 3 pixels, borders
     // included.
@@ -35,7 +38,12 @@ private:
     // The figure's partner in black and yellow until the next repaint.
     void HighlightPartner(TFigItem* item);
 
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TCutState& Cuts;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
     TMouseState& Mouse;
 };
 

@@ -3,7 +3,7 @@
 // duplicating, deleting and bringing back ("ふっかつ"), and moving one step to the front
 // or back. Commands that move or remove figures keep the start/end pairs together.
 
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
@@ -13,7 +13,9 @@ enum class TOrderButton { FrontBtn, BackBtn };
 
 class TFigureEditor {
 public:
-    explicit TFigureEditor(TServices& services) : App(services) {}
+    TFigureEditor(TDocument& doc, TCutState& cuts, TWindowControls& controls, Host& host,
+                  TPainter& painter)
+        : Doc(doc), Cuts(cuts), C(controls), Platform(host), Painter(painter) {}
 
     // Palette field 1..16, and the no-fill field: the colour picked for recolouring.
     void ColorPanelClick(int field);
@@ -39,7 +41,11 @@ private:
     // gets its end copy at the tail, which is left selected.
     void GiveEndCopy(TFigItem* item);
 
-    TServices& App;
+    TDocument& Doc;
+    TCutState& Cuts;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
 };
 
 } // namespace murva

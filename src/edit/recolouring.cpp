@@ -8,20 +8,20 @@
 namespace murva {
 
 void TFigureEditor::ColorPanelClick(int field) {
-    if (field < 1 || field > static_cast<int>(App.C.ColorPanels.size())) return;
-    App.C.ConfirmPanel.Color = App.C.ColorPanels[static_cast<std::size_t>(field - 1)].Color;
-    App.C.ConfirmPanel.Hint = texts::ColorChosenHint;
+    if (field < 1 || field > static_cast<int>(C.ColorPanels.size())) return;
+    C.ConfirmPanel.Color = C.ColorPanels[static_cast<std::size_t>(field - 1)].Color;
+    C.ConfirmPanel.Hint = texts::ColorChosenHint;
 }
 
 void TFigureEditor::ClearPanelClick() {
-    App.C.ConfirmPanel.Color = NoFillColor;
-    App.C.ConfirmPanel.Hint = texts::NoFillChosenHint;
+    C.ConfirmPanel.Color = NoFillColor;
+    C.ConfirmPanel.Hint = texts::NoFillChosenHint;
 }
 
 bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed) {
     TColor& target = button == TColorButton::LineColorBtn ? figure.PenColor : figure.BrushColor;
     if (button == TColorButton::LineColorBtn && color == NoFillColor) {
-        App.Platform.ShowMessage(texts::LineNoFillRefused);
+        Platform.ShowMessage(texts::LineNoFillRefused);
         return false;
     }
     if (color == target) return true;
@@ -31,12 +31,12 @@ bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color
 }
 
 void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
-    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.Figures.SelectedFig;
     if (!selected) return;
     // The figure as the colour leaves it; the document takes it from there.
     TFigData figure = selected->Data;
     DeepCopyOwnedParts(figure);
-    const TColor color = App.C.ConfirmPanel.Color;
+    const TColor color = C.ConfirmPanel.Color;
     bool changed = false, childChanged = false;
     // A stamp shows its colours through its children: one child can follow, several
     // cannot all be given one colour.
@@ -44,22 +44,21 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
         !figure.StampData->IsEmpty()) {
         TFigItem* child = figure.StampData->GetFirst();
         if (child->Next) {
-            App.Platform.ShowMessage(texts::StampColorRefused);
+            Platform.ShowMessage(texts::StampColorRefused);
             return;
         }
         if (!Recolour(child->Data, button, color, childChanged)) return;
     }
     if (!Recolour(figure, button, color, changed) || !(changed || childChanged)) return;
 
-    TDocument& doc = App.S.Doc;
-    doc.RecordChange(selected,
+    Doc.RecordChange(selected,
                      button == TColorButton::LineColorBtn ? TChangeParameter::LineColor
                                                           : TChangeParameter::BodyColor,
                      figure);
     // A colour change carries the stamp's own colours only; its children travel with a
     // size change, or a reload would lose the child's new colour.
-    if (childChanged) doc.RecordChange(selected, TChangeParameter::Size, figure);
-    App.Painter.PaintBoxPaint();
+    if (childChanged) Doc.RecordChange(selected, TChangeParameter::Size, figure);
+    Painter.PaintBoxPaint();
 }
 
 } // namespace murva

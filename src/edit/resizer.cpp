@@ -8,14 +8,13 @@
 namespace murva {
 
 void TResizer::AllChangeBtnClick(TResizeButton button) {
-    TWindowControls& C = App.C;
-    App.S.Doc.Figures.SelectedFig = nullptr;
+    Doc.Figures.SelectedFig = nullptr;
     C.HTrackBar.SetPosition(0);
     C.VTrackBar.SetPosition(0);
-    App.Painter.PaintBoxPaint();
+    Painter.PaintBoxPaint();
 
     // Each face names the mode it starts.
-    std::int32_t& mode = App.S.Shell.ResizeMode;
+    std::int32_t& mode = Shell.ResizeMode;
     switch (button) {
     case TResizeButton::HVChangeBtn:
         mode = 2;
@@ -35,21 +34,21 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
 
 void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
     const TResizeBase& base = Mouse.ResizeBase;
-    const std::int32_t mode = App.S.Shell.ResizeMode;
+    const std::int32_t mode = Shell.ResizeMode;
     if (mode != 3) OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == 4 ? p : -p);
     if (mode != 4) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
     // Linked bars: the other one follows, and its change resizes the other axis; the
     // repaint comes once, when this change ends.
     if (mode != 2) return;
     const bool outer = std::exchange(Linking, true);
-    (axis == TAxis::Horizontal ? App.C.VTrackBar : App.C.HTrackBar).SetPosition(p);
+    (axis == TAxis::Horizontal ? C.VTrackBar : C.HTrackBar).SetPosition(p);
     Linking = outer;
 }
 
 void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
     const TResizeBase& base = Mouse.ResizeBase;
     const double bs = OnAxis(base.Start, axis), extent = OnAxis(base.End, axis) - bs;
-    const std::int32_t mode = App.S.Shell.ResizeMode;
+    const std::int32_t mode = Shell.ResizeMode;
     // Points on one line across the axis have nothing to stretch on it.
     if (extent != 0) {
         const std::int32_t start = OnAxis(figure.Start, axis);
@@ -73,7 +72,7 @@ void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
     figure.Start = base.Start;
     figure.TextSize = size;
     // The end is where the text, written once in its new size, ends.
-    Canvas& canvas = App.C.CanvasBitmap->GetCanvas();
+    Canvas& canvas = C.CanvasBitmap->GetCanvas();
     canvas.Font.Size = size;
     figure.End.x = canvas.TextOut(figure.Start.x, figure.Start.y, figure.Text);
     figure.End.y = figure.Start.y + Truncated(size * 1.2);
@@ -81,10 +80,10 @@ void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
 
 const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
     if (!Resize.StampBaseKnown) {
-        const TActionItem* recorded = App.S.Doc.History.ActionLog.LatestActionOf(&stamp);
+        const TActionItem* recorded = Doc.History.ActionLog.LatestActionOf(&stamp);
         // Without a recorded copy the stamp is scaled from its children as they are now,
         // rather than ending the program and losing the work.
-        if (!recorded) App.Platform.ShowMessage(texts::StampResizeFailed);
+        if (!recorded) Platform.ShowMessage(texts::StampResizeFailed);
         Resize.StampBase = recorded ? recorded->Data.FigData : stamp;
         DeepCopyOwnedParts(Resize.StampBase);
         Resize.StampBaseKnown = true;
@@ -93,15 +92,13 @@ const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
 }
 
 void TResizer::TrackBarChange(TAxis axis) {
-    TFigItem* selected = App.S.Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.Figures.SelectedFig;
     if (!selected) return;
-    TDocument& doc = App.S.Doc;
     // A stamp's base lives as long as the size change held open for it.
-    if (!doc.IsHeld(&selected->Data)) Resize.StampBaseKnown = false;
-    TFigData& figure = doc.HoldSizeChange(selected);
+    if (!Doc.IsHeld(&selected->Data)) Resize.StampBaseKnown = false;
+    TFigData& figure = Doc.HoldSizeChange(selected);
 
-    const std::int32_t p =
-        (axis == TAxis::Horizontal ? App.C.HTrackBar : App.C.VTrackBar).Position();
+    const std::int32_t p = (axis == TAxis::Horizontal ? C.HTrackBar : C.VTrackBar).Position();
     if (figure.DrawingTool == TDrawingTool::Text) {
         ResizeText(figure, axis, p);
     } else if (figure.DrawingTool == TDrawingTool::Stamp) {
@@ -112,7 +109,7 @@ void TResizer::TrackBarChange(TAxis axis) {
         ApplyBoxRule(figure, axis, p);
         if (IsPointFigure(figure.DrawingTool) && figure.PointData) StretchPoints(figure, axis, p);
     }
-    if (!Linking) App.Painter.PaintBoxPaint();
+    if (!Linking) Painter.PaintBoxPaint();
 }
 
 } // namespace murva

@@ -6,7 +6,7 @@
 #include "edit/mouse_state.h"
 #include "edit/resize_state.h"
 #include "model/stamp_scaling.h"
-#include "ui/services.h"
+#include "ui/painter.h"
 
 namespace murva {
 
@@ -15,8 +15,10 @@ enum class TResizeButton { HVChangeBtn, AllChangeBtn, DRChangeBtn, ULChangeBtn }
 
 class TResizer {
 public:
-    TResizer(TServices& services, TMouseState& mouse, TResizeState& resize)
-        : App(services), Mouse(mouse), Resize(resize) {}
+    TResizer(TDocument& doc, TShellState& shell, TWindowControls& controls, Host& host,
+             TPainter& painter, TMouseState& mouse, TResizeState& resize)
+        : Doc(doc), Shell(shell), C(controls), Platform(host), Painter(painter), Mouse(mouse),
+          Resize(resize) {}
 
     // The mode button: deselects, zeroes the bars and shows the next mode.
     void AllChangeBtnClick(TResizeButton button);
@@ -32,7 +34,11 @@ private:
     // The recorded copy of the stamp, or its children as they are when none is found.
     const TFigData& StampBaseOf(const TFigData& stamp);
 
-    TServices& App;
+    TDocument& Doc;
+    TShellState& Shell;
+    TWindowControls& C;
+    Host& Platform;
+    TPainter& Painter;
     TMouseState& Mouse;
     TResizeState& Resize;
     // The other bar is following this one in the linked mode.

@@ -133,7 +133,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 
     // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
     graphics.Journal.clear();
-    form.Services.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
     thumb.clear();
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
@@ -174,10 +174,10 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
     graphics.Journal.clear();
     const int presents = host.Invalidations;
 
-    form.Services.Painter.DrawSelectionFrame(item);
-    form.Services.Painter.ToggleSelectionFrame(item);
-    form.Services.Painter.ToggleSelectionFrame(nullptr);
-    form.Services.Painter.DrawSelectionFrame(nullptr);
+    form.Painter.DrawSelectionFrame(item);
+    form.Painter.ToggleSelectionFrame(item);
+    form.Painter.ToggleSelectionFrame(nullptr);
+    form.Painter.DrawSelectionFrame(nullptr);
 
     const std::string frame = "Rectangle 97,47,23,83 pen=1/000000/dot/notxor brush=FFFFFF/solid";
     EXPECT_THAT(graphics.Journal, ElementsAre(Canvas() + ": " + frame,
@@ -192,13 +192,13 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
     AddRect(1, {10, 10}, {644, 50});
     AddRect(2, {10, 10}, {50, 50});
     image.clear();
-    form.Services.Painter.PaintCutThumbnail(form.CutImages[2], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[2], 1, {0, 0, 640, 480});
     EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
 
     AddRect(1, {-3, -3}, {643, 483});
     image.clear();
     graphics.Journal.clear();
-    form.Services.Painter.PaintCutThumbnail(form.CutImages[2], 1, {640, 480, 0, 0});
+    form.Painter.PaintCutThumbnail(form.CutImages[2], 1, {640, 480, 0, 0});
     ASSERT_THAT(image, ElementsAre(HasSubstr("CopyRect 0,0,100,75")));
     const std::string scratch = image[0].substr(image[0].find("from ") + 5,
                                                 image[0].find(" -3") - image[0].find("from ") - 5);
@@ -211,7 +211,7 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
     form.S.Shell.CurrentTool = TTool::MoveFree;
     graphics.Journal.clear();
-    form.Services.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
     EXPECT_THAT(graphics.Journal, IsEmpty());
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
 }

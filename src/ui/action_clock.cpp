@@ -1,4 +1,4 @@
-#include "ui/services.h"
+#include "ui/action_clock.h"
 
 namespace murva {
 
