@@ -18,26 +18,68 @@ namespace {
 
 const std::string Examples = std::string(MURVA_TEST_DATA) + "/../../examples";
 
-// The project's materials, and two as the drawing program writes them, numbering its
-// figures from 2.
+using test::ActionBlock;
+using test::FigureBlock;
+
+test::TempDir& Folder() {
+    static test::TempDir folder;
+    return folder;
+}
+
+// A drawing that went back to nothing and used its first id again, left an outline with a
+// box of 0 0 / 0 0, and deleted a figure alone.
+std::string WriteBranchedMaterial() {
+    const std::vector<TPoint> outline{{40, 200}, {90, 220}, {60, 260}};
+    const std::vector<TPoint> moved{{70, 180}, {120, 200}, {90, 240}};
+    return test::WriteLog(
+        Folder(), "reused.znd",
+        ActionBlock(
+            "Create", 2,
+            FigureBlock("dtPolygon", {10, 10}, {30, 30}, "clRed", {{10, 10}, {30, 10}, {20, 30}})) +
+            ActionBlock("Branch", 0) +
+            ActionBlock("Create", 2,
+                        FigureBlock("dtPolygon", {40, 200}, {90, 260}, "clBlue", outline)) +
+            ActionBlock("Change", 2,
+                        "Size\r\nbegin FigData\r\n0\r\n0 0\r\n0 0\r\n" + test::PointLines(outline) +
+                            "end FigData\r\n") +
+            ActionBlock("Move", 2,
+                        FigureBlock("dtPolygon", {70, 180}, {120, 240}, "clBlue", moved)) +
+            ActionBlock("Create", 3, FigureBlock("dtEllipse", {200, 50}, {260, 90}, "clYellow")) +
+            ActionBlock("Create", 4,
+                        FigureBlock("dtRectangle", {300, 300}, {340, 330}, "clGreen")) +
+            ActionBlock("Delete", 4));
+}
+
+// The project's materials, two as the drawing program writes them, numbering its figures
+// from 2, and the branched one.
 const std::vector<std::string>& MaterialFiles() {
-    static const test::TempDir folder;
     static const std::vector<std::string> files = {
         Examples + "/sun.znd",
         Examples + "/house.znd",
         Examples + "/cat.znd",
         std::string(MURVA_TEST_DATA) + "/three_figures.znd",
         std::string(MURVA_TEST_DATA) + "/drawing_v12.znd",
-        // Ids used again after a Branch, an outline whose box is 0 0 / 0 0, a figure
-        // deleted alone.
-        std::string(MURVA_TEST_DATA) + "/branch_reuse.znd",
-        test::WriteMaterial(folder, "three.znd", {10, 60, 110}),
-        test::WriteMaterial(folder, "two.znd", {200, 250})};
+        WriteBranchedMaterial(),
+        test::WriteMaterial(Folder(), "three.znd", {10, 60, 110}),
+        test::WriteMaterial(Folder(), "two.znd", {200, 250})};
     return files;
 }
-const std::vector<std::string> Animations = {Examples + "/welcome.mrv",
-                                             std::string(MURVA_TEST_DATA) + "/two_pairs.mrv",
-                                             std::string(MURVA_TEST_DATA) + "/branched.mrv"};
+
+// The animations, one of them going back to its second step with a Branch.
+const std::vector<std::string>& Animations() {
+    auto rect = [](TPoint start, TPoint end) {
+        return FigureBlock("dtRectangle", start, end, "clRed", {}, true);
+    };
+    static const std::vector<std::string> files = {
+        Examples + "/welcome.mrv", std::string(MURVA_TEST_DATA) + "/two_pairs.mrv",
+        test::WriteLog(Folder(), "branched.mrv",
+                       ActionBlock("Create", 1, rect({100, 80}, {160, 120})) +
+                           ActionBlock("Create", 2, rect({300, 80}, {360, 120})) +
+                           ActionBlock("Create", 3, rect({20, 20}, {60, 60})) +
+                           ActionBlock("Branch", 2) +
+                           ActionBlock("Move", 2, rect({320, 200}, {380, 240})))};
+    return files;
+}
 
 struct TWindow {
     test::FakeHost host;
@@ -108,7 +150,7 @@ const std::vector<TCommand>& Commands() {
         {"load an animation",
          [](TWindow& w, unsigned c) {
              w.host.Answers = {TAnswer::Yes, TAnswer::No}; // replace the work; keep the background
-             w.host.OpenResults = {Animations[c % Animations.size()]};
+             w.host.OpenResults = {Animations()[c % Animations().size()]};
              w.form.MurvaLoadClick();
          }},
         {"use a slot", [](TWindow& w, unsigned c) { w.form.PartsMoveBtrClick(1 + int(c % 5)); }},
