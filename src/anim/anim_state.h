@@ -20,6 +20,9 @@ struct TMotionState {
 struct TPlaybackState {
     // The window shows the watching panels.
     bool InMoveState = false;
+    // A run is in progress, and whether it was asked to stop at the step it has reached.
+    bool Running = false;
+    bool StopAsked = false;
 };
 
 } // namespace murva

@@ -17,9 +17,8 @@ namespace murva {
 
 // How the three ways of opening an animation or drawing-process file differ.
 struct TLoadRoad {
-    // The question before an animation replaces the work: the menu commands always ask
-    // it; opening by name only when the log holds actions.
-    bool AlwaysAsk;
+    // The caption of the question before an animation replaces the work, which is asked
+    // only when there is work to lose.
     const char* AskCaption;
     // Opening by name and "そざいをよみこむ" reset as soon as an animation is named, and
     // before the read whenever the log is empty; "ムルヴァからよみこむ" only before the
@@ -30,9 +29,9 @@ struct TLoadRoad {
     bool AsMaterial;
 };
 
-inline constexpr TLoadRoad ByName{false, texts::ConfirmCaption, true, true};
-inline constexpr TLoadRoad ByZindaLoad{true, texts::ConfirmCaptionKana, true, true};
-inline constexpr TLoadRoad ByMurvaLoad{true, texts::ConfirmCaptionKana, false, false};
+inline constexpr TLoadRoad ByName{texts::ConfirmCaption, true, true};
+inline constexpr TLoadRoad ByZindaLoad{texts::ConfirmCaptionKana, true, true};
+inline constexpr TLoadRoad ByMurvaLoad{texts::ConfirmCaptionKana, false, false};
 
 class TAnimationFiles {
 public:
@@ -71,7 +70,6 @@ private:
     void LoadLogFile(const std::string& path, const TLoadRoad& road);
     // The bookkeeping after an animation or drawing-process file was opened (or not).
     void FinishDataLoad(bool wasEmpty, const TLoadRoad& road);
-    void SetCaptionForFile();
 
     TDocument& Doc;
     TShellState& Shell;

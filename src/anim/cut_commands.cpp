@@ -7,6 +7,7 @@
 #include "model/cut_ranges.h"
 #include "ui/texts.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace murva {
@@ -22,7 +23,6 @@ void TFilmStrip::CutMakeClick() {
         MoveToCut(item, cut + 1);
     }
     if (renumbered) ++Cuts.CutCount;
-    UpdateCutCounter();
     Painter.PaintBoxPaint();
 }
 
@@ -42,8 +42,12 @@ void TFilmStrip::CutDeleteClick() {
         }
         MoveToCut(item, cut);
     }
-    if (changed) --Cuts.CutCount;
-    UpdateCutCounter();
+    if (changed) Cuts.CutCount = std::max(1, Cuts.CutCount - 1);
+    // Deleting the last cut shows the cut before it, scrolled onto the strip.
+    if (Cuts.CurrentCut > Cuts.CutCount) {
+        Cuts.CurrentCut = Cuts.CutCount;
+        if (Cuts.CurrentCut <= Cuts.StripOffset) ScrollTo(Cuts.CurrentCut, 1);
+    }
     Painter.PaintBoxPaint();
 }
 

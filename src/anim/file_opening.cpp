@@ -61,8 +61,7 @@ void TAnimationFiles::ZindaLoadClick() {
 }
 
 void TAnimationFiles::LoadChosenFile(const char* filter, const TLoadRoad& road) {
-    TFileDialog dialog;
-    dialog.Filter = filter;
+    TFileDialog dialog = Shell.Dialog(filter);
     const std::optional<std::string> path = Platform.OpenDialog(dialog);
     if (!path) return;
     if (MayOpen(Shell, Platform, IsLogFile(*path))) LoadLogFile(*path, road);
@@ -70,7 +69,7 @@ void TAnimationFiles::LoadChosenFile(const char* filter, const TLoadRoad& road) 
 
 void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road) {
     const bool animation = HasExtension(path, AnimationExtensions);
-    if (animation && (road.AlwaysAsk || !Doc.History.ActionLog.IsEmpty()) &&
+    if (animation && !Doc.History.ActionLog.IsEmpty() &&
         Platform.Ask(texts::ReallyLoadData, road.AskCaption, TQuestionButtons::YesNo) ==
             TAnswer::No)
         return;
@@ -80,7 +79,6 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         wasEmpty = true;
         Shell.LoadKind = TLoadKind::Animation;
         Shell.DataFileName = path;
-        SetCaptionForFile();
         if (road.ResetAtOnce) Reset.ResetDocument();
     } else {
         Shell.LoadKind = TLoadKind::Drawing;
@@ -103,7 +101,6 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
             // A file that could not be read is not the current file: saving over it
             // would replace it with the little that was read.
             Shell.DataFileName.clear();
-            C.Caption = Shell.VersionTitle;
         }
     }
     FinishDataLoad(wasEmpty, road);
@@ -123,15 +120,10 @@ void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
     }
     Doc.Recount();
     Parts.PartsCount = PartsCountOf(Doc.Figures.FigList);
-    Strip.UpdateCutCounter();
     if (road.AsMaterial) Doc.Figures.SelectedFig = nullptr;
     // Files are opened only in the making state, where this repaint also paints the
     // thumbnails of the strip and the bin.
     Painter.PaintBoxPaint();
-}
-
-void TAnimationFiles::SetCaptionForFile() {
-    C.Caption = Shell.VersionTitle + texts::CaptionSeparator + Shell.DataFileName;
 }
 
 int TAnimationFiles::ReadActionFile(std::istream& file) {
@@ -163,11 +155,11 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
     const std::string read =
         action->Data.FileName.empty() ? Reader.LastDataFileName : action->Data.FileName;
     if (read.empty()) return;
-    if (Platform.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo) !=
-        TAnswer::Yes)
+    // Enter keeps the background the file names.
+    if (Platform.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo,
+                     TAnswer::No) != TAnswer::Yes)
         return;
-    TFileDialog dialog;
-    dialog.Filter = texts::BGFilter;
+    TFileDialog dialog = Shell.Dialog(texts::BGFilter);
     dialog.FilterIndex = HasExtension(read, JpegExtensions) ? 1 : 2;
     dialog.InitialName = BareFileName(read);
     if (const std::optional<std::string> picked = Platform.OpenDialog(dialog))

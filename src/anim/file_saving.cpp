@@ -11,8 +11,7 @@ namespace murva {
 
 bool TAnimationFiles::WriteDataMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog;
-    dialog.Filter = texts::DataSaveFilter;
+    TFileDialog dialog = Shell.Dialog(texts::DataSaveFilter);
     dialog.DefaultExt = "mrv";
     const std::optional<std::string> chosen = Platform.SaveDialog(dialog);
     if (!chosen) return false;
@@ -35,7 +34,6 @@ bool TAnimationFiles::WriteDataMenuClick() {
         return false;
     }
     Shell.DataFileName = path;
-    SetCaptionForFile();
     return true;
 }
 

@@ -11,12 +11,6 @@
 
 namespace murva {
 
-void TFilmStrip::UpdateCutCounter() {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d/%d", Cuts.CurrentCut, Cuts.CutCount);
-    C.CutSelect.Text = text;
-}
-
 bool TFilmStrip::HasFigures(const char* message) {
     if (!Doc.Figures.FigList.IsEmpty()) return true;
     Platform.ShowMessage(message);
@@ -33,25 +27,17 @@ void TFilmStrip::CutImageClick(int thumb) {
     int chosen = 0;
     for (int k = 1; k <= 5 && !chosen; ++k)
         if (k == thumb || k == pending) chosen = k;
-    C.MarkThumbHoles(chosen);
-    if (chosen) {
-        Cuts.CurrentCut = Cuts.StripOffset + chosen;
-        for (int i = 1; i <= 5; ++i) {
-            C.ImagePanels[i - 1].Bevel = i == chosen ? TBevel::Lowered : TBevel::Raised;
-            C.ImagePanels[i - 1].BevelWidth = i == chosen ? 3 : 1;
-        }
-    }
+    if (chosen) Cuts.CurrentCut = Cuts.StripOffset + chosen;
     Cuts.PendingThumb = 0;
     Painter.PaintCutThumbnail(target, Cuts.CurrentCut, {0, 0, C.FieldWidth, C.FieldHeight});
     Cuts.CutCount =
         std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 0));
-    UpdateCutCounter();
     Painter.PaintBoxPaint();
 }
 
 void TFilmStrip::CutCountDownBtnClick() {
     if (Cuts.StripOffset <= 0) return; // the button is disabled there
-    if (--Cuts.StripOffset == 0) C.CutCountDownBtn.Enabled = false;
+    --Cuts.StripOffset;
     Painter.RefreshCutStrip();
     --Cuts.CurrentCut; // the highlight stays on its thumbnail, which shows the cut before
     Painter.PaintBoxPaint();
@@ -67,12 +53,10 @@ void TFilmStrip::CutCountUpBtnClick() {
     if (Cuts.CutCount > highest) Cuts.CutCount = highest;
     ++Cuts.CurrentCut;
     Painter.PaintBoxPaint();
-    C.CutCountDownBtn.Enabled = true;
 }
 
 void TFilmStrip::ScrollTo(std::int32_t cut, int thumb) {
     Cuts.StripOffset = std::max(0, cut - thumb);
-    C.CutCountDownBtn.Enabled = Cuts.StripOffset > 0;
     Painter.RefreshCutStrip();
 }
 

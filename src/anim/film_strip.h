@@ -31,9 +31,6 @@ public:
     void CutDeleteClick();
     void CutCarryOverClick();
 
-    // The counter: current cut, a slash, the cut count.
-    void UpdateCutCounter();
-
 private:
     // Refused, with a message, when there is no figure at all.
     bool HasFigures(const char* message);

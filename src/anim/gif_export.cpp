@@ -20,11 +20,11 @@ constexpr int LastPictureDelay = 100;
 
 void TGifExport::Save2GIFMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog;
-    dialog.Filter = texts::GIFSaveFilter;
+    TFileDialog dialog = Shell.Dialog(texts::GIFSaveFilter);
     dialog.DefaultExt = "gif";
-    if (const std::optional<std::string> path = Platform.SaveDialog(dialog))
-        ExportGif(*path, false);
+    // The whole animation, as "ぜんぶみる" shows it.
+    const std::optional<std::string> path = Platform.SaveDialog(dialog);
+    if (path && ExportGif(*path, true)) Platform.ShowMessage(texts::GifWritten);
 }
 
 bool TGifExport::ExportGif(const std::string& path, bool allCuts) {

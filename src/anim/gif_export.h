@@ -16,7 +16,7 @@ public:
         : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
           Playback(playback) {}
 
-    // Asks for a file name and writes the current cut.
+    // Asks for a file name and writes every cut.
     void Save2GIFMenuClick();
     // Writes the current cut, or every cut; false after the message that says why.
     bool ExportGif(const std::string& path, bool allCuts);

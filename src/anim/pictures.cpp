@@ -55,8 +55,7 @@ void TPictures::ShowPendingBackground() {
 }
 
 void TPictures::ReadBGMenuClick() {
-    TFileDialog dialog;
-    dialog.Filter = texts::BGFilter;
+    TFileDialog dialog = Shell.Dialog(texts::BGFilter);
     dialog.FilterIndex = 1;
     const std::optional<std::string> path = Platform.OpenDialog(dialog);
     if (!path) return;
@@ -77,8 +76,7 @@ void TPictures::ClearMenuClick() {
 
 void TPictures::Save2JPEGMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog;
-    dialog.Filter = texts::JPEGSaveFilter;
+    TFileDialog dialog = Shell.Dialog(texts::JPEGSaveFilter);
     dialog.DefaultExt = "jpg";
     const std::optional<std::string> path = Platform.SaveDialog(dialog);
     if (!path) return;

@@ -26,10 +26,6 @@ void TPlayback::SelectMoveBtnClick() {
         return;
     }
     ShowPanels(true);
-    if (!Playback.InMoveState) {
-        C.PlayButton.Enabled = C.SelectMakeBtn.Enabled = true;
-        C.SelectMoveBtn.Enabled = false;
-    }
     Cuts.CutCount =
         std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 0));
     Playback.InMoveState = true;
@@ -40,13 +36,33 @@ void TPlayback::SelectMoveBtnClick() {
 void TPlayback::SelectMakeBtnClick() {
     ShowPanels(false);
     C.PlayBar.SetPosition(0);
-    if (Playback.InMoveState) {
-        C.PlayButton.Enabled = C.SelectMakeBtn.Enabled = false;
-        C.SelectMoveBtn.Enabled = true;
-    }
     Playback.InMoveState = false;
     Shell.Mode = TMode::Edit;
     Painter.PaintBoxPaint();
+}
+
+void TPlayback::PlayButtonClick() {
+    if (Playback.Running) return StopRun();
+    Run([this] { PlayCut(nullptr); });
+}
+
+void TPlayback::AllPlayButtonClick() {
+    if (Playback.Running) return StopRun();
+    Run([this] { PlayAll(nullptr); });
+}
+
+void TPlayback::StopRun() {
+    if (Playback.Running) Playback.StopAsked = true;
+}
+
+void TPlayback::Run(const std::function<void()>& run) {
+    // Whichever way the run ends, it is over.
+    struct TRunning {
+        TPlaybackState& State;
+        ~TRunning() { State.Running = State.StopAsked = false; }
+    } running{Playback};
+    Playback.Running = true;
+    run();
 }
 
 void TPlayback::SetUpMotions(TStepKind kind) {
@@ -125,6 +141,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
             painted = false;
         }
         Platform.WaitUntil(begin + due);
+        if (Playback.StopAsked) break;
     }
     // The last frame stays on the screen until the next repaint.
     PaintFrame();
@@ -139,12 +156,13 @@ void TPlayback::PlayAll(const TFilming* filming) {
     if (Doc.Figures.FigList.IsEmpty()) return;
     C.PlayBar.SetPosition(0);
     Cuts.CurrentCut = 0;
-    for (std::int32_t k = 0; k < Cuts.CutCount; ++k) {
+    for (std::int32_t k = 0; k < Cuts.CutCount && !Playback.StopAsked; ++k) {
         C.PlayBar.SetPosition(0);
         ++Cuts.CurrentCut;
         PlayCut(filming);
     }
-    Cuts.CurrentCut = Cuts.CutCount;
+    // A stopped run stays on the cut it was showing.
+    if (!Playback.StopAsked) Cuts.CurrentCut = Cuts.CutCount;
 }
 
 void TPlayback::PlayBarChange() {

@@ -30,10 +30,13 @@ public:
     // "うごかす" and "つくる".
     void SelectMoveBtnClick();
     void SelectMakeBtnClick();
-    // One run of the current cut, kept to the clock of the speed profile.
-    void PlayButtonClick() { PlayCut(nullptr); }
-    // A run of every cut, one after another.
-    void AllPlayButtonClick() { PlayAll(nullptr); }
+    // One run of the current cut, kept to the clock of the speed profile; during a run,
+    // the button stops it.
+    void PlayButtonClick();
+    // A run of every cut, one after another; during a run, the button stops it.
+    void AllPlayButtonClick();
+    // The run in progress ends at the step it has reached, as if it had ended there.
+    void StopRun();
     // The same, shown in the window, or filmed.
     void PlayCut(const TFilming* filming);
     void PlayAll(const TFilming* filming);
@@ -49,6 +52,8 @@ private:
     void PaintFrame();
     // The field keeps showing the last frame; its copies are let go.
     void EndMotions();
+    // Runs `run` as the run in progress, which StopRun may end early.
+    void Run(const std::function<void()>& run);
     // The making panels, or the watching ones.
     void ShowPanels(bool watching);
 

@@ -5,7 +5,6 @@
 namespace murva {
 
 void TZindaForm::FormCreate(const std::vector<std::string>& args) {
-    Caption = S.Shell.VersionTitle;
     // The black band behind the cut thumbnails.
     Canvas& band = Image1.Modify().GetCanvas();
     band.Brush = TBrush{clBlack, TBrushStyle::Solid};

@@ -8,11 +8,16 @@
 namespace murva {
 
 void TZindaForm::ClearAllClick() {
+    if (host.Ask(texts::ReallyClearAll, texts::ConfirmCaptionKana, TQuestionButtons::YesNo,
+                 TAnswer::No) != TAnswer::Yes)
+        return;
     if (S.Shell.Mode == TMode::Watch) SelectMakeBtnClick();
     // The reset whitens the thumbnails and repaints; painting them again from the empty
-    // list would drop the motion tool whose button stays down.
+    // list would put the motion tool back to none.
     ResetDocument();
     S.Parts.PartsCount = 0;
+    // The empty document is no file's: saving it must ask for a name.
+    S.Shell.DataFileName.clear();
     host.ShowMessage(texts::AllCleared);
 }
 

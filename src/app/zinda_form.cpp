@@ -32,25 +32,17 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
 TZindaForm::~TZindaForm() = default;
 
 void TZindaForm::LayOutInitialState() {
-    Caption = S.Shell.VersionTitle;
     DrawField.Color = clWhite;
     ConfirmPanel.Color = clBlack;
     InputEdit.Visible = false;
     ShowResizeControls(S.Shell.ResizeMode, true);
-    MoveFreeBtn.Down = true;
     SameSpeedBtn.Down = true;
-    CutCountDownBtn.Enabled = false;
-    SelectMakeBtn.Enabled = false;
     SpeedPanel.Visible = false;
     WatchPanel.Visible = false;
-    CutSelect.Text = "1/1";
     for (auto& hole : FilmHoles)
         hole.Enabled = false;
-    MarkThumbHoles(1);
-    for (auto& panel : ImagePanels) {
+    for (auto& panel : ImagePanels)
         panel.Color = clWhite;
-        panel.Bevel = TBevel::Raised;
-    }
     for (auto& panel : PartsPanels)
         panel.Color = clWhite;
 

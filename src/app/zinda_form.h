@@ -20,6 +20,7 @@
 #include "ui/window_controls.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace murva {
@@ -41,6 +42,10 @@ public:
 
     // --- Painting ---
     void PaintBoxPaint() { Painter.PaintBoxPaint(); }
+    // What the window shows about the document and the modes, from the state: the caption,
+    // the counter, the marked thumbnail, the pressed motion tool, the enabled buttons. The
+    // front end calls it whenever it presents the window.
+    void ShowState();
 
     // --- The drawing field's mouse, in field coordinates ---
     void PaintBoxMouseDown(std::int32_t x, std::int32_t y) { FieldMouse.PaintBoxMouseDown(x, y); }
@@ -75,6 +80,10 @@ public:
     void PlayButtonClick() { Playback.PlayButtonClick(); }
     void AllPlayButtonClick() { Playback.AllPlayButtonClick(); }
     void PlayBarChange() { Playback.PlayBarChange(); }
+    // A key pressed in the window: Escape stops a run.
+    void FormKeyDown(TKey key) {
+        if (key == TKey::Escape) Playback.StopRun();
+    }
 
     // --- The File menu ---
     void WriteDataMenuClick() { Files.WriteDataMenuClick(); }
@@ -130,6 +139,8 @@ private:
     void LayOutInitialState();
     Host& host;
     Graphics& graphics;
+    // The cut and count the counter was last written with.
+    std::pair<std::int32_t, std::int32_t> ShownCounter{-1, -1};
 };
 
 } // namespace murva

@@ -5,9 +5,27 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace murva {
+
+namespace {
+
+// At least this much of a dragged figure's box stays inside the field, so that it can
+// always be pressed again.
+constexpr std::int64_t KeptInside = 8;
+
+// The part of a move by d along one axis that keeps the box's edges lo..hi within reach in
+// a field of `size`; a box that lies further out already is never pushed.
+std::int32_t ReachableMove(std::int32_t d, std::int32_t a, std::int32_t b, std::int32_t size) {
+    const std::int64_t lo = std::min(a, b), hi = std::max(a, b);
+    const std::int64_t least = std::min<std::int64_t>(0, KeptInside - hi);
+    const std::int64_t most = std::max<std::int64_t>(0, size - KeptInside - lo);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(d, least, most));
+}
+
+} // namespace
 
 bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                           std::int32_t px, std::int32_t py) {
@@ -24,7 +42,6 @@ void TFieldMouse::DrawingBtnClick(TMotionButton button) {
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
     TFigureState& figures = Doc.Figures;
-    const bool freeTool = Shell.CurrentTool == TTool::MoveFree;
     // Counted from the last figure, which is painted on top: a count beyond the half
     // means a start copy, which may be selected but not dragged.
     std::int32_t i = 0;
@@ -36,8 +53,8 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
             !HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y))
             continue;
         figures.SelectedFig = item;
-        // A figure that has its path keeps it when pressed with the free motion tool.
-        Mouse.PickedWithoutDrag = (f.Free == 1 && freeTool) || i > figures.PairCount;
+        // Start copies may be selected, never dragged.
+        Mouse.PickedWithoutDrag = i > figures.PairCount;
         return !Mouse.PickedWithoutDrag;
     }
     return false;
@@ -58,6 +75,7 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
             path.AddPlain(x, y);
         }
         Mouse.DragAnchor = Mouse.DownPoint = pointer;
+        Mouse.Lag = {};
         Mouse.Dragging = true;
         Painter.ToggleSelectionFrame(figures.SelectedFig);
         figures.LastSelectedFig = figures.SelectedFig;
@@ -76,9 +94,17 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     Doc.CommitHeldChange();
     TFigItem* selected = Doc.Figures.SelectedFig;
     if (!Mouse.Dragging || !selected) return;
-    Doc.DragBy(selected, x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y);
-    Mouse.DragAnchor = {x, y};
-    if (Shell.CurrentTool == TTool::MoveFree) Mouse.MotionPath.AddPlain(x, y);
+    // The figure follows the pointer as far as it stays within reach; past that it waits
+    // for the pointer to come back to where it holds the figure.
+    const TFigData& f = selected->Data;
+    const std::int32_t dx = ReachableMove(x - Mouse.DragAnchor.x, f.Start.x, f.End.x, C.FieldWidth);
+    const std::int32_t dy =
+        ReachableMove(y - Mouse.DragAnchor.y, f.Start.y, f.End.y, C.FieldHeight);
+    Doc.DragBy(selected, dx, dy);
+    Mouse.DragAnchor = {Mouse.DragAnchor.x + dx, Mouse.DragAnchor.y + dy};
+    Mouse.Lag = {x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y};
+    if (Shell.CurrentTool == TTool::MoveFree)
+        Mouse.MotionPath.AddPlain(Mouse.DragAnchor.x, Mouse.DragAnchor.y);
     Painter.PaintBoxPaint();
 }
 
@@ -104,7 +130,7 @@ void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
         return;
     }
     TPointData& path = Mouse.MotionPath;
-    path.AddPlain(release.x, release.y);
+    path.AddPlain(release.x - Mouse.Lag.x, release.y - Mouse.Lag.y);
     auto stored = std::make_shared<TPointData>(path.PathCount);
     for (std::int32_t i = 0; i < path.PathCount; ++i)
         stored->AddTracked(path.At(i).x, path.At(i).y);
@@ -127,16 +153,21 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     if (Shell.Mode == TMode::Watch && !Doc.Figures.FigList.IsEmpty()) Painter.RefreshCutStrip();
 
     if (Shell.Mode == TMode::Edit) {
-        Mouse.Dragging = false;
+        // Only a press on an end copy may change it; a start copy is only selected.
+        const bool dragged = std::exchange(Mouse.Dragging, false);
         if (TFigItem* selected = Doc.Figures.SelectedFig) {
             // What the drag leaves: the place it moved the figure to, and its path.
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;
+            const bool straight = Shell.CurrentTool != TTool::MoveFree;
             FinishDrag(state, {x, y});
-            if (TPoint{x, y} != Mouse.DownPoint) {
+            if (dragged && TPoint{x, y} != Mouse.DownPoint) {
+                // A straight drag goes straight: any old path is let go.
+                if (straight) state.Free = 0;
                 Doc.RecordMove(selected, state);
-            } else if (hadPath) {
-                // A plain click takes a path away, which a reload must know.
+            } else if (dragged && hadPath && straight) {
+                // A plain click with the straight tool takes a path away, which a reload
+                // must know; with the free tool it only selects.
                 state.Free = 0;
                 Doc.RecordMove(selected, state);
             }

@@ -23,6 +23,9 @@ struct TMouseState {
     bool PickedWithoutDrag = false;
     TPoint DragAnchor;
     TPoint DownPoint;
+    // How far the pointer is ahead of where it holds the dragged figure, which stops at
+    // the field's edge.
+    TPoint Lag;
     TPointData MotionPath;
     TResizeBase ResizeBase;
 
@@ -31,6 +34,7 @@ struct TMouseState {
         PickedWithoutDrag = false;
         DragAnchor = {};
         DownPoint = {};
+        Lag = {};
         MotionPath.ResetPath();
         MotionPath.ResetCount();
     }

@@ -51,7 +51,9 @@ void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
     const std::int32_t mode = Shell.ResizeMode;
     // Points on one line across the axis have nothing to stretch on it.
     if (extent != 0) {
-        const std::int32_t start = OnAxis(figure.Start, axis);
+        // Where the box rule puts the near edge, taken from the base: in the linked mode
+        // the other bar's change has already fitted the box to points not yet stretched.
+        const std::int32_t start = OnAxis(base.Start, axis) + (mode == 4 ? p : mode == 3 ? 0 : -p);
         const std::int32_t n = std::min(base.PointCount, figure.PointData->Count);
         for (std::int32_t i = 0; i < n; ++i) {
             const double q = OnAxis(base.Points[static_cast<std::size_t>(i)], axis) - bs;

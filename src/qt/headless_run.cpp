@@ -28,7 +28,7 @@ public:
         std::cerr << "murva: " << text << "\n";
         ++Messages;
     }
-    TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons) override {
+    TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons, TAnswer) override {
         return text == texts::OverwriteExisting ? TAnswer::Yes : TAnswer::No;
     }
     std::optional<std::string> OpenDialog(const TFileDialog&) override { return std::nullopt; }

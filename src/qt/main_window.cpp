@@ -96,6 +96,7 @@ void MainWindow::EndProgram(int code) {
 
 void MainWindow::RefreshAll() {
     refreshQueued = false;
+    form.ShowState();
     for (Binding& binding : bindings)
         Sync(binding);
     SyncCaption();
@@ -116,6 +117,7 @@ void MainWindow::Invalidate() {
 }
 
 void MainWindow::PresentFrame() {
+    form.ShowState();
     for (Binding& binding : bindings)
         Sync(binding);
     SyncCaption();
@@ -163,7 +165,9 @@ void MainWindow::BuildMenu() {
           {"ExitMenu", t::ExitMenu}}},
         {"N2",
          t::ViewMenu,
-         {{"ReadBGMenu", t::ReadBGMenu}, {"ClearBGMenu", t::ClearBGMenu}, {"ClearAllMenu", t::ClearAllMenu}}},
+         {{"ReadBGMenu", t::ReadBGMenu},
+          {"ClearBGMenu", t::ClearBGMenu},
+          {"ClearAllMenu", t::ClearAllMenu}}},
         {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}, {"GIF1", t::GIFMenu}}},
     };
 

@@ -63,7 +63,8 @@ void QtHost::ShowMessage(const std::string& text) {
     box.exec();
 }
 
-TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons) {
+TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
+                    TAnswer defaultAnswer) {
     ShowWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(caption));
@@ -75,7 +76,9 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
     QPushButton* cancel = nullptr;
     if (buttons == TQuestionButtons::YesNoCancel)
         cancel = box.addButton(Q(texts::ButtonCancel), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultAnswer == TAnswer::Yes                ? yes
+                         : defaultAnswer == TAnswer::Cancel && cancel ? cancel
+                                                                      : no);
     // Closing the box is the safe answer: Cancel when offered, otherwise No.
     box.setEscapeButton(cancel ? cancel : no);
     box.exec();

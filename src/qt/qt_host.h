@@ -25,8 +25,8 @@ public:
                       std::function<void()> presentFrame);
 
     void ShowMessage(const std::string& text) override;
-    TAnswer Ask(const std::string& text, const std::string& caption,
-                TQuestionButtons buttons) override;
+    TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
+                TAnswer defaultAnswer = TAnswer::Yes) override;
     std::optional<std::string> OpenDialog(const TFileDialog& dialog) override;
     std::optional<std::string> SaveDialog(const TFileDialog& dialog) override;
     void Invalidate() override;

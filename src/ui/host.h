@@ -19,6 +19,8 @@ struct TFileDialog {
     // Added to a chosen name without an extension; empty for none.
     std::string DefaultExt;
     std::string InitialName;
+    // The folder the dialog opens in; empty: the folder of the last file chosen.
+    std::string Folder;
 };
 
 struct TLocalTime {
@@ -37,9 +39,9 @@ public:
     virtual ~Host() = default;
     // A notice with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A question with the question icon.
+    // A question with the question icon; Enter gives the default answer.
     virtual TAnswer Ask(const std::string& text, const std::string& caption,
-                        TQuestionButtons buttons) = 0;
+                        TQuestionButtons buttons, TAnswer defaultAnswer = TAnswer::Yes) = 0;
     // The chosen path, or nothing when cancelled.
     virtual std::optional<std::string> OpenDialog(const TFileDialog& dialog) = 0;
     virtual std::optional<std::string> SaveDialog(const TFileDialog& dialog) = 0;

@@ -92,7 +92,10 @@ void TPainter::Paint(const TStandIns& standIns) {
             }
             ++S.Paint.PaintIndex;
         }
-        if (!list.IsEmpty() && S.Doc.Figures.SelectedFig) DrawSelectionFrame(S.Doc.Figures.SelectedFig);
+        // A selected figure of another cut (one whose cut was deleted, say) has no frame here.
+        const TFigItem* selected = S.Doc.Figures.SelectedFig;
+        if (selected && selected->Data.CutNumber == current)
+            DrawSelectionFrame(S.Doc.Figures.SelectedFig);
     } else if (mode == TMode::Watch) {
         // Only the start states; the first figure is visited even when no half is known.
         const TGhostRule ghost{S.Paint.PaintIndex, S.Doc.Figures.LastFigureID, true};

@@ -3,9 +3,11 @@
 // the window's state and which cut it shows. Each subsystem keeps the rest of its state
 // itself; the form's AppState holds both.
 
+#include "files/file_names.h"
 #include "files/load_kind.h"
 #include "files/reader_state.h"
 #include "history/document.h"
+#include "ui/host.h"
 #include "ui/modes.h"
 #include "ui/texts.h"
 
@@ -25,6 +27,18 @@ struct TShellState {
     std::string ShownBGName;
     // The folder of the file being opened, where a moved background is looked for.
     std::string OpeningFolder;
+
+    // A file dialog with the filter, opening in the current file's folder; without a
+    // current file, the host opens it where the last file was chosen.
+    TFileDialog Dialog(const char* filter) const {
+        TFileDialog dialog;
+        dialog.Filter = filter;
+        if (!DataFileName.empty()) {
+            dialog.Folder = FolderOf(DataFileName);
+            if (dialog.Folder.empty()) dialog.Folder = ".";
+        }
+        return dialog;
+    }
 };
 
 struct TPaintState {

@@ -16,10 +16,13 @@ inline constexpr const char* OverwriteExisting = "すでにあるファイルに
 inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほぞんしますか？";
 inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえをうわがきほぞんしますか？";
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
+inline constexpr const char* ReallyClearAll = "ぜんぶ けしても いい？";
 
 // Messages of the shell and of watching.
 inline constexpr const char* NothingToPlay = "さいせいするものがありません";
 inline constexpr const char* AllCleared = "ぜんぶけしました";
+// The face of a play button during a run, which stops it.
+inline constexpr const char* StopRun = "とめる";
 
 // Messages about files.
 inline constexpr const char* WrongFileFormat = "ファイルけいしきがちがいます";
@@ -33,6 +36,7 @@ inline constexpr const char* WriteFailed = "データ書き出しに失敗しま
 inline constexpr const char* OverSaved = "うわがきほぞんしました";
 inline constexpr const char* PictureUnreadable = "画像を読み込めませんでした";
 inline constexpr const char* PictureUnwritable = "画像を書き出せませんでした";
+inline constexpr const char* GifWritten = "GIFが できました";
 
 // Messages about cuts.
 inline constexpr const char* NoCutToChoose = "選択できるカットがありません";

@@ -38,6 +38,7 @@ struct CutsTest : test::FormTest {
     }
     std::int32_t Actions() const { return form.S.Doc.History.ActionLog.GetCount(); }
     bool Highlighted(int thumb) {
+        form.ShowState();
         return form.HolesOfThumb(thumb)[0]->Color == RGBColor(255, 0, 0) &&
                form.ImagePanels[thumb - 1].Bevel == TBevel::Lowered &&
                form.ImagePanels[thumb - 1].BevelWidth == 3;
@@ -80,7 +81,7 @@ TEST_F(CutsTest, InsertingMovesTheCurrentCutAndThoseAfterItOnAndRecordsThem) {
         expected.insert(expected.end(), c.After.begin(), c.After.end()); // the end copies
         EXPECT_EQ(Cuts(), expected);
         EXPECT_EQ(form.S.Cuts.CutCount, c.CountAfter);
-        EXPECT_EQ(form.CutSelect.Text,
+        EXPECT_EQ(Shown().CutSelect.Text,
                   std::to_string(c.Current) + "/" + std::to_string(c.CountAfter));
         int renumbered = 0;
         for (std::size_t i = 0; i < c.Before.size(); ++i)
@@ -96,13 +97,20 @@ TEST_F(CutsTest, DeletingACutRemovesItsFiguresAndMovesTheLaterCutsBack) {
     form.CutDeleteClick();
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{0, 1, 100, RemovedPart, 0, 1, 100, RemovedPart}));
     EXPECT_EQ(Actions() - before, 8) << "every figure is recorded";
-    EXPECT_EQ(form.CutSelect.Text, "1/1");
+    EXPECT_EQ(Shown().CutSelect.Text, "1/1");
 
+    // Deleting the last cut shows the one before; the only cut leaves an empty cut 1.
+    form.ResetDocument();
+    Document({1, 2, 3});
+    form.CutImage1Click(3);
+    form.CutDeleteClick();
+    EXPECT_EQ(Shown().CutSelect.Text, "2/2");
+    EXPECT_TRUE(Highlighted(2));
     form.ResetDocument();
     Document({1});
     form.CutDeleteClick();
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{0, 0}));
-    EXPECT_EQ(form.CutSelect.Text, "1/0");
+    EXPECT_EQ(Shown().CutSelect.Text, "1/1");
 }
 
 TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
@@ -126,7 +134,7 @@ TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
     EXPECT_EQ(list.At(7)->Data.FreeMoveData->PathCount, 1) << "the source kept its path";
     EXPECT_EQ(form.S.Cuts.CurrentCut, 2);
     EXPECT_TRUE(Highlighted(2));
-    EXPECT_EQ(form.CutSelect.Text, "2/2");
+    EXPECT_EQ(Shown().CutSelect.Text, "2/2");
 }
 
 TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
@@ -138,7 +146,7 @@ TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
     EXPECT_EQ(form.S.Cuts.CurrentCut, 6);
     EXPECT_TRUE(Highlighted(5));
     EXPECT_FALSE(Highlighted(4));
-    EXPECT_TRUE(form.CutCountDownBtn.Enabled);
+    EXPECT_TRUE(Shown().CutCountDownBtn.Enabled);
 
     // A current cut out of the strip's view: the next cut is shown as thumbnail 1.
     form.S.Cuts.CurrentCut = 1;
@@ -154,12 +162,12 @@ TEST_F(CutsTest, ScrollingRightAndBackMovesTheCurrentCutWithTheStrip) {
         form.CutCountUpBtnClick();
     EXPECT_EQ(form.S.Cuts.StripOffset, 3);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 4);
-    EXPECT_TRUE(form.CutCountDownBtn.Enabled);
+    EXPECT_TRUE(Shown().CutCountDownBtn.Enabled);
     EXPECT_EQ(form.S.Cuts.CutCount, 2) << "no more than the highest cut in use";
     for (int i = 0; i < 3; ++i)
         form.CutCountDownBtnClick();
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
-    EXPECT_FALSE(form.CutCountDownBtn.Enabled);
+    EXPECT_FALSE(Shown().CutCountDownBtn.Enabled);
 }
 
 TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
@@ -170,7 +178,7 @@ TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
     EXPECT_TRUE(Highlighted(3));
     EXPECT_FALSE(Highlighted(1));
     EXPECT_EQ(form.PlayBar.Position(), 0);
-    EXPECT_EQ(form.CutSelect.Text, "3/3");
+    EXPECT_EQ(Shown().CutSelect.Text, "3/3");
 
     form.CutSelect.Text = "1/3";
     form.InputEditKeyPress(TKey::Enter);

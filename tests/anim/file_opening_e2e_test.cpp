@@ -39,7 +39,7 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_EQ(form.S.Doc.History.ReplayCursor, form.S.Doc.History.ActionLog.GetTail());
-    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
+    EXPECT_EQ(Shown().Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
     EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
@@ -59,7 +59,7 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
-    EXPECT_EQ(form.Caption, texts::VersionTitle); // a material does not name the window
+    EXPECT_EQ(Shown().Caption, texts::VersionTitle); // a material does not name the window
     // Three Duplicate actions were recorded for the end copies.
     int duplicates = 0;
     for (auto* a = form.S.Doc.History.ActionLog.GetFirst(); a; a = a->Next)
@@ -109,7 +109,7 @@ TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) 
     EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
-    EXPECT_EQ(form.Caption, texts::VersionTitle);
+    EXPECT_EQ(Shown().Caption, texts::VersionTitle);
 }
 
 TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack) {

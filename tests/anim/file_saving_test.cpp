@@ -63,7 +63,7 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_EQ(host.SaveDialogs[0].DefaultExt, "mrv");
     EXPECT_EQ(Contents(In("work.mrv")), Written());
     EXPECT_EQ(form.S.Shell.DataFileName, In("work.mrv"));
-    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("work.mrv"));
+    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614 - " + In("work.mrv"));
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_TRUE(host.Questions.empty());
     EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
@@ -77,7 +77,7 @@ TEST_F(SaveTest, ACancelledDialogChangesNothing) {
     form.WriteDataMenuClick();
     EXPECT_TRUE(Entries().empty());
     EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
+    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614");
     EXPECT_NE(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
@@ -126,12 +126,11 @@ TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
 
 TEST_F(SaveTest, ASaveAsThatCannotWriteTellsAndKeepsTheCurrentFile) {
     form.S.Shell.DataFileName = In("current.mrv");
-    form.Caption = "before";
     host.SaveResults = {In("missing/new.mrv")};
     form.WriteDataMenuClick();
     EXPECT_EQ(host.Messages, Names{"データ保存に失敗しました"});
     EXPECT_EQ(form.S.Shell.DataFileName, In("current.mrv"));
-    EXPECT_EQ(form.Caption, "before");
+    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614 - " + In("current.mrv"));
     EXPECT_TRUE(Entries().empty());
 }
 
@@ -141,21 +140,19 @@ TEST_F(SaveTest, OverSaveWithoutACurrentFileIsSaveAs) {
     EXPECT_EQ(host.SaveDialogs.size(), 1u);
     EXPECT_EQ(Contents(In("first.mrv")), Written());
     EXPECT_EQ(form.S.Shell.DataFileName, In("first.mrv"));
-    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("first.mrv"));
+    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614 - " + In("first.mrv"));
     EXPECT_TRUE(host.Messages.empty());
 }
 
 TEST_F(SaveTest, OverSaveReplacesTheCurrentFileAndKeepsItsBackup) {
     Put(In("a.mrv"), "old work");
     form.S.Shell.DataFileName = In("a.mrv");
-    form.Caption = "unchanged";
     form.MurvaOverSaveClick();
     EXPECT_TRUE(host.SaveDialogs.empty());
     EXPECT_TRUE(host.Questions.empty());
     EXPECT_EQ(host.Messages, Names{"うわがきほぞんしました"});
     EXPECT_EQ(Contents(In("a.bak")), "old work");
     EXPECT_EQ(Contents(In("a.mrv")), Written());
-    EXPECT_EQ(form.Caption, "unchanged");
     EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 

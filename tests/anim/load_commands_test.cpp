@@ -61,20 +61,20 @@ TEST_F(LoadCommandTest, EachCommandOffersItsFilesAndRefusesOthersAndWhilePlaying
     EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
 }
 
-TEST_F(LoadCommandTest, AnAnimationIsAskedForEvenInAnEmptyWindowAndNoChangesNothing) {
+TEST_F(LoadCommandTest, AnAnimationIsAskedForOnlyOverWorkAndNoChangesNothing) {
     std::ofstream(temp.Path("a.mrv"), std::ios::binary) << "ZINDA FILE FORMAT 1.4\r\n";
+    Choose(Murva, temp.Path("a.mrv"));
+    EXPECT_TRUE(host.Questions.empty()) << "nothing to lose";
+    EXPECT_EQ(Shown().Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
+    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     for (Command command : {Murva, Zinda}) {
         host.Questions.clear();
         Choose(command, temp.Path("a.mrv"));
         ASSERT_EQ(host.Questions.size(), 1u);
         EXPECT_EQ(host.Questions[0].Text, texts::ReallyLoadData);
         EXPECT_EQ(host.Questions[0].Caption, "かくにん");
-        EXPECT_TRUE(form.S.Shell.DataFileName.empty());
+        EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
     }
-    host.Answers = {TAnswer::Yes};
-    Choose(Murva, temp.Path("a.mrv"));
-    EXPECT_EQ(form.S.Shell.DataFileName, temp.Path("a.mrv"));
-    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
 }
 
 // Only "そざいをよみこむ" marks the end copies it makes.
@@ -126,7 +126,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     Choose(Zinda, Material("n.znd", {300}));
     form.PartsMoveBtrClick(1);
     form.CutCarryOverClick();
-    ASSERT_EQ(form.CutSelect.Text, "2/2");
+    ASSERT_EQ(Shown().CutSelect.Text, "2/2");
     const std::vector<int> xs = Xs();
     std::vector<std::int32_t> cuts;
     for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)

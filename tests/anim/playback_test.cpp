@@ -34,7 +34,7 @@ struct PlaybackTest : EditTest {
     }
     TFigData& Start(int pair = 0) { return At(pair)->Data; }
     // The moving copy of the run in progress.
-    const TFigData& Shown(std::size_t k = 0) { return form.Playback.Motions().at(k).Figure; }
+    const TFigData& Moving(std::size_t k = 0) { return form.Playback.Motions().at(k).Figure; }
 };
 
 TEST_F(PlaybackTest, AStartCopyMovesStraightToItsEndCopyAndComesBack) {
@@ -45,7 +45,7 @@ TEST_F(PlaybackTest, AStartCopyMovesStraightToItsEndCopyAndComesBack) {
     int firstRight = 0;
     bool documentMoved = false;
     Watch([&](std::int32_t step) {
-        const TPoint now = Shown().Start;
+        const TPoint now = Moving().Start;
         documentMoved |= Start().Start != TPoint{100, 200};
         rightMoves += now.x - last.x;
         upMoves += last.y - now.y;
@@ -68,9 +68,9 @@ TEST_F(PlaybackTest, SizeAndColourStepOneUnitAtATimeAndComeBack) {
     std::vector<std::int32_t> narrowedAt;
     TColor pen = 0;
     Watch([&](std::int32_t step) {
-        if (Shown().End.x - Shown().Start.x < 80 - 2 * int(narrowedAt.size()))
+        if (Moving().End.x - Moving().Start.x < 80 - 2 * int(narrowedAt.size()))
             narrowedAt.push_back(step);
-        pen = Shown().PenColor;
+        pen = Moving().PenColor;
     });
     Play();
     ASSERT_GE(narrowedAt.size(), 19u);
@@ -96,8 +96,8 @@ TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
         int moves = 0;
         TPoint last = Start().Start;
         Watch([&](std::int32_t) {
-            moves += Shown().Start != last;
-            last = Shown().Start;
+            moves += Moving().Start != last;
+            last = Moving().Start;
         });
         Play();
         EXPECT_EQ(moves, 10) << steps << " steps";
@@ -148,7 +148,7 @@ TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
         std::int32_t widest = 0;
         TColor childPen = 0;
         Watch([&](std::int32_t) {
-            const TFigData& child = Shown().StampData->GetFirst()->Data;
+            const TFigData& child = Moving().StampData->GetFirst()->Data;
             widest = std::max(widest, child.End.x - child.Start.x);
             childPen = child.PenColor;
         });
@@ -218,8 +218,8 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_FALSE(form.Panel1.Visible);
     EXPECT_TRUE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.AllChangeBtn.Visible) << "no resizing while watching";
-    EXPECT_TRUE(form.PlayButton.Enabled);
-    EXPECT_FALSE(form.SelectMoveBtn.Enabled);
+    EXPECT_TRUE(FormTest::Shown().PlayButton.Enabled);
+    EXPECT_FALSE(FormTest::Shown().SelectMoveBtn.Enabled);
 
     form.SelectMakeBtnClick();
     EXPECT_EQ(form.S.Shell.Mode, TMode::Edit);
@@ -227,8 +227,8 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_TRUE(form.Panel1.Visible);
     EXPECT_TRUE(form.AllChangeBtn.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
-    EXPECT_FALSE(form.SelectMakeBtn.Enabled);
-    EXPECT_TRUE(form.SelectMoveBtn.Enabled);
+    EXPECT_FALSE(FormTest::Shown().SelectMakeBtn.Enabled);
+    EXPECT_TRUE(FormTest::Shown().SelectMoveBtn.Enabled);
 }
 
 } // namespace

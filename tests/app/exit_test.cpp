@@ -83,6 +83,13 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10, 40}));
     form.PartsMoveBtrClick(1);
     form.SelectMoveBtnClick();
+    form.ClearAllClick(); // "いいえ", the default
+    EXPECT_FALSE(form.S.Doc.Figures.FigList.IsEmpty());
+    ASSERT_EQ(host.Questions.size(), 1u);
+    EXPECT_EQ(host.Questions[0].Text, texts::ReallyClearAll);
+    EXPECT_EQ(host.Questions[0].Default, TAnswer::No);
+    host.Questions.clear();
+    host.Answers = {TAnswer::Yes};
     form.ClearAllClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::AllCleared});
     EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
@@ -90,7 +97,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree) << "the tool whose button is down";
     EXPECT_EQ(Close(), 0);
-    EXPECT_EQ(host.Questions.size(), 0u);
+    EXPECT_EQ(host.Questions.size(), 1u) << "none at the exit";
 }
 
 } // namespace

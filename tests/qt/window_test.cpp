@@ -406,10 +406,11 @@ TEST_F(WindowTest, ModelChangesFromHandlersReachTheWidgets) {
     window->Dispatch([this] {
         form.ConfirmPanel.Color = RGBColor(0, 160, 0);
         form.ConfirmPanel.Hint = texts::NoFillChosenHint;
-        form.CutSelect.Text = "3/7";
+        form.S.Cuts.CurrentCut = 3;
+        form.S.Cuts.CutCount = 7;
         form.SpeedPanel.Visible = true;
-        form.SelectMakeBtn.Enabled = true;
-        form.Caption = "Murva Ver0.9.2 110614 - /tmp/a.mrv";
+        form.S.Playback.InMoveState = true;
+        form.S.Shell.DataFileName = "/tmp/a.mrv";
     });
     EXPECT_EQ(PixelAt(Find("ConfirmPanel"), {16, 16}), QColor(0, 160, 0));
     EXPECT_EQ(Find("ConfirmPanel")->toolTip(), "「ぬりつぶしなし」がえらばれています");

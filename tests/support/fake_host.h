@@ -16,6 +16,7 @@ struct AskedQuestion {
     std::string Text;
     std::string Caption;
     TQuestionButtons Buttons;
+    TAnswer Default;
 };
 
 class FakeHost : public Host {
@@ -37,9 +38,9 @@ public:
     TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
 
     void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    TAnswer Ask(const std::string& text, const std::string& caption,
-                TQuestionButtons buttons) override {
-        Questions.push_back({text, caption, buttons});
+    TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
+                TAnswer defaultAnswer) override {
+        Questions.push_back({text, caption, buttons, defaultAnswer});
         if (Answers.empty()) return TAnswer::No;
         TAnswer answer = Answers.front();
         Answers.pop_front();

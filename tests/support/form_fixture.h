@@ -15,6 +15,11 @@ struct FormTest : ::testing::Test {
     TZindaForm form{host, graphics};
 
     void SetUp() override { form.FormCreate({}); }
+    // The form as the window presents it: what it shows of the state, brought up to date.
+    TZindaForm& Shown() {
+        form.ShowState();
+        return form;
+    }
 };
 
 } // namespace murva::test

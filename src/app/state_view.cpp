@@ -1,0 +1,58 @@
+// What the window shows about the document and the modes, computed from the state in
+// this one place whenever the window is presented, so that it never drifts from what
+// the document holds.
+
+#include "app/zinda_form.h"
+
+#include "model/cut_ranges.h"
+#include "ui/texts.h"
+
+#include <cstdio>
+
+namespace murva {
+
+void TZindaForm::ShowState() {
+    const TShellState& shell = S.Shell;
+    const TCutState& cuts = S.Cuts;
+    Caption = shell.DataFileName.empty()
+                  ? shell.VersionTitle
+                  : shell.VersionTitle + texts::CaptionSeparator + shell.DataFileName;
+
+    // The counter is written when the numbers change; what the child types into it stays
+    // until then.
+    if (ShownCounter != std::pair{cuts.CurrentCut, cuts.CutCount}) {
+        ShownCounter = {cuts.CurrentCut, cuts.CutCount};
+        char text[32];
+        std::snprintf(text, sizeof text, "%d/%d", cuts.CurrentCut, cuts.CutCount);
+        CutSelect.Text = text;
+    }
+
+    // The current cut's thumbnail is pressed in, with red holes; none when it is not on
+    // the strip.
+    const std::int32_t current = cuts.CurrentCut - cuts.StripOffset;
+    const int marked = current >= 1 && current <= 5 && cuts.CurrentCut < FirstPartsSlot
+                           ? static_cast<int>(current)
+                           : 0;
+    MarkThumbHoles(marked);
+    for (int k = 1; k <= 5; ++k) {
+        ImagePanels[k - 1].Bevel = k == marked ? TBevel::Lowered : TBevel::Raised;
+        ImagePanels[k - 1].BevelWidth = k == marked ? 3 : 1;
+    }
+    CutCountDownBtn.Enabled = cuts.StripOffset > 0;
+
+    // Any tool but the free one moves a figure in a straight line.
+    MoveFreeBtn.Down = shell.CurrentTool == TTool::MoveFree;
+    MoveLineBtn.Down = !MoveFreeBtn.Down;
+
+    const bool watching = S.Playback.InMoveState;
+    PlayButton.Enabled = SelectMakeBtn.Enabled = watching;
+    SelectMoveBtn.Enabled = !watching;
+    // During a run both play buttons stop it.
+    const bool running = S.Playback.Running;
+    for (TButtonControl* play : {&PlayButton, &AllPlayButton}) {
+        play->Caption = running ? texts::StopRun : "";
+        play->Hint = running ? texts::StopRun : "";
+    }
+}
+
+} // namespace murva
