@@ -165,6 +165,7 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
     form.OpenFileByName(path);
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
+    EXPECT_EQ(host.Questions[0].Default, TAnswer::No) << "Enter opens no file box";
     ASSERT_FALSE(graphics.LoadedBmps.empty());
     EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
     EXPECT_EQ(form.S.Shell.ShownBGName, "C:\\Users\\hana\\pictures\\bg.bmp");

@@ -204,6 +204,39 @@ TEST_F(PlaybackTest, PlayingAllRunsEveryCutAndLeavesTheLastCurrent) {
     EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
 }
 
+TEST_F(PlaybackTest, APlayButtonOrEscapeStopsTheRunAtTheStepItReached) {
+    const std::vector<std::pair<const char*, std::function<void(TZindaForm&)>>> stops = {
+        {"play", [](TZindaForm& f) { f.PlayButtonClick(); }},
+        {"play all", [](TZindaForm& f) { f.AllPlayButtonClick(); }},
+        {"Escape", [](TZindaForm& f) { f.FormKeyDown(TKey::Escape); }}};
+    AddPair({0, 0, 10, 10}, {100, 0, 110, 10}, 1);
+    AddPair({0, 0, 10, 10}, {100, 0, 110, 10}, 2);
+    form.S.Cuts.CutCount = 2;
+    Steps(100);
+    for (const auto& [name, stop] : stops) {
+        std::vector<std::int32_t> cuts;
+        std::string face;
+        Watch([&, stop = stop](std::int32_t step) {
+            if (step != 30) return;
+            face = FormTest::Shown().PlayButton.Caption;
+            cuts.push_back(form.S.Cuts.CurrentCut);
+            stop(form);
+        });
+        form.SelectMoveBtnClick();
+        form.AllPlayButtonClick();
+        EXPECT_EQ(face, texts::StopRun) << name;
+        EXPECT_EQ(cuts, std::vector<std::int32_t>{1}) << name << ": cut 2 is not played";
+        EXPECT_EQ(form.PlayBar.Position(), 30) << name;
+        EXPECT_FALSE(form.S.Playback.Running) << name;
+        EXPECT_EQ(FormTest::Shown().PlayButton.Caption, "") << name;
+        EXPECT_EQ(Start().Start, (TPoint{0, 0})) << name;
+    }
+    host.OnWait = nullptr;
+    form.FormKeyDown(TKey::Escape); // outside a run: nothing to stop
+    form.PlayButtonClick();
+    EXPECT_EQ(form.PlayBar.Position(), 100) << "the next press plays again";
+}
+
 TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     form.SelectMoveBtnClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});

@@ -244,6 +244,29 @@ const std::vector<TCommand>& Commands() {
          [](TWindow& w, unsigned c) {
              w.form.FrontBackBtnClick(c % 2 ? TOrderButton::BackBtn : TOrderButton::FrontBtn);
          }},
+        {"drag a figure with a path again",
+         [](TWindow& w, unsigned c) {
+             w.form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+             Drag(w.form, c);
+             w.form.DrawingBtnClick(c % 2 ? TMotionButton::MoveLineBtn
+                                          : TMotionButton::MoveFreeBtn);
+             Drag(w.form, c); // the same figure, where it is now
+         }},
+        {"ぜんぶけす",
+         [](TWindow& w, unsigned c) {
+             w.host.Answers = {c % 2 ? TAnswer::Yes : TAnswer::No};
+             w.form.ClearAllClick();
+         }},
+        {"play and stop part way",
+         [](TWindow& w, unsigned c) {
+             w.form.SelectMoveBtnClick();
+             unsigned waits = 0;
+             w.host.OnWait = [&w, &waits, c] {
+                 if (++waits == c % 900) w.form.PlayButtonClick();
+             };
+             w.form.AllPlayButtonClick();
+             w.host.OnWait = nullptr;
+         }},
     };
     return commands;
 }

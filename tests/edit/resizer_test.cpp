@@ -31,24 +31,33 @@ TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
         int OtherBar;
     };
     const Case cases[] = {
-        {2, 10, 10, {90, 90, 210, 160}, 10},  // linked: a 100 × 50 box becomes 120 × 70
+        {2, 10, 0, {90, 90, 210, 160}, 10},   // linked: a 100 × 50 box becomes 120 × 70
+        {2, 0, 10, {90, 90, 210, 160}, 10},   // the same from the other bar
         {1, 10, -5, {90, 105, 210, 145}, -5}, // separately
         {3, -20, 0, {100, 100, 180, 150}, 0}, // only the right edge
         {4, 0, 30, {100, 130, 200, 150}, 30}, // only the top edge
     };
-    for (const Case& c : cases) {
-        form.ResetDocument();
-        TFigData& f = SelectNew(MakeRect(100, 100, 200, 150));
-        Mode(c.Mode);
-        form.HTrackBar.SetPosition(c.H);
-        if (c.Mode != 2) form.VTrackBar.SetPosition(c.V);
-        EXPECT_EQ((TRect{f.Start.x, f.Start.y, f.End.x, f.End.y}), c.Box) << "mode " << c.Mode;
-        EXPECT_EQ(form.VTrackBar.Position(), c.OtherBar);
-        // Back to 0, the figure is as it was.
-        form.HTrackBar.SetPosition(0);
-        form.VTrackBar.SetPosition(0);
-        EXPECT_EQ((TRect{f.Start.x, f.Start.y, f.End.x, f.End.y}), (TRect{100, 100, 200, 150}));
-    }
+    // A rectangle, and a polyline of the same box, whose points go with its edges.
+    const TFigData figures[] = {MakeRect(100, 100, 200, 150),
+                                MakePolyline({{100, 100}, {200, 150}, {150, 125}})};
+    for (const Case& c : cases)
+        for (const TFigData& figure : figures) {
+            form.ResetDocument();
+            TFigData& f = SelectNew(figure);
+            Mode(c.Mode);
+            if (c.H) form.HTrackBar.SetPosition(c.H);
+            if (c.V && !(c.Mode == 2 && c.H)) form.VTrackBar.SetPosition(c.V);
+            const auto box = [&f] { return TRect{f.Start.x, f.Start.y, f.End.x, f.End.y}; };
+            EXPECT_EQ(box(), c.Box) << "mode " << c.Mode << " tool " << int(f.DrawingTool);
+            if (f.PointData) {
+                EXPECT_EQ(f.PointData->At(1), (TPoint{c.Box.Right, c.Box.Bottom})) << c.Mode;
+            }
+            EXPECT_EQ(form.VTrackBar.Position(), c.OtherBar);
+            // Back to 0, the figure is as it was.
+            form.HTrackBar.SetPosition(0);
+            form.VTrackBar.SetPosition(0);
+            EXPECT_EQ(box(), (TRect{100, 100, 200, 150}));
+        }
 }
 
 TEST_F(ResizerTest, PointsStretchBetweenTheEdgesAndALineAcrossTheAxisKeepsThem) {

@@ -65,7 +65,10 @@ TEST_F(GifExportTest, PlayAllFilmsEveryCutInOrderAndKeepsTheCurrentCut) {
     AddMover(0xFF0000, 3); // blue
     form.S.Cuts.CutCount = 3;
     form.S.Cuts.CurrentCut = 2;
-    const TGifMovie movie = Export(true);
+    host.SaveResults = {temp.Path("all.gif")}; // the menu films every cut
+    form.Save2GIFMenuClick();
+    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::GifWritten});
+    const TGifMovie movie = DecodeGif(temp.Path("all.gif"));
     ASSERT_TRUE(movie.Read);
     std::vector<std::uint32_t> seen;
     for (std::size_t k = 0; k < movie.Pictures.size(); ++k) {
