@@ -70,6 +70,10 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_EQ(Entries(), Names{"work.mrv"});
+    // Dialogs now open beside the current file; before it, where the host last was.
+    EXPECT_EQ(host.SaveDialogs[0].Folder, "");
+    form.Save2JPEGMenuClick();
+    EXPECT_EQ(host.SaveDialogs.back().Folder, Folder);
 }
 
 TEST_F(SaveTest, ACancelledDialogChangesNothing) {
