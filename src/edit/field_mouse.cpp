@@ -16,8 +16,8 @@ namespace {
 // always be pressed again.
 constexpr std::int64_t KeptInside = 8;
 
-// The part of a move by d along one axis that keeps the box between edges a and b within reach in
-// a field of `size`; a box that lies further out already is never pushed.
+// The part of a move by d along one axis that keeps the box between edges a and b within
+// reach in a field of `size`; a box that lies further out already is never pushed.
 std::int32_t ReachableMove(std::int32_t d, std::int32_t a, std::int32_t b, std::int32_t size) {
     const std::int64_t lo = std::min(a, b), hi = std::max(a, b);
     const std::int64_t least = std::min<std::int64_t>(0, KeptInside - hi);
