@@ -4,6 +4,7 @@
 #include "ui/texts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -23,6 +24,42 @@ std::int32_t ReachableMove(std::int32_t d, std::int32_t a, std::int32_t b, std::
     const std::int64_t least = std::min<std::int64_t>(0, KeptInside - hi);
     const std::int64_t most = std::max<std::int64_t>(0, size - KeptInside - lo);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(d, least, most));
+}
+
+// How far a run moves a start copy to bring its centre onto the end copy's.
+TPoint CentreShift(const TFigData& from, const TFigData& to) {
+    return {((to.Start.x + to.End.x) - (from.Start.x + from.End.x)) / 2,
+            ((to.Start.y + to.End.y) - (from.Start.y + from.End.y)) / 2};
+}
+
+// The path a run follows from the start copy: the drawn path, led in by a straight line
+// from where the start copy holds the point the drag began at, when the drag began
+// elsewhere (the figure had been moved before). A run moves by the path's steps, so it
+// then ends on the end copy. At most `capacity` points; the drawn ones are kept.
+std::vector<TPoint> LedInPath(const TPointData& drawn, TPoint shift, std::int32_t capacity) {
+    const std::int32_t n = drawn.PathCount;
+    const TPoint first = drawn.At(0), last = drawn.At(n - 1);
+    const TPoint from{first.x - (shift.x - (last.x - first.x)),
+                      first.y - (shift.y - (last.y - first.y))};
+    std::vector<TPoint> path;
+    if (from != first) {
+        // As many steps as the drawn path takes for as long a way, so the pace stays.
+        double drawnLength = 0;
+        for (std::int32_t i = 1; i < n; ++i)
+            drawnLength +=
+                std::hypot(drawn.At(i).x - drawn.At(i - 1).x, drawn.At(i).y - drawn.At(i - 1).y);
+        const double spacing = std::max(1.0, drawnLength / std::max(1, n - 1));
+        const double lead = std::hypot(first.x - from.x, first.y - from.y);
+        const auto steps = static_cast<std::int32_t>(
+            std::clamp(std::ceil(lead / spacing), 1.0, double(std::max(1, capacity - n))));
+        for (std::int32_t k = 0; k < steps; ++k)
+            path.push_back({from.x + Truncated(double(first.x - from.x) * k / steps),
+                            from.y + Truncated(double(first.y - from.y) * k / steps)});
+    }
+    // A full path gives up its first drawn point to the way in.
+    for (std::int32_t i = path.empty() || n < capacity ? 0 : 1; i < n; ++i)
+        path.push_back(drawn.At(i));
+    return path;
 }
 
 } // namespace
@@ -108,7 +145,7 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     Painter.PaintBoxPaint();
 }
 
-void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
+void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
     TResizeBase& base = Mouse.ResizeBase;
     base.Start = state.Start;
     base.End = state.End;
@@ -129,14 +166,17 @@ void TFieldMouse::FinishDrag(TFigData& state, TPoint release) {
         Platform.ShowMessage(texts::Ok);
         return;
     }
-    TPointData& path = Mouse.MotionPath;
-    path.AddPlain(release.x - Mouse.Lag.x, release.y - Mouse.Lag.y);
-    auto stored = std::make_shared<TPointData>(path.PathCount);
-    for (std::int32_t i = 0; i < path.PathCount; ++i)
-        stored->AddTracked(path.At(i).x, path.At(i).y);
+    TPointData& drawn = Mouse.MotionPath;
+    drawn.AddPlain(release.x - Mouse.Lag.x, release.y - Mouse.Lag.y);
+    const TFigItem* start = PartnerOf(Doc.Figures.FigList, item, Doc.Figures.PairCount);
+    const std::vector<TPoint> path =
+        LedInPath(drawn, CentreShift(start ? start->Data : state, state), TPointData::MaxPoints);
+    auto stored = std::make_shared<TPointData>(static_cast<std::int32_t>(path.size()));
+    for (const TPoint p : path)
+        stored->AddTracked(p.x, p.y);
     state.Free = 1;
     state.FreeMoveData = std::move(stored);
-    state.FreeMoveCount = path.PathCount;
+    state.FreeMoveCount = static_cast<std::int32_t>(path.size());
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
@@ -160,7 +200,7 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;
             const bool straight = Shell.CurrentTool != TTool::MoveFree;
-            FinishDrag(state, {x, y});
+            FinishDrag(selected, state, {x, y});
             if (dragged && TPoint{x, y} != Mouse.DownPoint) {
                 // A straight drag goes straight: any old path is let go.
                 if (straight) state.Free = 0;

@@ -32,9 +32,9 @@ private:
     // Selects the topmost figure of the current cut under the pointer; whether it was an
     // end copy that may be dragged.
     bool SelectFigureAt(TPoint pointer);
-    // What a finished drag leaves: the base of resizing, and the figure's free path in
-    // `state`, the figure as the drag leaves it.
-    void FinishDrag(TFigData& state, TPoint release);
+    // What a finished drag of `item` leaves: the base of resizing, and the figure's free
+    // path in `state`, the figure as the drag leaves it.
+    void FinishDrag(TFigItem* item, TFigData& state, TPoint release);
     // The figure's partner in black and yellow until the next repaint.
     void HighlightPartner(TFigItem* item);
 

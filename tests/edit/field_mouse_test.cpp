@@ -38,6 +38,12 @@ struct FieldMouseTest : EditTest {
         for (int i = 2; i < 4; ++i)
             At(i)->Data.Offset(200, 0);
     }
+    // How far the end copy's path moves a run, from first point to last.
+    TPoint PathShift(int i) {
+        const TFigData& f = At(i)->Data;
+        const TPoint first = f.FreeMoveData->At(0), last = f.FreeMoveData->At(f.FreeMoveCount - 1);
+        return {last.x - first.x, last.y - first.y};
+    }
     std::vector<std::string>& FieldCalls() {
         return static_cast<RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
     }
@@ -69,15 +75,19 @@ TEST_F(FieldMouseTest, ThePressFindsTheTopmostFigureOfTheCurrentCut) {
     EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
 }
 
-TEST_F(FieldMouseTest, AFreeDragBecomesThePathFromPressToRelease) {
+TEST_F(FieldMouseTest, AFreeDragBecomesThePathLedInFromTheStartCopy) {
     form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
     Drag({215, 15}, {{220, 30}}, {260, 40});
     const TFigData& f = At(2)->Data;
     ASSERT_EQ(f.Free, 1);
-    ASSERT_EQ(f.FreeMoveCount, 4);
-    const std::vector<TPoint> expected = {{215, 15}, {220, 30}, {260, 40}, {260, 40}};
+    // The end copy lay 200 pixels right of its start copy: the run goes there first, at
+    // about the drag's pace (19 pixels a point), then along the drag.
+    ASSERT_EQ(f.FreeMoveCount, 11 + 4);
+    EXPECT_EQ(f.FreeMoveData->At(0), (TPoint{15, 15}));
+    const std::vector<TPoint> drawn = {{215, 15}, {220, 30}, {260, 40}, {260, 40}};
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(f.FreeMoveData->At(k), expected[k]);
+        EXPECT_EQ(f.FreeMoveData->At(11 + k), drawn[k]);
+    EXPECT_EQ(PathShift(2), (TPoint{245, 25})) << "from the start copy to the end copy";
     EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.FigData.Free, 1);
 
     // A straight drag leaves the path; a release just outside the corner keeps no new one.
@@ -100,11 +110,12 @@ TEST_F(FieldMouseTest, AFigureWithAPathIsDraggedAgainAndTheToolDecidesItsPath) {
     Click(230, 15);
     EXPECT_EQ(Actions(), before);
     EXPECT_EQ(At(2)->Data.FreeMoveData, path);
-    // A free drag replaces the path.
+    // A free drag replaces the path; the run still ends on the end copy.
     Drag({230, 15}, {}, {260, 60});
     EXPECT_EQ(At(2)->Data.Start, (TPoint{255, 55}));
     ASSERT_EQ(At(2)->Data.Free, 1);
-    EXPECT_EQ(At(2)->Data.FreeMoveData->At(0), (TPoint{230, 15}));
+    EXPECT_EQ(At(2)->Data.FreeMoveData->At(At(2)->Data.FreeMoveCount - 3), (TPoint{230, 15}));
+    EXPECT_EQ(PathShift(2), (TPoint{245, 45}));
     // A straight drag lets it go, and says so in the log.
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     Drag({260, 60}, {}, {270, 60});
