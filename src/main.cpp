@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,9 @@ int main(int argc, char** argv) {
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPixelSize(12);
     QApplication::setFont(font);
+    // Qt's own texts (the file dialogs' columns and messages) speak Japanese like the rest.
+    const std::unique_ptr<QTranslator> qtTexts = murva::qt::QtJapaneseTexts();
+    if (qtTexts) QApplication::installTranslator(qtTexts.get());
 
     murva::qt::QtGraphics graphics;
     murva::qt::QtHost host;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QThread>
@@ -60,32 +61,43 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Dispatch(const std::function<void()>& call) {
+void MainWindow::Dispatch(const std::function<void()>& call, TCall kind) {
     // Once the program is ending, nothing more reaches the form.
-    if (exitCode || dispatching) return;
-    dispatching = true;
-    try {
-        call();
-    } catch (const TProcessExit& exit) {
-        dispatching = false;
-        EndProgram(exit.Code);
+    if (exitCode) return;
+    if (dispatching) {
+        // A run waits with the event loop turning, so that its stop can come in; every
+        // other input of that time is dropped, and the widgets it moved show their models
+        // again at the next frame.
+        if (kind == TCall::MayStopRun && form.S.Playback.Running) Call(call);
         return;
-    } catch (const std::exception& error) {
-        try {
-            form.GetHost().ShowMessage(error.what());
-        } catch (const TProcessExit& exit) {
-            dispatching = false;
-            EndProgram(exit.Code);
-            return;
-        } catch (...) {
-        }
     }
+    dispatching = true;
+    const bool goesOn = Call(call);
     dispatching = false;
+    if (!goesOn) return;
     RefreshAll();
     if (closeRequested) {
         closeRequested = false;
         Dispatch([this] { form.FormCloseQuery(); });
     }
+}
+
+bool MainWindow::Call(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const TProcessExit& exit) {
+        EndProgram(exit.Code);
+        return false;
+    } catch (const std::exception& error) {
+        try {
+            form.GetHost().ShowMessage(error.what());
+        } catch (const TProcessExit& exit) {
+            EndProgram(exit.Code);
+            return false;
+        } catch (...) {
+        }
+    }
+    return true;
 }
 
 void MainWindow::EndProgram(int code) {
@@ -94,19 +106,23 @@ void MainWindow::EndProgram(int code) {
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(code);
 }
 
-void MainWindow::RefreshAll() {
-    refreshQueued = false;
+void MainWindow::ShowModels() {
     form.ShowState();
     for (Binding& binding : bindings)
         Sync(binding);
     SyncCaption();
+}
+
+void MainWindow::RefreshAll() {
+    refreshQueued = false;
+    ShowModels();
     for (ImageWidget* image : images)
         if (image->TakeChange()) image->update();
 }
 
 void MainWindow::AttachTo(QtHost& host) {
     host.AttachWindow(
-        this, [this] { Invalidate(); }, [this] { PresentFrame(); });
+        this, [this] { Invalidate(); }, [this] { PresentFrame(); }, [this] { PresentWindow(); });
 }
 
 void MainWindow::Invalidate() {
@@ -117,14 +133,28 @@ void MainWindow::Invalidate() {
 }
 
 void MainWindow::PresentFrame() {
-    form.ShowState();
-    for (Binding& binding : bindings)
-        Sync(binding);
-    SyncCaption();
+    ShowModels();
     // At once, not at the next turn of the event loop: a run presents many frames inside
     // one handler and each must reach the screen.
     for (ImageWidget* image : presented)
         if (image->TakeChange() && image->isVisible()) image->repaint();
+}
+
+void MainWindow::PresentWindow() {
+    // Inside a call the window catches up only when the call ends; a box opened before
+    // then would stand over pictures of the state before the call.
+    ShowModels();
+    for (ImageWidget* image : images)
+        if (image->TakeChange() && image->isVisible()) image->repaint();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys no widget took: Escape stops a run, wherever the focus is.
+    if (event->key() == Qt::Key_Escape) {
+        Dispatch([this] { form.FormKeyDown(TKey::Escape); }, TCall::MayStopRun);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -138,12 +168,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+    // While a call runs (a run, say), a drop would not be taken: it is not offered.
+    if (!dispatching && !LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
     const std::vector<std::string> paths = LocalFiles(event->mimeData());
-    if (paths.empty()) return;
+    if (paths.empty() || dispatching) return;
     event->acceptProposedAction();
     Dispatch([this, &paths] { form.WMDropFiles(paths); });
 }

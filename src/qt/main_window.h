@@ -27,14 +27,19 @@ public:
     static constexpr int ClientWidth = 1016;
     static constexpr int ClientHeight = 666;
 
+    // Whether a call may stop a run: the play buttons and Escape.
+    enum class TCall { Ordinary, MayStopRun };
+
     explicit MainWindow(TZindaForm& form);
     ~MainWindow() override;
 
     // Every call into the form goes through here: afterwards the widgets show the models.
     // A request to end the program ends the event loop with its code; any other error
     // is shown in a message box instead of escaping into Qt. A call made while another
-    // runs (from inside a modal box, say) is not taken: handlers never overlap.
-    void Dispatch(const std::function<void()>& call);
+    // runs (from inside a modal box, say) is not taken, nor kept for later: handlers never
+    // overlap. The one exception is a call that may stop a run, made during a run: it
+    // reaches the form at once, which decides to stop at the end of the current step.
+    void Dispatch(const std::function<void()>& call, TCall kind = TCall::Ordinary);
     // The code the program is to end with, once the form asked to end it.
     std::optional<int> ExitCode() const { return exitCode; }
 
@@ -49,9 +54,13 @@ public:
     // Every widget shows its model, and the changed pictures of the field and the
     // thumbnails are painted at once.
     void PresentFrame();
+    // Every widget shows its model and every changed picture is painted at once: what is
+    // on the screen while a box of the host is open, in the middle of a call.
+    void PresentWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -100,6 +109,7 @@ private:
     struct Handler {
         std::string Name;
         std::function<void()> Call;
+        TCall Kind = TCall::Ordinary;
     };
     std::vector<Handler> Handlers();
     void WireHandlers();
@@ -107,9 +117,12 @@ private:
     void WireDrawingField();
 
     // Showing the models (window_sync.cpp).
+    void ShowModels();
     void Sync(Binding& binding);
     void SyncCaption();
 
+    // Runs a call into the form; false when the program is to end.
+    bool Call(const std::function<void()>& call);
     void EndProgram(int code);
 
     TZindaForm& form;

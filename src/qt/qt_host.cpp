@@ -6,9 +6,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <QTranslator>
 #include <algorithm>
 
 namespace murva::qt {
@@ -35,22 +39,33 @@ QStringList ToNameFilters(const std::string& filter) {
     return filters;
 }
 
-void QtHost::AttachWindow(QWidget* w, std::function<void()> changed, std::function<void()> frame) {
+std::unique_ptr<QTranslator> QtJapaneseTexts() {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
+void QtHost::AttachWindow(QWidget* w, std::function<void()> changed, std::function<void()> frame,
+                          std::function<void()> present) {
     window = w;
     invalidate = std::move(changed);
     presentFrame = std::move(frame);
+    presentWindow = std::move(present);
 }
 
-void QtHost::ShowWindowFirst() {
+void QtHost::PresentWindowFirst() {
+    if (!window) return;
     // A box at start-up (a question about a file's background, say) appears over the
     // window, not over an empty screen.
-    if (!window || window->isVisible()) return;
-    window->show();
-    if (presentFrame) presentFrame();
+    if (!window->isVisible()) window->show();
+    // A box opened in the middle of a call stands over what the call has done so far.
+    if (presentWindow) presentWindow();
 }
 
 void QtHost::ShowMessage(const std::string& text) {
-    ShowWindowFirst();
+    PresentWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(texts::ApplicationName));
     // File names and reader messages are shown as they are, never as markup.
@@ -65,7 +80,7 @@ void QtHost::ShowMessage(const std::string& text) {
 
 TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
                     TAnswer defaultAnswer) {
-    ShowWindowFirst();
+    PresentWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(caption));
     box.setTextFormat(Qt::PlainText);
@@ -89,7 +104,7 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
 }
 
 std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, bool save) {
-    ShowWindowFirst();
+    PresentWindowFirst();
     QFileDialog dialog(window);
     // Qt's own dialog behaves the same on every desktop and can be driven in tests.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -112,12 +127,17 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, boo
         dialog.selectNameFilter(filters[index]);
     }
     if (!request.DefaultExt.empty()) dialog.setDefaultSuffix(Q(request.DefaultExt));
-    dialog.setDirectory(QDir::currentPath());
+    // The folder asked for; else where the last file was chosen; else the current one.
+    const QString folder = !request.Folder.empty() ? QFileInfo(Q(request.Folder)).absoluteFilePath()
+                           : !lastFolder.isEmpty() ? lastFolder
+                                                   : QDir::currentPath();
+    dialog.setDirectory(folder);
     if (!request.InitialName.empty()) dialog.selectFile(Q(request.InitialName));
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    lastFolder = QFileInfo(chosen.front()).absolutePath();
     return chosen.front().toStdString();
 }
 
@@ -143,10 +163,11 @@ double QtHost::Milliseconds() {
 }
 
 void QtHost::WaitUntil(double milliseconds) {
-    // The window stays painted (and may be uncovered) while it waits; clicks and keys wait
-    // for the run to end.
+    // The window stays painted (and may be uncovered) while it waits, and takes clicks
+    // and keys: the window lets those that stop the run reach the form and drops the rest,
+    // so that none is kept for after the run.
     do {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
         const double left = milliseconds - Milliseconds();
         if (left <= 0) return;
         QThread::usleep(static_cast<unsigned long>(std::min(left, 4.0) * 1000));

@@ -8,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class QTranslator;
 class QWidget;
 
 namespace murva::qt {
@@ -17,12 +19,17 @@ namespace murva::qt {
 // ';' become separated by spaces. An odd last description without a pattern is dropped.
 QStringList ToNameFilters(const std::string& filter);
 
+// Qt's own texts in Japanese (the file dialogs' columns and messages, for one), from the
+// translations installed with Qt; none when they are not installed.
+std::unique_ptr<QTranslator> QtJapaneseTexts();
+
 class QtHost final : public Host {
 public:
-    // The window that dialogs belong to, what a change means to it and how it presents a
-    // frame. Until a window is attached, boxes have no parent and the others do nothing.
+    // The window that dialogs belong to, what a change means to it, how it presents a
+    // frame, and how it shows itself up to date before a box opens over it. Until a window
+    // is attached, boxes have no parent and the others do nothing.
     void AttachWindow(QWidget* window, std::function<void()> invalidate,
-                      std::function<void()> presentFrame);
+                      std::function<void()> presentFrame, std::function<void()> presentWindow);
 
     void ShowMessage(const std::string& text) override;
     TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
@@ -37,12 +44,15 @@ public:
     TLocalTime Now() override;
 
 private:
-    // Shows the attached window before a box when it is not shown yet.
-    void ShowWindowFirst();
+    // Shows the attached window, as the state is now, before a box opens over it.
+    void PresentWindowFirst();
     std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save);
     QWidget* window = nullptr;
     std::function<void()> invalidate;
     std::function<void()> presentFrame;
+    std::function<void()> presentWindow;
+    // The folder of the last file chosen in a dialog; empty before the first.
+    QString lastFolder;
     QElapsedTimer clock;
 };
 

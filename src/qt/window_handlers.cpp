@@ -60,8 +60,9 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // Watching.
         {"SelectMoveBtn", [&f] { f.SelectMoveBtnClick(); }},
         {"SelectMakeBtn", [&f] { f.SelectMakeBtnClick(); }},
-        {"PlayButton", [&f] { f.PlayButtonClick(); }},
-        {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }},
+        // During a run, either play button stops it.
+        {"PlayButton", [&f] { f.PlayButtonClick(); }, TCall::MayStopRun},
+        {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }, TCall::MayStopRun},
     };
     for (int field = 1; field <= 16; ++field)
         handlers.push_back(
@@ -79,30 +80,30 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
 }
 
 void MainWindow::WireHandlers() {
-    std::map<QString, std::function<void()>> byName;
+    std::map<QString, Handler> byName;
     for (Handler& handler : Handlers())
-        byName.emplace(QString::fromStdString(handler.Name), std::move(handler.Call));
+        byName.emplace(QString::fromStdString(handler.Name), std::move(handler));
     auto handlerOf = [&byName](const QObject* object) {
         const auto found = byName.find(object->objectName());
-        return found == byName.end() ? std::function<void()>() : found->second;
+        return found == byName.end() ? Handler() : found->second;
     };
 
     if (QWidget* counter = findChild<QWidget*>(QStringLiteral("CutSelect")))
         counter->installEventFilter(this);
     for (QAction* action : findChildren<QAction*>()) {
-        if (std::function<void()> call = handlerOf(action))
+        if (std::function<void()> call = handlerOf(action).Call)
             connect(action, &QAction::triggered, this, [this, call] { Dispatch(call); });
     }
     WireDrawingField();
     for (Binding& binding : bindings) {
         if (binding.Kind == TWidgetKind::Panel) {
-            if (std::function<void()> call = handlerOf(binding.Widget))
+            if (std::function<void()> call = handlerOf(binding.Widget).Call)
                 connect(static_cast<PanelWidget*>(binding.Widget), &PanelWidget::Clicked, this,
                         [this, call] { Dispatch(call); });
             continue;
         }
         if (binding.Kind == TWidgetKind::Image) {
-            if (std::function<void()> call = handlerOf(binding.Widget))
+            if (std::function<void()> call = handlerOf(binding.Widget).Call)
                 connect(static_cast<ImageWidget*>(binding.Widget), &ImageWidget::Clicked, this,
                         [this, call] { Dispatch(call); });
             continue;
@@ -110,11 +111,13 @@ void MainWindow::WireHandlers() {
         TButtonControl* button = binding.Button;
         if (!button) continue;
         connect(static_cast<QAbstractButton*>(binding.Widget), &QAbstractButton::clicked, this,
-                [this, button, call = handlerOf(binding.Widget)] {
-                    Dispatch([button, &call] {
-                        button->Press();
-                        if (call) call();
-                    });
+                [this, button, handler = handlerOf(binding.Widget)] {
+                    Dispatch(
+                        [button, &handler] {
+                            button->Press();
+                            if (handler.Call) handler.Call();
+                        },
+                        handler.Kind);
                 });
     }
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 
 namespace murva::qt {
 
@@ -60,6 +61,10 @@ QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* pa
     button->setIconSize(glyphSize);
     button->setIcon(GlyphIcon(QString::fromUtf8(glyph), glyphSize, devicePixelRatioF()));
     button->setFocusPolicy(Qt::NoFocus);
+    // A caption shown in place of the glyph is large enough to read at a glance.
+    QFont captionFont = button->font();
+    captionFont.setPixelSize(std::min(18, place.height() / 2));
+    button->setFont(captionFont);
     Bind(control, button, TWidgetKind::Button).Button = &control;
     return button;
 }
@@ -98,7 +103,8 @@ QWidget* MainWindow::AddEdit(TEditControl& control, QWidget* parent, QRect place
 QSlider* MainWindow::AddSlider(TTrackBar& control, QWidget* parent, QRect place,
                                Qt::Orientation orientation) {
     auto* slider = Placed(new QSlider(orientation, parent), control, place);
-    slider->setFocusPolicy(Qt::NoFocus);
+    // A click gives it the keys: the arrows move it a step at a time.
+    slider->setFocusPolicy(Qt::ClickFocus);
     Bind(control, slider, TWidgetKind::Slider).Track = &control;
     // A user's drag sets the model, which fires its change event; the slider only
     // mirrors the model, with its signals blocked while it is refreshed.
@@ -222,8 +228,10 @@ void MainWindow::BuildWatchControls() {
     TZindaForm& f = form;
     QWidget* speed = AddGroup(f.SpeedPanel, client, {680, 8, 177, 300});
     QSlider* speedBar = AddSlider(f.SpeedBar, speed, {16, 24, 41, 265}, Qt::Vertical);
-    // Low positions are fast: the fast end is at the top, beside "はやい".
+    // Low positions are fast: the fast end is at the top, beside "はやい", and the up
+    // arrow moves the handle up.
     speedBar->setInvertedAppearance(true);
+    speedBar->setInvertedControls(true);
     speedBar->setTickPosition(QSlider::NoTicks);
     AddPushButton(f.FastBtn, speed, {72, 24, 89, 33});
     AddPushButton(f.SpeedBtn, speed, {72, 140, 89, 33});

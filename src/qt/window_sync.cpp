@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolButton>
 
 namespace murva::qt {
 
@@ -40,6 +41,11 @@ void MainWindow::Sync(Binding& b) {
         case TWidgetKind::Button:
         case TWidgetKind::Radio:
             static_cast<QAbstractButton*>(w)->setText(Q(c.Caption));
+            // A glyph button with a caption shows the caption in place of its glyph
+            // (the play buttons' "とめる" during a run).
+            if (auto* glyph = qobject_cast<QToolButton*>(w))
+                glyph->setToolButtonStyle(c.Caption.empty() ? Qt::ToolButtonIconOnly
+                                                            : Qt::ToolButtonTextOnly);
             break;
         default:
             break;

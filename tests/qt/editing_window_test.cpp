@@ -1,14 +1,17 @@
 // Making in the real window, offscreen: presses, moves and releases on the drawing field
 // reach the form in field coordinates, the frame and the partner highlight are painted,
-// and the palette and the edit buttons reach their handlers.
+// and the palette and the edit buttons reach their handlers; a run takes its stop, and a
+// clicked bar the arrow keys.
 
 #include "qt/window_fixture.h"
 
 #include "support/material_files.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
+#include <tuple>
 
 namespace murva::test {
 namespace {
@@ -150,6 +153,49 @@ TEST_F(EditingWindowTest, PlayingShowsTheFigureMovingFrameByFrame) {
     EXPECT_GT(edges.back(), 180) << "the last frame is near the end copy";
     EXPECT_EQ(Find<QSlider>("PlayBar")->value(), 800);
     EXPECT_EQ(Figure(0).Start, (TPoint{200, 10})) << "the start copy went back";
+}
+
+TEST_F(EditingWindowTest, ARunTakesItsStopAtOnceAndDropsEveryOtherInput) {
+    QTest::mouseClick(Find<QPushButton>("SelectMoveBtn"), Qt::LeftButton);
+    host.OnFrame = [this] { window->PresentFrame(); };
+    auto* play = Find<QToolButton>("PlayButton");
+    // Given at the second step: either play button, or Escape wherever the focus is.
+    for (QWidget* stop : {Find("PlayButton"), Find("AllPlayButton"), Find("PlayBar")}) {
+        int waits = 0;
+        QString face;
+        host.OnWait = [&] {
+            if (++waits != 2) return;
+            face = play->toolButtonStyle() == Qt::ToolButtonTextOnly ? play->text() : "";
+            QTest::mouseClick(Find("SelectMakeBtn"), Qt::LeftButton); // dropped, as is the key
+            QTest::keyClick(Find("SpeedBar"), Qt::Key_Up);
+            stop == Find("PlayBar") ? QTest::keyClick(stop, Qt::Key_Escape)
+                                    : QTest::mouseClick(stop, Qt::LeftButton);
+        };
+        QTest::mouseClick(play, Qt::LeftButton);
+        EXPECT_EQ(waits, 2) << stop->objectName().toStdString() << " did not stop the run";
+        EXPECT_EQ(face, "とめる");
+        EXPECT_EQ(play->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        EXPECT_TRUE(form.S.Playback.InMoveState) << "a click of the run was done";
+        EXPECT_EQ(form.SpeedBar.Position(), 0) << "a key of the run was done";
+        EXPECT_EQ(Find<QSlider>("SpeedBar")->value(), 0) << "the bar shows what its model has not";
+    }
+}
+
+TEST_F(EditingWindowTest, AClickedBarTakesTheArrowKeysAStepAtATime) {
+    window->Dispatch([this] { form.SpeedPanel.Visible = form.WatchPanel.Visible = true; });
+    // The speed bar's fast end, its low positions, is at the top.
+    const std::vector<std::tuple<TTrackBar*, Qt::Key, int>> bars = {
+        {&form.HTrackBar, Qt::Key_Right, 1},
+        {&form.VTrackBar, Qt::Key_Up, 1},
+        {&form.SpeedBar, Qt::Key_Up, -1},
+        {&form.PlayBar, Qt::Key_Right, 3}};
+    for (auto [model, key, step] : bars) {
+        auto* slider = Find<QSlider>(model->Name);
+        QTest::mouseClick(slider, Qt::LeftButton, {}, HandleOf(slider).center());
+        const int before = model->Position();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(model->Position(), before + step) << model->Name;
+    }
 }
 
 } // namespace

@@ -6,14 +6,19 @@
 #include "qt/qt_host.h"
 #include "ui/texts.h"
 
+#include "support/material_files.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -159,6 +164,40 @@ TEST(QtHostTest, TheSaveDialogOffersTheChosenFilterAndAddsTheDefaultExtension) {
     EXPECT_FALSE(native);
 }
 
+TEST(QtHostTest, ADialogOpensInTheFolderAskedForElseWhereTheLastFileWasChosen) {
+    QTemporaryDir asked, chosen;
+    qt::QtHost host;
+    // Where a dialog for `folder` opens; it chooses `pick`, or is cancelled without one.
+    auto openedIn = [&host](const QString& folder, const QString& pick) {
+        QString opened;
+        WhenModalOpens([&opened, pick](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            opened = dialog->directory().absolutePath();
+            dialog->selectFile(pick);
+            QMetaObject::invokeMethod(dialog, pick.isEmpty() ? "reject" : "accept");
+        });
+        TFileDialog request;
+        request.Folder = folder.toStdString();
+        host.SaveDialog(request);
+        return opened;
+    };
+    EXPECT_EQ(openedIn(asked.path(), chosen.filePath("walk.mrv")), asked.path());
+    EXPECT_EQ(openedIn({}, {}), chosen.path()) << "the folder of the file last chosen";
+    EXPECT_EQ(openedIn(asked.path(), {}), asked.path()) << "the folder asked for comes first";
+}
+
+TEST(QtHostTest, QtsOwnTextsInADialogAreJapanese) {
+    const std::unique_ptr<QTranslator> japanese = qt::QtJapaneseTexts();
+    if (!japanese) GTEST_SKIP() << "Qt's Japanese translations are not installed";
+    QApplication::installTranslator(japanese.get());
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    const auto* files = dialog.findChild<QTreeView*>("treeView")->model();
+    const QString size = files->headerData(1, Qt::Horizontal).toString();
+    QApplication::removeTranslator(japanese.get());
+    EXPECT_EQ(size, "サイズ");
+}
+
 TEST(QtHostTest, ACancelledOpenDialogGivesNothing) {
     qt::QtHost host;
     QString filter;
@@ -182,7 +221,7 @@ TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     int changes = 0, frames = 0;
     QWidget window;
     host.AttachWindow(
-        &window, [&changes] { ++changes; }, [&frames] { ++frames; });
+        &window, [&changes] { ++changes; }, [&frames] { ++frames; }, [] {});
     host.Invalidate();
     host.Invalidate();
     host.PresentFrame();
@@ -190,7 +229,7 @@ TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     EXPECT_EQ(frames, 1);
 }
 
-TEST(QtHostTest, TheWindowIsShownBeforeAQuestionAtStartUp) {
+TEST(QtHostTest, ABoxStandsOverTheWindowAsTheCallHasLeftItSoFar) {
     qt::QtHost host;
     qt::QtGraphics graphics;
     TZindaForm form(host, graphics);
@@ -211,6 +250,24 @@ TEST(QtHostTest, TheWindowIsShownBeforeAQuestionAtStartUp) {
     window.Dispatch([&] { form.FormCreate({welcome}); });
     EXPECT_EQ(asked, QString::fromUtf8(texts::RespecifyBackground));
     EXPECT_TRUE(shown) << "the question appears over the window";
+
+    // The figure a call has just put on the field is on the screen under the call's box,
+    // not only in the widget's picture.
+    QCoreApplication::processEvents(); // the window as the start-up left it is painted
+    test::TempDir temp;
+    const std::string material = test::WriteMaterial(temp, "m.znd", {200});
+    const QPoint inside = window.findChild<QWidget*>("PaintBox")->mapTo(&window, QPoint(210, 20));
+    QColor onScreen;
+    WhenModalOpens([&](QWidget* modal) {
+        onScreen = window.screen()->grabWindow(window.winId()).toImage().pixelColor(inside);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    window.Dispatch([&] {
+        form.OpenFileByName(material);
+        form.PartsMoveBtrClick(1);
+        host.ShowMessage("?");
+    });
+    EXPECT_EQ(onScreen, QColor(255, 0, 0));
 }
 
 } // namespace

@@ -226,11 +226,13 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
               &form.Panel1, &form.Panel2, &form.Panel3, &form.Panel4})
             c->Visible = false;
         form.SpeedPanel.Visible = form.WatchPanel.Visible = true;
+        form.S.Playback.Running = true; // the play buttons read "とめる"
     });
     {
         SCOPED_TRACE("watching");
         ExpectNoOverlapsAndTextsFit(Client());
     }
+    window->Dispatch([this] { form.S.Playback.Running = false; });
     // The side labels take the places of the size labels.
     window->Dispatch([this] {
         for (TControl* c : {&form.ObjectPanel, &form.MovePanel, &form.CutPanel,
