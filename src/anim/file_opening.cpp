@@ -84,6 +84,8 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         Shell.LoadKind = TLoadKind::Drawing;
     }
     std::ifstream file(path, std::ios::binary);
+    // A read animation's background is offered anew over its picture, once it is built.
+    TActionItem* offeredBackground = nullptr;
     if (!file) {
         Platform.ShowMessage(texts::DataLoadFailed);
     } else {
@@ -91,7 +93,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         if (ReadActionFile(file) == 0) {
             if (road.AsMaterial && Reader.BGReadState == 1 && animation) {
                 Reader.BGReadState = 2;
-                ReSpecifyBackground(ReadBackground);
+                offeredBackground = ReadBackground;
             }
             Doc.History.ReplayCursor = Doc.History.ActionLog.GetTail();
             Shell.OpeningFolder = FolderOf(path);
@@ -104,6 +106,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         }
     }
     FinishDataLoad(wasEmpty, road);
+    ReSpecifyBackground(offeredBackground);
 }
 
 void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
@@ -162,10 +165,12 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
     TFileDialog dialog = Shell.Dialog(texts::BGFilter);
     dialog.FilterIndex = HasExtension(read, JpegExtensions) ? 1 : 2;
     dialog.InitialName = BareFileName(read);
-    if (const std::optional<std::string> picked = Platform.OpenDialog(dialog))
-        action->Data.FileName = *picked;
-    else
-        action->Data.FileName = read;
+    const std::optional<std::string> picked = Platform.OpenDialog(dialog);
+    action->Data.FileName = picked ? *picked : read;
+    if (!picked) return;
+    Doc.History.PendingBGName = *picked;
+    Pictures.ShowPendingBackground();
+    Painter.PaintBoxPaint();
 }
 
 void TAnimationFiles::ReplayToCursor() {
@@ -185,8 +190,6 @@ void TAnimationFiles::ReplayToCursor() {
 
     // The picture is painted once the load is booked; nothing is shown before that.
     Pictures.ShowPendingBackground();
-    Shell.ShownBGName = history.PendingBGName;
-    history.PendingBGName.clear();
 }
 
 } // namespace murva

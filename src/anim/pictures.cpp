@@ -47,11 +47,15 @@ int TPictures::LoadBackground(const std::string& path) {
 }
 
 void TPictures::ShowPendingBackground() {
-    const std::string& pending = Doc.History.PendingBGName;
-    if (pending.empty() || pending == Shell.ShownBGName) return;
-    const std::string bare = BareFileName(pending);
-    if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 && !Shell.OpeningFolder.empty())
-        LoadBackground(Shell.OpeningFolder + "/" + bare);
+    std::string& pending = Doc.History.PendingBGName;
+    if (!pending.empty() && pending != Shell.ShownBGName) {
+        const std::string bare = BareFileName(pending);
+        if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 &&
+            !Shell.OpeningFolder.empty())
+            LoadBackground(Shell.OpeningFolder + "/" + bare);
+    }
+    Shell.ShownBGName = std::move(pending);
+    pending.clear();
 }
 
 void TPictures::ReadBGMenuClick() {

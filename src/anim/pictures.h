@@ -17,9 +17,9 @@ public:
     // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
     // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
     int LoadBackground(const std::string& path);
-    // The background that replay met last, when it is not the one shown. A picture moved
-    // with its animation is found by its bare name: first in the current folder, then
-    // beside the file being opened.
+    // The background that replay met last (none when it met none) becomes the one shown,
+    // loaded unless it is shown already. A picture moved with its animation is found by
+    // its bare name: first in the current folder, then beside the file being opened.
     void ShowPendingBackground();
     // "はいけいをよみこむ".
     void ReadBGMenuClick();

@@ -175,6 +175,24 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
               "C:\\Users\\hana\\pictures\\bg.bmp");
 }
 
+TEST_F(BackgroundReplayTest, ABackgroundIsOfferedAnewOverTheBuiltPictureAndShownAtOnce) {
+    std::ofstream(folder + "/bg.bmp") << "BM";
+    const std::string figures =
+        std::string(std::istreambuf_iterator<char>(
+                        std::ifstream(Data + "/two_pairs.mrv", std::ios::binary).rdbuf()),
+                    {});
+    std::int32_t figuresWhenAsked = -1;
+    host.OnAsk = [&] { figuresWhenAsked = form.S.Doc.Figures.FigList.Count(); };
+    host.Answers = {TAnswer::Yes};
+    host.OpenResults = {folder + "/bg.bmp"};
+    form.OpenFileByName(WriteLog("a.mrv", BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
+                                              figures.substr(figures.find("begin ActionData"))));
+    EXPECT_EQ(figuresWhenAsked, 4) << "asked over the built picture";
+    ASSERT_FALSE(graphics.LoadedBmps.empty());
+    EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
+    EXPECT_EQ(form.S.Shell.ShownBGName, folder + "/bg.bmp");
+}
+
 TEST_F(BackgroundReplayTest, AClearedBackgroundIsNotLoadedAndNothingIsAsked) {
     std::ofstream(folder + "/bg.bmp") << "BM";
     const std::string path = WriteLog("a.mrv", BackgroundAction("ReadBG", folder + "/bg.bmp") +

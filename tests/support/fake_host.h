@@ -28,6 +28,8 @@ public:
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
     int Invalidations = 0;
     int Frames = 0;
+    // Called when a question is asked, before it is answered.
+    std::function<void()> OnAsk;
     // Called for every frame a run presents.
     std::function<void()> OnFrame;
     // Called at every step of a run, as it waits for the step's end.
@@ -41,6 +43,7 @@ public:
     TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
                 TAnswer defaultAnswer) override {
         Questions.push_back({text, caption, buttons, defaultAnswer});
+        if (OnAsk) OnAsk();
         if (Answers.empty()) return TAnswer::No;
         TAnswer answer = Answers.front();
         Answers.pop_front();
