@@ -6,6 +6,7 @@
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"
 #include "support/material_files.h"
+#include "support/recording_graphics.h"
 #include "ui/texts.h"
 
 namespace murva {
@@ -81,7 +82,7 @@ TEST_F(CutsTest, InsertingMovesTheCurrentCutAndThoseAfterItOnAndRecordsThem) {
         expected.insert(expected.end(), c.After.begin(), c.After.end()); // the end copies
         EXPECT_EQ(Cuts(), expected);
         EXPECT_EQ(form.S.Cuts.CutCount, c.CountAfter);
-        EXPECT_EQ(Shown().CutSelect.Text,
+        EXPECT_EQ(form.CutSelect.Text,
                   std::to_string(c.Current) + "/" + std::to_string(c.CountAfter));
         int renumbered = 0;
         for (std::size_t i = 0; i < c.Before.size(); ++i)
@@ -97,20 +98,26 @@ TEST_F(CutsTest, DeletingACutRemovesItsFiguresAndMovesTheLaterCutsBack) {
     form.CutDeleteClick();
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{0, 1, 100, RemovedPart, 0, 1, 100, RemovedPart}));
     EXPECT_EQ(Actions() - before, 8) << "every figure is recorded";
-    EXPECT_EQ(Shown().CutSelect.Text, "1/1");
+    EXPECT_EQ(form.CutSelect.Text, "1/1");
 
     // Deleting the last cut shows the one before; the only cut leaves an empty cut 1.
+    // with no frame left for its selected figure.
     form.ResetDocument();
     Document({1, 2, 3});
     form.CutImage1Click(3);
+    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.At(2);
+    auto& calls = static_cast<test::RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
+    calls.clear();
     form.CutDeleteClick();
-    EXPECT_EQ(Shown().CutSelect.Text, "2/2");
+    EXPECT_EQ(form.CutSelect.Text, "2/2");
     EXPECT_TRUE(Highlighted(2));
+    for (const std::string& call : calls)
+        EXPECT_EQ(call.find("notxor"), std::string::npos) << call;
     form.ResetDocument();
     Document({1});
     form.CutDeleteClick();
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{0, 0}));
-    EXPECT_EQ(Shown().CutSelect.Text, "1/1");
+    EXPECT_EQ(form.CutSelect.Text, "1/1");
 }
 
 TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
@@ -134,7 +141,7 @@ TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
     EXPECT_EQ(list.At(7)->Data.FreeMoveData->PathCount, 1) << "the source kept its path";
     EXPECT_EQ(form.S.Cuts.CurrentCut, 2);
     EXPECT_TRUE(Highlighted(2));
-    EXPECT_EQ(Shown().CutSelect.Text, "2/2");
+    EXPECT_EQ(form.CutSelect.Text, "2/2");
 }
 
 TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
@@ -146,7 +153,7 @@ TEST_F(CutsTest, CarryingOverFromTheFifthThumbnailScrollsTheStrip) {
     EXPECT_EQ(form.S.Cuts.CurrentCut, 6);
     EXPECT_TRUE(Highlighted(5));
     EXPECT_FALSE(Highlighted(4));
-    EXPECT_TRUE(Shown().CutCountDownBtn.Enabled);
+    EXPECT_TRUE(form.CutCountDownBtn.Enabled);
 
     // A current cut out of the strip's view: the next cut is shown as thumbnail 1.
     form.S.Cuts.CurrentCut = 1;
@@ -162,12 +169,12 @@ TEST_F(CutsTest, ScrollingRightAndBackMovesTheCurrentCutWithTheStrip) {
         form.CutCountUpBtnClick();
     EXPECT_EQ(form.S.Cuts.StripOffset, 3);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 4);
-    EXPECT_TRUE(Shown().CutCountDownBtn.Enabled);
+    EXPECT_TRUE(form.CutCountDownBtn.Enabled);
     EXPECT_EQ(form.S.Cuts.CutCount, 2) << "no more than the highest cut in use";
     for (int i = 0; i < 3; ++i)
         form.CutCountDownBtnClick();
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
-    EXPECT_FALSE(Shown().CutCountDownBtn.Enabled);
+    EXPECT_FALSE(form.CutCountDownBtn.Enabled);
 }
 
 TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
@@ -178,7 +185,7 @@ TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
     EXPECT_TRUE(Highlighted(3));
     EXPECT_FALSE(Highlighted(1));
     EXPECT_EQ(form.PlayBar.Position(), 0);
-    EXPECT_EQ(Shown().CutSelect.Text, "3/3");
+    EXPECT_EQ(form.CutSelect.Text, "3/3");
 
     form.CutSelect.Text = "1/3";
     form.InputEditKeyPress(TKey::Enter);

@@ -1,6 +1,7 @@
 // Opening files end to end: read, replay, end copies and the bookkeeping after a load.
 
 #include "support/form_fixture.h"
+#include "support/material_files.h"
 
 #include "support/temp_dir.h"
 #include "ui/texts.h"
@@ -39,7 +40,7 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_EQ(form.S.Doc.History.ReplayCursor, form.S.Doc.History.ActionLog.GetTail());
-    EXPECT_EQ(Shown().Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
+    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
     EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
@@ -59,7 +60,7 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
-    EXPECT_EQ(Shown().Caption, texts::VersionTitle); // a material does not name the window
+    EXPECT_EQ(form.Caption, texts::VersionTitle); // a material does not name the window
     // Three Duplicate actions were recorded for the end copies.
     int duplicates = 0;
     for (auto* a = form.S.Doc.History.ActionLog.GetFirst(); a; a = a->Next)
@@ -109,7 +110,7 @@ TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) 
     EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
-    EXPECT_EQ(Shown().Caption, texts::VersionTitle);
+    EXPECT_EQ(form.Caption, texts::VersionTitle);
 }
 
 TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack) {
@@ -177,19 +178,16 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
 
 TEST_F(BackgroundReplayTest, ABackgroundIsOfferedAnewOverTheBuiltPictureAndShownAtOnce) {
     std::ofstream(folder + "/bg.bmp") << "BM";
-    const std::string figures =
-        std::string(std::istreambuf_iterator<char>(
-                        std::ifstream(Data + "/two_pairs.mrv", std::ios::binary).rdbuf()),
-                    {});
     std::int32_t figuresWhenAsked = -1;
     host.OnAsk = [&] { figuresWhenAsked = form.S.Doc.Figures.FigList.Count(); };
     host.Answers = {TAnswer::Yes};
     host.OpenResults = {folder + "/bg.bmp"};
-    form.OpenFileByName(WriteLog("a.mrv", BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
-                                              figures.substr(figures.find("begin ActionData"))));
-    EXPECT_EQ(figuresWhenAsked, 4) << "asked over the built picture";
-    ASSERT_FALSE(graphics.LoadedBmps.empty());
-    EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
+    form.OpenFileByName(WriteLog(
+        "a.mrv",
+        BackgroundAction("ReadBG", "/nowhere/gone.bmp") +
+            test::ActionBlock("Create", 2,
+                              test::FigureBlock("dtEllipse", {1, 1}, {9, 9}, "clRed", {}, true))));
+    EXPECT_EQ(figuresWhenAsked, 1) << "asked over the built picture";
     EXPECT_EQ(form.S.Shell.ShownBGName, folder + "/bg.bmp");
 }
 

@@ -28,7 +28,7 @@ TEST_F(OpenFileTest, OnlyTheExactExtensionsAreOpened) {
         form.OpenFileByName(Write(name, "x"));
         ASSERT_EQ(host.Messages, std::vector<std::string>{texts::WrongFileFormat}) << name;
     }
-    EXPECT_EQ(Shown().Caption, texts::VersionTitle);
+    EXPECT_EQ(form.Caption, texts::VersionTitle);
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
     EXPECT_TRUE(host.Questions.empty());
 }
@@ -52,14 +52,14 @@ TEST_F(OpenFileTest, AnAnimationOverExistingWorkIsAskedForAndNoKeepsEverything) 
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
     EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
     EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 1);
-    EXPECT_EQ(Shown().Caption, texts::VersionTitle);
+    EXPECT_EQ(form.Caption, texts::VersionTitle);
 }
 
 TEST_F(OpenFileTest, AnAnimationThatCannotBeOpenedStillNamesTheWindow) {
     const std::string path = folder + "/missing.MRV";
     form.OpenFileByName(path);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::DataLoadFailed});
-    EXPECT_EQ(Shown().Caption, std::string(texts::VersionTitle) + " - " + path);
+    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + path);
     EXPECT_EQ(form.S.Shell.DataFileName, path);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_TRUE(host.Questions.empty()); // an empty log needs no question

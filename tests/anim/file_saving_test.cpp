@@ -81,7 +81,7 @@ TEST_F(SaveTest, ACancelledDialogChangesNothing) {
     form.WriteDataMenuClick();
     EXPECT_TRUE(Entries().empty());
     EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614");
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
     EXPECT_NE(form.S.Doc.Figures.SelectedFig, nullptr);
 }
 
@@ -134,7 +134,7 @@ TEST_F(SaveTest, ASaveAsThatCannotWriteTellsAndKeepsTheCurrentFile) {
     form.WriteDataMenuClick();
     EXPECT_EQ(host.Messages, Names{"データ保存に失敗しました"});
     EXPECT_EQ(form.S.Shell.DataFileName, In("current.mrv"));
-    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614 - " + In("current.mrv"));
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614 - " + In("current.mrv"));
     EXPECT_TRUE(Entries().empty());
 }
 

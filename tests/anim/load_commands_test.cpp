@@ -65,7 +65,7 @@ TEST_F(LoadCommandTest, AnAnimationIsAskedForOnlyOverWorkAndNoChangesNothing) {
     std::ofstream(temp.Path("a.mrv"), std::ios::binary) << "ZINDA FILE FORMAT 1.4\r\n";
     Choose(Murva, temp.Path("a.mrv"));
     EXPECT_TRUE(host.Questions.empty()) << "nothing to lose";
-    EXPECT_EQ(Shown().Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
+    EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
     form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     for (Command command : {Murva, Zinda}) {
         host.Questions.clear();
@@ -126,7 +126,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     Choose(Zinda, Material("n.znd", {300}));
     form.PartsMoveBtrClick(1);
     form.CutCarryOverClick();
-    ASSERT_EQ(Shown().CutSelect.Text, "2/2");
+    ASSERT_EQ(form.CutSelect.Text, "2/2");
     const std::vector<int> xs = Xs();
     std::vector<std::int32_t> cuts;
     for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
@@ -135,9 +135,14 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
 
     host.SaveResults = {temp.Path("film.mrv")};
     form.MurvaSaveClick();
-    form.ResetDocument();
+    form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     host.Answers = {TAnswer::Yes};
     Choose(Murva, temp.Path("film.mrv"));
+    // Shown on cut 1 with the free tool, and the strip says so.
+    EXPECT_EQ(Shown().CutSelect.Text, "1/2");
+    EXPECT_EQ(form.HolesOfThumb(1)[0]->Color, clRed);
+    EXPECT_EQ(form.HolesOfThumb(2)[0]->Color, clWhite);
+    EXPECT_TRUE(form.MoveFreeBtn.Down);
     EXPECT_EQ(Xs(), xs);
     std::vector<std::int32_t> loaded;
     for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)

@@ -82,6 +82,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     test::TempDir temp;
     form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10, 40}));
     form.PartsMoveBtrClick(1);
+    form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     form.SelectMoveBtnClick();
     form.ClearAllClick(); // "いいえ", the default
     EXPECT_FALSE(form.S.Doc.Figures.FigList.IsEmpty());
@@ -95,7 +96,9 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree) << "the tool whose button is down";
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_TRUE(Shown().MoveFreeBtn.Down) << "the tool in use";
+    EXPECT_EQ(form.CutSelect.Text, "1/1");
     EXPECT_EQ(Close(), 0);
     EXPECT_EQ(host.Questions.size(), 1u) << "none at the exit";
 }

@@ -16,7 +16,7 @@ namespace {
 using test::FormTest;
 
 TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
-    EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614");
+    EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
     EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
     EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
@@ -50,10 +50,10 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.InputEdit.Visible);
-    EXPECT_FALSE(Shown().SelectMakeBtn.Enabled);
-    EXPECT_TRUE(Shown().SelectMoveBtn.Enabled);
-    EXPECT_FALSE(Shown().CutCountDownBtn.Enabled);
-    EXPECT_EQ(Shown().CutSelect.Text, "1/1");
+    EXPECT_FALSE(form.SelectMakeBtn.Enabled);
+    EXPECT_TRUE(form.SelectMoveBtn.Enabled);
+    EXPECT_FALSE(form.CutCountDownBtn.Enabled);
+    EXPECT_EQ(form.CutSelect.Text, "1/1");
     EXPECT_TRUE(Shown().MoveFreeBtn.Down);
     EXPECT_EQ(form.PartsRemoveBtns[1].Name, "SpeedButton10");
     EXPECT_EQ(form.PartsPanels[0].Name, "Panel10");
@@ -63,12 +63,12 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_EQ(form.SpeedBar.Position(), 0);
     // The twelve holes of thumbnail 1 are red, every other hole white.
     int red = 0;
-    for (auto& hole : Shown().FilmHoles)
+    for (auto& hole : form.FilmHoles)
         red += hole.Color == RGBColor(255, 0, 0);
     EXPECT_EQ(red, 12);
-    EXPECT_EQ(Shown().FilmHoles[14 - 11].Color, RGBColor(255, 0, 0)); // Panel14
-    EXPECT_EQ(Shown().FilmHoles[59 - 11].Color, RGBColor(255, 0, 0)); // Panel59
-    EXPECT_EQ(Shown().FilmHoles[20 - 11].Color, clWhite);             // Panel20
+    EXPECT_EQ(form.FilmHoles[14 - 11].Color, RGBColor(255, 0, 0)); // Panel14
+    EXPECT_EQ(form.FilmHoles[59 - 11].Color, RGBColor(255, 0, 0)); // Panel59
+    EXPECT_EQ(form.FilmHoles[20 - 11].Color, clWhite);             // Panel20
     // Every control has a name, and no two share one.
     std::set<std::string> names;
     for (TControl* c : form.AllControls()) {

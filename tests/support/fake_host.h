@@ -28,6 +28,8 @@ public:
     std::deque<std::optional<std::string>> OpenResults, SaveResults; // empty: cancelled
     int Invalidations = 0;
     int Frames = 0;
+    // Called for every change the window would catch up with, as the window does.
+    std::function<void()> OnInvalidate;
     // Called when a question is asked, before it is answered.
     std::function<void()> OnAsk;
     // Called for every frame a run presents.
@@ -57,7 +59,10 @@ public:
         SaveDialogs.push_back(dialog);
         return Next(SaveResults);
     }
-    void Invalidate() override { ++Invalidations; }
+    void Invalidate() override {
+        ++Invalidations;
+        if (OnInvalidate) OnInvalidate();
+    }
     void PresentFrame() override {
         ++Frames;
         if (OnFrame) OnFrame();

@@ -14,7 +14,11 @@ struct FormTest : ::testing::Test {
     RecordingGraphics graphics;
     TZindaForm form{host, graphics};
 
-    void SetUp() override { form.FormCreate({}); }
+    void SetUp() override {
+        // The window shows the state whenever it catches up with a change.
+        host.OnInvalidate = [this] { form.ShowState(); };
+        form.FormCreate({});
+    }
     // The form as the window presents it: what it shows of the state, brought up to date.
     TZindaForm& Shown() {
         form.ShowState();
