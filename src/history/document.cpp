@@ -49,7 +49,12 @@ TActionItem* TDocument::Record(TActionKind kind, TFigItem* target, const TFigDat
     THistoryList& log = History.ActionLog;
     TActionItem* action = figure ? log.AppendWithFigure(*figure) : log.AppendEmpty();
     action->Data.TargetType = kind;
-    if (Clock) action->Data.ActionTime = Clock();
+    if (CommandOpen) {
+        action->Data.ActionTime = CommandStamp;
+        CommandUsed = true;
+    } else if (Clock) {
+        action->Data.ActionTime = Clock();
+    }
     if (target) action->Data.TargetID = IdOf(target);
     // The figures are no longer known to be the picture of a number of actions: replay
     // might name a figure differently than the command did.
@@ -114,6 +119,8 @@ TFigData& TDocument::HoldSizeChange(TFigItem* item) {
     History.PendingBefore = item->Data;
     DeepCopyOwnedParts(History.PendingBefore);
     History.ActionPending = true;
+    History.PendingStamp = CommandStamp;
+    CommandUsed = true;
     return item->Data;
 }
 
@@ -130,10 +137,49 @@ void TDocument::CommitHeldChange() {
     DeepCopyOwnedParts(now);
     if (SameShape(now, std::exchange(History.PendingBefore, {}))) return;
     TActionItem* action = Record(TActionKind::Change, nullptr, &now);
+    if (CommandOpen) action->Data.ActionTime = History.PendingStamp;
     action->Data.Parameter = TChangeParameter::Size;
     action->Data.TargetID = found->Data.TargetID;
     ApplyChange(action->Data, *live);
     History.ActionLog.Link(action, live);
+}
+
+void TDocument::BeginCommand() {
+    if (!Clock) return;
+    TActionTime stamp = Clock();
+    // Two commands within a hundredth of a second still get stamps of their own.
+    if (CommandUsed && stamp == CommandStamp) stamp = OneHundredthLater(stamp);
+    CommandStamp = stamp;
+    CommandOpen = true;
+    CommandUsed = false;
+}
+
+const TCommandHistory& TDocument::Commands() const {
+    const THistoryList& log = History.ActionLog;
+    if (CommandCacheCount != log.GetCount() || CommandCacheGeneration != log.Generation()) {
+        CommandCache = CommandsOf(log);
+        CommandCacheCount = log.GetCount();
+        CommandCacheGeneration = log.Generation();
+    }
+    return CommandCache;
+}
+
+void TDocument::Undo() {
+    CommitHeldChange();
+    const std::vector<std::int32_t>& done = Commands().Done;
+    if (done.size() >= 2) RecordBranch(done[done.size() - 2]);
+}
+
+void TDocument::Redo() {
+    CommitHeldChange();
+    if (CanRedo()) RecordBranch(Commands().Undone.back());
+}
+
+void TDocument::RecordBranch(std::int32_t step) {
+    TActionItem* action = Record(TActionKind::Branch, nullptr);
+    action->Data.TargetID = step;
+    ApplyAction(action);
+    Recount();
 }
 
 void TDocument::Clear() {

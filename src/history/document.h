@@ -4,6 +4,7 @@
 // records it; recording applies the action with the same code that replay uses, then
 // appends it. Replay rebuilds the picture at any position of the log.
 
+#include "history/command_history.h"
 #include "history/history_state.h"
 #include "model/figure_state.h"
 
@@ -27,6 +28,18 @@ public:
     THistoryState History;
     // The time every recorded action is stamped with.
     std::function<TActionTime()> Clock;
+
+    // --- Commands: each user command's actions carry one stamp, its own ---
+    // A user command begins; what it records is one step for "もどす".
+    void BeginCommand();
+    // "もどす" and "やりなおす": a Branch to the picture before the last command, or to
+    // the one it took back. Nothing is recorded when there is nothing to go to.
+    bool CanUndo() const { return Commands().Done.size() >= 2; }
+    bool CanRedo() const { return !Commands().Undone.empty(); }
+    void Undo();
+    void Redo();
+    // The commands of the log and where the picture stands among them.
+    const TCommandHistory& Commands() const;
 
     // --- Recording: each builds its action, applies it, and appends it ---
     // A copy of the figure at the tail, under a new target id.
@@ -80,7 +93,10 @@ private:
     // it by id, recording is given it). Each action's effect is written here once.
     void Apply(TActionItem* action, TFigItem* target);
     void ApplyChange(const TActionData& action, TFigData& live);
-    // Appends the action with the clock's time and applies it to `target`.
+    // Records a Branch to the step and shows its picture.
+    void RecordBranch(std::int32_t step);
+    // Appends the action with the command's stamp (the clock's time outside a command);
+    // a held size change goes first.
     TActionItem* Record(TActionKind kind, TFigItem* target, const TFigData* figure = nullptr);
     // The target id of the figure: that of its latest action, 0 when it has none.
     std::int32_t IdOf(const TFigItem* item);
@@ -101,6 +117,13 @@ private:
     std::vector<TActionItem*> Order;
     std::vector<std::int32_t> LastBranch;
     std::uint64_t IndexedGeneration = 0;
+    // The stamp of the command in progress, and whether it has recorded anything.
+    TActionTime CommandStamp;
+    bool CommandOpen = false, CommandUsed = false;
+    // Commands() of the log as it was at this count and generation.
+    mutable TCommandHistory CommandCache;
+    mutable std::int32_t CommandCacheCount = -1;
+    mutable std::uint64_t CommandCacheGeneration = 0;
     // The figures are what the first Built actions build from nothing; -1 unknown.
     std::int32_t Built = 0;
 };

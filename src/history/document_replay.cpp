@@ -264,7 +264,11 @@ void TDocument::ApplyRange(TActionItem* first, TActionItem* last) {
     if (first->Position <= 1 && Figures.FigList.IsEmpty() && Figures.DeletedFigList.IsEmpty() &&
         History.PendingBGName.empty()) {
         History.ActionLog.UnlinkAll();
-        Built = std::max(first->Position - 1, 0);
+        Built = 0;
+        // Only the picture at the end is wanted: what a later Branch goes back over is
+        // never built, so that a log of many Branches opens in linear time.
+        Rebuild(last->Position);
+        return;
     }
     for (TActionItem* item = first; item; item = item->Next) {
         ApplyAction(item);

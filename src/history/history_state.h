@@ -15,6 +15,8 @@ struct THistoryState {
     // The figure as it was when the change was opened: whatever differs from it then is
     // recorded.
     TFigData PendingBefore;
+    // The stamp of the command that opened it: the change is a command of its own.
+    TActionTime PendingStamp;
     // The last action applied to the shown picture; the head means none.
     TActionItem* ReplayCursor = nullptr;
     // The tail of the log before the last read: the read's actions follow it.
