@@ -72,10 +72,14 @@ void TPictures::ReadBGMenuClick() {
 
 void TPictures::ClearMenuClick() {
     Doc.CommitHeldChange();
-    FillWhite(C.BGImage.Modify());
-    Shell.ShownBGName.clear();
+    ClearShown();
     Painter.PaintBoxPaint();
     Doc.RecordFile(TActionKind::ClearBG, {});
+}
+
+void TPictures::ClearShown() {
+    FillWhite(C.BGImage.Modify());
+    Shell.ShownBGName.clear();
 }
 
 void TPictures::Save2JPEGMenuClick() {

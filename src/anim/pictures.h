@@ -25,6 +25,8 @@ public:
     void ReadBGMenuClick();
     // "はいけいをけす": the background becomes white, and that is recorded.
     void ClearMenuClick();
+    // The background shown becomes white.
+    void ClearShown();
     // "画像をJPGに変換".
     void Save2JPEGMenuClick();
     // The field's picture as it is now, written safely as a JPEG file; false after the

@@ -44,6 +44,9 @@ void TZindaForm::ShowState() {
     MoveFreeBtn.Down = shell.CurrentTool == TTool::MoveFree;
     MoveLineBtn.Down = !MoveFreeBtn.Down;
 
+    UndoBtn.Enabled = History.MayUndo();
+    RedoBtn.Enabled = History.MayRedo();
+
     const bool watching = S.Playback.InMoveState;
     PlayButton.Enabled = SelectMakeBtn.Enabled = watching;
     SelectMoveBtn.Enabled = !watching;

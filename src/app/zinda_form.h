@@ -6,6 +6,7 @@
 #include "anim/animation_files.h"
 #include "anim/film_strip.h"
 #include "anim/gif_export.h"
+#include "anim/history_steps.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "anim/playback.h"
@@ -66,6 +67,12 @@ public:
     // --- The size bars and the mode button ---
     void AllChangeBtnClick(TResizeButton button) { Resizer.AllChangeBtnClick(button); }
     void TrackBarChange(TAxis axis) { Resizer.TrackBarChange(axis); }
+
+    // --- "もどす" and "やりなおす" ---
+    void UndoBtnClick() { History.UndoBtnClick(); }
+    void RedoBtnClick() { History.RedoBtnClick(); }
+    // A user command begins: what it records is one step for "もどす".
+    void BeginCommand() { S.Doc.BeginCommand(); }
 
     // --- The speed of a run ---
     void SameSpeedBtnClick() { Speed.SameSpeedBtnClick(); }
@@ -134,6 +141,7 @@ public:
     TSpeedControls Speed;
     TPlayback Playback;
     TGifExport Gif;
+    THistorySteps History;
 
 private:
     void LayOutInitialState();

@@ -72,6 +72,8 @@ void MainWindow::Dispatch(const std::function<void()>& call, TCall kind) {
         return;
     }
     dispatching = true;
+    // Whatever this call records is one step for "もどす".
+    form.BeginCommand();
     const bool goesOn = Call(call);
     dispatching = false;
     if (!goesOn) return;

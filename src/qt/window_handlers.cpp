@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <map>
 
 namespace murva::qt {
@@ -33,6 +34,9 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"CutMake", [&f] { f.CutMakeClick(); }},
         {"CutDelete", [&f] { f.CutDeleteClick(); }},
         {"CutCarryOver", [&f] { f.CutCarryOverClick(); }},
+        // Going back and forward.
+        {"UndoBtn", [&f] { f.UndoBtnClick(); }},
+        {"RedoBtn", [&f] { f.RedoBtnClick(); }},
         // The motion tools.
         {"MoveLineBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveLineBtn); }},
         {"MoveFreeBtn", [&f] { f.DrawingBtnClick(TMotionButton::MoveFreeBtn); }},
@@ -95,6 +99,14 @@ void MainWindow::WireHandlers() {
             connect(action, &QAction::triggered, this, [this, call] { Dispatch(call); });
     }
     WireDrawingField();
+    // Ctrl+Z goes back; Ctrl+Y and Ctrl+Shift+Z forward, wherever the focus is.
+    for (const auto& [keys, call] :
+         {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Z), byName["UndoBtn"].Call},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_Y), byName["RedoBtn"].Call},
+          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), byName["RedoBtn"].Call}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, call] { Dispatch(call); });
+    }
     for (Binding& binding : bindings) {
         if (binding.Kind == TWidgetKind::Panel) {
             if (std::function<void()> call = handlerOf(binding.Widget).Call)

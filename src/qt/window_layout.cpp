@@ -208,8 +208,11 @@ void MainWindow::BuildCutStrip() {
     AddPushButton(f.CutCountUpBtn, client, {616, 570, 33, 57});
     AddPanel(f.CutDisplayPanel, client, {328, 512, 200, 24}, TBevel::None);
     AddEdit(f.CutSelect, client, {530, 512, 49, 24}, 16);
-    AddPushButton(f.SelectMakeBtn, client, {888, 512, 97, 41});
-    AddPushButton(f.SelectMoveBtn, client, {888, 584, 97, 41});
+    // "もどす" and "やりなおす" under the bin, above the two state buttons.
+    AddGlyphButton(f.UndoBtn, client, {870, 480, 66, 42}, "undo");
+    AddGlyphButton(f.RedoBtn, client, {940, 480, 66, 42}, "redo");
+    AddPushButton(f.SelectMakeBtn, client, {888, 534, 97, 41});
+    AddPushButton(f.SelectMoveBtn, client, {888, 598, 97, 41});
 }
 
 void MainWindow::BuildPartsBin() {

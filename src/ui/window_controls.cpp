@@ -108,6 +108,9 @@ void TWindowControls::NameControls() {
     Name(SpeedBtn, "SpeedBtn", t::Normal);
     Name(SlowBtn, "SlowBtn", t::Slow);
     Name(WatchPanel, "WatchPanel");
+    Name(UndoBtn, "UndoBtn", "", t::UndoHint);
+    Name(RedoBtn, "RedoBtn", "", t::RedoHint);
+    Name(MakingBtn, "MakingBtn", "", t::MakingHint);
     Name(PlayButton, "PlayButton");
     Name(AllPlayButton, "AllPlayButton");
     Name(PlayBar, "PlayBar");
@@ -134,18 +137,18 @@ void TWindowControls::MarkThumbHoles(int k) {
 
 std::vector<TControl*> TWindowControls::AllControls() {
     std::vector<TControl*> all = {
-        &DrawField,      &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
-        &ClearPanel,     &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
-        &Panel2,         &Panel3,          &Panel4,        &Panel5,          &Panel91,
-        &Panel92,        &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
-        &ULChangeBtn,    &ObjectPanel,     &DeleteBtn,  &DupBtn,   &RestoreBtn,
-        &FrontBtn,       &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
-        &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
-        &CutPanel,       &CutDelete,       &CutMake,       &CutCarryOver,      &GroupBox3,
-        &Image1,         &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
-        &SelectMakeBtn, &SelectMoveBtn,  &SpeedPanel,    &SpeedBar,        &FastBtn,
-        &SpeedBtn,       &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
-        &PlayBar};
+        &DrawField,     &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
+        &ClearPanel,    &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
+        &Panel2,        &Panel3,          &Panel4,        &Panel5,          &Panel91,
+        &Panel92,       &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
+        &ULChangeBtn,   &ObjectPanel,     &DeleteBtn,     &DupBtn,          &RestoreBtn,
+        &FrontBtn,      &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
+        &MoveLineBtn,   &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
+        &CutPanel,      &CutDelete,       &CutMake,       &CutCarryOver,    &GroupBox3,
+        &Image1,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
+        &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
+        &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
+        &PlayBar,       &UndoBtn,         &RedoBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {

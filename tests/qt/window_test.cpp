@@ -97,7 +97,8 @@ TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
         {"MovePanel", {688, 216, 169, 225}},    {"CutPanel", {688, 447, 169, 210}},
         {"GroupBox3", {864, 8, 145, 465}},      {"Image1", {5, 540, 652, 120}},
         {"CutCountDownBtn", {16, 570, 33, 57}}, {"CutCountUpBtn", {616, 570, 33, 57}},
-        {"SelectMakeBtn", {888, 512, 97, 41}},  {"SelectMoveBtn", {888, 584, 97, 41}},
+        {"SelectMakeBtn", {888, 534, 97, 41}},  {"SelectMoveBtn", {888, 598, 97, 41}},
+        {"UndoBtn", {870, 480, 66, 42}},        {"RedoBtn", {940, 480, 66, 42}},
     };
     for (int k = 0; k < 5; ++k) {
         const std::string n = std::to_string(k + 1);
@@ -280,8 +281,8 @@ TEST_F(WindowTest, EveryGlyphButtonHasItsPicture) {
         ++glyphButtons;
     }
     // Seven edit buttons, two motion tools, three cut commands, ten parts-bin buttons,
-    // four resize modes and the two play buttons.
-    EXPECT_EQ(glyphButtons, 28);
+    // four resize modes, the two play buttons, もどす and やりなおす.
+    EXPECT_EQ(glyphButtons, 30);
 }
 
 TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
