@@ -90,7 +90,18 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         Platform.ShowMessage(texts::DataLoadFailed);
     } else {
         if (road.ResetAtOnce ? Doc.History.ActionLog.IsEmpty() : wasEmpty) Reset.ResetDocument();
-        if (ReadActionFile(file) == 0) {
+        // A drawing added to the work is one command with the end copies made for it: the
+        // ReadData that names it carries the command's stamp, as they do.
+        TActionItem* before = Doc.History.ActionLog.GetTail();
+        if (!animation) Doc.RecordFile(TActionKind::ReadData, path);
+        if (ReadActionFile(file) != 0) {
+            Doc.History.ActionLog.TruncateAfter(before);
+            if (animation) {
+                // A file that could not be read is not the current file: saving over it
+                // would replace it with the little that was read.
+                Shell.DataFileName.clear();
+            }
+        } else {
             if (road.AsMaterial && Reader.BGReadState == 1 && animation) {
                 Reader.BGReadState = 2;
                 offeredBackground = ReadBackground;
@@ -99,10 +110,6 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
             Shell.OpeningFolder = FolderOf(path);
             ReplayToCursor();
             Shell.OpeningFolder.clear();
-        } else if (animation) {
-            // A file that could not be read is not the current file: saving over it
-            // would replace it with the little that was read.
-            Shell.DataFileName.clear();
         }
     }
     FinishDataLoad(wasEmpty, road);

@@ -20,6 +20,16 @@ TCommandHistory CommandsOf(const THistoryList& log) {
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next) {
         const TActionData& a = item->Data;
         const TActionItem* next = item->Next;
+        if (a.TargetType == TActionKind::ReadData) {
+            // The file's actions keep their own stamps: the command runs on to the last
+            // action of the ReadData's stamp before the next Branch or ReadData.
+            for (const TActionItem* n = item->Next;
+                 n && n->Data.TargetType != TActionKind::Branch &&
+                 n->Data.TargetType != TActionKind::ReadData;
+                 n = n->Next)
+                if (n->Data.ActionTime == a.ActionTime) item = n;
+            next = item->Next;
+        }
         if (a.TargetType != TActionKind::Branch) {
             // A command ends where the stamp changes or a Branch follows.
             if (next && next->Data.TargetType != TActionKind::Branch &&

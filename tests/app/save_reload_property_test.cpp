@@ -237,13 +237,17 @@ const std::vector<TCommand>& Commands() {
         {"うごかす and move the play bar",
          [](TWindow& w, unsigned c) {
              w.form.SelectMoveBtnClick();
-             w.form.PlayBar.SetPosition(int(c) % (w.form.PlayBar.Max + 1));
+             // The bar is only there to be moved while watching.
+             if (w.form.WatchPanel.Visible)
+                 w.form.PlayBar.SetPosition(int(c) % (w.form.PlayBar.Max + 1));
          }},
         {"つくる", [](TWindow& w, unsigned) { w.form.SelectMakeBtnClick(); }},
         {"てまえに / うしろに",
          [](TWindow& w, unsigned c) {
              w.form.FrontBackBtnClick(c % 2 ? TOrderButton::BackBtn : TOrderButton::FrontBtn);
          }},
+        {"もどす", [](TWindow& w, unsigned) { w.form.UndoBtnClick(); }},
+        {"やりなおす", [](TWindow& w, unsigned) { w.form.RedoBtnClick(); }},
         {"drag a figure with a path again",
          [](TWindow& w, unsigned c) {
              w.form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
@@ -319,17 +323,37 @@ std::string Figures(const TZindaForm& form) {
     return out.str();
 }
 
-// Empty when the figures come back the same; otherwise both pictures.
+// Empty when the figures come back the same after going back and forward as many
+// commands, and after a save and a load; otherwise both pictures.
 std::string SaveAndReload(const std::vector<TStep>& steps) {
     test::TempDir temp;
     TWindow made;
-    for (const TStep& step : steps)
+    for (const TStep& step : steps) {
+        made.form.BeginCommand();
         Commands()[step.Command].Run(made, step.Choice);
+    }
+    const std::string done = Figures(made.form);
+    TDocument& doc = made.form.S.Doc;
+    std::size_t back = 0;
+    for (; back < steps.size() % 5 && doc.CanUndo(); ++back) {
+        made.form.BeginCommand();
+        doc.Undo();
+    }
+    for (; back > 0; --back) {
+        made.form.BeginCommand();
+        doc.Redo();
+    }
+    if (Figures(made.form) != done)
+        return "made:\n" + done + "back and forward again:\n" + Figures(made.form);
     made.host.SaveResults = {temp.Path("saved.mrv")};
     made.form.WriteDataMenuClick();
     TWindow loaded;
     loaded.form.OpenFileByName(temp.Path("saved.mrv"));
     const std::string before = Figures(made.form), after = Figures(loaded.form);
+    // The reopened log goes back and forward by the same commands.
+    const TCommandHistory &a = made.form.S.Doc.Commands(), &b = loaded.form.S.Doc.Commands();
+    if (before == after && (a.Done != b.Done || a.Undone != b.Undone))
+        return "the commands differ after a reload";
     if (before == after) return {};
     return "made:\n" + before + "loaded:\n" + after;
 }

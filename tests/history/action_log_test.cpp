@@ -2,6 +2,11 @@
 // and the links from actions to live figures.
 
 #include "history/action_log.h"
+#include "history/command_history.h"
+#include "history_fixtures.h"
+
+#include <cctype>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -131,3 +136,46 @@ TEST(ActionLog, AFiguresLatestActionIsKnownAtOnceAndAfterAReplay) {
 
 } // namespace
 } // namespace murva
+
+namespace murva::test {
+namespace {
+
+// A log from a line of letters: a stamp per letter (equal letters, one stamp), 'R' a
+// ReadData with the stamp of the letter after it, and a digit a Branch to that step.
+void Build(THistoryList& log, const std::string& line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        TActionItem* item = Append(log,
+                                   std::isdigit(c) ? TActionKind::Branch
+                                   : c == 'R'      ? TActionKind::ReadData
+                                                   : TActionKind::Move,
+                                   std::isdigit(c) ? c - '0' : 2);
+        item->Data.ActionTime.Second = static_cast<std::uint8_t>(c == 'R' ? line[++i] : c);
+        if (c == 'R') Append(log, TActionKind::Move, 2)->Data.ActionTime.Second = 'r';
+    }
+}
+
+TEST(CommandHistory, AReopenedLogIsDividedIntoCommandsByStampBranchAndRead) {
+    struct Case {
+        const char* Line;
+        std::vector<std::int32_t> Done, Undone;
+    };
+    const Case cases[] = {
+        {"AAB", {0, 2, 3}, {}},      {"AB1", {0, 1}, {2}}, // もどす
+        {"AB12", {0, 1, 2}, {}},                           // もどす, やりなおす
+        {"ABC21", {0, 1}, {3, 2}},                         // twice back
+        {"AB1C", {0, 1, 4}, {}},     // a new command drops what could be redone
+        {"ABC1", {0, 1}, {}},        // a Branch of a drawing program: a new line
+        {"ARBBC", {0, 1, 4, 5}, {}}, // a drawing read and its end copies: one command
+    };
+    for (const Case& c : cases) {
+        THistoryList log;
+        Build(log, c.Line);
+        const TCommandHistory h = CommandsOf(log);
+        EXPECT_EQ(h.Done, c.Done) << c.Line;
+        EXPECT_EQ(h.Undone, c.Undone) << c.Line;
+    }
+}
+
+} // namespace
+} // namespace murva::test
