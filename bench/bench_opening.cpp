@@ -97,6 +97,26 @@ void BM_AnAnimationOf32000ChainedBranches(benchmark::State& state) {
 }
 BENCHMARK(BM_AnAnimationOf32000ChainedBranches)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// M Creates followed by as many Branches, each back to step M: every Branch but the last
+// is gone over, so the file opens in linear time.
+void BM_AnAnimationOf16000BranchesBackToStep16000(benchmark::State& state) {
+    Opening opening;
+    constexpr int Creates = 16000;
+    std::string text = "ZINDA FILE FORMAT 1.4\r\n";
+    for (int id = 1; id <= Creates; ++id)
+        text += Action("Create", id, Rectangle);
+    for (int n = 0; n < Creates; ++n)
+        text += Action("Branch", Creates, "");
+    const std::string path = opening.Write("back.mrv", text);
+    for (auto _ : state) {
+        opening.host.Answers = {TAnswer::Yes}; // to open over the last one
+        opening.form.OpenFileByName(path);
+    }
+}
+BENCHMARK(BM_AnAnimationOf16000BranchesBackToStep16000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
 } // namespace
 
 #include "offscreen_main.h"

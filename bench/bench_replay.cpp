@@ -112,6 +112,24 @@ void BM_ReplayColdCache(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplayColdCache)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// "もどす" and "やりなおす" on a 100 000-action log of one command per action: each
+// records a Branch and builds the picture at its step.
+void BM_UndoOrRedo(benchmark::State& state) {
+    TDocument doc;
+    FillLog(doc.History, static_cast<int>(state.range(0)));
+    TActionTime stamp;
+    for (TActionItem* item = doc.History.ActionLog.GetFirst(); item; item = item->Next)
+        item->Data.ActionTime = stamp = OneHundredthLater(stamp);
+    doc.ApplyRange(doc.History.ActionLog.GetFirst(), doc.History.ActionLog.GetTail());
+    bool back = true;
+    for (auto _ : state) {
+        back ? doc.Undo() : doc.Redo();
+        back = !back;
+        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
+    }
+}
+BENCHMARK(BM_UndoOrRedo)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace murva
 

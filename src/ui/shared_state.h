@@ -3,7 +3,6 @@
 // the window's state and which cut it shows. Each subsystem keeps the rest of its state
 // itself; the form's AppState holds both.
 
-#include "files/file_names.h"
 #include "files/load_kind.h"
 #include "files/reader_state.h"
 #include "history/document.h"
@@ -30,15 +29,7 @@ struct TShellState {
 
     // A file dialog with the filter, opening in the current file's folder; without a
     // current file, the host opens it where the last file was chosen.
-    TFileDialog Dialog(const char* filter) const {
-        TFileDialog dialog;
-        dialog.Filter = filter;
-        if (!DataFileName.empty()) {
-            dialog.Folder = FolderOf(DataFileName);
-            if (dialog.Folder.empty()) dialog.Folder = ".";
-        }
-        return dialog;
-    }
+    TFileDialog Dialog(const char* filter) const;
 };
 
 struct TPaintState {
