@@ -181,6 +181,25 @@ TEST_F(EditingWindowTest, ARunTakesItsStopAtOnceAndDropsEveryOtherInput) {
     }
 }
 
+TEST_F(EditingWindowTest, TheKeysAndButtonsGoBackAndForwardACommand) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto cutOfFirst = [this] { return Figure(0).CutNumber; };
+    const auto enabled = [this](const char* name) { return Find(name)->isEnabled(); };
+    ASSERT_EQ(cutOfFirst(), 1);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cutOfFirst(), 100) << "back in the bin";
+    EXPECT_TRUE(enabled("RedoBtn"));
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(cutOfFirst(), 1);
+    QTest::mouseClick(Find("UndoBtn"), Qt::LeftButton);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cutOfFirst(), 1);
+    EXPECT_FALSE(enabled("RedoBtn"));
+    QTest::mouseClick(Find<QPushButton>("SelectMoveBtn"), Qt::LeftButton);
+    EXPECT_FALSE(enabled("UndoBtn")) << "not while watching";
+}
+
 TEST_F(EditingWindowTest, AClickedBarTakesTheArrowKeysAStepAtATime) {
     window->Dispatch([this] { form.SpeedPanel.Visible = form.WatchPanel.Visible = true; });
     // The speed bar's fast end, its low positions, is at the top.
