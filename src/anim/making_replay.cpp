@@ -103,14 +103,16 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     const TMode mode = Shell.Mode;
     const TTool tool = Shell.CurrentTool;
     const std::string background = Doc.History.PendingBGName;
+    const bool binShown = C.GroupBox3.Visible;
     figures.SelectedFig = figures.LastSelectedFig = nullptr;
 
     // The play bar counts the commands.
     const auto commands = static_cast<std::int32_t>(ends.size());
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, commands);
-    // The pictures as making shows them: every figure of the cut, and the thumbnails.
+    // The pictures as making shows them: every figure of the cut, the strip and the bin.
     Shell.Mode = TMode::Edit;
+    C.GroupBox3.Visible = true;
     const double each = PictureMilliseconds(ends.size() + 1);
     const double begin = Platform.Milliseconds();
     double nextPicture = 0;
@@ -136,6 +138,8 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         // The replay ends on the present picture.
         if (k == commands) Cuts = cuts;
         Painter.PaintBoxPaint();
+        // Without figures a repaint leaves the thumbnails as they were.
+        if (Doc.Figures.FigList.IsEmpty()) Painter.ClearThumbnails();
         C.PlayBar.SetPositionQuietly(k);
         const double due = (k + 1) * each;
         if (filming) {
@@ -158,6 +162,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     Cuts = cuts;
     Shell.Mode = mode;
     Shell.CurrentTool = tool;
+    C.GroupBox3.Visible = binShown;
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, Motion.PlaySteps);
     Painter.RefreshCutStrip();
