@@ -143,6 +143,8 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         C.PlayBar.SetPositionQuietly(k);
         const double due = (k + 1) * each;
         if (filming) {
+            // The present picture is filmed however fast the pace.
+            if (k == commands && nextPicture >= due) filming->Take();
             for (; nextPicture < due; nextPicture += filming->Interval)
                 filming->Take();
             continue;

@@ -107,6 +107,12 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
         EXPECT_EQ(frames.back().Cut, 1) << "it ends on the present picture";
         EXPECT_DOUBLE_EQ(host.Elapsed - start, 250.0 * double(made + 1));
     }
+    // Filmed more slowly than the commands come, it still has the first and the present.
+    std::vector<std::int32_t> filmed;
+    const TFilming filming{1e6, [&] { filmed.push_back(form.S.Doc.Figures.FigList.Count()); }};
+    EXPECT_TRUE(form.Making.Replay(&filming));
+    EXPECT_EQ(filmed, (std::vector<std::int32_t>{0, present}));
+    EXPECT_EQ(State(), before);
 }
 
 } // namespace
