@@ -22,7 +22,7 @@ namespace {
 constexpr const char* Usage =
     "usage: murva [FILE]\n"
     "       murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
-    "       murva --export-gif OUT.gif [--cut N | --all] FILE\n"
+    "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
     "       murva --save-as OUT.mrv FILE\n"
     "\n"
     "  FILE                 an animation (.mrv), a material (.znd) or a background\n"
@@ -32,7 +32,8 @@ constexpr const char* Usage =
     "                       play bar shows at step K (of 800)\n"
     "  --export-gif OUT     without a window: open FILE and write the run of cut N\n"
     "                       (default 1), or of every cut with --all, as the animated\n"
-    "                       GIF OUT, as the play button shows it\n"
+    "                       GIF OUT, as the play button shows it; with --making,\n"
+    "                       how the animation was made, command by command\n"
     "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
     "  -h, --help           show this help\n";
 

@@ -32,6 +32,17 @@ bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
         Platform.ShowMessage(texts::NothingToPlay);
         return false;
     }
+    return ExportGif(path, [this, allCuts](const TFilming& filming) {
+        if (allCuts)
+            Playback.PlayAll(&filming);
+        else
+            Playback.PlayCut(&filming);
+        return true;
+    });
+}
+
+bool TGifExport::ExportGif(const std::string& path,
+                           const std::function<bool(const TFilming&)>& film) {
     Doc.CommitHeldChange();
     const TMode mode = Shell.Mode;
     const std::int32_t cut = Cuts.CurrentCut;
@@ -51,17 +62,15 @@ bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
                              }
                          writer.AddFrame(rgb, PictureDelay);
                      }};
-    if (allCuts)
-        Playback.PlayAll(&filming);
-    else
-        Playback.PlayCut(&filming);
-    writer.AddFrame(rgb, LastPictureDelay - PictureDelay);
+    const bool filmed = film(filming);
+    if (filmed) writer.AddFrame(rgb, LastPictureDelay - PictureDelay);
 
     // The window as it was: the same cut, the same state, the play bar at its start.
     Cuts.CurrentCut = cut;
     C.PlayBar.SetPosition(0);
     Shell.Mode = mode;
     Painter.PaintBoxPaint();
+    if (!filmed) return false;
 
     const std::optional<std::string> bytes = writer.Finish();
     if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;

@@ -1,10 +1,12 @@
 #pragma once
 // "アニメをGIFにする": the animation as "うごかす" shows it, the current cut or every cut
-// one after another, filmed at 25 pictures a second into an animated GIF that loops.
+// one after another, or how it was made, filmed at 25 pictures a second into an animated
+// GIF that loops.
 
 #include "anim/playback.h"
 #include "ui/painter.h"
 
+#include <functional>
 #include <string>
 
 namespace murva {
@@ -20,6 +22,8 @@ public:
     void Save2GIFMenuClick();
     // Writes the current cut, or every cut; false after the message that says why.
     bool ExportGif(const std::string& path, bool allCuts);
+    // Writes what `film` films; it returns false after the message that says why not.
+    bool ExportGif(const std::string& path, const std::function<bool(const TFilming&)>& film);
 
 private:
     TDocument& Doc;

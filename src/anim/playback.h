@@ -42,6 +42,8 @@ public:
     void PlayAll(const TFilming* filming);
     // The play bar moved: the picture at its step.
     void PlayBarChange();
+    // Runs `run` as the run in progress, which StopRun may end early.
+    void Run(const std::function<void()>& run);
     // The moving copies of the run or scrub in progress, in list order; none between them.
     const std::vector<TMotion>& Motions() const { return CurrentMotions; }
 
@@ -52,8 +54,6 @@ private:
     void PaintFrame();
     // The field keeps showing the last frame; its copies are let go.
     void EndMotions();
-    // Runs `run` as the run in progress, which StopRun may end early.
-    void Run(const std::function<void()>& run);
     // The making panels, or the watching ones.
     void ShowPanels(bool watching);
 

@@ -44,14 +44,15 @@ void TZindaForm::ShowState() {
     MoveFreeBtn.Down = shell.CurrentTool == TTool::MoveFree;
     MoveLineBtn.Down = !MoveFreeBtn.Down;
 
-    UndoBtn.Enabled = History.MayUndo();
-    RedoBtn.Enabled = History.MayRedo();
+    // A run or a making replay takes no command.
+    const bool running = S.Playback.Running;
+    UndoBtn.Enabled = History.MayUndo() && !running;
+    RedoBtn.Enabled = History.MayRedo() && !running;
 
     const bool watching = S.Playback.InMoveState;
     PlayButton.Enabled = SelectMakeBtn.Enabled = watching;
     SelectMoveBtn.Enabled = !watching;
     // During a run both play buttons stop it.
-    const bool running = S.Playback.Running;
     for (TButtonControl* play : {&PlayButton, &AllPlayButton}) {
         play->Caption = running ? texts::StopRun : "";
         play->Hint = running ? texts::StopRun : "";

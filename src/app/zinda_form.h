@@ -7,6 +7,7 @@
 #include "anim/film_strip.h"
 #include "anim/gif_export.h"
 #include "anim/history_steps.h"
+#include "anim/making_replay.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "anim/playback.h"
@@ -87,6 +88,8 @@ public:
     void PlayButtonClick() { Playback.PlayButtonClick(); }
     void AllPlayButtonClick() { Playback.AllPlayButtonClick(); }
     void PlayBarChange() { Playback.PlayBarChange(); }
+    // "できるまで": how the animation was made, command by command.
+    void MakingBtnClick() { Making.MakingBtnClick(); }
     // A key pressed in the window: Escape stops a run.
     void FormKeyDown(TKey key) {
         if (key == TKey::Escape) Playback.StopRun();
@@ -140,6 +143,7 @@ public:
     TResizer Resizer;
     TSpeedControls Speed;
     TPlayback Playback;
+    TMakingReplay Making;
     TGifExport Gif;
     THistorySteps History;
 

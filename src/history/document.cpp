@@ -147,8 +147,11 @@ void TDocument::CommitHeldChange() {
 void TDocument::BeginCommand() {
     if (!Clock) return;
     TActionTime stamp = Clock();
-    // Two commands within a hundredth of a second still get stamps of their own.
-    if (CommandUsed && stamp == CommandStamp) stamp = OneHundredthLater(stamp);
+    // Two commands within a hundredth of a second still get stamps of their own, also
+    // when a command between them recorded nothing.
+    const TActionItem* last = History.ActionLog.GetTail();
+    const bool lastHasIt = last != History.ActionLog.GetHead() && last->Data.ActionTime == stamp;
+    if ((CommandUsed && stamp == CommandStamp) || lastHasIt) stamp = OneHundredthLater(stamp);
     CommandStamp = stamp;
     CommandOpen = true;
     CommandUsed = false;

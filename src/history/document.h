@@ -80,6 +80,8 @@ public:
     // action holds: replay never reaches it by that id, and later actions could not name
     // its figure.
     void RenumberUnreachableCreators(TActionItem* first, TActionItem* last);
+    // The figure a target id names in the picture now; nullptr when it has none.
+    const TFigItem* FigureOf(std::int32_t targetID);
 
     // --- Counting ---
     // An empty document: no figures, no pairs, no log (the last figure id goes back to 1

@@ -54,6 +54,12 @@ TActionItem* TDocument::FindCreator(std::int32_t targetID) {
     return found == Creators.end() ? nullptr : found->second;
 }
 
+const TFigItem* TDocument::FigureOf(std::int32_t targetID) {
+    Index();
+    const TActionItem* creator = FindCreator(targetID);
+    return creator ? creator->Data.TargetFigItem : nullptr;
+}
+
 TFigItem* TDocument::LiveTarget(const TActionItem* action) {
     TActionItem* creator = FindCreator(action->Data.TargetID);
     return creator ? creator->Data.TargetFigItem : nullptr;

@@ -56,6 +56,9 @@ struct Request {
     bool Gif = false;
     // Every cut one after another, as "play all" shows them.
     bool AllCuts = false;
+    // How the animation was made, command by command.
+    bool Making = false;
+    bool CutNamed = false;
     std::string Output;
     std::string Input;
     int Cut = 1;
@@ -85,6 +88,8 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
     for (; i < args.size(); ++i) {
         if (request.Gif && args[i] == "--all") {
             request.AllCuts = true;
+        } else if (request.Gif && args[i] == "--making") {
+            request.Making = true;
         } else if ((request.Export && args[i] == "--step") ||
                    ((request.Export || request.Gif) && args[i] == "--cut")) {
             const bool cut = args[i] == "--cut";
@@ -99,6 +104,7 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
                 return 1;
             }
             (cut ? request.Cut : request.Step.emplace()) = *n;
+            request.CutNamed |= cut;
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             error = "unknown option '" + args[i] + "'";
             return 2;
@@ -108,6 +114,10 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
             error = "unexpected argument '" + args[i] + "'";
             return 1;
         }
+    }
+    if (request.Making && (request.AllCuts || request.CutNamed)) {
+        error = "--making films the whole making: it takes no --cut or --all";
+        return 2;
     }
     if (request.Input.empty()) {
         error = "missing input file";
@@ -125,7 +135,7 @@ int RunHeadless(int argc, char** argv) {
     if (const int code = Parse(args, request, error)) {
         std::cerr << "murva: " << error << "\n"
                   << "usage: murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
-                  << "       murva --export-gif OUT.gif [--cut N | --all] FILE\n"
+                  << "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
                   << "       murva --save-as OUT.mrv FILE\n";
         return code;
     }
@@ -146,7 +156,13 @@ int RunHeadless(int argc, char** argv) {
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if (host.Messages > 0) return 1;
-        if (request.Gif) {
+        if (request.Gif && request.Making) {
+            form.S.Cuts.CurrentCut = request.Cut;
+            if (!form.Gif.ExportGif(request.Output, [&form](const TFilming& filming) {
+                    return form.Making.Replay(&filming);
+                }))
+                return 1;
+        } else if (request.Gif) {
             form.S.Cuts.CurrentCut = request.Cut;
             if (!form.Gif.ExportGif(request.Output, request.AllCuts)) return 1;
         } else if (request.Export && request.Step) {

@@ -64,9 +64,10 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // Watching.
         {"SelectMoveBtn", [&f] { f.SelectMoveBtnClick(); }},
         {"SelectMakeBtn", [&f] { f.SelectMakeBtnClick(); }},
-        // During a run, either play button stops it.
+        // During a run or a making replay, each of the three buttons stops it.
         {"PlayButton", [&f] { f.PlayButtonClick(); }, TCall::MayStopRun},
         {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }, TCall::MayStopRun},
+        {"MakingBtn", [&f] { f.MakingBtnClick(); }, TCall::MayStopRun},
     };
     for (int field = 1; field <= 16; ++field)
         handlers.push_back(

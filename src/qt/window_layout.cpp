@@ -243,7 +243,8 @@ void MainWindow::BuildWatchControls() {
     QWidget* watch = AddPanel(f.WatchPanel, client, {8, 485, 460, 50}, TBevel::Raised);
     AddGlyphButton(f.PlayButton, watch, {8, 8, 89, 33}, "play");
     AddGlyphButton(f.AllPlayButton, watch, {103, 8, 89, 33}, "play_all");
-    QSlider* playBar = AddSlider(f.PlayBar, watch, {202, 4, 249, 41}, Qt::Horizontal);
+    AddGlyphButton(f.MakingBtn, watch, {198, 8, 49, 33}, "making");
+    QSlider* playBar = AddSlider(f.PlayBar, watch, {253, 4, 198, 41}, Qt::Horizontal);
     playBar->setTickPosition(QSlider::TicksBothSides);
     playBar->setSingleStep(3);
 }

@@ -72,6 +72,13 @@ void TPainter::RefreshPartsBin() {
     PaintThumbnails(C.PartsImages, FirstPartsSlot, nullptr);
 }
 
+void TPainter::ClearThumbnails() {
+    for (auto* images : {&C.CutImages, &C.PartsImages})
+        for (TImageControl& image : *images)
+            if (image.Picture) image.Modify().GetCanvas().Rectangle({-1, -1, 108, 85});
+    host.Invalidate();
+}
+
 void TPainter::Paint(const TStandIns& standIns) {
     S.Paint.PaintIndex = 0;
     const TRect field{0, 0, C.FieldWidth, C.FieldHeight};
@@ -151,7 +158,8 @@ void TPainter::PaintThumbnail(TImageControl& image, std::int32_t cut, TRect rect
 
     Canvas& target = image.Modify().GetCanvas();
     if (!drawn) {
-        // Drawn with the image's own pen and brush; it covers the whole thumbnail.
+        // Drawn with the image's own pen and brush; it covers the whole thumbnail (as
+        // ClearThumbnails does).
         target.Rectangle({-1, -1, 108, 85});
         return;
     }

@@ -35,6 +35,8 @@ public:
     void RefreshCutStrip();
     // The five shown parts-bin slots.
     void RefreshPartsBin();
+    // The strip's and the bin's thumbnails empty, as those of a cut without figures.
+    void ClearThumbnails();
     // The frame drawn into the field's picture during a repaint.
     void DrawSelectionFrame(TFigItem* item);
     // The frame drawn (or, a second time, removed) on the paint box itself.

@@ -148,7 +148,7 @@ std::vector<TControl*> TWindowControls::AllControls() {
         &Image1,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
         &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
         &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
-        &PlayBar,       &UndoBtn,         &RedoBtn};
+        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {

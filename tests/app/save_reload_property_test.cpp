@@ -271,6 +271,16 @@ const std::vector<TCommand>& Commands() {
              w.form.AllPlayButtonClick();
              w.host.OnWait = nullptr;
          }},
+        {"できるまで, stopped part way or not",
+         [](TWindow& w, unsigned c) {
+             w.form.SelectMoveBtnClick();
+             unsigned waits = 0;
+             w.host.OnWait = [&w, &waits, c] {
+                 if (++waits == c % 20) w.form.PlayButtonClick();
+             };
+             w.form.MakingBtnClick();
+             w.host.OnWait = nullptr;
+         }},
     };
     return commands;
 }

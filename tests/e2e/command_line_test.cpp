@@ -1,10 +1,12 @@
 // The program run from the command line without a window: exit codes, standard error
 // and the files it writes.
 
+#include "support/gif_frames.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 #include <QImage>
 #include <array>
@@ -116,6 +118,29 @@ TEST_F(CommandLineTest, TheGifExportFilmsTheCutOrEveryCut) {
     EXPECT_EQ(nowhere.Code, 1);
     EXPECT_NE(nowhere.Err.find("画像を書き出せませんでした"), std::string::npos);
     EXPECT_EQ(Murva("--export-gif '" + out + "' --step 3 '" + Data + "/two_pairs.mrv'").Code, 2);
+}
+
+TEST_F(CommandLineTest, TheMakingIsFilmedFromAnEmptyFieldToThePresentPicture) {
+    const std::string out = folder + "/making.gif";
+    Outcome run = Murva("--export-gif '" + out + "' '" + Data + "/two_pairs.mrv' --making");
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    const murva::test::TGifMovie movie = murva::test::DecodeGif(out);
+    ASSERT_TRUE(movie.Read);
+    ASSERT_GE(movie.Pictures.size(), 2u);
+    for (std::uint32_t pixel : movie.Pictures.front())
+        ASSERT_EQ(pixel, 0xFFFFFFu) << "the first picture is the empty field";
+    // As making shows cut 1: the rectangle's start copy and its end copy.
+    for (const auto& [x, y] : {std::pair{160, 120}, std::pair{460, 340}}) {
+        const std::uint32_t pixel = movie.At(movie.Pictures.size() - 1, x, y);
+        EXPECT_GT(pixel >> 16, 200u) << x;
+        EXPECT_LT(pixel >> 8 & 0xFF, 60u) << x;
+    }
+    for (const char* other : {"--all", "--cut 1"})
+        EXPECT_EQ(
+            Murva("--export-gif '" + out + "' --making " + other + " '" + Data + "/two_pairs.mrv'")
+                .Code,
+            2)
+            << other;
 }
 
 TEST_F(CommandLineTest, BadInputFailsWithAMessageOnStandardError) {

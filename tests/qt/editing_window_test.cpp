@@ -159,8 +159,10 @@ TEST_F(EditingWindowTest, ARunTakesItsStopAtOnceAndDropsEveryOtherInput) {
     QTest::mouseClick(Find<QPushButton>("SelectMoveBtn"), Qt::LeftButton);
     host.OnFrame = [this] { window->PresentFrame(); };
     auto* play = Find<QToolButton>("PlayButton");
-    // Given at the second step: either play button, or Escape wherever the focus is.
-    for (QWidget* stop : {Find("PlayButton"), Find("AllPlayButton"), Find("PlayBar")}) {
+    // Given at the second step: either play button, "できるまで", or Escape wherever the
+    // focus is.
+    for (QWidget* stop :
+         {Find("PlayButton"), Find("AllPlayButton"), Find("MakingBtn"), Find("PlayBar")}) {
         int waits = 0;
         QString face;
         host.OnWait = [&] {

@@ -122,7 +122,8 @@ TEST_F(WindowTest, TheClientAreaIsTheFixedLayoutUnderTheMenu) {
     EXPECT_EQ(InClient(Find("WatchPanel")).topLeft(), QPoint(8, 485));
     for (const char* name : {"PlayButton", "AllPlayButton"})
         EXPECT_EQ(Find(name)->size(), QSize(89, 33)) << name;
-    EXPECT_EQ(Find("PlayBar")->size(), QSize(249, 41));
+    EXPECT_EQ(Find("MakingBtn")->size(), QSize(49, 33));
+    EXPECT_EQ(Find("PlayBar")->size(), QSize(198, 41));
     for (const char* name : {"MoveLineBtn", "MoveFreeBtn", "CutDelete", "CutMake", "CutCarryOver"})
         EXPECT_EQ(Find(name)->size(), QSize(100, 50)) << name;
     EXPECT_EQ(Find("ConfirmPanel")->size(), QSize(33, 33));
@@ -281,8 +282,8 @@ TEST_F(WindowTest, EveryGlyphButtonHasItsPicture) {
         ++glyphButtons;
     }
     // Seven edit buttons, two motion tools, three cut commands, ten parts-bin buttons,
-    // four resize modes, the two play buttons, もどす and やりなおす.
-    EXPECT_EQ(glyphButtons, 30);
+    // four resize modes, the two play buttons, できるまで, もどす and やりなおす.
+    EXPECT_EQ(glyphButtons, 31);
 }
 
 TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
