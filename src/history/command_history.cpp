@@ -1,8 +1,16 @@
 #include "history/command_history.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace murva {
+
+bool operator<(const TActionTime& a, const TActionTime& b) {
+    const auto key = [](const TActionTime& t) {
+        return std::tuple(t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second, t.Hundredths);
+    };
+    return key(a) < key(b);
+}
 
 TActionTime OneHundredthLater(TActionTime t) {
     if (++t.Hundredths < 100) return t;
@@ -21,13 +29,18 @@ TCommandHistory CommandsOf(const THistoryList& log) {
         const TActionData& a = item->Data;
         const TActionItem* next = item->Next;
         if (a.TargetType == TActionKind::ReadData) {
-            // The file's actions keep their own stamps: the command runs on to the last
-            // action of the ReadData's stamp before the next Branch or ReadData.
+            // The file's actions keep their own stamps: the command runs on to the end of
+            // the next run of the ReadData's stamp before the next Branch or ReadData.
+            bool inRun = false;
             for (const TActionItem* n = item->Next;
                  n && n->Data.TargetType != TActionKind::Branch &&
                  n->Data.TargetType != TActionKind::ReadData;
-                 n = n->Next)
-                if (n->Data.ActionTime == a.ActionTime) item = n;
+                 n = n->Next) {
+                const bool same = n->Data.ActionTime == a.ActionTime;
+                if (inRun && !same) break;
+                if (same) item = n;
+                inRun = same;
+            }
             next = item->Next;
         }
         if (a.TargetType != TActionKind::Branch) {

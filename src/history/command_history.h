@@ -25,6 +25,9 @@ struct TCommandHistory {
 
 TCommandHistory CommandsOf(const THistoryList& log);
 
+// Whether a is earlier than b.
+bool operator<(const TActionTime& a, const TActionTime& b);
+
 // The stamp a hundredth of a second later (carried up to the hour; a day's end wraps,
 // which still differs).
 TActionTime OneHundredthLater(TActionTime time);

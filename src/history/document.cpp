@@ -147,11 +147,13 @@ void TDocument::CommitHeldChange() {
 void TDocument::BeginCommand() {
     if (!Clock) return;
     TActionTime stamp = Clock();
-    // Two commands within a hundredth of a second still get stamps of their own, also
-    // when a command between them recorded nothing.
+    // Each command that records gets a stamp later than the last one's, also within a
+    // hundredth of a second, and one the last action of the log does not carry.
+    if (CommandUsed) LastStamp = CommandStamp;
+    if (!(LastStamp < stamp)) stamp = OneHundredthLater(LastStamp);
     const TActionItem* last = History.ActionLog.GetTail();
-    const bool lastHasIt = last != History.ActionLog.GetHead() && last->Data.ActionTime == stamp;
-    if ((CommandUsed && stamp == CommandStamp) || lastHasIt) stamp = OneHundredthLater(stamp);
+    if (last != History.ActionLog.GetHead() && last->Data.ActionTime == stamp)
+        stamp = OneHundredthLater(stamp);
     CommandStamp = stamp;
     CommandOpen = true;
     CommandUsed = false;

@@ -122,6 +122,8 @@ private:
     // The stamp of the command in progress, and whether it has recorded anything.
     TActionTime CommandStamp;
     bool CommandOpen = false, CommandUsed = false;
+    // The stamp of the last command that recorded something.
+    TActionTime LastStamp;
     // Commands() of the log as it was at this count and generation.
     mutable TCommandHistory CommandCache;
     mutable std::int32_t CommandCacheCount = -1;
