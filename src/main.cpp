@@ -54,7 +54,9 @@ int main(int argc, char** argv) {
         std::cout << Usage;
         return 0;
     }
-    if (argc > 1 && IsHeadless(argv[1])) return murva::qt::RunHeadless(argc, argv);
+    // Options may stand before or after the file.
+    for (int i = 1; i < argc; ++i)
+        if (IsHeadless(argv[i])) return murva::qt::RunHeadless(argc, argv);
     if (argc > 1 && IsUnknownOption(argv[1])) {
         std::cerr << "murva: unknown option '" << argv[1] << "'\n" << Usage;
         return 2;

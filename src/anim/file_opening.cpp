@@ -154,6 +154,9 @@ int TAnimationFiles::ReadActionFile(std::istream& file) {
         case TReadNoteKind::ReadError:
             Platform.ShowMessage(texts::ActionItemReadError);
             break;
+        case TReadNoteKind::Unreadable:
+            Platform.ShowMessage(texts::DataLoadFailed);
+            break;
         }
     }
     return result.Result;

@@ -73,7 +73,7 @@ bool TGifExport::ExportGif(const std::string& path,
     if (!filmed) return false;
 
     const std::optional<std::string> bytes = writer.Finish();
-    if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
+    if (bytes && WriteFileAtomically(path, *bytes, path + ".bak")) return true;
     Platform.ShowMessage(texts::PictureUnwritable);
     return false;
 }

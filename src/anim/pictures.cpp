@@ -96,8 +96,9 @@ void TPictures::Save2JPEGMenuClick() {
 
 bool TPictures::WriteFieldAsJpeg(const std::string& path) {
     const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(*C.CanvasBitmap), JpegQuality);
-    // The old file becomes its backup beside it, unless a backup is there already.
-    if (bytes && WriteFileAtomically(path, *bytes, ReplaceExtension(path, ".bak"))) return true;
+    // The old file becomes its backup beside it ("a.jpg.bak": "a.bak" is the animation's),
+    // unless a backup is there already.
+    if (bytes && WriteFileAtomically(path, *bytes, path + ".bak")) return true;
     Platform.ShowMessage(texts::PictureUnwritable);
     return false;
 }

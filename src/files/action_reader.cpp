@@ -7,22 +7,29 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <istream>
 #include <memory>
+#include <optional>
 
 namespace murva {
 
 namespace {
 
-std::string ReadAll(std::istream& file) {
+// The whole stream; nothing when it cannot be read, as a folder opened as a file cannot.
+std::optional<std::string> ReadAll(std::istream& file) {
     std::string bytes;
     std::streambuf* buffer = file.rdbuf();
     if (!buffer) return bytes;
     char chunk[1 << 16];
-    for (;;) {
-        const std::streamsize n = buffer->sgetn(chunk, sizeof chunk);
-        if (n <= 0) break;
-        bytes.append(chunk, static_cast<std::size_t>(n));
+    try {
+        for (;;) {
+            const std::streamsize n = buffer->sgetn(chunk, sizeof chunk);
+            if (n <= 0) break;
+            bytes.append(chunk, static_cast<std::size_t>(n));
+        }
+    } catch (const std::exception&) {
+        return std::nullopt;
     }
     return bytes;
 }
@@ -345,8 +352,13 @@ TReadResult ReadActionText(std::string_view bytes, TReadContext& context) {
 }
 
 TReadResult ReadActionFile(std::istream& file, TReadContext& context) {
-    const std::string bytes = ReadAll(file);
-    return ReadActionText(bytes, context);
+    const std::optional<std::string> bytes = ReadAll(file);
+    if (bytes) return ReadActionText(*bytes, context);
+    TReadResult unread;
+    unread.Result = 1;
+    unread.Base = context.ActionLog.GetTail();
+    unread.Messages.push_back({TReadNoteKind::Unreadable, {}});
+    return unread;
 }
 
 } // namespace murva

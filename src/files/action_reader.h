@@ -20,6 +20,7 @@ enum class TReadNoteKind {
     WrongDataFormat, // the first line is none of the format lines
     LineText,        // a line where a block must begin or end: Text holds it
     ReadError,       // an action block could not be read
+    Unreadable,      // the file could not be read at all (a folder, say)
 };
 
 struct TReadNote {

@@ -83,7 +83,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
     const std::string folder = slash == std::string::npos ? std::string(".")
                                : slash == 0               ? std::string("/")
                                                           : path.substr(0, slash);
-    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    // The temporary name keeps within a name's 255 bytes: "." and ".XXXXXX" take eight.
+    const std::string fileName =
+        (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 247);
     std::string pattern = folder + "/." + fileName + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -7,8 +7,10 @@
 
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QtGlobal>
 #include <algorithm>
 #include <charconv>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -74,27 +76,33 @@ std::optional<int> NumberAtLeast(const std::string& text, int least) {
     return value;
 }
 
-// 1 for a request that cannot be carried out, 2 for an option that is not one of ours.
+// 1 for a request that cannot be carried out, 2 for options that are not ours or that
+// contradict each other. Options may stand before or after the file.
 int Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
-    std::size_t i = 0;
-    if (args.empty()) return 1;
-    request.Export = args[i] == "--export-jpeg";
-    request.Gif = args[i] == "--export-gif";
-    if (++i >= args.size()) {
-        error = "missing output file";
-        return 1;
-    }
-    request.Output = args[i++];
-    for (; i < args.size(); ++i) {
-        if (request.Gif && args[i] == "--all") {
-            request.AllCuts = true;
-        } else if (request.Gif && args[i] == "--making") {
-            request.Making = true;
-        } else if ((request.Export && args[i] == "--step") ||
-                   ((request.Export || request.Gif) && args[i] == "--cut")) {
-            const bool cut = args[i] == "--cut";
+    bool mode = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--export-jpeg" || arg == "--export-gif" || arg == "--save-as") {
+            if (mode) {
+                error = "give one of --export-jpeg, --export-gif and --save-as";
+                return 2;
+            }
+            mode = true;
+            request.Export = arg == "--export-jpeg";
+            request.Gif = arg == "--export-gif";
             if (++i >= args.size()) {
-                error = args[i - 1] + " needs a number";
+                error = "missing output file";
+                return 1;
+            }
+            request.Output = args[i];
+        } else if (arg == "--all") {
+            request.AllCuts = true;
+        } else if (arg == "--making") {
+            request.Making = true;
+        } else if (arg == "--step" || arg == "--cut") {
+            const bool cut = arg == "--cut";
+            if (++i >= args.size()) {
+                error = arg + " needs a number";
                 return 1;
             }
             const std::optional<int> n = NumberAtLeast(args[i], cut ? 1 : 0);
@@ -105,25 +113,56 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
             }
             (cut ? request.Cut : request.Step.emplace()) = *n;
             request.CutNamed |= cut;
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            error = "unknown option '" + args[i] + "'";
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option '" + arg + "'";
             return 2;
         } else if (request.Input.empty()) {
-            request.Input = args[i];
+            request.Input = arg;
         } else {
-            error = "unexpected argument '" + args[i] + "'";
+            error = "unexpected argument '" + arg + "'";
             return 1;
         }
     }
-    if (request.Making && (request.AllCuts || request.CutNamed)) {
-        error = "--making films the whole making: it takes no --cut or --all";
-        return 2;
-    }
+    // What each way of writing takes, and what contradicts.
+    const struct {
+        bool Given, Allowed;
+        const char* Error;
+    } checks[] = {
+        {request.AllCuts, request.Gif, "--all is for --export-gif"},
+        {request.Making, request.Gif, "--making is for --export-gif"},
+        {request.CutNamed, request.Gif || request.Export, "--cut is for the picture exports"},
+        {request.Step.has_value(), request.Export, "--step is for --export-jpeg"},
+        {request.AllCuts && request.CutNamed, false, "--all and --cut contradict each other"},
+        {request.Making && (request.AllCuts || request.CutNamed), false,
+         "--making films the whole making: it takes no --cut or --all"},
+    };
+    for (const auto& check : checks)
+        if (check.Given && !check.Allowed) {
+            error = check.Error;
+            return 2;
+        }
     if (request.Input.empty()) {
         error = "missing input file";
         return 1;
     }
     return 0;
+}
+
+// Whether a cut to be filmed holds a figure: the named one, or any for every cut.
+bool HasFiguresToFilm(const TZindaForm& form, const Request& request) {
+    for (const TFigItem* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next) {
+        const std::int32_t cut = f->Data.CutNumber;
+        if (request.AllCuts ? cut >= 1 && cut <= form.S.Cuts.CutCount : cut == request.Cut)
+            return true;
+    }
+    return false;
+}
+
+// Qt's own notes (a missing runtime folder, say) are not the program's: standard error
+// keeps to the program's messages.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "murva: " << message.toStdString() << "\n";
 }
 
 } // namespace
@@ -140,6 +179,7 @@ int RunHeadless(int argc, char** argv) {
         return code;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepQtQuiet);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
@@ -156,6 +196,20 @@ int RunHeadless(int argc, char** argv) {
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if (host.Messages > 0) return 1;
+        // A cut or step the animation does not have.
+        std::string missing;
+        if (request.CutNamed && request.Cut > form.S.Cuts.CutCount)
+            missing = "cut " + std::to_string(request.Cut) + " does not exist: the animation has " +
+                      std::to_string(form.S.Cuts.CutCount);
+        else if (request.Step && *request.Step > form.S.Motion.PlaySteps)
+            missing = "step " + std::to_string(*request.Step) + " does not exist: a run has " +
+                      std::to_string(form.S.Motion.PlaySteps);
+        else if (request.Gif && !request.Making && !HasFiguresToFilm(form, request))
+            missing = "nothing to film: the cut holds no figure";
+        if (!missing.empty()) {
+            std::cerr << "murva: " << missing << "\n";
+            return 1;
+        }
         if (request.Gif && request.Making) {
             form.S.Cuts.CurrentCut = request.Cut;
             if (!form.Gif.ExportGif(request.Output, [&form](const TFilming& filming) {
@@ -180,6 +234,10 @@ int RunHeadless(int argc, char** argv) {
         }
     } catch (const TProcessExit& exit) {
         return exit.Code;
+    } catch (const std::exception& error) {
+        // No exception leaves a command.
+        std::cerr << "murva: " << error.what() << "\n";
+        return 1;
     }
     return host.Messages == 0 && FileExists(request.Output) ? 0 : 1;
 }

@@ -226,7 +226,8 @@ TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
     PaintField();
     ChooseToSave(pic);
     form.Save2JPEGMenuClick();
-    EXPECT_EQ(test::ReadBytes(dir.Path("pic.bak")), "the first picture");
+    // "pic.bak" is the animation's.
+    EXPECT_EQ(test::ReadBytes(dir.Path("pic.jpg.bak")), "the first picture");
     const auto first = Written(pic);
     ASSERT_TRUE(first);
     EXPECT_TRUE(Near(At(*first, 10, 10), Red, 16));
@@ -237,7 +238,7 @@ TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
             form.CanvasBitmap->SetPixel(x, y, Green);
     ChooseToSave(pic);
     form.Save2JPEGMenuClick();
-    EXPECT_EQ(test::ReadBytes(dir.Path("pic.bak")), "the first picture");
+    EXPECT_EQ(test::ReadBytes(dir.Path("pic.jpg.bak")), "the first picture");
     const auto second = Written(pic);
     ASSERT_TRUE(second);
     EXPECT_TRUE(Near(At(*second, 10, 10), Green, 16));
