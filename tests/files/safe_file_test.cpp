@@ -120,5 +120,13 @@ TEST_F(SafeFileTest, ABackslashInTheFileNameIsPartOfTheName) {
     EXPECT_EQ(FilesInFolder(), 2);
 }
 
+TEST_F(SafeFileTest, ANameOfUpTo255BytesIsSavedAndSavedOver) {
+    const std::string path = Path(std::string(251, 'a') + ".mrv");
+    ASSERT_TRUE(WriteFileAtomically(path, "one", {}));
+    ASSERT_TRUE(WriteFileAtomically(path, "two", {}));
+    EXPECT_EQ(Read(path), "two");
+    EXPECT_EQ(FilesInFolder(), 1) << "no temporary file left";
+}
+
 } // namespace
 } // namespace murva
