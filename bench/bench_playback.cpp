@@ -90,6 +90,27 @@ BENCHMARK(BM_PacedRunInTheWindow)
     ->UseRealTime();
 
 // One step of 200 pairs, without painting.
+// A run of 800 steps of a 2000-point polygon whose end copy lies the given distance away:
+// each step moves the points once, however far it goes.
+void BM_RunOfA2000PointPolygon(benchmark::State& state) {
+    TFigData start;
+    start.DrawingTool = TDrawingTool::Polygon;
+    start.PointData = std::make_shared<TPointData>();
+    for (int i = 0; i < TPointData::MaxPoints; ++i)
+        start.PointData->AddTracked(i % 100, (i * 7) % 100);
+    start.BoundsToStartEnd();
+    TFigData end = start;
+    end.Offset(static_cast<std::int32_t>(state.range(0)),
+               static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        TMotion motion = SetUpMotion(start, end);
+        for (int step = 0; step < 800; ++step)
+            StepMotion(motion, 800, TStepKind::Run);
+        benchmark::DoNotOptimize(motion.Figure.Start);
+    }
+}
+BENCHMARK(BM_RunOfA2000PointPolygon)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void BM_StepOf200Pairs(benchmark::State& state) {
     std::mt19937 rng(20110614);
     std::vector<TMotion> motions;

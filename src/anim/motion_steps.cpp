@@ -136,12 +136,18 @@ void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
         // +1 when it lies below it.
         const int sx = m.Direction == 1 || m.Direction == 4 ? 1 : -1;
         const int sy = m.Direction == 1 || m.Direction == 2 ? 1 : -1;
+        // Whole pixels of the step, moved at once: a figure of many points far from its
+        // end copy costs one move per step, not one per pixel.
+        const auto wholePixels = [](double& accum) {
+            std::int32_t n = 0;
+            for (; accum > 1.0; accum -= 1.0)
+                ++n;
+            return n;
+        };
         m.Accum[0] += m.CentreShift.x / steps * -sx;
-        for (; m.Accum[0] > 1.0; m.Accum[0] -= 1.0)
-            s.Offset(sx, 0);
         m.Accum[2] += m.CentreShift.y / steps * sy;
-        for (; m.Accum[2] > 1.0; m.Accum[2] -= 1.0)
-            s.Offset(0, -sy);
+        const std::int32_t dx = wholePixels(m.Accum[0]), dy = wholePixels(m.Accum[2]);
+        if (dx != 0 || dy != 0) s.Offset(sx * dx, -sy * dy);
         return;
     }
     // Along the path: its points spread evenly over the steps.
