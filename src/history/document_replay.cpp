@@ -87,7 +87,6 @@ void TDocument::RemoveFigure(TFigItem* item) {
 
 void TDocument::Forget(TActionItem* action) {
     History.ActionLog.Unlink(action);
-    action->Data.FigData.EndCopyMark = 0;
 }
 
 // The picture at n starts from the last Branch at or before n, since that Branch clears
@@ -144,6 +143,10 @@ void TDocument::ApplyAction(TActionItem* action) {
         return;
     }
     Apply(action, IsCreatingKind(kind) ? nullptr : LiveTarget(action));
+    // A figure that replay builds carries no end-copy mark; the action keeps the mark it
+    // was saved with, so that a file saves again as it was read.
+    if (TFigItem* built = IsCreatingKind(kind) ? action->Data.TargetFigItem : nullptr)
+        built->Data.EndCopyMark = 0;
     Built = inStep ? position : -1;
 }
 

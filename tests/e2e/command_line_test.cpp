@@ -82,6 +82,17 @@ TEST_F(CommandLineTest, ExportWritesThePictureOfTheCut) {
     EXPECT_LT(inside.green(), 60);
 }
 
+TEST_F(CommandLineTest, AMaterialSavedAndSavedAgainStaysTheSameFile) {
+    std::string from = Data + "/../../examples/cat.znd";
+    for (const char* name : {"a.mrv", "b.mrv", "c.mrv"}) {
+        const std::string to = folder + "/" + name;
+        ASSERT_EQ(Murva("--save-as '" + to + "' '" + from + "'").Code, 0) << name;
+        from = to;
+    }
+    EXPECT_EQ(ReadFile(folder + "/a.mrv"), ReadFile(folder + "/b.mrv"));
+    EXPECT_EQ(ReadFile(folder + "/b.mrv"), ReadFile(folder + "/c.mrv"));
+}
+
 TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
     const std::string in = "'" + Data + "/two_pairs.mrv'", out = "'" + folder + "/o.jpg'";
     const std::string mrv = "'" + folder + "/o.mrv'", gif = "'" + folder + "/o.gif'";
