@@ -46,7 +46,7 @@ void TFilmStrip::CutDeleteClick() {
     // Deleting the last cut shows the cut before it, scrolled onto the strip.
     if (Cuts.CurrentCut > Cuts.CutCount) {
         Cuts.CurrentCut = Cuts.CutCount;
-        if (Cuts.CurrentCut <= Cuts.StripOffset) ScrollTo(Cuts.CurrentCut, 1);
+        Cuts.KeepCurrentOnStrip();
     }
     Painter.PaintBoxPaint();
 }

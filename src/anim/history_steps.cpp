@@ -14,7 +14,7 @@ void THistorySteps::Step(bool forward) {
     // The cuts and the bin as the picture has them, the current cut among them.
     Cuts.CutCount = std::max(1, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 1));
     Cuts.CurrentCut = std::clamp(Cuts.CurrentCut, 1, Cuts.CutCount);
-    Cuts.StripOffset = std::clamp(Cuts.StripOffset, Cuts.CurrentCut - 5, Cuts.CurrentCut - 1);
+    Cuts.KeepCurrentOnStrip();
     Parts.PartsCount = PartsCountOf(Doc.Figures.FigList);
     // The background the picture has: the one replay met last, or none.
     if (Doc.History.PendingBGName.empty() && !Shell.ShownBGName.empty()) Pictures.ClearShown();

@@ -38,22 +38,6 @@ std::int32_t CommandCut(const std::vector<std::int32_t>& before,
     return 0;
 }
 
-bool NamesFigure(TActionKind kind) {
-    switch (kind) {
-    case TActionKind::Create:
-    case TActionKind::Move:
-    case TActionKind::Duplicate:
-    case TActionKind::Delete:
-    case TActionKind::Restore:
-    case TActionKind::Front:
-    case TActionKind::Back:
-    case TActionKind::Change:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 double TMakingReplay::PictureMilliseconds(std::size_t pictures) {
@@ -83,7 +67,7 @@ std::vector<std::int32_t> TMakingReplay::CutsNamedBy(const TActionItem* first,
 void TMakingReplay::ShowCut(std::int32_t cut) {
     Cuts.CurrentCut = cut;
     Cuts.CutCount = std::max(Cuts.CutCount, cut);
-    Cuts.StripOffset = std::clamp(Cuts.StripOffset, cut - 5, cut - 1);
+    Cuts.KeepCurrentOnStrip();
 }
 
 bool TMakingReplay::Replay(const TFilming* filming) {

@@ -67,8 +67,7 @@ public:
     // name a figure count: a Branch's number is a step, and other kinds carry none.
     void Note(const TActionItem* item) {
         const TActionKind kind = item->Data.TargetType;
-        if (HasTargetID(kind) && kind != TActionKind::Branch)
-            First.try_emplace(item->Data.TargetID, item);
+        if (NamesFigure(kind)) First.try_emplace(item->Data.TargetID, item);
     }
     const TActionItem* Find(std::int32_t targetID) const {
         auto found = First.find(targetID);

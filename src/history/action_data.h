@@ -57,6 +57,10 @@ constexpr bool HasTargetID(TActionKind kind) {
         return false;
     }
 }
+// Kinds whose target id names a figure (a Branch's names a step).
+constexpr bool NamesFigure(TActionKind kind) {
+    return HasTargetID(kind) && kind != TActionKind::Branch;
+}
 // Kinds that carry a whole figure record.
 constexpr bool HasFigure(TActionKind kind) {
     return kind == TActionKind::Create || kind == TActionKind::Move ||

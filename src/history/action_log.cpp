@@ -48,8 +48,7 @@ void THistoryList::TruncateAfter(TActionItem* keep) {
     FreeItems(keep ? keep : Head);
     Highest = 0;
     for (const TActionItem* item = GetFirst(); item; item = item->Next)
-        if (HasTargetID(item->Data.TargetType) && item->Data.TargetType != TActionKind::Branch)
-            NoteTargetID(item->Data.TargetID);
+        if (NamesFigure(item->Data.TargetType)) NoteTargetID(item->Data.TargetID);
 }
 
 std::int32_t THistoryList::NewTargetID(std::int32_t atLeast) {

@@ -10,6 +10,7 @@
 #include "ui/modes.h"
 #include "ui/texts.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,11 @@ struct TCutState {
     // A thumbnail that the next selection takes whatever was clicked; 0 = none. It starts
     // at none, so the first click on the strip is like every later one.
     std::int32_t PendingThumb = 0;
+
+    // The strip scrolled as little as it takes to show the current cut.
+    void KeepCurrentOnStrip() {
+        StripOffset = std::max(0, std::clamp(StripOffset, CurrentCut - 5, CurrentCut - 1));
+    }
 };
 
 struct TSharedState {
