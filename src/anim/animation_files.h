@@ -58,6 +58,10 @@ public:
     // markEndCopies gives the copies EndCopyMark 1.
     void TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t pairs);
 
+    // Work brought back from a recovery journal: its log as an animation file, and the
+    // file the work was opened from (empty: none), which stays unsaved.
+    void OpenRecoveredWork(const std::string& body, const std::string& fileName);
+
     // Save as: asks for a name, and before replacing a file. Whether the work was saved.
     bool WriteDataMenuClick();
     // Save over the current file, or save as when there is none. Whether it was saved.
@@ -68,6 +72,8 @@ private:
     void LoadChosenFile(const char* filter, const TLoadRoad& road);
     // Reads an animation or drawing-process file whose extension and moment were checked.
     void LoadLogFile(const std::string& path, const TLoadRoad& road);
+    // Replays what the read of the file at `path` added to the log.
+    void ReplayRead(const std::string& path);
     // The bookkeeping after an animation or drawing-process file was opened (or not).
     void FinishDataLoad(bool wasEmpty, const TLoadRoad& road);
 

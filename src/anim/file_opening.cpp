@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 
 namespace murva {
 
@@ -106,14 +107,33 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
                 Reader.BGReadState = 2;
                 offeredBackground = ReadBackground;
             }
-            Doc.History.ReplayCursor = Doc.History.ActionLog.GetTail();
-            Shell.OpeningFolder = FolderOf(path);
-            ReplayToCursor();
-            Shell.OpeningFolder.clear();
+            // An animation read into an empty log is its file: nothing of it is unsaved.
+            if (animation && Doc.History.ReplayBase == Doc.History.ActionLog.GetHead())
+                Shell.SavedLog = Doc.History.ActionLog.Mark();
+            ReplayRead(path);
         }
     }
     FinishDataLoad(wasEmpty, road);
     ReSpecifyBackground(offeredBackground);
+}
+
+void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::string& fileName) {
+    Reset.ResetDocument();
+    Shell.LoadKind = TLoadKind::Animation;
+    Shell.DataFileName = fileName;
+    std::istringstream file(body);
+    if (ReadActionFile(file) == 0)
+        ReplayRead(fileName);
+    else
+        Doc.History.ActionLog.TruncateAfter(Doc.History.ActionLog.GetHead());
+    FinishDataLoad(true, ByMurvaLoad);
+}
+
+void TAnimationFiles::ReplayRead(const std::string& path) {
+    Doc.History.ReplayCursor = Doc.History.ActionLog.GetTail();
+    Shell.OpeningFolder = FolderOf(path);
+    ReplayToCursor();
+    Shell.OpeningFolder.clear();
 }
 
 void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {

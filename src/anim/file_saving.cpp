@@ -34,6 +34,7 @@ bool TAnimationFiles::WriteDataMenuClick() {
         return false;
     }
     Shell.DataFileName = path;
+    Shell.SavedLog = Doc.History.ActionLog.Mark();
     return true;
 }
 
@@ -48,6 +49,7 @@ bool TAnimationFiles::OverWriteDataMenuClick() {
         Platform.ShowMessage(texts::WriteFailed);
         return false;
     }
+    Shell.SavedLog = Doc.History.ActionLog.Mark();
     Platform.ShowMessage(texts::OverSaved);
     return true;
 }

@@ -14,7 +14,9 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     BGImage.Picture->SetSize(FieldWidth, FieldHeight);
     PaintBox.Picture->SetSize(FieldWidth, FieldHeight);
     ResetDocument();
-    if (!args.empty() && !args.front().empty()) OpenFileByName(args.front());
+    // Work a crash left behind comes before the file named.
+    if (!Recovery.OfferLeftoverWork() && !args.empty() && !args.front().empty())
+        OpenFileByName(args.front());
     S.Shell.ResizeMode = 2;
     S.Cuts.CurrentCut = 1;
 }

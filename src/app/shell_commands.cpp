@@ -23,7 +23,7 @@ void TZindaForm::ClearAllClick() {
 
 void TZindaForm::ExitMenuClick() {
     S.Doc.CommitHeldChange();
-    if (S.Doc.History.ActionLog.IsEmpty()) host.ExitProcess(0);
+    if (S.Doc.History.ActionLog.IsEmpty()) LeaveCleanly();
     const bool named = !S.Shell.DataFileName.empty();
     const TAnswer answer = host.Ask(named ? texts::SaveOverBeforeExit : texts::SaveBeforeExit,
                                     texts::ConfirmCaption, TQuestionButtons::YesNoCancel);
@@ -32,6 +32,11 @@ void TZindaForm::ExitMenuClick() {
     if (answer == TAnswer::Yes &&
         !(named ? Files.OverWriteDataMenuClick() : Files.WriteDataMenuClick()))
         return;
+    LeaveCleanly();
+}
+
+void TZindaForm::LeaveCleanly() {
+    Recovery.EndJournal();
     host.ExitProcess(0);
 }
 

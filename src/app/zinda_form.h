@@ -12,6 +12,7 @@
 #include "anim/pictures.h"
 #include "anim/playback.h"
 #include "anim/speed_controls.h"
+#include "anim/work_recovery.h"
 #include "anim/work_reset.h"
 #include "app/app_state.h"
 #include "edit/field_mouse.h"
@@ -41,6 +42,10 @@ public:
     void OpenFileByName(const std::string& path) { Files.OpenFileByName(path); }
     // Files dropped on the window: only the first is opened.
     void WMDropFiles(const std::vector<std::string>& paths);
+
+    // --- The recovery journal ---
+    // About once a second: unsaved work goes into the journal.
+    void JournalTimerTimer() { Recovery.KeepJournal(); }
 
     // --- Painting ---
     void PaintBoxPaint() { Painter.PaintBoxPaint(); }
@@ -146,9 +151,12 @@ public:
     TMakingReplay Making;
     TGifExport Gif;
     THistorySteps History;
+    TWorkRecovery Recovery;
 
 private:
     void LayOutInitialState();
+    // The work was saved or given up: the program ends and leaves no journal.
+    [[noreturn]] void LeaveCleanly();
     Host& host;
     Graphics& graphics;
     // The cut and count the counter was last written with.

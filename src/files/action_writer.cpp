@@ -150,15 +150,27 @@ void TWriter::Action(const TActionItem& item, const TFirstActionIndex& first) {
 
 } // namespace
 
-std::string WriteActionFile(const THistoryList& log) {
+void TActionBlockWriter::Write(const TActionItem& action, std::string& out) {
+    First.Note(&action);
     TWriter writer;
-    writer.Line(CurrentFormatLine);
-    TFirstActionIndex first;
-    for (const TActionItem* item = log.GetFirst(); item; item = item->Next) {
-        first.Note(item);
-        writer.Action(*item, first);
-    }
+    writer.Out = std::move(out);
+    writer.Action(action, First);
+    out = std::move(writer.Out);
+}
+
+std::string TActionBlockWriter::Block(const TActionItem& action) const {
+    TWriter writer;
+    writer.Action(action, First);
     return std::move(writer.Out);
+}
+
+std::string WriteActionFile(const THistoryList& log) {
+    std::string out(CurrentFormatLine);
+    out.append("\r\n");
+    TActionBlockWriter blocks;
+    for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
+        blocks.Write(*item, out);
+    return out;
 }
 
 } // namespace murva

@@ -3,6 +3,7 @@
 // and free-move paths): the format line, then one block per action in log order.
 // Lines end in CR LF; texts and file names are CP932.
 
+#include "files/text_format.h"
 #include "history/action_log.h"
 
 #include <string>
@@ -10,5 +11,18 @@
 namespace murva {
 
 std::string WriteActionFile(const THistoryList& log);
+
+// Writes a log's action blocks one after another, in log order, as a file holds them:
+// what a journal appends as the log grows.
+class TActionBlockWriter {
+public:
+    // Appends the block of the action that follows the last one written.
+    void Write(const TActionItem& action, std::string& out);
+    // The block of an action that is not in the log, written as if it followed.
+    std::string Block(const TActionItem& action) const;
+
+private:
+    TFirstActionIndex First;
+};
 
 } // namespace murva

@@ -10,8 +10,6 @@
 
 namespace murva {
 
-namespace {
-
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -21,6 +19,8 @@ bool WriteAll(int fd, std::string_view bytes) {
     }
     return true;
 }
+
+namespace {
 
 bool PathExists(const std::string& path) {
     struct stat info {};

@@ -18,4 +18,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const std::string& backupPath,
                          const std::function<void()>& beforeReplace = {});
 
+// Writes every byte to the open file, going on after an interrupted write.
+bool WriteAll(int fd, std::string_view bytes);
+
 } // namespace murva

@@ -14,6 +14,13 @@
 
 namespace murva {
 
+// Where a log stands: equal marks of one log mean it holds the same actions.
+struct TLogMark {
+    std::uint64_t Generation = ~std::uint64_t(0);
+    std::int32_t Count = -1;
+    bool operator==(const TLogMark&) const = default;
+};
+
 class THistoryList {
 public:
     THistoryList();
@@ -33,6 +40,7 @@ public:
     // Counts every time items are freed, so that an index of the log knows it is stale.
     std::uint64_t Generation() const { return Generations; }
     bool IsEmpty() const { return Count == 0; }
+    TLogMark Mark() const { return {Generations, Count}; }
 
     // Frees every item after the head. When the log held an item, the last figure
     // id goes back to 1; an empty log is left exactly as it is.

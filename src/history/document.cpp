@@ -124,22 +124,35 @@ TFigData& TDocument::HoldSizeChange(TFigItem* item) {
     return item->Data;
 }
 
+std::optional<TActionItem> TDocument::HeldChange() {
+    TFigData* live = History.PendingFigData;
+    if (!History.ActionPending || !live) return std::nullopt;
+    const TActionItem* found = History.ActionLog.LatestActionOf(live);
+    if (!found) return std::nullopt;
+    TActionItem held;
+    held.Data.FigData = *live;
+    DeepCopyOwnedParts(held.Data.FigData);
+    // Against the figure as the change found it: bars moved and back record nothing,
+    // anything else that moved, stretched or rescaled is recorded.
+    if (SameShape(held.Data.FigData, History.PendingBefore)) return std::nullopt;
+    held.Data.TargetType = TActionKind::Change;
+    held.Data.Parameter = TChangeParameter::Size;
+    held.Data.TargetID = found->Data.TargetID;
+    held.Data.ActionTime = History.PendingStamp;
+    return held;
+}
+
 void TDocument::CommitHeldChange() {
+    const std::optional<TActionItem> held = HeldChange();
     TFigData* live = History.PendingFigData;
     History.ActionPending = false;
     History.PendingFigData = nullptr;
-    if (!live) return;
-    // Against the figure as the change found it: bars moved and back record nothing,
-    // anything else that moved, stretched or rescaled is recorded.
-    TActionItem* found = History.ActionLog.LatestActionOf(live);
-    if (!found) return;
-    TFigData now = *live;
-    DeepCopyOwnedParts(now);
-    if (SameShape(now, std::exchange(History.PendingBefore, {}))) return;
-    TActionItem* action = Record(TActionKind::Change, nullptr, &now);
-    if (CommandOpen) action->Data.ActionTime = History.PendingStamp;
+    History.PendingBefore = {};
+    if (!held) return;
+    TActionItem* action = Record(TActionKind::Change, nullptr, &held->Data.FigData);
+    if (CommandOpen) action->Data.ActionTime = held->Data.ActionTime;
     action->Data.Parameter = TChangeParameter::Size;
-    action->Data.TargetID = found->Data.TargetID;
+    action->Data.TargetID = held->Data.TargetID;
     ApplyChange(action->Data, *live);
     History.ActionLog.Link(action, live);
 }

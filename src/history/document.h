@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -65,6 +66,9 @@ public:
     // is recorded.
     TFigData& HoldSizeChange(TFigItem* item);
     void CommitHeldChange();
+    // The action the held size change would record now; nothing when none is held or it
+    // changed nothing.
+    std::optional<TActionItem> HeldChange();
     bool IsHeld(const TFigData* figure) const {
         return History.ActionPending && History.PendingFigData == figure;
     }

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <exception>
 
@@ -57,6 +58,12 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(0, 0);
     RefreshAll();
+    // Unsaved work reaches the recovery journal at most about a second after it was done.
+    auto* journalTimer = new QTimer(this);
+    connect(journalTimer, &QTimer::timeout, this, [this] {
+        if (!exitCode) form.JournalTimerTimer();
+    });
+    journalTimer->start(1000);
 }
 
 MainWindow::~MainWindow() = default;

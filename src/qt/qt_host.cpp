@@ -180,6 +180,15 @@ void QtHost::BringToFront() {
     window->activateWindow();
 }
 
+std::string QtHost::StateFolder() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // A relative path does not count, as the base directory rules say.
+    if (state.isEmpty() || !state.startsWith(QLatin1Char('/')))
+        state = qEnvironmentVariable("HOME") + QStringLiteral("/.local/state");
+    if (!state.startsWith(QLatin1Char('/'))) return {};
+    return (state + QStringLiteral("/murva")).toStdString();
+}
+
 TLocalTime QtHost::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

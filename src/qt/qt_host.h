@@ -42,6 +42,8 @@ public:
     void WaitUntil(double milliseconds) override;
     void BringToFront() override;
     TLocalTime Now() override;
+    // $XDG_STATE_HOME/murva, by default ~/.local/state/murva.
+    std::string StateFolder() override;
 
 private:
     // Shows the attached window, as the state is now, before a box opens over it.

@@ -57,6 +57,8 @@ public:
     virtual void WaitUntil(double milliseconds) = 0;
     virtual void BringToFront() = 0;
     virtual TLocalTime Now() = 0;
+    // The folder where the recovery journal is kept; empty: no journal.
+    virtual std::string StateFolder() { return {}; }
     // Ends the process with the code: throws TProcessExit, never returns.
     [[noreturn]] void ExitProcess(int code) { throw TProcessExit{code}; }
 };

@@ -27,6 +27,8 @@ struct TShellState {
     std::string ShownBGName;
     // The folder of the file being opened, where a moved background is looked for.
     std::string OpeningFolder;
+    // The log as the work was last saved or opened: beyond it, the work is unsaved.
+    TLogMark SavedLog;
 
     // A file dialog with the filter, opening in the current file's folder; without a
     // current file, the host opens it where the last file was chosen.

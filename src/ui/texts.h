@@ -16,6 +16,7 @@ inline constexpr const char* OverwriteExisting = "すでにあるファイルに
 inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほぞんしますか？";
 inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえをうわがきほぞんしますか？";
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
+inline constexpr const char* RecoverWork = "まえの つづきが あります。もどしますか？";
 inline constexpr const char* ReallyClearAll = "ぜんぶ けしても いい？";
 
 // Messages of the shell and of watching.

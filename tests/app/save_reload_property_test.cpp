@@ -5,10 +5,12 @@
 
 #include "support/form_fixture.h"
 
+#include "support/figure_text.h"
 #include "support/material_files.h"
 #include "support/temp_dir.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <sstream>
@@ -20,6 +22,7 @@ const std::string Examples = std::string(MURVA_TEST_DATA) + "/../../examples";
 
 using test::ActionBlock;
 using test::FigureBlock;
+using test::Figures;
 
 test::TempDir& Folder() {
     static test::TempDir folder;
@@ -86,7 +89,13 @@ struct TWindow {
     test::RecordingGraphics graphics;
     TZindaForm form{host, graphics};
     test::TempDir saves;
-    TWindow() { form.FormCreate({}); }
+    // stateFolder: where the recovery journal is kept and looked for at start-up.
+    explicit TWindow(const std::string& stateFolder = {}, TAnswer recover = TAnswer::No) {
+        host.StateDir = stateFolder;
+        host.Answers = {recover};
+        form.FormCreate({});
+        host.Answers.clear();
+    }
 };
 
 // The point of the c-th figure of the current cut (counted round) to press on: a corner
@@ -297,42 +306,6 @@ std::string Describe(const std::vector<TStep>& steps) {
     return text.str();
 }
 
-// Everything of a figure that a file keeps, stamp children included (a file keeps no
-// cut and no path for a child).
-void Describe(std::ostringstream& out, const TFigList& list, bool children = false) {
-    for (auto* item = list.GetFirst(); item; item = item->Next) {
-        const TFigData& f = item->Data;
-        out << int(f.DrawingTool) << " " << f.Start.x << "," << f.Start.y << " " << f.End.x << ","
-            << f.End.y << " pen " << f.PenWidth << "/" << f.PenColor << " brush " << f.BrushColor
-            << " text " << f.TextSize << "/" << f.TextColor << "/" << f.Text;
-        if (!children) out << " cut " << f.CutNumber << " free " << f.Free;
-        if (f.PointData)
-            for (std::int32_t i = 0; i < f.PointData->Count; ++i)
-                out << " " << f.PointData->At(i).x << "," << f.PointData->At(i).y;
-        if (f.Free == 1 && f.FreeMoveData) {
-            out << "/" << f.FreeMoveCount;
-            for (std::int32_t i = 0; i < f.FreeMoveCount; ++i)
-                out << " path " << f.FreeMoveData->At(i).x << "," << f.FreeMoveData->At(i).y;
-        }
-        if (f.StampData) {
-            out << " {";
-            Describe(out, *f.StampData, true);
-            out << "}";
-        }
-        out << "\n";
-    }
-}
-
-std::string Figures(const TZindaForm& form) {
-    std::ostringstream out;
-    out << "pairs " << form.S.Doc.Figures.PairCount << "\n";
-    Describe(out, form.S.Doc.Figures.FigList);
-    // What "ふっかつ" would bring back.
-    out << "deleted\n";
-    Describe(out, form.S.Doc.Figures.DeletedFigList);
-    return out.str();
-}
-
 // Empty when the figures come back the same after going back and forward as many
 // commands, and after a save and a load; otherwise both pictures.
 std::string SaveAndReload(const std::vector<TStep>& steps) {
@@ -355,6 +328,16 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
     }
     if (Figures(made.form) != done)
         return "made:\n" + done + "back and forward again:\n" + Figures(made.form);
+    // The program ends here without a clean exit: its journal, held no longer, is left.
+    made.host.StateDir = temp.Path("state");
+    made.form.JournalTimerTimer();
+    if (std::filesystem::exists(temp.Path("state"))) {
+        std::filesystem::copy(temp.Path("state"), temp.Path("left"));
+        TWindow back(temp.Path("left"), TAnswer::Yes);
+        if (Figures(back.form) != done ||
+            back.form.S.Shell.DataFileName != made.form.S.Shell.DataFileName)
+            return "made:\n" + done + "from the journal:\n" + Figures(back.form);
+    }
     made.host.SaveResults = {temp.Path("saved.mrv")};
     made.form.WriteDataMenuClick();
     TWindow loaded;

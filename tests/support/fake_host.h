@@ -74,6 +74,9 @@ public:
     }
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
+    // The recovery journal's folder; empty: none.
+    std::string StateDir;
+    std::string StateFolder() override { return StateDir; }
 
 private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {

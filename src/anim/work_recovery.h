@@ -1,0 +1,36 @@
+#pragma once
+// Nothing is lost: unsaved work follows the log into the recovery journal, a clean exit
+// leaves no journal, and a start after a crash offers the work a journal holds.
+
+#include "anim/animation_files.h"
+#include "files/recovery_journal.h"
+
+#include <memory>
+
+namespace murva {
+
+class TWorkRecovery {
+public:
+    TWorkRecovery(TDocument& doc, TShellState& shell, Host& host, TAnimationFiles& files)
+        : Doc(doc), Shell(shell), Platform(host), Files(files) {}
+
+    // At start-up: offers the work a program left in its journal. Yes brings it back, No
+    // moves the journal aside. Whether the work came back.
+    bool OfferLeftoverWork();
+    // Puts the work into the journal when it is unsaved, and removes the journal when
+    // nothing is: the window calls it about once a second.
+    void KeepJournal();
+    // A clean exit: the work was saved or given up, and no journal is left.
+    void EndJournal();
+
+private:
+    TRecoveryJournal& Journal();
+
+    TDocument& Doc;
+    TShellState& Shell;
+    Host& Platform;
+    TAnimationFiles& Files;
+    std::unique_ptr<TRecoveryJournal> Kept;
+};
+
+} // namespace murva

@@ -1,0 +1,83 @@
+#pragma once
+// The recovery journal: every recorded action also goes to a file in the user's state
+// folder, so that work never saved comes back after a crash or a power cut. Each running
+// program keeps one journal and holds a lock on it; a journal nobody holds was left by a
+// program that ended without a clean exit.
+//
+// A journal is a header line, a line naming the file the work was opened from, and then
+// the log exactly as an animation file holds it. It grows by appending the actions
+// recorded since the last batch; when the log was cut back or its file changed, it is
+// written anew beside and renamed over, so that it is whole at every moment.
+
+#include "files/action_writer.h"
+#include "history/action_log.h"
+
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+namespace murva {
+
+class TRecoveryJournal {
+public:
+    // The journal lives in `folder`, which is made when first needed; an empty folder
+    // keeps no journal.
+    explicit TRecoveryJournal(std::string folder);
+    ~TRecoveryJournal();
+    TRecoveryJournal(const TRecoveryJournal&) = delete;
+    TRecoveryJournal& operator=(const TRecoveryJournal&) = delete;
+
+    // Brings the journal up to the log, whose work was opened from `fileName`, and puts
+    // it on the disk. `pending`, an action not yet in the log, follows it until the next
+    // call. A failure is tried again by writing it anew next time.
+    void Follow(const THistoryList& log, const std::string& fileName,
+                const TActionItem* pending = nullptr);
+    // Nothing is left to recover: the journal goes.
+    void Remove();
+    bool Exists() const { return Fd >= 0; }
+
+private:
+    void WriteAnew(const THistoryList& log, const std::string& fileName, std::string pending);
+    void Close();
+
+    std::string Folder, Path;
+    int Fd = -1;
+    // How far the file follows the log.
+    std::uint64_t WrittenGeneration = 0;
+    std::int32_t WrittenCount = 0;
+    const TActionItem* WrittenTail = nullptr;
+    std::string WrittenName;
+    // The size of the file without the pending block written after the log, if any.
+    off_t LogBytes = 0;
+    std::string PendingBlock;
+    TActionBlockWriter Blocks;
+};
+
+// A journal that a program left behind, held (locked) while this object lives.
+class TLeftoverJournal {
+public:
+    TLeftoverJournal(std::string path, int fd, std::string fileName, std::string body)
+        : Path(std::move(path)), FileName(std::move(fileName)), Body(std::move(body)), Fd(fd) {}
+    TLeftoverJournal(TLeftoverJournal&& other) noexcept;
+    TLeftoverJournal& operator=(TLeftoverJournal&&) = delete;
+    ~TLeftoverJournal();
+
+    std::string Path;
+    // The file the work was opened from; empty when none.
+    std::string FileName;
+    // The work as an animation file, up to the last action whose block reads whole.
+    std::string Body;
+
+    // Moves it aside as "journal.old" in its folder, in place of an older one.
+    void SetAside();
+    void Remove();
+
+private:
+    int Fd = -1;
+};
+
+// The newest journal in the folder that no running program holds and that holds an
+// action; journals holding none are removed on the way.
+std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder);
+
+} // namespace murva

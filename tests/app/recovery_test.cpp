@@ -1,0 +1,233 @@
+// Nothing is lost: unsaved work follows the log into the recovery journal, a clean end
+// leaves none, and a start after a crash offers the work back.
+
+#include "support/figure_text.h"
+#include "support/form_fixture.h"
+#include "support/material_files.h"
+#include "support/temp_dir.h"
+#include "ui/texts.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace murva {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A window whose journal lives in `state`; `recover` answers the question at start-up.
+struct TWindow {
+    test::FakeHost host;
+    test::RecordingGraphics graphics;
+    TZindaForm form{host, graphics};
+    TWindow(const std::string& state, TAnswer recover = TAnswer::No) {
+        host.StateDir = state;
+        host.Answers = {recover};
+        form.FormCreate({});
+        host.Answers.clear();
+    }
+    bool Asked() const {
+        return !host.Questions.empty() && host.Questions[0].Text == texts::RecoverWork;
+    }
+};
+
+std::vector<std::string> Journals(const std::string& folder) {
+    std::vector<std::string> names;
+    if (fs::exists(folder))
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The program ends without a clean exit: its journal stays in `to`, and nobody holds it.
+void Crash(TWindow& window, const std::string& to) {
+    window.form.JournalTimerTimer();
+    fs::create_directories(to);
+    fs::copy(window.host.StateDir, to);
+}
+
+// A material in the first cut, dragged, and a third figure's size held open.
+void Edit(TZindaForm& form, const std::string& material, unsigned commands) {
+    form.BeginCommand();
+    form.OpenFileByName(material);
+    form.BeginCommand();
+    form.PartsMoveBtrClick(1);
+    for (unsigned i = 0; i < commands; ++i) {
+        form.BeginCommand();
+        const std::int32_t x = 20 + 50 * std::int32_t(i % 3);
+        form.PaintBoxMouseDown(x, 20);
+        form.PaintBoxMouseMove(x + 3, 24);
+        form.PaintBoxMouseUp(x + 3, 24);
+    }
+}
+
+struct RecoveryTest : ::testing::Test {
+    test::TempDir temp;
+    const std::string state = temp.Path("state"), left = temp.Path("left");
+    const std::string material = test::WriteMaterial(temp, "m.znd", {10, 60, 110});
+};
+
+TEST_F(RecoveryTest, UnsavedWorkComesBackWithItsFileAndAHeldSizeChange) {
+    TWindow made(state);
+    Edit(made.form, material, 4);
+    made.form.S.Shell.DataFileName = temp.Path("named.mrv");
+    made.form.BeginCommand();
+    made.form.PaintBoxMouseDown(120, 20);
+    made.form.PaintBoxMouseUp(120, 20);
+    made.form.BeginCommand();
+    made.form.HTrackBar.SetPosition(40);
+    Crash(made, left);
+
+    TWindow back(left, TAnswer::Yes);
+    EXPECT_TRUE(back.Asked());
+    EXPECT_EQ(test::Figures(back.form), test::Figures(made.form));
+    EXPECT_EQ(back.form.S.Shell.DataFileName, temp.Path("named.mrv"));
+    // The work is in the new program's journal, and the old one is gone.
+    EXPECT_EQ(Journals(left).size(), 1u);
+    back.form.BeginCommand();
+    back.form.UndoBtnClick();
+    EXPECT_NE(test::Figures(back.form), test::Figures(made.form));
+}
+
+TEST_F(RecoveryTest, NoKeepsTheJournalAsideAndOnlyTheLastOne) {
+    for (unsigned drags = 1; drags <= 2; ++drags) {
+        TWindow made(state + std::to_string(drags));
+        Edit(made.form, material, drags);
+        Crash(made, left);
+        const auto size = fs::file_size(fs::directory_iterator(state + std::to_string(drags))->path());
+        TWindow refused(left);
+        EXPECT_TRUE(refused.Asked());
+        EXPECT_TRUE(refused.form.S.Doc.Figures.FigList.IsEmpty());
+        EXPECT_EQ(Journals(left), std::vector<std::string>{"journal.old"});
+        EXPECT_EQ(fs::file_size(left + "/journal.old"), size);
+    }
+    // The next start has nothing to offer.
+    EXPECT_FALSE(TWindow(left).Asked());
+}
+
+TEST_F(RecoveryTest, ARunningProgramsJournalIsNotOffered) {
+    TWindow running(state);
+    Edit(running.form, material, 2);
+    running.form.JournalTimerTimer();
+    EXPECT_FALSE(TWindow(state).Asked());
+    EXPECT_EQ(Journals(state).size(), 1u);
+}
+
+TEST_F(RecoveryTest, ATornLastBatchIsLeftOut) {
+    TWindow made(state);
+    Edit(made.form, material, 3);
+    made.form.JournalTimerTimer();
+    const std::string flushed = test::Figures(made.form);
+    Edit(made.form, material, 2);
+    Crash(made, left);
+    const fs::path journal = fs::directory_iterator(left)->path();
+    fs::resize_file(journal, fs::file_size(journal) - 40);
+
+    TWindow back(left, TAnswer::Yes);
+    EXPECT_TRUE(back.Asked());
+    EXPECT_TRUE(test::Figures(back.form) == flushed);
+}
+
+// How each way of going on leaves the journal: work saved or given up leaves none.
+TEST_F(RecoveryTest, ACleanEndOrASaveLeavesNoJournal) {
+    const struct {
+        const char* Name;
+        std::function<void(TWindow&)> Then;
+        bool JournalLeft;
+    } cases[] = {
+        {"nothing more", [](TWindow&) {}, true},
+        {"saved",
+         [this](TWindow& w) {
+             w.host.SaveResults = {temp.Path("s.mrv")};
+             w.form.WriteDataMenuClick();
+         },
+         false},
+        {"exit, not saved",
+         [](TWindow& w) {
+             w.host.Answers = {TAnswer::No};
+             w.form.ExitMenuClick();
+         },
+         false},
+        {"exit cancelled",
+         [](TWindow& w) {
+             w.host.Answers = {TAnswer::Cancel};
+             w.form.ExitMenuClick();
+         },
+         true},
+        {"ぜんぶけす",
+         [](TWindow& w) {
+             w.host.Answers = {TAnswer::Yes};
+             w.form.ClearAllClick();
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(state);
+        TWindow w(state);
+        Edit(w.form, material, 1);
+        w.form.JournalTimerTimer();
+        try {
+            c.Then(w);
+            w.form.JournalTimerTimer();
+        } catch (const TProcessExit&) {
+        }
+        EXPECT_EQ(Journals(state).size(), c.JournalLeft ? 1u : 0u);
+    }
+}
+
+// A child process edits and is killed at a random moment: what its last batch held comes
+// back, figure for figure.
+TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
+    std::mt19937 rng(20261208);
+    int recoveredTrials = 0;
+    for (int trial = 0; trial < 20; ++trial) {
+        SCOPED_TRACE(trial);
+        const std::string folder = state + std::to_string(trial);
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(report[0]);
+            TWindow w(folder);
+            for (unsigned batch = 0;; ++batch) {
+                Edit(w.form, material, 1 + batch % 5);
+                w.form.JournalTimerTimer();
+                const std::int32_t count = w.form.S.Doc.History.ActionLog.GetCount();
+                if (::write(report[1], &count, sizeof count) != sizeof count) ::_exit(1);
+            }
+        }
+        ::close(report[1]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(rng() % 150));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        std::int32_t flushed = 0, count = 0;
+        while (::read(report[0], &count, sizeof count) == sizeof count)
+            flushed = count;
+        ::close(report[0]);
+
+        TWindow back(folder, TAnswer::Yes);
+        const std::int32_t recovered = back.form.S.Doc.History.ActionLog.GetCount();
+        EXPECT_GE(recovered, flushed);
+        if (recovered == 0) continue; // killed before the first batch
+        ++recoveredTrials;
+        // The same edits, up to where the journal ends.
+        TWindow again(temp.Path("unused"));
+        for (unsigned batch = 0; again.form.S.Doc.History.ActionLog.GetCount() < recovered; ++batch)
+            Edit(again.form, material, 1 + batch % 5);
+        EXPECT_EQ(again.form.S.Doc.History.ActionLog.GetCount(), recovered);
+        EXPECT_TRUE(test::Figures(back.form) == test::Figures(again.form));
+    }
+    EXPECT_GE(recoveredTrials, 15);
+}
+
+} // namespace
+} // namespace murva
