@@ -50,9 +50,11 @@ void TPictures::ShowPendingBackground() {
     std::string& pending = Doc.History.PendingBGName;
     if (!pending.empty() && pending != Shell.ShownBGName) {
         const std::string bare = BareFileName(pending);
-        if (LoadBackground(pending) == 1 && LoadBackground(bare) == 1 &&
-            !Shell.OpeningFolder.empty())
-            LoadBackground(Shell.OpeningFolder + "/" + bare);
+        int loaded = LoadBackground(pending);
+        if (loaded == 1) loaded = LoadBackground(bare);
+        if (loaded == 1 && !Shell.OpeningFolder.empty())
+            loaded = LoadBackground(Shell.OpeningFolder + "/" + bare);
+        Shell.MissingBGName = loaded == 0 ? std::string() : pending;
     }
     Shell.ShownBGName = std::move(pending);
     pending.clear();
@@ -80,6 +82,7 @@ void TPictures::ClearMenuClick() {
 void TPictures::ClearShown() {
     FillWhite(C.BGImage.Modify());
     Shell.ShownBGName.clear();
+    Shell.MissingBGName.clear();
 }
 
 void TPictures::Save2JPEGMenuClick() {

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace murva {
@@ -97,6 +98,42 @@ std::optional<std::pair<std::string, std::string>> ParseJournal(std::string_view
 
 } // namespace
 
+TDiskSync::~TDiskSync() {
+    if (!Worker.joinable()) return;
+    {
+        std::lock_guard lock(Guard);
+        Stopping = true;
+    }
+    Wake.notify_one();
+    Worker.join();
+}
+
+void TDiskSync::Sync(int fd) {
+    const int own = ::dup(fd);
+    if (own < 0) return;
+    {
+        std::lock_guard lock(Guard);
+        // A sync not begun yet is covered by this one.
+        if (Pending >= 0) ::close(Pending);
+        Pending = own;
+    }
+    if (!Worker.joinable()) Worker = std::thread([this] { Run(); });
+    Wake.notify_one();
+}
+
+void TDiskSync::Run() {
+    std::unique_lock lock(Guard);
+    for (;;) {
+        Wake.wait(lock, [this] { return Pending >= 0 || Stopping; });
+        if (Pending < 0) return;
+        const int fd = std::exchange(Pending, -1);
+        lock.unlock();
+        ::fdatasync(fd);
+        ::close(fd);
+        lock.lock();
+    }
+}
+
 TRecoveryJournal::TRecoveryJournal(std::string folder) : Folder(std::move(folder)) {
     if (Folder.empty()) return;
     // One name per program: its process and the moment it started.
@@ -133,11 +170,11 @@ void TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileNa
     batch.append(pendingBlock);
     // The pending block written last time is taken back: its action is in the log now, or
     // it is written again as it stands.
-    if ((!PendingBlock.empty() && ::ftruncate(Fd, LogBytes) != 0) || !WriteAll(Fd, batch) ||
-        ::fdatasync(Fd) != 0) {
+    if ((!PendingBlock.empty() && ::ftruncate(Fd, LogBytes) != 0) || !WriteAll(Fd, batch)) {
         Close();
         return;
     }
+    Disk.Sync(Fd);
     WrittenCount = log.GetCount();
     WrittenTail = log.GetTail();
     LogBytes = logBytes;

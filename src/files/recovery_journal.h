@@ -6,17 +6,40 @@
 //
 // A journal is a header line, a line naming the file the work was opened from, and then
 // the log exactly as an animation file holds it. It grows by appending the actions
-// recorded since the last batch; when the log was cut back or its file changed, it is
-// written anew beside and renamed over, so that it is whole at every moment.
+// recorded since the last batch, which the disk gets in the background; when the log was
+// cut back or its file changed, it is written anew beside, put on the disk and renamed
+// over, so that it is whole at every moment.
 
 #include "files/action_writer.h"
 #include "history/action_log.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <thread>
 
 namespace murva {
+
+// Puts what was written to a file on the disk, on a thread of its own: the window never
+// waits for the disk. Whatever was asked for is on the disk when the object goes.
+class TDiskSync {
+public:
+    TDiskSync() = default;
+    TDiskSync(const TDiskSync&) = delete;
+    TDiskSync& operator=(const TDiskSync&) = delete;
+    ~TDiskSync();
+    void Sync(int fd);
+
+private:
+    void Run();
+    std::mutex Guard;
+    std::condition_variable Wake;
+    int Pending = -1;
+    bool Stopping = false;
+    std::thread Worker;
+};
 
 class TRecoveryJournal {
 public:
@@ -51,6 +74,7 @@ private:
     off_t LogBytes = 0;
     std::string PendingBlock;
     TActionBlockWriter Blocks;
+    TDiskSync Disk;
 };
 
 // A journal that a program left behind, held (locked) while this object lives.

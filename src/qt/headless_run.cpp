@@ -25,8 +25,14 @@ class HeadlessHost final : public Host {
 public:
     explicit HeadlessHost(std::string output) : output(std::move(output)) {}
     int Messages = 0;
+    // A picture that could not be read is told once, by the run, as what it means there.
+    int PictureMessages = 0;
 
     void ShowMessage(const std::string& text) override {
+        if (text == texts::PictureUnreadable) {
+            ++PictureMessages;
+            return;
+        }
         std::cerr << "murva: " << text << "\n";
         ++Messages;
     }
@@ -190,12 +196,24 @@ int RunHeadless(int argc, char** argv) {
         const bool picture = HasExtension(request.Input, BmpExtensions) ||
                              HasExtension(request.Input, JpegExtensions);
         if (picture && !FileExists(request.Input)) {
-            host.ShowMessage(texts::PictureUnreadable);
+            std::cerr << "murva: " << texts::PictureUnreadable << "\n";
             return 1;
         }
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
-        if (host.Messages > 0) return 1;
+        if ((picture && host.PictureMessages > 0) || host.Messages > 0) {
+            if (picture && host.PictureMessages > 0)
+                std::cerr << "murva: " << texts::PictureUnreadable << "\n";
+            return 1;
+        }
+        // The log keeps a background's name: saving it needs no pixels, a picture does.
+        if (const std::string& bg = form.S.Shell.MissingBGName; !bg.empty()) {
+            const bool pictureOut = request.Export || request.Gif;
+            std::cerr << "murva: " << (pictureOut ? "" : "warning: ") << "the background '" << bg
+                      << "' is missing or cannot be read"
+                      << (pictureOut ? ": no picture is written\n" : "\n");
+            if (pictureOut) return 1;
+        }
         // A cut or step the animation does not have.
         std::string missing;
         if (request.CutNamed && request.Cut > form.S.Cuts.CutCount)

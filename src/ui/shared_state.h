@@ -25,6 +25,8 @@ struct TShellState {
     std::int32_t ResizeMode = 2;
     // The background picture now shown; empty = none.
     std::string ShownBGName;
+    // The background the log names that is missing or could not be read; empty = none.
+    std::string MissingBGName;
     // The folder of the file being opened, where a moved background is looked for.
     std::string OpeningFolder;
     // The log as the work was last saved or opened: beyond it, the work is unsaved.

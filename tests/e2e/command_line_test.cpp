@@ -2,6 +2,7 @@
 // and the files it writes.
 
 #include "support/gif_frames.h"
+#include "support/material_files.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,20 @@ TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
     const std::string in = "'" + Data + "/two_pairs.mrv'", out = "'" + folder + "/o.jpg'";
     const std::string mrv = "'" + folder + "/o.mrv'", gif = "'" + folder + "/o.gif'";
     std::filesystem::create_directory(folder + "/d.mrv");
+    std::ofstream(folder + "/bad.jpg") << "not a picture";
+    auto withBackground = [this](const std::string& name, const std::string& picture) {
+        return "'" +
+               murva::test::WriteLog(
+                   temp, name,
+                   murva::test::ActionBlock("ReadBG", -1, picture + "\r\n") +
+                       murva::test::ActionBlock("Create", 1,
+                                                murva::test::FigureBlock("dtRectangle", {10, 10},
+                                                                         {50, 50}, "clRed", {},
+                                                                         true))) +
+               "'";
+    };
+    const std::string missingBG = withBackground("m.mrv", folder + "/nowhere.jpg");
+    const std::string badBG = withBackground("b.mrv", folder + "/bad.jpg");
     const std::tuple<std::string, int, const char*> cases[] = {
         {"--save-as " + mrv + " '" + folder + "/d.mrv'", 1, "データ読み込みに失敗しました"},
         {in + " --save-as " + mrv, 0, ""}, // options after the file
@@ -106,12 +121,16 @@ TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
         {"--export-gif " + gif + " --all --cut 1 " + in, 2, "contradict"},
         {"--export-gif " + gif + " --save-as " + mrv + " " + in, 2, "give one of"},
         {"--export-gif " + gif + " '" + Data + "/three_figures.znd'", 1, "nothing to film"},
+        {"--save-as " + mrv + " " + missingBG, 0, "warning: the background"},
+        {"--export-jpeg " + out + " " + missingBG, 1, "nowhere.jpg' is missing or cannot be read"},
+        {"--save-as " + mrv + " " + badBG, 0, "warning: the background"},
+        {"--export-gif " + gif + " " + badBG, 1, "bad.jpg' is missing or cannot be read"},
     };
     for (const auto& [args, code, message] : cases) {
         const Outcome run = Murva(args);
         EXPECT_EQ(run.Code, code) << args << "\n" << run.Err;
         EXPECT_NE(run.Err.find(message), std::string::npos) << args << "\n" << run.Err;
-        if (code == 0) {
+        if (*message == '\0') {
             EXPECT_EQ(run.Err, "") << "only the program's own messages";
         }
     }
