@@ -61,16 +61,21 @@ private:
     std::size_t Pos = 0;
 };
 
-// The start of a line for a message, never splitting a double-byte character.
-std::string ShownLine(std::string_view line) {
+// The start of a line of at most `limit` bytes, never splitting a double-byte character.
+std::string_view Cp932Prefix(std::string_view line, std::size_t limit) {
     std::size_t end = 0;
     while (end < line.size()) {
         const auto c = static_cast<unsigned char>(line[end]);
         const std::size_t width = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
-        if (end + width > MaxShownLineBytes) break;
+        if (end + width > limit) break;
         end += width;
     }
-    return Cp932ToUtf8(line.substr(0, end));
+    return line.substr(0, end);
+}
+
+// The start of a line for a message.
+std::string ShownLine(std::string_view line) {
+    return Cp932ToUtf8(Cp932Prefix(line, MaxShownLineBytes));
 }
 
 // Coordinates and sizes are kept within a million either way as they are read. The field
@@ -119,9 +124,9 @@ private:
         value = *color;
         return true;
     }
-    bool NextText(std::string& value) {
+    bool NextText(std::string& value, std::size_t limit) {
         if (!Next()) return false;
-        value = Cp932ToUtf8(Line);
+        value = Cp932ToUtf8(Cp932Prefix(Line, limit));
         return true;
     }
     void Note(TReadNoteKind kind, std::string text = {}) {
@@ -224,7 +229,7 @@ TBlock TReader::Action() {
     }
     if (HasFileName(d.TargetType)) {
         // Kept in the action itself, so a background named by a file survives the load.
-        if (!NextText(d.FileName)) return TBlock::Failed;
+        if (!NextText(d.FileName, MaxFileNameBytes)) return TBlock::Failed;
         Context.Reader.LastDataFileName = d.FileName;
     }
     if (HasFigure(d.TargetType)) {
@@ -250,7 +255,7 @@ bool TReader::Figure(TFigData& f, TLoadKind loadKind, bool child, int depth) {
     f.DrawingTool = *tool;
     if (Marked && !NextInt(f.EndCopyMark)) return false;
     if (!NextBounded(f.PenWidth) || !NextColor(f.PenColor) || !NextColor(f.BrushColor) ||
-        !NextBounded(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text) ||
+        !NextBounded(f.TextSize) || !NextColor(f.TextColor) || !NextText(f.Text, MaxTextBytes) ||
         !NextPoint(f.Start) || !NextPoint(f.End))
         return false;
 
@@ -334,7 +339,8 @@ bool TReader::ChangeBlock(TActionData& d) {
         if (!NextColor(f.PenColor)) return false;
         break;
     case TChangeParameter::Text:
-        if (!NextPoint(f.Start) || !NextPoint(f.End) || !NextText(f.Text)) return false;
+        if (!NextPoint(f.Start) || !NextPoint(f.End) || !NextText(f.Text, MaxTextBytes))
+            return false;
         break;
     case TChangeParameter::TextColor:
         if (!NextColor(f.TextColor)) return false;

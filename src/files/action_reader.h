@@ -57,8 +57,12 @@ TReadResult ReadActionText(std::string_view bytes, TReadContext& context);
 // otherwise be limited only by the stack.
 inline constexpr int MaxStampDepth = 1000;
 
-// An offending line is shown up to this many bytes, as much as a line of this format
-// ever held: a message box laying out a huge line would stall the window.
-inline constexpr std::size_t MaxShownLineBytes = 254;
+// A line of this format never held more than 254 bytes. A figure's text is read up to
+// that many bytes (in CP932, a whole character at the end), so that a huge line cannot
+// make painting, filming or saving it slow; the rest is dropped. An offending line is
+// shown in a message up to as many, and a file name is read up to the longest path.
+inline constexpr std::size_t MaxTextBytes = 254;
+inline constexpr std::size_t MaxShownLineBytes = MaxTextBytes;
+inline constexpr std::size_t MaxFileNameBytes = 4096;
 
 } // namespace murva

@@ -218,13 +218,29 @@ TEST(ActionReader, ASizeChangeWithoutAnEarlierActionHasNothingAfterItsCorners) {
 }
 
 TEST(ActionReader, LinesMayEndInALoneLineFeedOrNothingAndHaveAnyLength) {
-    const std::string longText(3000, 'x');
-    std::string file = Header + RectBlock(1);
-    file.replace(file.find("clBlack\n\n100"), 10, "clBlack\n" + longText + "\n");
-    file.pop_back(); // the last line without its end
-    TReadTarget t;
-    ASSERT_EQ(t.Read(file).Result, 0);
-    EXPECT_EQ(t.At(0)->Data.FigData.Text, longText);
+    // A text keeps as many bytes as a line of the format held, ending in a whole character.
+    const std::pair<std::string, std::string> texts[] = {
+        {std::string(3000, 'x'), std::string(MaxTextBytes, 'x')},
+        {std::string(MaxTextBytes - 1, 'x') + "\x82\xa0", std::string(MaxTextBytes - 1, 'x')},
+        {std::string(MaxTextBytes - 2, 'x') + "\x82\xa0",
+         std::string(MaxTextBytes - 2, 'x') + "あ"},
+    };
+    for (const auto& [line, kept] : texts) {
+        std::string file = Header + RectBlock(1);
+        file.replace(file.find("clBlack\n\n100"), 10, "clBlack\n" + line + "\n");
+        file.pop_back(); // the last line without its end
+        TReadTarget t;
+        ASSERT_EQ(t.Read(file).Result, 0);
+        EXPECT_EQ(t.At(0)->Data.FigData.Text, kept);
+    }
+    const std::string longName(MaxFileNameBytes + 900, 'n');
+    TReadTarget named;
+    ASSERT_EQ(named
+                  .Read(Header + "begin ActionData\n2011 06 14 10 05 33 27\n0\nReadBG\n" +
+                        longName + "\nend ActionData\n")
+                  .Result,
+              0);
+    EXPECT_EQ(named.At(0)->Data.FileName, longName.substr(0, MaxFileNameBytes));
 
     TReadTarget u;
     ASSERT_EQ(u.Read("ZINDA FILE FORMAT 1.0").Result, 0);
