@@ -58,6 +58,9 @@ public:
     // markEndCopies gives the copies EndCopyMark 1.
     void TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t pairs);
 
+    // A drawing made in the drawing window, as a drawing-process file's text, into the
+    // next slot of the bin as "そざいをよみこむ" puts a material there.
+    void AddDrawnMaterial(const std::string& drawing);
     // Work brought back from a recovery journal: its log as an animation file, and the
     // file the work was opened from (empty: none), which stays unsaved.
     void OpenRecoveredWork(const std::string& body, const std::string& fileName);

@@ -117,6 +117,20 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
     ReSpecifyBackground(offeredBackground);
 }
 
+void TAnimationFiles::AddDrawnMaterial(const std::string& drawing) {
+    Doc.CommitHeldChange();
+    const bool wasEmpty = Doc.Figures.FigList.IsEmpty();
+    Shell.LoadKind = TLoadKind::Drawing;
+    if (Doc.History.ActionLog.IsEmpty()) Reset.ResetDocument();
+    TActionItem* before = Doc.History.ActionLog.GetTail();
+    std::istringstream file(drawing);
+    if (ReadActionFile(file) != 0)
+        Doc.History.ActionLog.TruncateAfter(before);
+    else
+        ReplayRead({});
+    FinishDataLoad(wasEmpty, ByZindaLoad);
+}
+
 void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::string& fileName) {
     Reset.ResetDocument();
     Shell.LoadKind = TLoadKind::Animation;

@@ -52,6 +52,8 @@ void TZindaForm::ShowState() {
     const bool watching = S.Playback.InMoveState;
     PlayButton.Enabled = SelectMakeBtn.Enabled = watching;
     SelectMoveBtn.Enabled = !watching;
+    // Materials are drawn while making, as they are loaded.
+    DrawBtn.Enabled = !watching && !running;
     // During a run both play buttons stop it.
     for (TButtonControl* play : {&PlayButton, &AllPlayButton}) {
         play->Caption = running ? texts::StopRun : "";

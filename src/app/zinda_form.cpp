@@ -18,7 +18,8 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Making(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
       Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback),
       History(S.Doc, S.Shell, S.Cuts, S.Parts, Pictures, Painter),
-      Recovery(S.Doc, S.Shell, h, Files), host(h), graphics(g) {
+      Recovery(S.Doc, S.Shell, h, Files), Drawing(S.Doc, S.Shell, h, g, Files), host(h),
+      graphics(g) {
     S.Doc.Clock = [&h] { return ActionTimeOf(h.Now()); };
     LayOutInitialState();
     // The bars' change events, once the bars have their ranges.

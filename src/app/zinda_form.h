@@ -8,6 +8,7 @@
 #include "anim/gif_export.h"
 #include "anim/history_steps.h"
 #include "anim/making_replay.h"
+#include "anim/material_drawing.h"
 #include "anim/parts_bin.h"
 #include "anim/pictures.h"
 #include "anim/playback.h"
@@ -125,6 +126,15 @@ public:
     void PartsMoveBtrClick(int slot) { Bin.UseSlot(slot); }
     void PartsRemoveBtnClick(int slot) { Bin.RemoveSlot(slot); }
 
+    // --- "えをかく": the drawing window ---
+    // Whether the drawing window opens, on an empty canvas.
+    bool DrawBtnClick() { return Drawing.DrawBtnClick(); }
+    // "できた" and "やめる": whether the drawing window closes.
+    bool DrawDoneClick() { return Drawing.DoneClick(); }
+    bool DrawCancelClick() { return Drawing.CancelClick(); }
+    void DrawClearClick() { Drawing.ClearClick(); }
+    void DrawSaveClick() { Drawing.SaveClick(); }
+
     // --- The View and Tool menus ---
     void ReadBGMenuClick() { Pictures.ReadBGMenuClick(); }
     void ClearMenuClick() { Pictures.ClearMenuClick(); }
@@ -152,6 +162,7 @@ public:
     TGifExport Gif;
     THistorySteps History;
     TWorkRecovery Recovery;
+    TMaterialDrawing Drawing;
 
 private:
     void LayOutInitialState();

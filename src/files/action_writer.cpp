@@ -38,6 +38,9 @@ public:
     }
 
     void Action(const TActionItem& item, const TFirstActionIndex& first);
+    // animationLines: the cut and path lines an animation's figures carry; stamp children
+    // and a drawing's figures carry none.
+    void Figure(const TFigData& f, bool animationLines);
 
 private:
     void AppendInt(std::int32_t value) {
@@ -60,14 +63,13 @@ private:
         Line("begin StampData");
         if (children)
             for (const TFigItem* child = children->GetFirst(); child; child = child->Next)
-                Figure(child->Data, true);
+                Figure(child->Data, false);
         Line("end StampData");
     }
-    void Figure(const TFigData& f, bool child);
     void ChangeBlock(const TActionData& data, const TFirstActionIndex& first);
 };
 
-void TWriter::Figure(const TFigData& f, bool child) {
+void TWriter::Figure(const TFigData& f, bool animationLines) {
     Line("begin FigData");
     if (std::string_view tool = ToolWord(f.DrawingTool); !tool.empty()) Line(tool);
     Int(f.EndCopyMark);
@@ -79,12 +81,12 @@ void TWriter::Figure(const TFigData& f, bool child) {
     Text(f.Text);
     Point(f.Start);
     Point(f.End);
-    if (!child) {
+    if (animationLines) {
         Int(f.CutNumber);
         Int(f.Free);
     }
     if (IsPointFigure(f.DrawingTool)) PointBlock(f.PointData.get());
-    if (!child && f.Free == 1) {
+    if (animationLines && f.Free == 1) {
         Line("begin FreeMoveData");
         Points(f.FreeMoveData.get(), f.FreeMoveCount);
         Line("end FreeMoveData");
@@ -142,7 +144,7 @@ void TWriter::Action(const TActionItem& item, const TFirstActionIndex& first) {
     if (data.TargetType == TActionKind::Change) Line(ParameterWord(data.Parameter));
     if (HasFileName(data.TargetType)) Text(data.FileName);
     if (HasFigure(data.TargetType))
-        Figure(data.FigData, false);
+        Figure(data.FigData, true);
     else if (data.TargetType == TActionKind::Change)
         ChangeBlock(data, first);
     Line("end ActionData");
@@ -161,6 +163,23 @@ void TActionBlockWriter::Write(const TActionItem& action, std::string& out) {
 std::string TActionBlockWriter::Block(const TActionItem& action) const {
     TWriter writer;
     writer.Action(action, First);
+    return std::move(writer.Out);
+}
+
+std::string WriteDrawingFile(const std::vector<TFigData>& figures, const TActionTime& stamp) {
+    TWriter writer;
+    writer.Line(CurrentFormatLine);
+    // Numbered from 2, as the drawing program numbers its figures.
+    std::int32_t id = 1;
+    for (const TFigData& figure : figures) {
+        writer.Line("begin ActionData");
+        writer.Line(ActionTimeText(stamp));
+        writer.Int(0);
+        writer.Line(ActionKindWord(TActionKind::Create));
+        writer.Int(++id);
+        writer.Figure(figure, false);
+        writer.Line("end ActionData");
+    }
     return std::move(writer.Out);
 }
 

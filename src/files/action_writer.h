@@ -7,10 +7,15 @@
 #include "history/action_log.h"
 
 #include <string>
+#include <vector>
 
 namespace murva {
 
 std::string WriteActionFile(const THistoryList& log);
+
+// A drawing-process file of the figures, each created by one action with the stamp: the
+// figure blocks carry no cut and no path, as a drawing's do.
+std::string WriteDrawingFile(const std::vector<TFigData>& figures, const TActionTime& stamp);
 
 // Writes a log's action blocks one after another, in log order, as a file holds them:
 // what a journal appends as the log grows.

@@ -1,5 +1,8 @@
 #include "history/action_log.h"
 
+#include <limits>
+#include <unordered_set>
+
 namespace murva {
 
 THistoryList::THistoryList() : Head(new TActionItem), Tail(Head) {}
@@ -52,8 +55,19 @@ void THistoryList::TruncateAfter(TActionItem* keep) {
 }
 
 std::int32_t THistoryList::NewTargetID(std::int32_t atLeast) {
-    Highest = std::max(atLeast, Highest + 1);
-    return Highest;
+    if (Highest < std::numeric_limits<std::int32_t>::max()) {
+        Highest = std::max(atLeast, Highest + 1);
+        return Highest;
+    }
+    // Only a file made to break the program holds the largest id: then the smallest id
+    // no action of the log holds.
+    std::unordered_set<std::int32_t> used;
+    for (const TActionItem* item = GetFirst(); item; item = item->Next)
+        if (NamesFigure(item->Data.TargetType)) used.insert(item->Data.TargetID);
+    std::int32_t id = 1;
+    while (used.contains(id))
+        ++id;
+    return id;
 }
 
 void THistoryList::Link(TActionItem* action, TFigData* figure, TFigItem* item) {

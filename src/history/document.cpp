@@ -157,6 +157,11 @@ void TDocument::CommitHeldChange() {
     History.ActionLog.Link(action, live);
 }
 
+TActionTime TDocument::StampNow() const {
+    if (CommandOpen) return CommandStamp;
+    return Clock ? Clock() : TActionTime{};
+}
+
 void TDocument::BeginCommand() {
     if (!Clock) return;
     TActionTime stamp = Clock();

@@ -39,6 +39,8 @@ public:
     bool CanRedo() const { return !Commands().Undone.empty(); }
     void Undo();
     void Redo();
+    // The stamp an action recorded now carries: the command's, outside one the clock's.
+    TActionTime StampNow() const;
     // The commands of the log and where the picture stands among them.
     const TCommandHistory& Commands() const;
 

@@ -18,6 +18,7 @@ inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえを
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
 inline constexpr const char* RecoverWork = "まえの つづきが あります。もどしますか？";
 inline constexpr const char* ReallyClearAll = "ぜんぶ けしても いい？";
+inline constexpr const char* ReallyDropDrawing = "かいた えを すてても いい？";
 
 // Messages of the shell and of watching.
 inline constexpr const char* NothingToPlay = "さいせいするものがありません";
@@ -38,6 +39,7 @@ inline constexpr const char* OverSaved = "うわがきほぞんしました";
 inline constexpr const char* PictureUnreadable = "画像を読み込めませんでした";
 inline constexpr const char* PictureUnwritable = "画像を書き出せませんでした";
 inline constexpr const char* GifWritten = "GIFが できました";
+inline constexpr const char* DrawingSaved = "そざいを ほぞんしました";
 
 // Messages about cuts.
 inline constexpr const char* NoCutToChoose = "選択できるカットがありません";
@@ -62,6 +64,25 @@ inline constexpr const char* DataSaveFilter = "Murvaファイル(*.mrv)|*.mrv";
 inline constexpr const char* JPEGSaveFilter = "JPEGファイル（*.jpg）|*.jpg";
 inline constexpr const char* GIFSaveFilter = "GIFファイル（*.gif）|*.gif";
 inline constexpr const char* ZindaOpenFilter = "Zindaファイル(*.znd)|*.znd";
+inline constexpr const char* ZindaSaveFilter = "そざいファイル(*.znd)|*.znd";
+
+// The drawing window: its caption, buttons and hints.
+inline constexpr const char* DrawingCaption = "えをかく";
+inline constexpr const char* DrawHint = "えをかく";
+inline constexpr const char* DrawDone = "できた";
+inline constexpr const char* DrawCancel = "やめる";
+inline constexpr const char* DrawSave = "ほぞん";
+inline constexpr const char* DrawRemoveLast = "ひとつけす";
+inline constexpr const char* DrawClear = "ぜんぶけす";
+inline constexpr const char* DrawSeparate = "ばらばらにする";
+inline constexpr const char* DrawLineColour = "せんの いろ";
+inline constexpr const char* DrawFillColour = "ぬりの いろ";
+inline constexpr const char* DrawNoFill = "ぬらない";
+// The tools' hints, in the order of TDrawTool.
+inline constexpr const char* DrawToolHints[] = {"せん", "しかく", "まる", "おれせん",
+                                                 "かこむ", "ふで", "もじ", "えらぶ"};
+inline constexpr const char* DrawWidthHints[] = {"ほそい", "ふつう", "ふとい"};
+inline constexpr const char* DrawTextSizeHints[] = {"ちいさい もじ", "ふつうの もじ", "おおきい もじ"};
 inline constexpr const char* OpenDialogTitle = "ファイルを開く";
 inline constexpr const char* SaveDialogTitle = "名前を付けて保存";
 inline constexpr const char* DialogOpen = "開く";

@@ -111,6 +111,7 @@ void TWindowControls::NameControls() {
     Name(UndoBtn, "UndoBtn", "", t::UndoHint);
     Name(RedoBtn, "RedoBtn", "", t::RedoHint);
     Name(MakingBtn, "MakingBtn", "", t::MakingHint);
+    Name(DrawBtn, "DrawBtn", "", t::DrawHint);
     Name(PlayButton, "PlayButton");
     Name(AllPlayButton, "AllPlayButton");
     Name(PlayBar, "PlayBar");
@@ -148,7 +149,7 @@ std::vector<TControl*> TWindowControls::AllControls() {
         &Image1,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
         &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
         &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
-        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn};
+        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn, &DrawBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {

@@ -46,7 +46,7 @@ public:
     TButtonControl CutCountDownBtn, CutCountUpBtn;
     TControl CutDisplayPanel;
     TButtonControl SelectMakeBtn, SelectMoveBtn;
-    TButtonControl UndoBtn, RedoBtn, MakingBtn;
+    TButtonControl UndoBtn, RedoBtn, MakingBtn, DrawBtn;
     TButtonControl FastBtn, SpeedBtn, SlowBtn, PlayButton, AllPlayButton;
 
     // The two motion tools, and the three speed profiles.
