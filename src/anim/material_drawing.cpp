@@ -26,18 +26,16 @@ bool TMaterialDrawing::DoneClick() {
 }
 
 bool TMaterialDrawing::CancelClick() {
-    if (!Board.IsEmpty() &&
-        Platform.Ask(texts::ReallyDropDrawing, texts::ConfirmCaptionKana, TQuestionButtons::YesNo,
-                     TAnswer::No) != TAnswer::Yes)
+    if (!Board.IsEmpty() && Platform.Ask(texts::ReallyDropDrawing, texts::ConfirmCaptionKana,
+                                         TQuestionButtons::YesNo, TAnswer::No) != TAnswer::Yes)
         return false;
     Board.Clear();
     return true;
 }
 
 void TMaterialDrawing::ClearClick() {
-    if (Board.IsEmpty() ||
-        Platform.Ask(texts::ReallyClearAll, texts::ConfirmCaptionKana, TQuestionButtons::YesNo,
-                     TAnswer::No) != TAnswer::Yes)
+    if (Board.IsEmpty() || Platform.Ask(texts::ReallyClearAll, texts::ConfirmCaptionKana,
+                                        TQuestionButtons::YesNo, TAnswer::No) != TAnswer::Yes)
         return;
     Board.Clear();
 }

@@ -14,14 +14,22 @@ namespace {
 
 TDrawingTool KindOf(TDrawTool tool) {
     switch (tool) {
-    case TDrawTool::Line: return TDrawingTool::Line;
-    case TDrawTool::Rectangle: return TDrawingTool::Rectangle;
-    case TDrawTool::Ellipse: return TDrawingTool::Ellipse;
-    case TDrawTool::Polyline: return TDrawingTool::Polyline;
-    case TDrawTool::Polygon: return TDrawingTool::Polygon;
-    case TDrawTool::FreeLine: return TDrawingTool::FreeLine;
-    case TDrawTool::Text: return TDrawingTool::Text;
-    case TDrawTool::Select: break;
+    case TDrawTool::Line:
+        return TDrawingTool::Line;
+    case TDrawTool::Rectangle:
+        return TDrawingTool::Rectangle;
+    case TDrawTool::Ellipse:
+        return TDrawingTool::Ellipse;
+    case TDrawTool::Polyline:
+        return TDrawingTool::Polyline;
+    case TDrawTool::Polygon:
+        return TDrawingTool::Polygon;
+    case TDrawTool::FreeLine:
+        return TDrawingTool::FreeLine;
+    case TDrawTool::Text:
+        return TDrawingTool::Text;
+    case TDrawTool::Select:
+        break;
     }
     return TDrawingTool::None;
 }
@@ -37,7 +45,8 @@ std::string FittingText(const std::string& utf8) {
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         std::size_t length = 1;
-        while (i + length < utf8.size() && (static_cast<unsigned char>(utf8[i + length]) & 0xC0) == 0x80)
+        while (i + length < utf8.size() &&
+               (static_cast<unsigned char>(utf8[i + length]) & 0xC0) == 0x80)
             ++length;
         const std::string character = utf8.substr(i, length);
         bytes += Utf8ToCp932(character).size();
@@ -204,7 +213,8 @@ const Bitmap& TDrawingBoard::Picture() {
     if (Drawing) {
         TFigData shown = *Drawing;
         if (IsPointFigure(shown.DrawingTool)) {
-            shown.PointData = std::make_shared<TPointData>(static_cast<std::int32_t>(Stroke.size()));
+            shown.PointData =
+                std::make_shared<TPointData>(static_cast<std::int32_t>(Stroke.size()));
             for (TPoint p : Stroke)
                 shown.PointData->AddTracked(p.x, p.y);
         }

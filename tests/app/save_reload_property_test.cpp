@@ -5,6 +5,7 @@
 
 #include "support/form_fixture.h"
 
+#include "support/drawing_strokes.h"
 #include "support/figure_text.h"
 #include "support/material_files.h"
 #include "support/temp_dir.h"
@@ -289,6 +290,13 @@ const std::vector<TCommand>& Commands() {
              };
              w.form.MakingBtnClick();
              w.host.OnWait = nullptr;
+         }},
+        {"draw a material of every kind, as a stamp or separate, into the bin",
+         [](TWindow& w, unsigned c) {
+             if (!w.form.DrawBtnClick()) return;
+             w.form.Drawing.Board.Separate = c % 2;
+             test::DrawEveryKind(w.form.Drawing.Board, c);
+             w.form.DrawDoneClick();
          }},
     };
     return commands;

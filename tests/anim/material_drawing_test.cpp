@@ -1,0 +1,82 @@
+// "えをかく": a drawing goes into the bin as a material, one command for もどす, and
+// into a material file that opens as the same material.
+
+#include "model/cut_ranges.h"
+#include "support/drawing_strokes.h"
+#include "support/figure_text.h"
+#include "support/form_fixture.h"
+#include "support/temp_dir.h"
+#include "ui/texts.h"
+
+namespace murva {
+namespace {
+
+struct MaterialDrawingTest : test::FormTest {
+    TDrawingBoard& Board() { return form.Drawing.Board; }
+    // The figures of parts slot 1, as text.
+    std::string Slot1() {
+        std::string text;
+        for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+            if (f->Data.CutNumber == FirstPartsSlot)
+                text += std::to_string(int(f->Data.DrawingTool)) + " ";
+        return text;
+    }
+};
+
+TEST_F(MaterialDrawingTest, DoneFillsTheNextSlotAsOneStampOrApartAndIsOneCommand) {
+    for (const bool separate : {false, true}) {
+        SCOPED_TRACE(separate);
+        form.BeginCommand();
+        ASSERT_TRUE(form.DrawBtnClick());
+        Board().Separate = separate;
+        test::DrawEveryKind(Board(), 5);
+        form.BeginCommand();
+        EXPECT_TRUE(form.DrawDoneClick());
+        EXPECT_TRUE(Board().IsEmpty());
+        // The start copies in the slot, and their end copies beside them.
+        EXPECT_EQ(Slot1(), separate ? "2 5 4 3 6 7 1 2 5 4 3 6 7 1 " : "8 8 ");
+        EXPECT_EQ(form.S.Parts.PartsCount, 1);
+        form.BeginCommand();
+        form.UndoBtnClick();
+        EXPECT_EQ(Slot1(), "");
+        EXPECT_EQ(form.S.Parts.PartsCount, 0);
+    }
+}
+
+TEST_F(MaterialDrawingTest, CancelAndClearAskBeforeAnythingDrawnIsLost) {
+    ASSERT_TRUE(form.DrawBtnClick());
+    EXPECT_TRUE(form.DrawCancelClick()); // nothing drawn: no question
+    EXPECT_TRUE(host.Questions.empty());
+    test::DrawEveryKind(Board(), 1);
+    host.Answers = {TAnswer::No, TAnswer::No};
+    EXPECT_FALSE(form.DrawCancelClick());
+    form.DrawClearClick();
+    EXPECT_EQ(Board().Figures().size(), 7u);
+    ASSERT_EQ(host.Questions.size(), 2u);
+    EXPECT_EQ(host.Questions[0].Text, texts::ReallyDropDrawing);
+    EXPECT_EQ(host.Questions[1].Default, TAnswer::No);
+    host.Answers = {TAnswer::Yes};
+    EXPECT_TRUE(form.DrawCancelClick());
+    EXPECT_TRUE(Board().IsEmpty());
+    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+}
+
+TEST_F(MaterialDrawingTest, ASavedDrawingOpensAsTheSameMaterial) {
+    test::TempDir temp;
+    ASSERT_TRUE(form.DrawBtnClick());
+    test::DrawEveryKind(Board(), 9);
+    host.SaveResults = {temp.Path("drawn.znd")};
+    form.DrawSaveClick();
+    EXPECT_EQ(host.Messages.back(), texts::DrawingSaved);
+    form.DrawDoneClick();
+
+    test::FakeHost otherHost;
+    test::RecordingGraphics otherGraphics;
+    TZindaForm other(otherHost, otherGraphics);
+    other.FormCreate({});
+    other.OpenFileByName(temp.Path("drawn.znd"));
+    EXPECT_EQ(test::Figures(other), test::Figures(form));
+}
+
+} // namespace
+} // namespace murva
