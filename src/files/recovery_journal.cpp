@@ -79,7 +79,7 @@ std::string ReadableBody(std::string_view body) {
             at = batch;
         }
         if (Reads(text)) return text;
-        end = found + 1;
+        end = found;
     }
     return {};
 }
@@ -154,18 +154,18 @@ void TRecoveryJournal::Close() {
 void TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileName,
                               const TActionItem* pending) {
     if (Folder.empty()) return;
-    std::string pendingBlock =
-        pending ? Blocks.Block(*pending).append(BatchEndLine) : std::string();
     if (Fd < 0 || log.Generation() != WrittenGeneration || log.GetCount() < WrittenCount ||
         fileName != WrittenName) {
-        WriteAnew(log, fileName, std::move(pendingBlock));
+        WriteAnew(log, fileName, pending);
         return;
     }
-    if (log.GetCount() == WrittenCount && pendingBlock == PendingBlock) return;
     std::string batch;
     for (const TActionItem* item = WrittenTail->Next; item; item = item->Next)
         Blocks.Write(*item, batch);
     if (!batch.empty()) batch.append(BatchEndLine);
+    // After the log's blocks, whose creating actions a size change looks up.
+    std::string pendingBlock = PendingBlockOf(pending);
+    if (batch.empty() && pendingBlock == PendingBlock) return;
     const off_t logBytes = LogBytes + static_cast<off_t>(batch.size());
     batch.append(pendingBlock);
     // The pending block written last time is taken back: its action is in the log now, or
@@ -181,8 +181,12 @@ void TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileNa
     PendingBlock = std::move(pendingBlock);
 }
 
+std::string TRecoveryJournal::PendingBlockOf(const TActionItem* pending) const {
+    return pending ? Blocks.Block(*pending).append(BatchEndLine) : std::string();
+}
+
 void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fileName,
-                                 std::string pending) {
+                                 const TActionItem* pending) {
     if (!MakeFolders(Folder)) return;
     const std::string temp = Path + ".new";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
@@ -199,7 +203,8 @@ void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fil
         Blocks.Write(*item, bytes);
     bytes.append(BatchEndLine);
     const off_t logBytes = static_cast<off_t>(bytes.size());
-    bytes.append(pending);
+    std::string pendingBlock = PendingBlockOf(pending);
+    bytes.append(pendingBlock);
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0 || ::rename(temp.c_str(), Path.c_str()) != 0) {
         ::unlink(temp.c_str());
         ::close(fd);
@@ -213,7 +218,7 @@ void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fil
     WrittenTail = log.GetTail();
     WrittenName = fileName;
     LogBytes = logBytes;
-    PendingBlock = std::move(pending);
+    PendingBlock = std::move(pendingBlock);
 }
 
 void TRecoveryJournal::Remove() {

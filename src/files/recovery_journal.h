@@ -60,7 +60,10 @@ public:
     bool Exists() const { return Fd >= 0; }
 
 private:
-    void WriteAnew(const THistoryList& log, const std::string& fileName, std::string pending);
+    void WriteAnew(const THistoryList& log, const std::string& fileName,
+                   const TActionItem* pending);
+    // The block of the pending action and its batch's end; empty for none.
+    std::string PendingBlockOf(const TActionItem* pending) const;
     void Close();
 
     std::string Folder, Path;

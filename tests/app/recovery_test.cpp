@@ -78,11 +78,21 @@ TEST_F(RecoveryTest, UnsavedWorkComesBackWithItsFileAndAHeldSizeChange) {
     TWindow made(state);
     Edit(made.form, material, 4);
     made.form.S.Shell.DataFileName = temp.Path("named.mrv");
+    // A polygon's size held open: its change carries the points.
     made.form.BeginCommand();
-    made.form.PaintBoxMouseDown(120, 20);
-    made.form.PaintBoxMouseUp(120, 20);
+    made.form.OpenFileByName(test::WriteLog(
+        temp, "p.znd",
+        test::ActionBlock("Create", 2,
+                          test::FigureBlock("dtPolygon", {200, 200}, {260, 260}, "clRed",
+                                            {{200, 200}, {260, 200}, {230, 260}}))));
+    made.form.BeginCommand();
+    made.form.PartsMoveBtrClick(1);
+    made.form.BeginCommand();
+    made.form.PaintBoxMouseDown(230, 210);
+    made.form.PaintBoxMouseUp(230, 210);
     made.form.BeginCommand();
     made.form.HTrackBar.SetPosition(40);
+    ASSERT_TRUE(made.form.S.Doc.HeldChange());
     Crash(made, left);
 
     TWindow back(left, TAnswer::Yes);
@@ -91,9 +101,6 @@ TEST_F(RecoveryTest, UnsavedWorkComesBackWithItsFileAndAHeldSizeChange) {
     EXPECT_EQ(back.form.S.Shell.DataFileName, temp.Path("named.mrv"));
     // The work is in the new program's journal, and the old one is gone.
     EXPECT_EQ(Journals(left).size(), 1u);
-    back.form.BeginCommand();
-    back.form.UndoBtnClick();
-    EXPECT_NE(test::Figures(back.form), test::Figures(made.form));
 }
 
 TEST_F(RecoveryTest, NoKeepsTheJournalAsideAndOnlyTheLastOne) {
@@ -101,7 +108,8 @@ TEST_F(RecoveryTest, NoKeepsTheJournalAsideAndOnlyTheLastOne) {
         TWindow made(state + std::to_string(drags));
         Edit(made.form, material, drags);
         Crash(made, left);
-        const auto size = fs::file_size(fs::directory_iterator(state + std::to_string(drags))->path());
+        const auto size =
+            fs::file_size(fs::directory_iterator(state + std::to_string(drags))->path());
         TWindow refused(left);
         EXPECT_TRUE(refused.Asked());
         EXPECT_TRUE(refused.form.S.Doc.Figures.FigList.IsEmpty());
@@ -128,11 +136,23 @@ TEST_F(RecoveryTest, ATornLastBatchIsLeftOut) {
     Edit(made.form, material, 2);
     Crash(made, left);
     const fs::path journal = fs::directory_iterator(left)->path();
-    fs::resize_file(journal, fs::file_size(journal) - 40);
-
-    TWindow back(left, TAnswer::Yes);
-    EXPECT_TRUE(back.Asked());
-    EXPECT_TRUE(test::Figures(back.form) == flushed);
+    // Torn in its middle, or whole but no longer readable.
+    for (const bool torn : {true, false}) {
+        const std::string folder = temp.Path(torn ? "torn" : "broken");
+        fs::create_directories(folder);
+        const fs::path copy = folder + "/left.journal";
+        fs::copy(journal, copy);
+        if (torn) {
+            fs::resize_file(copy, fs::file_size(copy) - 40);
+        } else {
+            std::fstream bytes(copy, std::ios::in | std::ios::out | std::ios::binary);
+            bytes.seekp(-60, std::ios::end);
+            bytes << "begin ActionData";
+        }
+        TWindow back(folder, TAnswer::Yes);
+        EXPECT_TRUE(back.Asked());
+        EXPECT_TRUE(test::Figures(back.form) == flushed);
+    }
 }
 
 // How each way of going on leaves the journal: work saved or given up leaves none.
@@ -187,7 +207,6 @@ TEST_F(RecoveryTest, ACleanEndOrASaveLeavesNoJournal) {
 // back, figure for figure.
 TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
     std::mt19937 rng(20261208);
-    int recoveredTrials = 0;
     for (int trial = 0; trial < 20; ++trial) {
         SCOPED_TRACE(trial);
         const std::string folder = state + std::to_string(trial);
@@ -206,10 +225,12 @@ TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
             }
         }
         ::close(report[1]);
+        // Killed after its first batch, however busy the machine.
+        std::int32_t flushed = 0, count = 0;
+        ASSERT_EQ(::read(report[0], &flushed, sizeof flushed), sizeof flushed);
         std::this_thread::sleep_for(std::chrono::milliseconds(rng() % 150));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        std::int32_t flushed = 0, count = 0;
         while (::read(report[0], &count, sizeof count) == sizeof count)
             flushed = count;
         ::close(report[0]);
@@ -217,8 +238,6 @@ TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
         TWindow back(folder, TAnswer::Yes);
         const std::int32_t recovered = back.form.S.Doc.History.ActionLog.GetCount();
         EXPECT_GE(recovered, flushed);
-        if (recovered == 0) continue; // killed before the first batch
-        ++recoveredTrials;
         // The same edits, up to where the journal ends.
         TWindow again(temp.Path("unused"));
         for (unsigned batch = 0; again.form.S.Doc.History.ActionLog.GetCount() < recovered; ++batch)
@@ -226,7 +245,6 @@ TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
         EXPECT_EQ(again.form.S.Doc.History.ActionLog.GetCount(), recovered);
         EXPECT_TRUE(test::Figures(back.form) == test::Figures(again.form));
     }
-    EXPECT_GE(recoveredTrials, 15);
 }
 
 } // namespace
