@@ -115,6 +115,8 @@ private:
     void WireHandlers();
     // The drawing field's presses, moves and releases, in field coordinates.
     void WireDrawingField();
+    // The drawing window, modal; the window shows what it changed when it closes.
+    void OpenDrawing();
 
     // Showing the models (window_sync.cpp).
     void ShowModels();

@@ -4,6 +4,8 @@
 
 #include "qt/main_window.h"
 
+#include "qt/drawing_dialog.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
@@ -68,6 +70,14 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"PlayButton", [&f] { f.PlayButtonClick(); }, TCall::MayStopRun},
         {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }, TCall::MayStopRun},
         {"MakingBtn", [&f] { f.MakingBtnClick(); }, TCall::MayStopRun},
+        // "えをかく": the drawing window opens once this call has ended, so that its own
+        // calls reach the form.
+        {"DrawBtn",
+         [this, &f] {
+             if (f.DrawBtnClick())
+                 QMetaObject::invokeMethod(
+                     this, [this] { OpenDrawing(); }, Qt::QueuedConnection);
+         }},
     };
     for (int field = 1; field <= 16; ++field)
         handlers.push_back(
@@ -150,6 +160,13 @@ void MainWindow::WireDrawingField() {
     connect(field, &ImageWidget::Released, this, [this, &f](int x, int y, Qt::MouseButton) {
         Dispatch([&f, x, y] { f.PaintBoxMouseUp(x, y); });
     });
+}
+
+void MainWindow::OpenDrawing() {
+    DrawingDialog dialog(
+        form, [this](const std::function<void()>& call) { Dispatch(call); }, this);
+    dialog.exec();
+    RefreshAll();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

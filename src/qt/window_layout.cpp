@@ -225,6 +225,8 @@ void MainWindow::BuildPartsBin() {
         AddGlyphButton(f.PartsMoveBtns[k], bin, {8, 24 + y, 25, 33}, "material_use");
         AddGlyphButton(f.PartsRemoveBtns[k], bin, {8, 64 + y, 25, 33}, "material_remove");
     }
+    // "えをかく" over the bin's caption row: a drawing goes into the bin.
+    AddGlyphButton(f.DrawBtn, client, {952, 2, 54, 34}, "draw");
 }
 
 void MainWindow::BuildWatchControls() {

@@ -8,15 +8,6 @@ namespace murva {
 
 namespace {
 
-// The palette the user picks colours from, ColorPanel01..ColorPanel16.
-constexpr std::array<TColor, 16> PaletteColors = {
-    RGBColor(255, 255, 255), RGBColor(255, 105, 180), RGBColor(255, 0, 0),
-    RGBColor(208, 0, 0),     RGBColor(128, 0, 0),     RGBColor(135, 206, 235),
-    RGBColor(0, 0, 255),     RGBColor(128, 0, 128),   RGBColor(255, 255, 0),
-    RGBColor(255, 165, 0),   RGBColor(0, 255, 0),     RGBColor(0, 160, 0),
-    RGBColor(0, 102, 102),   RGBColor(192, 192, 192), RGBColor(128, 128, 128),
-    RGBColor(0, 0, 0)};
-
 void Name(TControl& control, const char* name, const char* caption = "", const char* hint = "") {
     control.Name = name;
     control.Caption = caption;
@@ -149,7 +140,7 @@ std::vector<TControl*> TWindowControls::AllControls() {
         &Image1,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
         &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
         &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
-        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn, &DrawBtn};
+        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn,       &DrawBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {

@@ -12,6 +12,16 @@
 
 namespace murva {
 
+// The palette the user picks colours from: ColorPanel01..ColorPanel16, and the drawing
+// window's colours.
+inline constexpr std::array<TColor, 16> PaletteColors = {
+    RGBColor(255, 255, 255), RGBColor(255, 105, 180), RGBColor(255, 0, 0),
+    RGBColor(208, 0, 0),     RGBColor(128, 0, 0),     RGBColor(135, 206, 235),
+    RGBColor(0, 0, 255),     RGBColor(128, 0, 128),   RGBColor(255, 255, 0),
+    RGBColor(255, 165, 0),   RGBColor(0, 255, 0),     RGBColor(0, 160, 0),
+    RGBColor(0, 102, 102),   RGBColor(192, 192, 192), RGBColor(128, 128, 128),
+    RGBColor(0, 0, 0)};
+
 class TWindowControls {
 public:
     static constexpr std::int32_t FieldWidth = 640;

@@ -1,0 +1,43 @@
+#pragma once
+// The canvas of the drawing window: shows the drawing board's picture and gives it the
+// mouse in canvas coordinates. When the board wants a text, a small line edit stands
+// over the canvas where it goes: Enter gives the board the text, Escape or leaving the
+// edit takes it back.
+
+#include "edit/drawing_board.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace murva::qt {
+
+class DrawingCanvas final : public QWidget {
+    Q_OBJECT
+public:
+    DrawingCanvas(QWidget* parent, TDrawingBoard& board);
+    // The picture and the text edit show the board as it is now.
+    void Refresh();
+
+signals:
+    // The mouse or the text edit changed the board.
+    void Changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Runs a change of the board, then shows it.
+    template <class F> void Change(F change);
+    void EndText(bool keep);
+
+    TDrawingBoard& board;
+    QLineEdit* textEdit = nullptr;
+};
+
+} // namespace murva::qt
