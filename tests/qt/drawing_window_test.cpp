@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -18,7 +19,8 @@ namespace murva::test {
 namespace {
 
 struct DrawingWindowTest : WindowTest {
-    QDialog* dialog = nullptr;
+    // Gone once the window has closed.
+    QPointer<QDialog> dialog;
 
     // Opens the drawing window with "えをかく" and runs the steps in it while it is open;
     // afterwards the window is closed, whatever the steps did.
@@ -33,12 +35,12 @@ struct DrawingWindowTest : WindowTest {
             }
             ran = true;
             steps();
-            if (dialog->isVisible()) dialog->done(QDialog::Rejected);
+            if (dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
         };
         QTimer::singleShot(0, drive);
         QTest::mouseClick(Find<QToolButton>("DrawBtn"), Qt::LeftButton);
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return tries >= 200 || (ran && !dialog->isVisible()); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return tries >= 200 || (ran && (!dialog || !dialog->isVisible())); }, 5000));
         ASSERT_TRUE(ran) << "the drawing window did not open";
     }
     template <class W = QWidget> W* InDialog(const char* name) const {
@@ -102,6 +104,7 @@ TEST_F(DrawingWindowTest, ARectangleDrawnGoesIntoTheBinAndOneUndoTakesItBack) {
     QApplication::processEvents();
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_EQ(FiguresInSlot1(), 0);
+    EXPECT_EQ(RedPixels(Find("PartsImage1")), 0) << "the thumbnail of slot 1 is empty again";
 }
 
 TEST_F(DrawingWindowTest, ATextIsTypedWhereTheCanvasWasClickedAndEscapeTakesItBack) {
