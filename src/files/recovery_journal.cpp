@@ -27,6 +27,7 @@ constexpr std::string_view BlockEnd = "\r\nend ActionData\r\n";
 constexpr std::string_view BatchEndLine = "end Batch\r\n";
 constexpr std::string_view BatchEnd = "\r\nend ActionData\r\nend Batch\r\n";
 constexpr std::string_view JournalExtension = ".journal";
+constexpr std::string_view NewSuffix = ".new";
 // A torn last batch is left out; should the batch before it not read either, a few
 // earlier ones are tried.
 constexpr int TriedBatchEnds = 4;
@@ -188,7 +189,7 @@ std::string TRecoveryJournal::PendingBlockOf(const TActionItem* pending) const {
 void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fileName,
                                  const TActionItem* pending) {
     if (!MakeFolders(Folder)) return;
-    const std::string temp = Path + ".new";
+    const std::string temp = Path + std::string(NewSuffix);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
     if (fd < 0) return;
     // Locked before it takes its name, so no other program ever takes it for left behind.
@@ -254,8 +255,15 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
     std::vector<std::pair<timespec, std::string>> journals;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (!name.ends_with(JournalExtension)) continue;
         const std::string path = folder + "/" + name;
+        // A journal being written anew when its program ended; nobody holds it any more.
+        if (name.ends_with(std::string(JournalExtension).append(NewSuffix))) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+            if (fd >= 0) ::close(fd);
+            continue;
+        }
+        if (!name.ends_with(JournalExtension)) continue;
         struct stat info {};
         if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
             journals.emplace_back(info.st_mtim, path);

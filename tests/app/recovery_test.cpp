@@ -124,6 +124,8 @@ TEST_F(RecoveryTest, ARunningProgramsJournalIsNotOffered) {
     TWindow running(state);
     Edit(running.form, material, 2);
     running.form.JournalTimerTimer();
+    // A journal a crash left half written anew goes.
+    std::ofstream(state + "/1-2.journal.new") << "MURVA JOURNAL 1";
     EXPECT_FALSE(TWindow(state).Asked());
     EXPECT_EQ(Journals(state).size(), 1u);
 }
