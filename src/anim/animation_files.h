@@ -15,6 +15,9 @@
 
 namespace murva {
 
+// Asks before a chosen file that exists is replaced; No says the save was cancelled.
+bool MayReplace(Host& host, const std::string& path);
+
 // How the three ways of opening an animation or drawing-process file differ.
 struct TLoadRoad {
     // The caption of the question before an animation replaces the work, which is asked

@@ -9,6 +9,15 @@
 
 namespace murva {
 
+bool MayReplace(Host& host, const std::string& path) {
+    if (!FileExists(path)) return true;
+    if (host.Ask(texts::OverwriteExisting, texts::ConfirmCaption, TQuestionButtons::YesNo) ==
+        TAnswer::Yes)
+        return true;
+    host.ShowMessage(texts::SaveCancelled);
+    return false;
+}
+
 bool TAnimationFiles::WriteDataMenuClick() {
     Doc.CommitHeldChange();
     TFileDialog dialog = Shell.Dialog(texts::DataSaveFilter);
@@ -19,16 +28,9 @@ bool TAnimationFiles::WriteDataMenuClick() {
     Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
     Painter.PaintBoxPaint();
 
-    std::string backup;
-    if (FileExists(path)) {
-        if (Platform.Ask(texts::OverwriteExisting, texts::ConfirmCaption,
-                         TQuestionButtons::YesNo) != TAnswer::Yes) {
-            Platform.ShowMessage(texts::SaveCancelled);
-            return false;
-        }
-        // Beside the chosen file: its base name and ".bak".
-        backup = ReplaceExtension(path, ".bak");
-    }
+    if (!MayReplace(Platform, path)) return false;
+    // Beside the chosen file: its base name and ".bak".
+    const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
     if (!WriteFileAtomically(path, WriteActionFile(Doc.History.ActionLog), backup)) {
         Platform.ShowMessage(texts::SaveFailed);
         return false;

@@ -19,9 +19,7 @@ void THistorySteps::Step(bool forward) {
     // The background the picture has: the one replay met last, or none.
     if (Doc.History.PendingBGName.empty() && !Shell.ShownBGName.empty()) Pictures.ClearShown();
     Pictures.ShowPendingBackground();
-    // A repaint leaves the thumbnails alone when there is no figure at all.
-    if (Doc.Figures.FigList.IsEmpty()) Painter.ClearThumbnails();
-    Painter.PaintBoxPaint();
+    Painter.PaintRebuiltPicture();
 }
 
 } // namespace murva

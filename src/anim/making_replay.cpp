@@ -121,9 +121,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         }
         // The replay ends on the present picture.
         if (k == commands) Cuts = cuts;
-        Painter.PaintBoxPaint();
-        // Without figures a repaint leaves the thumbnails as they were.
-        if (Doc.Figures.FigList.IsEmpty()) Painter.ClearThumbnails();
+        Painter.PaintRebuiltPicture();
         C.PlayBar.SetPositionQuietly(k);
         const double due = (k + 1) * each;
         if (filming) {

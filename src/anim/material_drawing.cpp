@@ -1,7 +1,6 @@
 #include "anim/material_drawing.h"
 
 #include "files/action_writer.h"
-#include "files/file_names.h"
 #include "files/safe_file.h"
 #include "ui/texts.h"
 
@@ -46,11 +45,9 @@ void TMaterialDrawing::SaveClick() {
     dialog.DefaultExt = "znd";
     const std::optional<std::string> path = Platform.SaveDialog(dialog);
     if (!path) return;
-    if (FileExists(*path) && Platform.Ask(texts::OverwriteExisting, texts::ConfirmCaption,
-                                          TQuestionButtons::YesNo) != TAnswer::Yes)
-        return;
-    const std::string backup = FileExists(*path) ? ReplaceExtension(*path, ".bak") : std::string();
-    if (!WriteFileAtomically(*path, DrawingText(), backup)) {
+    if (!MayReplace(Platform, *path)) return;
+    // "a.znd.bak": "a.bak" is the animation's.
+    if (!WriteFileAtomically(*path, DrawingText(), *path + ".bak")) {
         Platform.ShowMessage(texts::SaveFailed);
         return;
     }

@@ -7,6 +7,7 @@
 #include "model/fig_list.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace murva {
 
@@ -175,8 +176,8 @@ void TDrawingBoard::DoubleClick(TPoint p) {
 void TDrawingBoard::Finish() {
     TFigData f = std::move(*Drawing);
     Drawing.reset();
+    std::vector<TPoint> points = std::exchange(Stroke, {});
     if (IsPointFigure(f.DrawingTool)) {
-        std::vector<TPoint> points = std::move(Stroke);
         points.erase(std::unique(points.begin(), points.end()), points.end());
         if (points.size() < 2) return;
         f.PointData = Thinned(points);
@@ -184,7 +185,6 @@ void TDrawingBoard::Finish() {
     } else if (f.Start == f.End) {
         return;
     }
-    Stroke.clear();
     Drawn.push_back(std::move(f));
 }
 

@@ -72,6 +72,11 @@ void TPainter::RefreshPartsBin() {
     PaintThumbnails(C.PartsImages, FirstPartsSlot, nullptr);
 }
 
+void TPainter::PaintRebuiltPicture() {
+    PaintBoxPaint();
+    if (S.Doc.Figures.FigList.IsEmpty()) ClearThumbnails();
+}
+
 void TPainter::ClearThumbnails() {
     for (auto* images : {&C.CutImages, &C.PartsImages})
         for (TImageControl& image : *images)

@@ -27,6 +27,9 @@ public:
     // The same with one figure in black and yellow (a stamp: its children), wherever it
     // is painted; the figure itself stays as it is.
     void PaintBoxPaintHighlighting(const TFigItem* figure) { Paint({{}, figure}); }
+    // The repaint of a picture rebuilt from the log (もどす, できるまで): without any
+    // figure a repaint leaves the thumbnails as they were, so they are whitened.
+    void PaintRebuiltPicture();
     // Paints the figures of cut `cut` that lie within rect onto the thumbnail `image`.
     void PaintCutThumbnail(TImageControl& image, std::int32_t cut, TRect rect) {
         PaintThumbnail(image, cut, rect, nullptr);

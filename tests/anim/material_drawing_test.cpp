@@ -1,6 +1,7 @@
 // "えをかく": a drawing goes into the bin as a material, one command for もどす, and
 // into a material file that opens as the same material.
 
+#include "files/file_names.h"
 #include "model/cut_ranges.h"
 #include "support/drawing_strokes.h"
 #include "support/figure_text.h"
@@ -68,6 +69,12 @@ TEST_F(MaterialDrawingTest, ASavedDrawingOpensAsTheSameMaterial) {
     host.SaveResults = {temp.Path("drawn.znd")};
     form.DrawSaveClick();
     EXPECT_EQ(host.Messages.back(), texts::DrawingSaved);
+    // Saved over: the old file is kept by its whole name, apart from an animation's a.bak.
+    host.SaveResults = {temp.Path("drawn.znd")};
+    host.Answers = {TAnswer::Yes};
+    form.DrawSaveClick();
+    EXPECT_TRUE(FileExists(temp.Path("drawn.znd.bak")));
+    EXPECT_FALSE(FileExists(temp.Path("drawn.bak")));
     form.DrawDoneClick();
 
     test::FakeHost otherHost;
