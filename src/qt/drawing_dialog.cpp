@@ -184,7 +184,11 @@ void DrawingDialog::reject() {
 
 bool DrawingDialog::Run(bool (TZindaForm::*handler)()) {
     bool answer = false;
-    dispatch([this, handler, &answer] { answer = (form.*handler)(); });
+    // The handler is called on a reference of its own, not on the member through a
+    // captured this: for that form GCC's sanitizer checks the type of a register the
+    // call never set, and reports a dialog that is not there.
+    TZindaForm& f = form;
+    dispatch([&f, handler, &answer] { answer = (f.*handler)(); });
     return answer;
 }
 
