@@ -52,8 +52,9 @@ def figure(tool, start, end, pen=2, pen_colour="clBlack", brush="clWhite", text=
     return lines + ["end FigData"]
 
 
-def action(kind, target=None, fig=None, parameter=None, change=None, file_name=None):
-    lines = ["begin ActionData", TIME, "0", kind]
+def action(kind, target=None, fig=None, parameter=None, change=None, file_name=None,
+           time=TIME):
+    lines = ["begin ActionData", time, "0", kind]
     if target is not None:
         lines.append(str(target))
     if parameter:
@@ -110,15 +111,20 @@ def welcome():
                20, rgb(0, 102, 102)),
         figure("dtEllipse", (420, 300), (460, 340), 2, "clBlack", "clRed", free_path=bounce),
     ]
-    actions = [action("ReadBG", file_name="welcome-bg.jpg")]
-    actions += [action("Create", i + 1, f) for i, f in enumerate(starts)]
-    actions += [action("Duplicate", i + 6, f) for i, f in enumerate(starts)]
-    actions += [action("Move", i + 6, f) for i, f in enumerate(moves)]
+    # Each command's actions carry one stamp of their own, two seconds after the last:
+    # できるまで builds the picture a command at a time, and もどす takes back as much.
+    times = ("2026 12 08 09 00 %02d 00" % (2 * k) for k in range(30))
+    actions = [action("ReadBG", file_name="welcome-bg.jpg", time=next(times))]
+    # The five figures and their end copies are one command, as a drawing put in is.
+    pairs = next(times)
+    actions += [action("Create", i + 1, f, time=pairs) for i, f in enumerate(starts)]
+    actions += [action("Duplicate", i + 6, f, time=pairs) for i, f in enumerate(starts)]
+    actions += [action("Move", i + 6, f, time=next(times)) for i, f in enumerate(moves)]
     # The sun grows and turns orange; the car turns green; the star turns purple.
-    actions.append(action("Change", 6, parameter="Size", change=["12", "480 10", "590 120"]))
-    actions.append(action("Change", 6, parameter="BodyColor", change=[colour(rgb(255, 165, 0))]))
-    actions.append(action("Change", 7, parameter="BodyColor", change=[colour(rgb(0, 160, 0))]))
-    actions.append(action("Change", 8, parameter="BodyColor", change=[colour(rgb(128, 0, 128))]))
+    changes = [(6, "Size", ["12", "480 10", "590 120"]), (6, "BodyColor", [colour(rgb(255, 165, 0))]),
+               (7, "BodyColor", [colour(rgb(0, 160, 0))]), (8, "BodyColor", [colour(rgb(128, 0, 128))])]
+    actions += [action("Change", target, parameter=parameter, change=change, time=next(times))
+                for target, parameter, change in changes]
     write("welcome.mrv", actions)
 
 

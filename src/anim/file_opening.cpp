@@ -43,11 +43,7 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         LoadLogFile(path, ByName);
         return;
     }
-    if (Pictures.LoadBackground(path) == 0) {
-        Doc.RecordFile(TActionKind::ReadBG, path);
-        Shell.LoadKind = TLoadKind::Image;
-        Painter.PaintBoxPaint();
-    }
+    if (Pictures.UseBackground(path)) Shell.LoadKind = TLoadKind::Image;
     Doc.Figures.LastFigureID = std::max<std::int32_t>(1, Doc.Figures.FigList.Count());
     Doc.Figures.PairCount = Doc.Figures.LastFigureID / 2;
     Painter.PaintBoxPaint();
@@ -201,7 +197,9 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
     // The name read for this background; the reader kept it in the action.
     const std::string read =
         action->Data.FileName.empty() ? Reader.LastDataFileName : action->Data.FileName;
-    if (read.empty()) return;
+    // Only the background the picture shows: one that a Branch of the file took back is
+    // not there to choose anew.
+    if (read.empty() || read != Shell.ShownBGName) return;
     // Enter keeps the background the file names.
     if (Platform.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo,
                      TAnswer::No) != TAnswer::Yes)
@@ -209,11 +207,11 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
     TFileDialog dialog = Shell.Dialog(texts::BGFilter);
     dialog.FilterIndex = HasExtension(read, JpegExtensions) ? 1 : 2;
     dialog.InitialName = BareFileName(read);
+    // The background chosen anew is recorded: the log as read stays as it was.
     const std::optional<std::string> picked = Platform.OpenDialog(dialog);
-    action->Data.FileName = picked ? *picked : read;
-    if (!picked) return;
-    Doc.History.PendingBGName = *picked;
-    Pictures.ShowPendingBackground();
+    if (!picked || !Pictures.UseBackground(*picked)) return;
+    Shell.ShownBGName = *picked;
+    Shell.MissingBGName.clear();
     Painter.PaintBoxPaint();
 }
 

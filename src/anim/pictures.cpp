@@ -48,7 +48,9 @@ int TPictures::LoadBackground(const std::string& path) {
 
 void TPictures::ShowPendingBackground() {
     std::string& pending = Doc.History.PendingBGName;
-    if (!pending.empty() && pending != Shell.ShownBGName) {
+    // A replay that met no background (a drawing added) leaves the one shown.
+    if (pending.empty()) return;
+    if (pending != Shell.ShownBGName) {
         const std::string bare = BareFileName(pending);
         int loaded = LoadBackground(pending);
         if (loaded == 1) loaded = LoadBackground(bare);
@@ -64,12 +66,15 @@ void TPictures::ReadBGMenuClick() {
     TFileDialog dialog = Shell.Dialog(texts::BGFilter);
     dialog.FilterIndex = 1;
     const std::optional<std::string> path = Platform.OpenDialog(dialog);
-    if (!path) return;
-    if (LoadBackground(*path) == 0) {
-        Doc.RecordFile(TActionKind::ReadBG, *path);
-        Shell.LoadKind = TLoadKind::Image;
-        Painter.PaintBoxPaint();
-    }
+    if (!path || !UseBackground(*path)) return;
+    Shell.LoadKind = TLoadKind::Image;
+    Painter.PaintBoxPaint();
+}
+
+bool TPictures::UseBackground(const std::string& path) {
+    if (LoadBackground(path) != 0) return false;
+    Doc.RecordFile(TActionKind::ReadBG, path);
+    return true;
 }
 
 void TPictures::ClearMenuClick() {

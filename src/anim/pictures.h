@@ -21,6 +21,9 @@ public:
     // loaded unless it is shown already. A picture moved with its animation is found by
     // its bare name: first in the current folder, then beside the file being opened.
     void ShowPendingBackground();
+    // The picture at the path becomes the background, and that is recorded; false when it
+    // could not be loaded.
+    bool UseBackground(const std::string& path);
     // "はいけいをよみこむ".
     void ReadBGMenuClick();
     // "はいけいをけす": the background becomes white, and that is recorded.

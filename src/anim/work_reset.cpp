@@ -13,7 +13,6 @@ void TWorkReset::ResetDocument() {
     Doc.Clear();
     Mouse.Clear();
     Shell.Mode = TMode::Draw;
-    Shell.CurrentTool = TTool::Select;
     SetDefaultPen();
     FillWhite(C.BGImage.Modify());
     Shell.ShownBGName.clear();

@@ -12,7 +12,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
             Strip),
       Bin(S.Doc, S.Cuts, Painter, S.Parts),
       FieldMouse(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
-      Editor(S.Doc, S.Cuts, *this, h, Painter),
+      Editor(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
       Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
       Making(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),

@@ -54,6 +54,8 @@ void TFigureEditor::DeleteBtnClick() {
             --Doc.Figures.PairCount;
         }
         Doc.Figures.LastSelectedFig = nullptr;
+        // With the last figure gone, a figure to come moves in a straight line.
+        if (list.IsEmpty()) Shell.CurrentTool = TTool::Select;
     }
     Painter.PaintBoxPaint();
 }

@@ -112,6 +112,7 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
             path.AddPlain(x, y);
         }
         Mouse.DragAnchor = Mouse.DownPoint = pointer;
+        Mouse.DownPlace = figures.SelectedFig->Data.Start;
         Mouse.Lag = {};
         Mouse.Dragging = true;
         Painter.ToggleSelectionFrame(figures.SelectedFig);
@@ -201,7 +202,10 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
             const bool hadPath = state.Free != 0;
             const bool straight = Shell.CurrentTool != TTool::MoveFree;
             FinishDrag(selected, state, {x, y});
-            if (dragged && TPoint{x, y} != Mouse.DownPoint) {
+            // Recorded whenever the pointer or the figure moved: a figure that waited at the
+            // edge may lie elsewhere though the pointer came back.
+            const bool moved = TPoint{x, y} != Mouse.DownPoint || state.Start != Mouse.DownPlace;
+            if (dragged && moved) {
                 // A straight drag goes straight: any old path is let go.
                 if (straight) state.Free = 0;
                 Doc.RecordMove(selected, state);

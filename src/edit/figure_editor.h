@@ -13,9 +13,9 @@ enum class TOrderButton { FrontBtn, BackBtn };
 
 class TFigureEditor {
 public:
-    TFigureEditor(TDocument& doc, TCutState& cuts, TWindowControls& controls, Host& host,
-                  TPainter& painter)
-        : Doc(doc), Cuts(cuts), C(controls), Platform(host), Painter(painter) {}
+    TFigureEditor(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+                  Host& host, TPainter& painter)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter) {}
 
     // Palette field 1..16, and the no-fill field: the colour picked for recolouring.
     void ColorPanelClick(int field);
@@ -42,6 +42,7 @@ private:
     void GiveEndCopy(TFigItem* item);
 
     TDocument& Doc;
+    TShellState& Shell;
     TCutState& Cuts;
     TWindowControls& C;
     Host& Platform;

@@ -23,6 +23,8 @@ struct TMouseState {
     bool PickedWithoutDrag = false;
     TPoint DragAnchor;
     TPoint DownPoint;
+    // Where the dragged figure lay when it was pressed.
+    TPoint DownPlace;
     // How far the pointer is ahead of where it holds the dragged figure, which stops at
     // the field's edge.
     TPoint Lag;
@@ -34,6 +36,7 @@ struct TMouseState {
         PickedWithoutDrag = false;
         DragAnchor = {};
         DownPoint = {};
+        DownPlace = {};
         Lag = {};
         MotionPath.ResetPath();
         MotionPath.ResetCount();

@@ -160,9 +160,11 @@ TReadResult TReader::Run() {
     }
     Marked = Line == MarkedFormatLine;
     THistoryList& log = Context.ActionLog;
-    IdShift = std::int64_t(2) * Context.PairCount;
-    if (!log.IsEmpty()) IdShift = std::max<std::int64_t>(IdShift, log.HighestTargetID());
     StepShift = log.GetCount();
+    // Ids move at least as far as steps: a figure of the file then meets a Branch's step
+    // only where the file itself has them meet.
+    IdShift = std::max<std::int64_t>(std::int64_t(2) * Context.PairCount, StepShift);
+    if (!log.IsEmpty()) IdShift = std::max<std::int64_t>(IdShift, log.HighestTargetID());
     Result.Base = log.GetTail();
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
         First.Note(item);
@@ -217,7 +219,7 @@ TBlock TReader::Action() {
         const bool branch = d.TargetType == TActionKind::Branch;
         d.TargetID = static_cast<std::int32_t>(std::int64_t(id) + (branch ? StepShift : IdShift));
         Result.LastFigureID = std::max(Result.LastFigureID, d.TargetID);
-        if (!branch) Context.ActionLog.NoteTargetID(d.TargetID);
+        Context.ActionLog.NoteTargetID(d.TargetID);
     }
     First.Note(item);
 

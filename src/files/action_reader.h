@@ -42,7 +42,8 @@ struct TReadResult {
 struct TReadContext {
     THistoryList& ActionLog;
     TReaderState& Reader;
-    // Every target id read is increased by twice this.
+    // Every target id read is increased by twice this, or more: past every id and step
+    // the log holds.
     std::int32_t PairCount = 0;
     // TLoadKind::Animation: CutNumber and Free lines; TLoadKind::Drawing: none, the figures go into
     // the parts-bin slot after PartsCount with Free 0; other kinds: neither line.

@@ -51,7 +51,7 @@ void THistoryList::TruncateAfter(TActionItem* keep) {
     FreeItems(keep ? keep : Head);
     Highest = 0;
     for (const TActionItem* item = GetFirst(); item; item = item->Next)
-        if (NamesFigure(item->Data.TargetType)) NoteTargetID(item->Data.TargetID);
+        if (HasTargetID(item->Data.TargetType)) NoteTargetID(item->Data.TargetID);
 }
 
 std::int32_t THistoryList::NewTargetID(std::int32_t atLeast) {
@@ -63,7 +63,7 @@ std::int32_t THistoryList::NewTargetID(std::int32_t atLeast) {
     // no action of the log holds.
     std::unordered_set<std::int32_t> used;
     for (const TActionItem* item = GetFirst(); item; item = item->Next)
-        if (NamesFigure(item->Data.TargetType)) used.insert(item->Data.TargetID);
+        if (HasTargetID(item->Data.TargetType)) used.insert(item->Data.TargetID);
     std::int32_t id = 1;
     while (used.contains(id))
         ++id;

@@ -48,7 +48,9 @@ public:
     // Frees every item after `keep` (an item of this log, or the head).
     void TruncateAfter(TActionItem* keep);
 
-    // The largest target id the log holds, as far as those who set ids have said.
+    // The largest target id the log holds, as far as those who set ids have said. A
+    // Branch's step counts as an id: a reader that looks a figure up by the first action
+    // with its id must never meet a Branch.
     std::int32_t HighestTargetID() const { return Highest; }
     void NoteTargetID(std::int32_t id) { Highest = std::max(Highest, id); }
     // An id for a new figure that no action of the log holds: at least `atLeast`.

@@ -35,6 +35,16 @@ bool SameShape(const TFigData& a, const TFigData& b) {
            SamePoints(a.PointData, b.PointData) && SameChildren(a.StampData, b.StampData);
 }
 
+// A copy that owns its parts and keeps the box the figure has, even one that disagrees
+// with its points: what a held change is compared with.
+TFigData OwnedCopy(const TFigData& figure) {
+    TFigData copy = figure;
+    DeepCopyOwnedParts(copy);
+    copy.Start = figure.Start;
+    copy.End = figure.End;
+    return copy;
+}
+
 } // namespace
 
 std::int32_t TDocument::IdOf(const TFigItem* item) {
@@ -116,8 +126,7 @@ TFigData& TDocument::HoldSizeChange(TFigItem* item) {
     if (IsHeld(&item->Data)) return item->Data;
     if (History.ActionPending) CommitHeldChange();
     History.PendingFigData = &item->Data;
-    History.PendingBefore = item->Data;
-    DeepCopyOwnedParts(History.PendingBefore);
+    History.PendingBefore = OwnedCopy(item->Data);
     History.ActionPending = true;
     History.PendingStamp = CommandStamp;
     CommandUsed = true;
@@ -130,8 +139,7 @@ std::optional<TActionItem> TDocument::HeldChange() {
     const TActionItem* found = History.ActionLog.LatestActionOf(live);
     if (!found) return std::nullopt;
     TActionItem held;
-    held.Data.FigData = *live;
-    DeepCopyOwnedParts(held.Data.FigData);
+    held.Data.FigData = OwnedCopy(*live);
     // Against the figure as the change found it: bars moved and back record nothing,
     // anything else that moved, stretched or rescaled is recorded.
     if (SameShape(held.Data.FigData, History.PendingBefore)) return std::nullopt;
@@ -201,6 +209,7 @@ void TDocument::Redo() {
 void TDocument::RecordBranch(std::int32_t step) {
     TActionItem* action = Record(TActionKind::Branch, nullptr);
     action->Data.TargetID = step;
+    History.ActionLog.NoteTargetID(step);
     ApplyAction(action);
     Recount();
 }

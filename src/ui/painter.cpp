@@ -132,11 +132,7 @@ void TPainter::Paint(const TStandIns& standIns) {
 void TPainter::PaintThumbnail(TImageControl& image, std::int32_t cut, TRect rect,
                               const TFigItem* highlighted) {
     TFigList& list = S.Doc.Figures.FigList;
-    if (list.IsEmpty()) {
-        S.Shell.CurrentTool = TTool::Select;
-        return;
-    }
-    if (!image.Picture) return;
+    if (list.IsEmpty() || !image.Picture) return;
 
     if (rect.Left > rect.Right) std::swap(rect.Left, rect.Right);
     if (rect.Top > rect.Bottom) std::swap(rect.Top, rect.Bottom);

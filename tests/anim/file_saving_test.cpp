@@ -3,11 +3,15 @@
 
 #include "support/form_fixture.h"
 
+#include "support/material_files.h"
+#include "support/picture_fixtures.h"
+
 #include "files/action_writer.h"
 #include "history/history_fixtures.h"
 #include "support/temp_dir.h"
 #include "ui/texts.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -267,54 +271,66 @@ TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
 }
 
 struct BackgroundTest : test::FormTest {
-    TActionItem* Background(const std::string& name) {
-        TActionItem* item = form.S.Doc.History.ActionLog.AppendEmpty();
-        item->Data.TargetType = TActionKind::ReadBG;
-        item->Data.FileName = name;
-        form.S.Reader.LastDataFileName = name;
-        return item;
+    test::TempDir temp;
+    // Opens an animation whose background is the picture `name` (made in the temporary
+    // folder when `exists`), taken back by a Branch when `takenBack`.
+    void Open(const std::string& name, bool exists = true, bool takenBack = false) {
+        if (exists) test::WriteJpeg(temp.Path(name), test::SolidImage(8, 8, 0xFF0000));
+        test::WriteLog(temp, "a.mrv",
+                       test::ActionBlock("ReadBG", -1, temp.Path(name) + "\r\n") +
+                           (takenBack ? test::ActionBlock("Branch", 0) : ""));
+        form.OpenFileByName(temp.Path("a.mrv"));
     }
+    const TActionData& Last() const { return form.S.Doc.History.ActionLog.GetTail()->Data; }
 };
 
 TEST_F(BackgroundTest, NoKeepsTheNameRead) {
-    TActionItem* bg = Background("C:\\pictures\\sky.jpg");
     host.Answers = {TAnswer::No};
-    form.Files.ReSpecifyBackground(bg);
+    Open("sky.jpg");
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
     EXPECT_TRUE(host.OpenDialogs.empty());
-    EXPECT_EQ(bg->Data.FileName, "C:\\pictures\\sky.jpg");
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(Last().FileName, temp.Path("sky.jpg"));
 }
 
-TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameWithTheMatchingFilter) {
-    TActionItem* bg = Background("C:\\pictures\\sky.JPG");
+TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameAndRecordsThePictureChosen) {
+    test::WriteJpeg(temp.Path("new.jpg"), test::SolidImage(8, 8, 0x0000FF));
     host.Answers = {TAnswer::Yes};
-    host.OpenResults = {"/home/me/sky.jpg"};
-    form.Files.ReSpecifyBackground(bg);
+    host.OpenResults = {temp.Path("new.jpg")};
+    Open("sky.JPG");
     ASSERT_EQ(host.OpenDialogs.size(), 1u);
     EXPECT_EQ(host.OpenDialogs[0].Filter,
               "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");
     EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
     EXPECT_EQ(host.OpenDialogs[0].InitialName, "sky.JPG");
-    EXPECT_EQ(bg->Data.FileName, "/home/me/sky.jpg");
-
-    TActionItem* bitmap = Background("old/room.bmp");
-    host.Answers = {TAnswer::Yes};
-    host.OpenResults = {std::nullopt};
-    form.Files.ReSpecifyBackground(bitmap);
-    ASSERT_EQ(host.OpenDialogs.size(), 2u);
-    EXPECT_EQ(host.OpenDialogs[1].FilterIndex, 2);
-    EXPECT_EQ(host.OpenDialogs[1].InitialName, "room.bmp");
-    EXPECT_EQ(bitmap->Data.FileName, "old/room.bmp");
+    // The file's own action stays as it was read; the choice is a ReadBG of its own.
+    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 2);
+    EXPECT_EQ(form.S.Doc.History.ActionLog.GetFirst()->Data.FileName, temp.Path("sky.JPG"));
+    EXPECT_EQ(Last().TargetType, TActionKind::ReadBG);
+    EXPECT_EQ(Last().FileName, temp.Path("new.jpg"));
+    EXPECT_EQ(form.S.Shell.ShownBGName, temp.Path("new.jpg"));
 }
 
-TEST_F(BackgroundTest, NothingIsAskedWithoutANameRead) {
-    TActionItem* bg = Background("");
-    form.Files.ReSpecifyBackground(bg);
-    form.Files.ReSpecifyBackground(nullptr);
-    EXPECT_TRUE(host.Questions.empty());
+TEST_F(BackgroundTest, NothingIsAskedForABackgroundThePictureDoesNotShow) {
+    const auto asked = [this] {
+        return std::ranges::count_if(host.Questions, [](const auto& q) {
+            return q.Text == texts::RespecifyBackground;
+        });
+    };
+    Open("sky.jpg", true, true); // a Branch took it back
+    EXPECT_EQ(asked(), 0);
+    host.Answers = {TAnswer::Yes, TAnswer::No}; // replace the work; keep the name
+    Open("gone.bmp", false);                    // missing, but the picture names it
+    EXPECT_EQ(asked(), 1);
+    host.Answers = {TAnswer::Yes, TAnswer::Yes};
+    host.OpenResults = {std::nullopt};
+    Open("room.bmp", false);
+    ASSERT_EQ(host.OpenDialogs.size(), 1u);
+    EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 2);
+    EXPECT_EQ(Last().FileName, temp.Path("room.bmp")); // nothing chosen, nothing recorded
 }
 
 } // namespace

@@ -140,17 +140,21 @@ TEST(ActionLog, AFiguresLatestActionIsKnownAtOnceAndAfterAReplay) {
 namespace murva::test {
 namespace {
 
-// A log from a line of letters: a stamp per letter (equal letters, one stamp), 'R' a
-// ReadData with the stamp of the letter after it, and a digit a Branch to that step.
+// A log from a line of letters: a Move with a stamp per letter (equal letters, one stamp),
+// '+' or '*' before a letter a Create or a Duplicate of one look, 'R' a ReadData with the
+// stamp of the letter after it, and a digit a Branch to that step.
 void Build(THistoryList& log, const std::string& line) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         TActionItem* item = Append(log,
                                    std::isdigit(c) ? TActionKind::Branch
                                    : c == 'R'      ? TActionKind::ReadData
+                                   : c == '+'      ? TActionKind::Create
+                                   : c == '*'      ? TActionKind::Duplicate
                                                    : TActionKind::Move,
                                    std::isdigit(c) ? c - '0' : 2);
-        item->Data.ActionTime.Second = static_cast<std::uint8_t>(c == 'R' ? line[++i] : c);
+        const bool stampNext = c == 'R' || c == '+' || c == '*';
+        item->Data.ActionTime.Second = static_cast<std::uint8_t>(stampNext ? line[++i] : c);
         if (c == 'R') Append(log, TActionKind::Move, 2)->Data.ActionTime.Second = 'r';
     }
 }
@@ -167,6 +171,11 @@ TEST(CommandHistory, AReopenedLogIsDividedIntoCommandsByStampBranchAndRead) {
         {"AB1C", {0, 1, 4}, {}},     // a new command drops what could be redone
         {"ABC1", {0, 1}, {}},        // a Branch of a drawing program: a new line
         {"ARBBC", {0, 1, 4, 5}, {}}, // a drawing read and its end copies: one command
+        // Figures and their end copies stamped one by one: never a step between them.
+        {"+A+B*C*DE", {0, 4, 5}, {}},
+        {"+A*B+C*D2", {0, 2}, {4}},
+        // A drawing holding its own Branch and ReadData is one command with its end copies.
+        {"RX+c1RY+d*X*X", {0, 9}, {}},
     };
     for (const Case& c : cases) {
         THistoryList log;

@@ -38,6 +38,7 @@ inline void Describe(std::ostringstream& out, const TFigList& list, bool childre
 inline std::string Figures(const TZindaForm& form) {
     std::ostringstream out;
     out << "pairs " << form.S.Doc.Figures.PairCount << "\n";
+    out << "background " << form.S.Shell.ShownBGName << "\n";
     Describe(out, form.S.Doc.Figures.FigList);
     // What "ふっかつ" would bring back.
     out << "deleted\n";

@@ -208,12 +208,12 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
     EXPECT_THAT(Entries(scratch), Not(Contains(HasSubstr(LabelOf(form.BGImage.Picture)))));
 }
 
-TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAloneAndSelectsTheSelectTool) {
+TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAndTheToolAlone) {
     form.S.Shell.CurrentTool = TTool::MoveFree;
     graphics.Journal.clear();
     form.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
     EXPECT_THAT(graphics.Journal, IsEmpty());
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
 }
 
 TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
