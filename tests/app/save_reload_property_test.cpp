@@ -397,6 +397,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
         // recorded first, as a command of its own.
         const bool opened =
             before.Count == 0 || doc.History.ActionLog.Generation() != before.Generation;
+        if (opened) pictures.clear();
         for (const std::int32_t end : doc.Commands().Done)
             if (opened || (held && end > lastEnd)) {
                 pictures.try_emplace(end);
