@@ -2,6 +2,7 @@
 // already holds 100 000 actions.
 
 #include "app/zinda_form.h"
+#include "support/document_access.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 #include "support/material_files.h"
@@ -28,11 +29,11 @@ struct Document {
         form.OpenFileByName(test::WriteMaterial(temp, "a.znd", xs));
         form.PartsMoveBtrClick(1);
         form.OpenFileByName(test::WriteMaterial(temp, "b.znd", xs));
-        TFigList& list = form.S.Doc.Figures.FigList;
+        TFigList& list = test::Figures(form.S.Doc).FigList;
         TFigItem* item = list.GetFirst();
-        for (std::int32_t n = form.S.Doc.History.ActionLog.GetCount(); n < 100000; ++n) {
+        for (std::int32_t n = form.S.Doc.Log().GetCount(); n < 100000; ++n) {
             item = item && item->Next ? item->Next : list.GetFirst();
-            form.S.Doc.Figures.SelectedFig = item;
+            form.S.Doc.Select(item);
             form.S.Doc.RecordMove(item);
         }
     }

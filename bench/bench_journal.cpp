@@ -29,7 +29,7 @@ struct Session {
     // A drag of a figure of the house in the first cut, a few pixels along.
     void Drag(int n) {
         std::vector<TPoint> corners;
-        for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+        for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
             if (f->Data.CutNumber == 1) corners.push_back(f->Data.Start);
         const TPoint from = corners[static_cast<std::size_t>(n) % corners.size()];
         const int dx = n % 2 ? 1 : -1;
@@ -49,10 +49,10 @@ void BM_JournalBatchPerRecordedAction(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const std::int32_t before = session.form.S.Doc.History.ActionLog.GetCount();
+        const std::int32_t before = session.form.S.Doc.Log().GetCount();
         for (int i = 0; i < perBatch; ++i)
             session.Drag(n++);
-        actions += session.form.S.Doc.History.ActionLog.GetCount() - before;
+        actions += session.form.S.Doc.Log().GetCount() - before;
         state.ResumeTiming();
         session.form.JournalTimerTimer();
     }
@@ -75,7 +75,7 @@ void BM_StartUpWithNoJournalLeft(benchmark::State& state) {
         host.StateDir = temp.Folder();
         TZindaForm form(host, graphics);
         form.FormCreate({});
-        benchmark::DoNotOptimize(form.S.Doc.History.ActionLog.GetCount());
+        benchmark::DoNotOptimize(form.S.Doc.Log().GetCount());
     }
 }
 BENCHMARK(BM_StartUpWithNoJournalLeft)->Unit(benchmark::kMillisecond);
@@ -86,7 +86,7 @@ void BM_StartUpWithNoJournalKept(benchmark::State& state) {
         qt::QtGraphics graphics;
         TZindaForm form(host, graphics);
         form.FormCreate({});
-        benchmark::DoNotOptimize(form.S.Doc.History.ActionLog.GetCount());
+        benchmark::DoNotOptimize(form.S.Doc.Log().GetCount());
     }
 }
 BENCHMARK(BM_StartUpWithNoJournalKept)->Unit(benchmark::kMillisecond);

@@ -35,8 +35,8 @@ void BM_OpenAndSaveALongText(benchmark::State& state) {
         // Opened over the same animation: the question whether to replace it says yes.
         host.Answers = {TAnswer::Yes};
         form.OpenFileByName(path);
-        if (form.S.Doc.Figures.FigList.Count() != 2) state.SkipWithError("not read");
-        benchmark::DoNotOptimize(WriteActionFile(form.S.Doc.History.ActionLog).size());
+        if (form.S.Doc.FigList().Count() != 2) state.SkipWithError("not read");
+        benchmark::DoNotOptimize(WriteActionFile(form.S.Doc.Log()).size());
     }
 }
 BENCHMARK(BM_OpenAndSaveALongText)

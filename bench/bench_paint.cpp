@@ -3,6 +3,7 @@
 // mouse move of a drag over them, in the form and in the real window offscreen.
 
 #include "app/zinda_form.h"
+#include "support/document_access.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
@@ -85,14 +86,14 @@ struct PaintScene {
             f.CutNumber = cuts[static_cast<std::size_t>(i) % cuts.size()];
             starts.push_back(f);
         }
-        TFigList& list = form.S.Doc.Figures.FigList;
+        TFigList& list = test::Figures(form.S.Doc).FigList;
         for (const TFigData& f : starts)
             list.Add(f);
         for (const TFigData& f : starts)
             list.Add(f)->Data.Offset(30, 20);
-        form.S.Doc.Figures.LastFigureID = FigureCount;
-        form.S.Doc.Figures.PairCount = FigureCount / 2;
-        form.S.Doc.Figures.SelectedFig = list.At(FigureCount / 2);
+        test::Figures(form.S.Doc).FigureCount = FigureCount;
+        test::Figures(form.S.Doc).PairCount = FigureCount / 2;
+        form.S.Doc.Select(list.At(FigureCount / 2));
         form.S.Shell.Mode = TMode::Edit;
         form.S.Cuts.CurrentCut = 1;
     }
@@ -116,7 +117,7 @@ BENCHMARK(BM_PaintBoxPaint_TenCuts)->Unit(benchmark::kMillisecond);
 
 // Presses on the selected end copy with the free motion tool, which records every move.
 TPoint PressOnSelected(TZindaForm& form) {
-    const TFigData& f = form.S.Doc.Figures.SelectedFig->Data;
+    const TFigData& f = form.S.Doc.SelectedFig()->Data;
     const TPoint at{(f.Start.x + f.End.x) / 2, (f.Start.y + f.End.y) / 2};
     form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
     form.PaintBoxMouseDown(at.x, at.y);

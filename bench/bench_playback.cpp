@@ -2,6 +2,7 @@
 // pairs; the step computation alone; and a scrub to step 1750 with 200 pairs.
 
 #include "anim/motion_steps.h"
+#include "support/document_access.h"
 #include "app/zinda_form.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
@@ -57,13 +58,13 @@ void AddPairs(TZindaForm& form, int pairs) {
     std::vector<std::pair<TFigData, TFigData>> made;
     for (int i = 0; i < pairs; ++i)
         made.push_back(RandomPair(rng, i));
-    TFigList& list = form.S.Doc.Figures.FigList;
+    TFigList& list = test::Figures(form.S.Doc).FigList;
     for (const auto& pair : made)
         list.Add(pair.first);
     for (const auto& pair : made)
         list.Add(pair.second);
-    form.S.Doc.Figures.PairCount = pairs;
-    form.S.Doc.Figures.LastFigureID = 2 * pairs;
+    test::Figures(form.S.Doc).PairCount = pairs;
+    test::Figures(form.S.Doc).FigureCount = 2 * pairs;
 }
 
 // A run as the user starts it with the play button, in the shown window, kept to the

@@ -1,6 +1,7 @@
 // Replay of generated logs: the time must grow linearly with the log's length.
 
 #include "history/document.h"
+#include "support/document_access.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -69,18 +70,18 @@ void FillLog(THistoryState& history, int actions) {
 
 // Empties the figures, so that the next replay starts from nothing again.
 void ForgetFigures(TDocument& doc) {
-    doc.Figures.FigList.Clear();
-    doc.Figures.DeletedFigList.Clear();
-    doc.History.PendingBGName.clear();
+    test::Figures(doc).FigList.Clear();
+    test::Figures(doc).DeletedFigList.Clear();
+    doc.Background().clear();
 }
 
 void BM_Replay(benchmark::State& state) {
     TDocument doc;
-    THistoryState& history = doc.History;
+    THistoryState& history = test::History(doc);
     FillLog(history, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
-        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
+        benchmark::DoNotOptimize(doc.FigList().GetTail());
         state.PauseTiming(); // releasing the figures is not part of the replay
         ForgetFigures(doc);
         state.ResumeTiming();
@@ -94,7 +95,7 @@ BENCHMARK(BM_Replay)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Co
 // above mix the growth of the work with the cost of leaving the cache.
 void BM_ReplayColdCache(benchmark::State& state) {
     TDocument doc;
-    THistoryState& history = doc.History;
+    THistoryState& history = test::History(doc);
     FillLog(history, static_cast<int>(state.range(0)));
     std::vector<char> sweep(96 << 20, 1);
     for (auto _ : state) {
@@ -104,7 +105,7 @@ void BM_ReplayColdCache(benchmark::State& state) {
         benchmark::DoNotOptimize(sweep.data());
         state.ResumeTiming();
         doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail());
-        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
+        benchmark::DoNotOptimize(doc.FigList().GetTail());
         state.PauseTiming();
         ForgetFigures(doc);
         state.ResumeTiming();
@@ -116,16 +117,16 @@ BENCHMARK(BM_ReplayColdCache)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillise
 // records a Branch and builds the picture at its step.
 void BM_UndoOrRedo(benchmark::State& state) {
     TDocument doc;
-    FillLog(doc.History, static_cast<int>(state.range(0)));
+    FillLog(test::History(doc), static_cast<int>(state.range(0)));
     TActionTime stamp;
-    for (TActionItem* item = doc.History.ActionLog.GetFirst(); item; item = item->Next)
+    for (TActionItem* item = doc.Log().GetFirst(); item; item = item->Next)
         item->Data.ActionTime = stamp = OneHundredthLater(stamp);
-    doc.ApplyRange(doc.History.ActionLog.GetFirst(), doc.History.ActionLog.GetTail());
+    doc.ApplyRange(doc.Log().GetFirst(), doc.Log().GetTail());
     bool back = true;
     for (auto _ : state) {
         back ? doc.Undo() : doc.Redo();
         back = !back;
-        benchmark::DoNotOptimize(doc.Figures.FigList.GetTail());
+        benchmark::DoNotOptimize(doc.FigList().GetTail());
     }
 }
 BENCHMARK(BM_UndoOrRedo)->Arg(100000)->Unit(benchmark::kMillisecond);

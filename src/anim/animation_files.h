@@ -7,11 +7,13 @@
 #include "anim/film_strip.h"
 #include "anim/pictures.h"
 #include "anim/work_reset.h"
+#include "files/action_reader.h"
 #include "ui/painter.h"
 #include "ui/texts.h"
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace murva {
 
@@ -50,17 +52,10 @@ public:
     void MurvaLoadClick();
     // "そざいをよみこむ": a drawing-process file as a material, or an animation.
     void ZindaLoadClick();
-    // Reads an animation or drawing-process file into the log, showing the reader's
-    // messages; 0 success, 1 failure.
-    int ReadActionFile(std::istream& file);
-    // Offers to choose the background of a read animation anew.
-    void ReSpecifyBackground(TActionItem* action);
-    // Applies the actions up to the replay cursor and loads their background.
-    void ReplayToCursor();
-    // Gives each figure just read its end copy, the list having held `pairs` pairs before;
-    // markEndCopies gives the copies EndCopyMark 1.
-    void TwinNewFigures(bool wasEmpty, bool markEndCopies, std::int32_t pairs);
-
+    // Reads the file into the document as the load kind says, with the reader's messages;
+    // whether it read. `background` gets the name of the last background it read.
+    bool Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile,
+              std::string& background);
     // A drawing made in the drawing window, as a drawing-process file's text, into the
     // next slot of the bin as "そざいをよみこむ" puts a material there.
     void AddDrawnMaterial(const std::string& drawing);
@@ -78,10 +73,11 @@ private:
     void LoadChosenFile(const char* filter, const TLoadRoad& road);
     // Reads an animation or drawing-process file whose extension and moment were checked.
     void LoadLogFile(const std::string& path, const TLoadRoad& road);
-    // Replays what the read of the file at `path` added to the log.
-    void ReplayRead(const std::string& path);
+    void ShowReadNotes(const std::vector<TReadNote>& notes);
     // The bookkeeping after an animation or drawing-process file was opened (or not).
-    void FinishDataLoad(bool wasEmpty, const TLoadRoad& road);
+    void FinishDataLoad(const TLoadRoad& road);
+    // Offers to choose anew the background the file read, when the picture shows it.
+    void OfferBackground(const std::string& read);
 
     TDocument& Doc;
     TShellState& Shell;
@@ -94,8 +90,6 @@ private:
     TWorkReset& Reset;
     TPictures& Pictures;
     TFilmStrip& Strip;
-    // The background action of the last read, while it is in the log.
-    TActionItem* ReadBackground = nullptr;
 };
 
 } // namespace murva

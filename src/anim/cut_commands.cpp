@@ -15,7 +15,7 @@ namespace murva {
 void TFilmStrip::CutMakeClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
     bool renumbered = false;
-    for (TFigItem* item = Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+    for (TFigItem* item = Doc.FigList().GetFirst(); item; item = item->Next) {
         const std::int32_t cut = item->Data.CutNumber;
         if (cut < Cuts.CurrentCut || cut >= LastCut) continue;
         renumbered = true;
@@ -31,7 +31,7 @@ void TFilmStrip::CutDeleteClick() {
     const std::int32_t current = Cuts.CurrentCut;
     bool changed = false;
     // Every figure is recorded, moved or not.
-    for (TFigItem* item = Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+    for (TFigItem* item = Doc.FigList().GetFirst(); item; item = item->Next) {
         std::int32_t cut = item->Data.CutNumber;
         if (cut == current && cut < FirstPartsSlot) {
             cut = RemovedFromAnimation;
@@ -53,8 +53,8 @@ void TFilmStrip::CutDeleteClick() {
 
 void TFilmStrip::CutCarryOverClick() {
     if (!HasFigures(texts::NoCutToChoose)) return;
-    const TFigList& list = Doc.Figures.FigList;
-    const std::int32_t half = Doc.Figures.PairCount;
+    const TFigList& list = Doc.FigList();
+    const std::int32_t half = Doc.PairCount();
     const std::int32_t current = Cuts.CurrentCut;
 
     // The end copies of the cut, copied at the tail into the next cut without a path.
@@ -74,12 +74,7 @@ void TFilmStrip::CutCarryOverClick() {
         copies.push_back(Doc.RecordDuplicate(copy));
     }
     // Each copy moves back among the start copies and gets its own end copy.
-    for (TFigItem* copy : copies) {
-        for (std::int32_t k = 0; k < half; ++k)
-            Doc.RecordStep(copy, TActionKind::Back);
-        Doc.RecordDuplicate(copy->Data);
-    }
-    Doc.Recount();
+    Doc.RecordEndCopies(copies);
 
     // The next cut becomes current: thumbnail 5 when it lies beyond the strip, thumbnail 1
     // when before it.

@@ -3,7 +3,7 @@
 
 #include "anim/animation_files.h"
 
-#include "anim/cut_numbers.h"
+#include "model/cut_numbers.h"
 #include "files/action_reader.h"
 #include "files/file_names.h"
 #include "ui/texts.h"
@@ -44,8 +44,6 @@ void TAnimationFiles::OpenFileByName(const std::string& path) {
         return;
     }
     if (Pictures.UseBackground(path)) Shell.LoadKind = TLoadKind::Image;
-    Doc.Figures.LastFigureID = std::max<std::int32_t>(1, Doc.Figures.FigList.Count());
-    Doc.Figures.PairCount = Doc.Figures.LastFigureID / 2;
     Painter.PaintBoxPaint();
 }
 
@@ -66,65 +64,60 @@ void TAnimationFiles::LoadChosenFile(const char* filter, const TLoadRoad& road) 
 
 void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road) {
     const bool animation = HasExtension(path, AnimationExtensions);
-    if (animation && !Doc.History.ActionLog.IsEmpty() &&
+    if (animation && !Doc.Log().IsEmpty() &&
         Platform.Ask(texts::ReallyLoadData, road.AskCaption, TQuestionButtons::YesNo) ==
             TAnswer::No)
         return;
 
-    bool wasEmpty = Doc.Figures.FigList.IsEmpty();
+    bool reset = false;
     if (animation) {
-        wasEmpty = true;
         Shell.LoadKind = TLoadKind::Animation;
         Shell.DataFileName = path;
         if (road.ResetAtOnce) Reset.ResetDocument();
+        reset = road.ResetAtOnce;
     } else {
         Shell.LoadKind = TLoadKind::Drawing;
     }
     std::ifstream file(path, std::ios::binary);
     // A read animation's background is offered anew over its picture, once it is built.
-    TActionItem* offeredBackground = nullptr;
+    std::string background;
     if (!file) {
         Platform.ShowMessage(texts::DataLoadFailed);
     } else {
-        if (road.ResetAtOnce ? Doc.History.ActionLog.IsEmpty() : wasEmpty) Reset.ResetDocument();
+        // An animation replaces the work; a drawing is added to it.
+        if (!reset && (animation || (road.ResetAtOnce ? Doc.Log().IsEmpty()
+                                                      : Doc.FigList().IsEmpty())))
+            Reset.ResetDocument();
+        const bool fresh = Doc.Log().IsEmpty();
         // A drawing added to the work is one command with the end copies made for it: the
         // ReadData that names it carries the command's stamp, as they do.
-        TActionItem* before = Doc.History.ActionLog.GetTail();
-        if (!animation) Doc.RecordFile(TActionKind::ReadData, path);
-        if (ReadActionFile(file) != 0) {
-            Doc.History.ActionLog.TruncateAfter(before);
-            if (animation) {
-                // A file that could not be read is not the current file: saving over it
-                // would replace it with the little that was read.
-                Shell.DataFileName.clear();
-            }
-        } else {
-            if (road.AsMaterial && Reader.BGReadState == 1 && animation) {
-                Reader.BGReadState = 2;
-                offeredBackground = ReadBackground;
-            }
+        const TEndCopies endCopies = animation       ? TEndCopies::None
+                                     : road.AsMaterial ? TEndCopies::Marked
+                                                       : TEndCopies::Plain;
+        if (Read(file, endCopies, animation ? std::string() : path, background)) {
             // An animation read into an empty log is its file: nothing of it is unsaved.
-            if (animation && Doc.History.ReplayBase == Doc.History.ActionLog.GetHead())
-                Shell.SavedLog = Doc.History.ActionLog.Mark();
-            ReplayRead(path);
+            if (animation && fresh) Shell.SavedLog = Doc.Log().Mark();
+            Pictures.ShowDocumentBackground(FolderOf(path));
+        } else if (animation) {
+            // A file that could not be read is not the current file: saving over it
+            // would replace it with the little that was read.
+            Shell.DataFileName.clear();
         }
     }
-    FinishDataLoad(wasEmpty, road);
-    ReSpecifyBackground(offeredBackground);
+    FinishDataLoad(road);
+    if (animation && road.AsMaterial && Reader.BGReadState == 1) {
+        Reader.BGReadState = 2;
+        OfferBackground(background);
+    }
 }
 
 void TAnimationFiles::AddDrawnMaterial(const std::string& drawing) {
-    Doc.CommitHeldChange();
-    const bool wasEmpty = Doc.Figures.FigList.IsEmpty();
     Shell.LoadKind = TLoadKind::Drawing;
-    if (Doc.History.ActionLog.IsEmpty()) Reset.ResetDocument();
-    TActionItem* before = Doc.History.ActionLog.GetTail();
+    if (Doc.Log().IsEmpty()) Reset.ResetDocument();
     std::istringstream file(drawing);
-    if (ReadActionFile(file) != 0)
-        Doc.History.ActionLog.TruncateAfter(before);
-    else
-        ReplayRead({});
-    FinishDataLoad(wasEmpty, ByZindaLoad);
+    std::string background;
+    if (Read(file, TEndCopies::Marked, {}, background)) Pictures.ShowDocumentBackground({});
+    FinishDataLoad(ByZindaLoad);
 }
 
 void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::string& fileName) {
@@ -132,48 +125,43 @@ void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::stri
     Shell.LoadKind = TLoadKind::Animation;
     Shell.DataFileName = fileName;
     std::istringstream file(body);
-    if (ReadActionFile(file) == 0)
-        ReplayRead(fileName);
-    else
-        Doc.History.ActionLog.TruncateAfter(Doc.History.ActionLog.GetHead());
-    FinishDataLoad(true, ByMurvaLoad);
+    std::string background;
+    if (Read(file, TEndCopies::None, {}, background))
+        Pictures.ShowDocumentBackground(FolderOf(fileName));
+    FinishDataLoad(ByMurvaLoad);
 }
 
-void TAnimationFiles::ReplayRead(const std::string& path) {
-    Doc.History.ReplayCursor = Doc.History.ActionLog.GetTail();
-    Shell.OpeningFolder = FolderOf(path);
-    ReplayToCursor();
-    Shell.OpeningFolder.clear();
-}
-
-void TAnimationFiles::FinishDataLoad(bool wasEmpty, const TLoadRoad& road) {
-    // Every road counts the figures, so that only the figures just read are twinned,
-    // and finds the next free slot of the bin.
-    const std::int32_t pairsBefore = Doc.Figures.PairCount;
-    Doc.Recount();
-    if (Shell.LoadKind == TLoadKind::Drawing) {
-        TwinNewFigures(wasEmpty, road.AsMaterial, pairsBefore);
-    } else if (Shell.LoadKind == TLoadKind::Animation) {
+void TAnimationFiles::FinishDataLoad(const TLoadRoad& road) {
+    if (Shell.LoadKind == TLoadKind::Animation) {
         // An animation whose figures all lie in the bin still has its first cut.
-        Cuts.CutCount = std::max(1, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 1));
+        Cuts.CutCount = Doc.CutsInUse();
         Shell.CurrentTool = TTool::MoveFree;
     }
-    Doc.Recount();
-    Parts.PartsCount = PartsCountOf(Doc.Figures.FigList);
-    if (road.AsMaterial) Doc.Figures.SelectedFig = nullptr;
+    Parts.PartsCount = Doc.SlotsInUse();
+    if (road.AsMaterial) Doc.Select(nullptr);
     // Files are opened only in the making state, where this repaint also paints the
     // thumbnails of the strip and the bin.
     Painter.PaintBoxPaint();
 }
 
-int TAnimationFiles::ReadActionFile(std::istream& file) {
-    TReadContext context{Doc.History.ActionLog, Reader, Doc.Figures.PairCount, Shell.LoadKind,
-                         Parts.PartsCount};
-    const TReadResult result = murva::ReadActionFile(file, context);
-    Doc.History.ReplayBase = result.Base;
-    Doc.Figures.LastFigureID = result.LastFigureID;
-    ReadBackground = result.BackgroundAction;
-    for (const TReadNote& note : result.Messages) {
+bool TAnimationFiles::Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile,
+                           std::string& background) {
+    return Doc.Load(
+        [&](THistoryList& log) {
+            TReadContext context{log, Reader, Doc.PairCount(), Shell.LoadKind, Parts.PartsCount};
+            const TReadResult result = ReadActionFile(file, context);
+            ShowReadNotes(result.Messages);
+            // The name read for the last background; the reader kept it in the action.
+            if (const TActionItem* read = result.BackgroundAction)
+                background = read->Data.FileName.empty() ? Reader.LastDataFileName
+                                                         : read->Data.FileName;
+            return result.Result == 0;
+        },
+        endCopies, dataFile);
+}
+
+void TAnimationFiles::ShowReadNotes(const std::vector<TReadNote>& notes) {
+    for (const TReadNote& note : notes) {
         switch (note.Kind) {
         case TReadNoteKind::WrongDataFormat:
             Platform.ShowMessage(texts::WrongDataFormat);
@@ -189,17 +177,12 @@ int TAnimationFiles::ReadActionFile(std::istream& file) {
             break;
         }
     }
-    return result.Result;
 }
 
-void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
-    if (!action) return;
-    // The name read for this background; the reader kept it in the action.
-    const std::string read =
-        action->Data.FileName.empty() ? Reader.LastDataFileName : action->Data.FileName;
+void TAnimationFiles::OfferBackground(const std::string& read) {
     // Only the background the picture shows: one that a Branch of the file took back is
     // not there to choose anew.
-    if (read.empty() || read != Shell.ShownBGName) return;
+    if (read.empty() || read != Doc.Background()) return;
     // Enter keeps the background the file names.
     if (Platform.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo,
                      TAnswer::No) != TAnswer::Yes)
@@ -209,29 +192,7 @@ void TAnimationFiles::ReSpecifyBackground(TActionItem* action) {
     dialog.InitialName = BareFileName(read);
     // The background chosen anew is recorded: the log as read stays as it was.
     const std::optional<std::string> picked = Platform.OpenDialog(dialog);
-    if (!picked || !Pictures.UseBackground(*picked)) return;
-    Shell.ShownBGName = *picked;
-    Shell.MissingBGName.clear();
-    Painter.PaintBoxPaint();
-}
-
-void TAnimationFiles::ReplayToCursor() {
-    THistoryState& history = Doc.History;
-    TActionItem* head = history.ActionLog.GetHead();
-    TActionItem* cursor = history.ReplayCursor ? history.ReplayCursor : head;
-    // Only what the last read added: the whole log of a fresh document, and never the
-    // earlier actions again when a file is added to the work, even one whose pairs were
-    // all deleted.
-    TActionItem* start = history.ReplayBase ? history.ReplayBase->Next : head->Next;
-    if (start && cursor != head) {
-        // A drawing that used an id again after a Branch: its later figure gets an id of
-        // its own, so that what is done to it can name it.
-        Doc.RenumberUnreachableCreators(start, cursor);
-        Doc.ApplyRange(start, cursor);
-    }
-
-    // The picture is painted once the load is booked; nothing is shown before that.
-    Pictures.ShowPendingBackground();
+    if (picked && Pictures.UseBackground(*picked)) Painter.PaintBoxPaint();
 }
 
 } // namespace murva

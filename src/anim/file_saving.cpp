@@ -25,33 +25,33 @@ bool TAnimationFiles::WriteDataMenuClick() {
     const std::optional<std::string> chosen = Platform.SaveDialog(dialog);
     if (!chosen) return false;
     const std::string path = *chosen;
-    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Doc.ClearSelection();
     Painter.PaintBoxPaint();
 
     if (!MayReplace(Platform, path)) return false;
     // Beside the chosen file: its base name and ".bak".
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(Doc.History.ActionLog), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log()), backup)) {
         Platform.ShowMessage(texts::SaveFailed);
         return false;
     }
     Shell.DataFileName = path;
-    Shell.SavedLog = Doc.History.ActionLog.Mark();
+    Shell.SavedLog = Doc.Log().Mark();
     return true;
 }
 
 bool TAnimationFiles::OverWriteDataMenuClick() {
     Doc.CommitHeldChange();
-    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Doc.ClearSelection();
     Painter.PaintBoxPaint();
     const std::string path = Shell.DataFileName;
     if (path.empty()) return WriteDataMenuClick();
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(Doc.History.ActionLog), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log()), backup)) {
         Platform.ShowMessage(texts::WriteFailed);
         return false;
     }
-    Shell.SavedLog = Doc.History.ActionLog.Mark();
+    Shell.SavedLog = Doc.Log().Mark();
     Platform.ShowMessage(texts::OverSaved);
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include "anim/film_strip.h"
 
-#include "anim/cut_numbers.h"
+#include "model/cut_numbers.h"
 #include "model/cut_ranges.h"
 #include "ui/texts.h"
 
@@ -12,7 +12,7 @@
 namespace murva {
 
 bool TFilmStrip::HasFigures(const char* message) {
-    if (!Doc.Figures.FigList.IsEmpty()) return true;
+    if (!Doc.FigList().IsEmpty()) return true;
     Platform.ShowMessage(message);
     return false;
 }
@@ -21,7 +21,7 @@ void TFilmStrip::CutImageClick(int thumb) {
     const int pending = Cuts.PendingThumb;
     TImageControl& target = pending >= 1 && pending <= 5 ? C.CutImages[pending - 1]
                                                          : C.CutImages[std::max(thumb, 1) - 1];
-    Doc.Figures.SelectedFig = nullptr;
+    Doc.Select(nullptr);
     C.PlayBar.SetPosition(0);
     // The first thumbnail that was clicked or is pending; none leaves no highlight.
     int chosen = 0;
@@ -29,9 +29,9 @@ void TFilmStrip::CutImageClick(int thumb) {
         if (k == thumb || k == pending) chosen = k;
     if (chosen) Cuts.CurrentCut = Cuts.StripOffset + chosen;
     Cuts.PendingThumb = 0;
-    Painter.PaintCutThumbnail(target, Cuts.CurrentCut, {0, 0, C.FieldWidth, C.FieldHeight});
+    Painter.PaintCutThumbnail(target, Cuts.CurrentCut);
     Cuts.CutCount =
-        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 0));
+        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.FigList(), FirstPartsSlot, 0));
     Painter.PaintBoxPaint();
 }
 
@@ -49,7 +49,7 @@ void TFilmStrip::CutCountUpBtnClick() {
     Painter.RefreshCutStrip();
     if (Cuts.CurrentCut < FirstPartsSlot && Cuts.CurrentCut > Cuts.CutCount)
         Cuts.CutCount = Cuts.CurrentCut;
-    const std::int32_t highest = HighestCutNumberBelow(Doc.Figures.FigList, INT32_MAX, 0);
+    const std::int32_t highest = HighestCutNumberBelow(Doc.FigList(), INT32_MAX, 0);
     if (Cuts.CutCount > highest) Cuts.CutCount = highest;
     ++Cuts.CurrentCut;
     Painter.PaintBoxPaint();

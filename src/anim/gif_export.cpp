@@ -28,7 +28,7 @@ void TGifExport::Save2GIFMenuClick() {
 }
 
 bool TGifExport::ExportGif(const std::string& path, bool allCuts) {
-    if (Doc.Figures.FigList.IsEmpty()) {
+    if (Doc.FigList().IsEmpty()) {
         Platform.ShowMessage(texts::NothingToPlay);
         return false;
     }
@@ -46,7 +46,7 @@ bool TGifExport::ExportGif(const std::string& path,
     Doc.CommitHeldChange();
     const TMode mode = Shell.Mode;
     const std::int32_t cut = Cuts.CurrentCut;
-    Doc.Figures.SelectedFig = nullptr;
+    Doc.Select(nullptr);
 
     Bitmap& field = *C.CanvasBitmap;
     const std::int32_t width = field.Width(), height = field.Height();

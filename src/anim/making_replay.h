@@ -1,8 +1,7 @@
 #pragma once
 // "できるまで": how the animation was made, replayed from an empty field to the present
 // picture one user command at a time, paced, with the play bar following the commands.
-// The log is replayed on the document's own figures; afterwards the document, the
-// selection and the cuts are as they were.
+// The log is replayed on a document of its own; afterwards the cuts are as they were.
 
 #include "anim/anim_state.h"
 #include "anim/playback.h"
@@ -15,10 +14,10 @@ namespace murva {
 
 class TMakingReplay {
 public:
-    TMakingReplay(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
+    TMakingReplay(TDocument& doc, TCutState& cuts, TWindowControls& controls,
                   Host& host, TPainter& painter, TMotionState& motion, TPlaybackState& playback,
                   TPlayback& runs)
-        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
+        : Doc(doc), Cuts(cuts), C(controls), Platform(host), Painter(painter),
           Motion(motion), Playback(playback), Runs(runs) {}
 
     // Shows the replay as a run, which the play buttons and Escape stop; during a run, the
@@ -30,18 +29,19 @@ public:
     // How long each picture stays: a quarter of a second, less when the replay would last
     // more than half a minute.
     static double PictureMilliseconds(std::size_t pictures);
+    // The document whose picture the window shows: the replay's own during a replay.
+    const TDocument& Shown() const { return ShownDocument ? *ShownDocument : Doc; }
 
 private:
     // The cuts of the figures that the actions from `first` to `last` name, in their
     // order, as the picture now has them: 0 for a figure not in it, or the cut of the
     // action's own copy of it when `orCopy`.
-    std::vector<std::int32_t> CutsNamedBy(const TActionItem* first, const TActionItem* last,
-                                          bool orCopy);
+    static std::vector<std::int32_t> CutsNamedBy(TDocument& doc, const TActionItem* first,
+                                                 const TActionItem* last, bool orCopy);
     // Shows the cut, on the strip when it is a cut.
     void ShowCut(std::int32_t cut);
 
     TDocument& Doc;
-    TShellState& Shell;
     TCutState& Cuts;
     TWindowControls& C;
     Host& Platform;
@@ -49,6 +49,7 @@ private:
     TMotionState& Motion;
     TPlaybackState& Playback;
     TPlayback& Runs;
+    const TDocument* ShownDocument = nullptr;
 };
 
 } // namespace murva

@@ -7,7 +7,7 @@ namespace murva {
 void TPartsBin::EmptySlot(int slot, std::int32_t to, bool recordEvery) {
     const std::int32_t number = FirstPartsSlot - 1 + slot;
     bool held = false;
-    for (TFigItem* item = Doc.Figures.FigList.GetFirst(); item; item = item->Next) {
+    for (TFigItem* item = Doc.FigList().GetFirst(); item; item = item->Next) {
         TFigData state = item->Data;
         std::int32_t& cut = state.CutNumber;
         if (cut == number) {
@@ -28,7 +28,7 @@ void TPartsBin::UseSlot(int slot) {
     EmptySlot(slot, Cuts.CurrentCut, true);
     if (Cuts.CutCount < Cuts.CurrentCut && Cuts.CurrentCut < FirstPartsSlot)
         Cuts.CutCount = Cuts.CurrentCut;
-    Doc.Figures.SelectedFig = nullptr;
+    Doc.Select(nullptr);
     Painter.PaintBoxPaint();
 }
 

@@ -46,20 +46,19 @@ int TPictures::LoadBackground(const std::string& path) {
     return 0;
 }
 
-void TPictures::ShowPendingBackground() {
-    std::string& pending = Doc.History.PendingBGName;
-    // A replay that met no background (a drawing added) leaves the one shown.
-    if (pending.empty()) return;
-    if (pending != Shell.ShownBGName) {
-        const std::string bare = BareFileName(pending);
-        int loaded = LoadBackground(pending);
-        if (loaded == 1) loaded = LoadBackground(bare);
-        if (loaded == 1 && !Shell.OpeningFolder.empty())
-            loaded = LoadBackground(Shell.OpeningFolder + "/" + bare);
-        Shell.MissingBGName = loaded == 0 ? std::string() : pending;
+void TPictures::ShowDocumentBackground(const std::string& folder) {
+    const std::string& named = Doc.Background();
+    if (named.empty()) {
+        if (!Shell.ShownBGName.empty()) ClearShown();
+        return;
     }
-    Shell.ShownBGName = std::move(pending);
-    pending.clear();
+    if (named == Shell.ShownBGName) return;
+    const std::string bare = BareFileName(named);
+    int loaded = LoadBackground(named);
+    if (loaded == 1) loaded = LoadBackground(bare);
+    if (loaded == 1 && !folder.empty()) loaded = LoadBackground(folder + "/" + bare);
+    Shell.MissingBGName = loaded == 0 ? std::string() : named;
+    Shell.ShownBGName = named;
 }
 
 void TPictures::ReadBGMenuClick() {
@@ -74,14 +73,15 @@ void TPictures::ReadBGMenuClick() {
 bool TPictures::UseBackground(const std::string& path) {
     if (LoadBackground(path) != 0) return false;
     Doc.RecordFile(TActionKind::ReadBG, path);
+    Shell.ShownBGName = path;
+    Shell.MissingBGName.clear();
     return true;
 }
 
 void TPictures::ClearMenuClick() {
-    Doc.CommitHeldChange();
+    Doc.RecordFile(TActionKind::ClearBG, {});
     ClearShown();
     Painter.PaintBoxPaint();
-    Doc.RecordFile(TActionKind::ClearBG, {});
 }
 
 void TPictures::ClearShown() {
@@ -97,7 +97,7 @@ void TPictures::Save2JPEGMenuClick() {
     const std::optional<std::string> path = Platform.SaveDialog(dialog);
     if (!path) return;
     // The picture goes out without selection marks.
-    Doc.Figures.SelectedFig = Doc.Figures.LastSelectedFig = nullptr;
+    Doc.ClearSelection();
     Painter.PaintBoxPaint();
     WriteFieldAsJpeg(*path);
 }

@@ -17,10 +17,10 @@ public:
     // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
     // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
     int LoadBackground(const std::string& path);
-    // The background that replay met last (none when it met none) becomes the one shown,
-    // loaded unless it is shown already. A picture moved with its animation is found by
-    // its bare name: first in the current folder, then beside the file being opened.
-    void ShowPendingBackground();
+    // The background the document's picture has becomes the one shown, loaded unless it
+    // is shown already. A picture moved with its animation is found by its bare name:
+    // first in the current folder, then in `folder`, that of the file being opened.
+    void ShowDocumentBackground(const std::string& folder);
     // The picture at the path becomes the background, and that is recorded; false when it
     // could not be loaded.
     bool UseBackground(const std::string& path);

@@ -1,6 +1,6 @@
 #include "anim/playback.h"
 
-#include "anim/cut_numbers.h"
+#include "model/cut_numbers.h"
 #include "anim/pacing.h"
 #include "ui/texts.h"
 
@@ -20,14 +20,14 @@ void TPlayback::ShowPanels(bool watching) {
 }
 
 void TPlayback::SelectMoveBtnClick() {
-    if (Shell.Mode != TMode::Watch && Doc.Figures.FigList.IsEmpty()) {
+    if (Shell.Mode != TMode::Watch && Doc.FigList().IsEmpty()) {
         Platform.ShowMessage(texts::NothingToPlay);
         Shell.CurrentTool = TTool::Select;
         return;
     }
     ShowPanels(true);
     Cuts.CutCount =
-        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.Figures.FigList, FirstPartsSlot, 0));
+        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.FigList(), FirstPartsSlot, 0));
     Playback.InMoveState = true;
     Shell.Mode = TMode::Watch;
     Painter.PaintBoxPaint();
@@ -66,8 +66,8 @@ void TPlayback::Run(const std::function<void()>& run) {
 }
 
 void TPlayback::SetUpMotions(TStepKind kind) {
-    TFigList& list = Doc.Figures.FigList;
-    const std::int32_t half = Doc.Figures.PairCount;
+    const TFigList& list = Doc.FigList();
+    const std::int32_t half = Doc.PairCount();
     CurrentMotions.clear();
     bool warned = false;
     TFigItem* start = list.GetFirst();
@@ -79,7 +79,7 @@ void TPlayback::SetUpMotions(TStepKind kind) {
         if (kind == TStepKind::Run && s.DrawingTool == TDrawingTool::Stamp) {
             // Children are scaled from the stamp's recorded copy. Without one they stay as
             // they are, after one message, rather than ending the program.
-            if (const TActionItem* recorded = Doc.History.ActionLog.LatestActionOf(&s))
+            if (const TActionItem* recorded = Doc.LatestActionOf(&s))
                 motion.StampBase = &recorded->Data.FigData;
             else if (!std::exchange(warned, true))
                 Platform.ShowMessage(texts::StampResizeFailed);
@@ -102,14 +102,14 @@ void TPlayback::EndMotions() {
 
 void TPlayback::PlayCut(const TFilming* filming) {
     C.PlayBar.SetPosition(0);
-    if (Doc.Figures.FigList.IsEmpty()) return;
+    if (Doc.FigList().IsEmpty()) return;
     Shell.Mode = TMode::Watch;
     Painter.PaintBoxPaint();
 
     SetUpMotions(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
-    const std::int32_t interval = Doc.Figures.PairCount / 20 + 1;
+    const std::int32_t interval = Doc.PairCount() / 20 + 1;
     const double begin = Platform.Milliseconds();
     const double length = steps * StepMilliseconds;
     double shown = begin - FrameMilliseconds;
@@ -153,7 +153,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
 }
 
 void TPlayback::PlayAll(const TFilming* filming) {
-    if (Doc.Figures.FigList.IsEmpty()) return;
+    if (Doc.FigList().IsEmpty()) return;
     C.PlayBar.SetPosition(0);
     Cuts.CurrentCut = 0;
     for (std::int32_t k = 0; k < Cuts.CutCount && !Playback.StopAsked; ++k) {
@@ -166,7 +166,7 @@ void TPlayback::PlayAll(const TFilming* filming) {
 }
 
 void TPlayback::PlayBarChange() {
-    if (Shell.Mode > TMode::Watch || Doc.Figures.FigList.IsEmpty()) return;
+    if (Doc.FigList().IsEmpty()) return;
     const std::int32_t p = C.PlayBar.Position();
     Shell.Mode = TMode::Watch;
     SetUpMotions(TStepKind::Scrub);

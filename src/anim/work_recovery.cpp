@@ -25,7 +25,7 @@ bool TWorkRecovery::OfferLeftoverWork() {
 }
 
 void TWorkRecovery::KeepJournal() {
-    const THistoryList& log = Doc.History.ActionLog;
+    const THistoryList& log = Doc.Log();
     // A size change still held open is unsaved work too.
     const std::optional<TActionItem> held = Doc.HeldChange();
     if (!log.IsEmpty() && (log.Mark() != Shell.SavedLog || held))

@@ -20,6 +20,7 @@ void TWorkReset::ResetDocument() {
         FillWhite(image.Modify());
     for (auto& image : C.PartsImages)
         FillWhite(image.Modify());
+    Painter.ForgetThumbnails();
     Cuts.StripOffset = 0;
     Cuts.CurrentCut = 1;
     Cuts.CutCount = 1;

@@ -23,7 +23,7 @@ void TZindaForm::ClearAllClick() {
 
 void TZindaForm::ExitMenuClick() {
     S.Doc.CommitHeldChange();
-    if (S.Doc.History.ActionLog.IsEmpty()) LeaveCleanly();
+    if (S.Doc.Log().IsEmpty()) LeaveCleanly();
     const bool named = !S.Shell.DataFileName.empty();
     const TAnswer answer = host.Ask(named ? texts::SaveOverBeforeExit : texts::SaveBeforeExit,
                                     texts::ConfirmCaption, TQuestionButtons::YesNoCancel);

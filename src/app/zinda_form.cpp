@@ -15,7 +15,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Editor(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
       Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
-      Making(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
+      Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
       Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback),
       History(S.Doc, S.Shell, S.Cuts, S.Parts, Pictures, Painter),
       Recovery(S.Doc, S.Shell, h, Files), Drawing(S.Doc, S.Shell, h, g, Files), host(h),

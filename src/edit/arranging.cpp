@@ -9,7 +9,7 @@
 namespace murva {
 
 void TFigureEditor::DupBtnClick() {
-    TFigItem* selected = Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.SelectedFig();
     // A figure with a path of its own is not copied.
     if (!selected || selected->Data.Free != 0) return;
     TFigData copy = selected->Data;
@@ -18,65 +18,25 @@ void TFigureEditor::DupBtnClick() {
     copy.FreeMoveData = nullptr;
     copy.FreeMoveCount = 0;
     copy.Offset(20, 20);
-    TFigItem* added = Doc.RecordDuplicate(copy);
     // The copy becomes the last start copy and gets its end copy, as every figure has
     // one: a lone figure after both halves would shift every pair after a reload.
-    GiveEndCopy(added);
-    Doc.Figures.SelectedFig = nullptr;
+    Doc.SetLastSelected(Doc.RecordEndCopies({Doc.RecordDuplicate(copy)}));
+    Doc.Select(nullptr);
     Painter.PaintBoxPaint();
 }
 
-void TFigureEditor::GiveEndCopy(TFigItem* item) {
-    for (std::int32_t k = 0; k < Doc.Figures.PairCount; ++k)
-        Doc.RecordStep(item, TActionKind::Back);
-    Doc.Figures.LastSelectedFig = Doc.RecordDuplicate(item->Data);
-    ++Doc.Figures.PairCount;
-}
-
 void TFigureEditor::DeleteBtnClick() {
-    const TFigList& list = Doc.Figures.FigList;
-    TFigItem* selected = Doc.Figures.SelectedFig;
-    if (selected) {
-        // A held size change is recorded while its figure is still there.
-        Doc.CommitHeldChange();
-        const std::int32_t half = Doc.Figures.PairCount;
-        const bool endHalf = InEndHalf(list, selected, half);
-        TFigItem* before = selected->Prev;
-        Doc.RecordDelete(selected);
-        // The partner, counted from the figure that stood before the deleted one.
-        TFigItem* partner = nullptr;
-        if (half == 1)
-            partner = list.IsEmpty() ? nullptr : list.GetTail();
-        else if (half > 1)
-            partner = ItemAfter(list, before, endHalf ? 1 - half : half);
-        if (partner) {
-            Doc.RecordDelete(partner);
-            --Doc.Figures.PairCount;
-        }
-        Doc.Figures.LastSelectedFig = nullptr;
+    if (TFigItem* selected = Doc.SelectedFig()) {
+        Doc.RecordDeletePair(selected);
+        Doc.SetLastSelected(nullptr);
         // With the last figure gone, a figure to come moves in a straight line.
-        if (list.IsEmpty()) Shell.CurrentTool = TTool::Select;
+        if (Doc.FigList().IsEmpty()) Shell.CurrentTool = TTool::Select;
     }
     Painter.PaintBoxPaint();
 }
 
 void TFigureEditor::RestoreBtnClick() {
-    // The partner was deleted last: it comes back first, at the tail.
-    TFigItem* partner = Doc.RecordRestore();
-    TFigItem* item = partner ? Doc.RecordRestore() : nullptr;
-    if (partner && !item && Doc.Figures.FigList.Count() % 2 == 1) {
-        // A figure deleted alone (by its drawing) comes back as a pair of its own.
-        Doc.Figures.SelectedFig = partner;
-        GiveEndCopy(partner);
-    } else if (partner) {
-        // The figure that was selected goes back to the end of the start half.
-        if (!item) item = partner;
-        ++Doc.Figures.PairCount;
-        Doc.Figures.SelectedFig = item;
-        std::int32_t k = 0;
-        while (k < Doc.Figures.PairCount && Doc.RecordStep(item, TActionKind::Back))
-            ++k;
-    }
+    Doc.RecordRestorePair();
     Painter.PaintBoxPaint();
 }
 
@@ -87,12 +47,11 @@ bool TFigureEditor::StepFigure(TFigItem* item, TOrderButton button) {
 }
 
 void TFigureEditor::FrontBackBtnClick(TOrderButton button) {
-    const TFigureState& figures = Doc.Figures;
-    TFigItem* selected = figures.SelectedFig;
+    TFigItem* selected = Doc.SelectedFig();
     if (!selected) return;
-    const std::int32_t half = figures.PairCount;
-    const bool endHalf = InEndHalf(figures.FigList, selected, half);
-    TFigItem* partner = PartnerOf(figures.FigList, selected, half);
+    const std::int32_t half = Doc.PairCount();
+    const bool endHalf = InEndHalf(Doc.FigList(), selected, half);
+    TFigItem* partner = PartnerOf(Doc.FigList(), selected, half);
     if (!partner) partner = selected;
     const bool front = button == TOrderButton::FrontBtn;
     // The end copy leads to the front and the start copy to the back, so that the other

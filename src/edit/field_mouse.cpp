@@ -78,20 +78,19 @@ void TFieldMouse::DrawingBtnClick(TMotionButton button) {
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
-    TFigureState& figures = Doc.Figures;
     // Counted from the last figure, which is painted on top: a count beyond the half
     // means a start copy, which may be selected but not dragged.
     std::int32_t i = 0;
-    for (TFigItem* item = figures.FigList.GetTail(); item != figures.FigList.GetHead();
+    for (TFigItem* item = Doc.FigList().GetTail(); item != Doc.FigList().GetHead();
          item = item->Prev) {
         ++i;
         const TFigData& f = item->Data;
         if (f.CutNumber != Cuts.CurrentCut ||
             !HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y))
             continue;
-        figures.SelectedFig = item;
+        Doc.Select(item);
         // Start copies may be selected, never dragged.
-        Mouse.PickedWithoutDrag = i > figures.PairCount;
+        Mouse.PickedWithoutDrag = i > Doc.PairCount();
         return !Mouse.PickedWithoutDrag;
     }
     return false;
@@ -101,7 +100,6 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
     if (Shell.Mode == TMode::Watch) return;
     Shell.Mode = TMode::Edit;
 
-    TFigureState& figures = Doc.Figures;
     const TPoint pointer{x, y};
     Mouse.PickedWithoutDrag = false;
     if (SelectFigureAt(pointer)) {
@@ -112,25 +110,25 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
             path.AddPlain(x, y);
         }
         Mouse.DragAnchor = Mouse.DownPoint = pointer;
-        Mouse.DownPlace = figures.SelectedFig->Data.Start;
+        Mouse.DownPlace = Doc.SelectedFig()->Data.Start;
         Mouse.Lag = {};
         Mouse.Dragging = true;
-        Painter.ToggleSelectionFrame(figures.SelectedFig);
-        figures.LastSelectedFig = figures.SelectedFig;
+        Painter.ToggleSelectionFrame(Doc.SelectedFig());
+        Doc.SetLastSelected(Doc.SelectedFig());
     } else if (Mouse.PickedWithoutDrag) {
-        Painter.ToggleSelectionFrame(figures.LastSelectedFig);
-        Painter.ToggleSelectionFrame(figures.SelectedFig);
-    } else if (figures.SelectedFig) {
-        Painter.ToggleSelectionFrame(figures.LastSelectedFig);
-        Painter.ToggleSelectionFrame(figures.SelectedFig);
-        figures.SelectedFig = figures.LastSelectedFig = nullptr;
+        Painter.ToggleSelectionFrame(Doc.LastSelectedFig());
+        Painter.ToggleSelectionFrame(Doc.SelectedFig());
+    } else if (Doc.SelectedFig()) {
+        Painter.ToggleSelectionFrame(Doc.LastSelectedFig());
+        Painter.ToggleSelectionFrame(Doc.SelectedFig());
+        Doc.ClearSelection();
     }
 }
 
 void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     if (Shell.Mode != TMode::Edit) return;
     Doc.CommitHeldChange();
-    TFigItem* selected = Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.SelectedFig();
     if (!Mouse.Dragging || !selected) return;
     // The figure follows the pointer as far as it stays within reach; past that it waits
     // for the pointer to come back to where it holds the figure.
@@ -143,7 +141,7 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     Mouse.Lag = {x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y};
     if (Shell.CurrentTool == TTool::MoveFree)
         Mouse.MotionPath.AddPlain(Mouse.DragAnchor.x, Mouse.DragAnchor.y);
-    Painter.PaintBoxPaint();
+    Painter.PaintDuringDrag();
 }
 
 void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
@@ -169,7 +167,7 @@ void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
     }
     TPointData& drawn = Mouse.MotionPath;
     drawn.AddPlain(release.x - Mouse.Lag.x, release.y - Mouse.Lag.y);
-    const TFigItem* start = PartnerOf(Doc.Figures.FigList, item, Doc.Figures.PairCount);
+    const TFigItem* start = PartnerOf(Doc.FigList(), item, Doc.PairCount());
     const std::vector<TPoint> path =
         LedInPath(drawn, CentreShift(start ? start->Data : state, state), TPointData::MaxPoints);
     auto stored = std::make_shared<TPointData>(static_cast<std::int32_t>(path.size()));
@@ -181,7 +179,7 @@ void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
-    TFigItem* partner = PartnerOf(Doc.Figures.FigList, item, Doc.Figures.PairCount);
+    TFigItem* partner = PartnerOf(Doc.FigList(), item, Doc.PairCount());
     if (!partner) return;
     Painter.PaintBoxPaintHighlighting(partner);
 }
@@ -189,14 +187,14 @@ void TFieldMouse::HighlightPartner(TFigItem* item) {
 void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     C.PlayBar.SetPosition(0);
     // A release with a selection ends with the partner's repaint, which paints it all.
-    if (Shell.Mode != TMode::Edit || !Doc.Figures.SelectedFig) Painter.PaintBoxPaint();
+    if (Shell.Mode != TMode::Edit || !Doc.SelectedFig()) Painter.PaintBoxPaint();
     // The making state's repaint paints the strip itself.
-    if (Shell.Mode == TMode::Watch && !Doc.Figures.FigList.IsEmpty()) Painter.RefreshCutStrip();
+    if (Shell.Mode == TMode::Watch && !Doc.FigList().IsEmpty()) Painter.RefreshCutStrip();
 
     if (Shell.Mode == TMode::Edit) {
         // Only a press on an end copy may change it; a start copy is only selected.
         const bool dragged = std::exchange(Mouse.Dragging, false);
-        if (TFigItem* selected = Doc.Figures.SelectedFig) {
+        if (TFigItem* selected = Doc.SelectedFig()) {
             // What the drag leaves: the place it moved the figure to, and its path.
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;

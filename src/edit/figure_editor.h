@@ -37,9 +37,6 @@ private:
     bool Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed);
     // Moves the figure one place to the front or back and records it; false if refused.
     bool StepFigure(TFigItem* item, TOrderButton button);
-    // The figure, just added at the tail, moves back to the end of the start copies and
-    // gets its end copy at the tail, which is left selected.
-    void GiveEndCopy(TFigItem* item);
 
     TDocument& Doc;
     TShellState& Shell;

@@ -31,7 +31,7 @@ bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color
 }
 
 void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
-    TFigItem* selected = Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.SelectedFig();
     if (!selected) return;
     // The figure as the colour leaves it; the document takes it from there.
     TFigData figure = selected->Data;

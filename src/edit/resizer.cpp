@@ -8,7 +8,7 @@
 namespace murva {
 
 void TResizer::AllChangeBtnClick(TResizeButton button) {
-    Doc.Figures.SelectedFig = nullptr;
+    Doc.Select(nullptr);
     C.HTrackBar.SetPosition(0);
     C.VTrackBar.SetPosition(0);
     Painter.PaintBoxPaint();
@@ -82,7 +82,7 @@ void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
 
 const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
     if (!Resize.StampBaseKnown) {
-        const TActionItem* recorded = Doc.History.ActionLog.LatestActionOf(&stamp);
+        const TActionItem* recorded = Doc.LatestActionOf(&stamp);
         // Without a recorded copy the stamp is scaled from its children as they are now,
         // rather than ending the program and losing the work.
         if (!recorded) Platform.ShowMessage(texts::StampResizeFailed);
@@ -94,7 +94,7 @@ const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
 }
 
 void TResizer::TrackBarChange(TAxis axis) {
-    TFigItem* selected = Doc.Figures.SelectedFig;
+    TFigItem* selected = Doc.SelectedFig();
     if (!selected) return;
     // A stamp's base lives as long as the size change held open for it.
     if (!Doc.IsHeld(&selected->Data)) Resize.StampBaseKnown = false;

@@ -28,6 +28,18 @@ TActionItem* THistoryList::AppendWithFigure(const TFigData& figure) {
     return item;
 }
 
+TActionItem* THistoryList::AppendCopy(const TActionData& action) {
+    TActionItem* item = AppendEmpty();
+    item->Data = action;
+    DeepCopyOwnedParts(item->Data.FigData);
+    item->Data.FigData.Start = action.FigData.Start;
+    item->Data.FigData.End = action.FigData.End;
+    item->Data.TargetFigData = nullptr;
+    item->Data.TargetFigItem = nullptr;
+    if (HasTargetID(action.TargetType)) NoteTargetID(action.TargetID);
+    return item;
+}
+
 void THistoryList::FreeItems(TActionItem* after) {
     ++Generations;
     for (TActionItem* item = after->Next; item; item = item->Next)
@@ -79,7 +91,7 @@ void THistoryList::Link(TActionItem* action, TFigData* figure, TFigItem* item) {
     if (figure && LatestKnown) NoteLatest(action);
 }
 
-void THistoryList::NoteLatest(TActionItem* action) {
+void THistoryList::NoteLatest(TActionItem* action) const {
     TActionItem*& latest = Latest[action->Data.TargetFigData];
     if (!latest || latest->Position < action->Position) latest = action;
 }
@@ -102,7 +114,7 @@ void THistoryList::UnlinkAll() {
     Latest.clear();
 }
 
-TActionItem* THistoryList::LatestActionOf(const TFigData* figure) {
+TActionItem* THistoryList::LatestActionOf(const TFigData* figure) const {
     if (!LatestKnown) {
         // Built again from the actions still linked, which are kept for the next time.
         std::erase_if(Linked, [](const TActionItem* a) { return !a->Data.TargetFigData; });

@@ -32,6 +32,9 @@ public:
     // Appends an item holding a copy of the figure: its own points (Start/End from
     // their bounds) and stamp children; a free-move path stays shared.
     TActionItem* AppendWithFigure(const TFigData& figure);
+    // Appends a copy of the action as it was recorded or read (its figure's box as it is),
+    // linked to no figure.
+    TActionItem* AppendCopy(const TActionData& action);
 
     TActionItem* GetHead() const { return Head; }
     TActionItem* GetTail() const { return Tail; }
@@ -64,7 +67,7 @@ public:
     // until someone asks.
     void DeferLatest() { LatestKnown = false; }
     // The latest action linked to the figure, or nullptr.
-    TActionItem* LatestActionOf(const TFigData* figure);
+    TActionItem* LatestActionOf(const TFigData* figure) const;
 
 private:
     void FreeItems(TActionItem* after);
@@ -74,11 +77,12 @@ private:
     std::uint64_t Generations = 0;
     std::int32_t Highest = 0;
     TActionStore Store;
-    void NoteLatest(TActionItem* action);
-    std::unordered_map<const TFigData*, TActionItem*> Latest;
-    bool LatestKnown = true;
+    void NoteLatest(TActionItem* action) const;
+    // An index that asking builds when replay left it stale.
+    mutable std::unordered_map<const TFigData*, TActionItem*> Latest;
+    mutable bool LatestKnown = true;
     // Every action linked since the last UnlinkAll (some may be unlinked since).
-    std::vector<TActionItem*> Linked;
+    mutable std::vector<TActionItem*> Linked;
 };
 
 } // namespace murva

@@ -3,6 +3,9 @@
 
 #include "history/document.h"
 
+#include "model/cut_numbers.h"
+
+#include <algorithm>
 #include <utility>
 
 namespace murva {
@@ -74,8 +77,8 @@ TActionItem* TDocument::Record(TActionKind kind, TFigItem* target, const TFigDat
 
 TFigItem* TDocument::RecordDuplicate(const TFigData& figure) {
     TActionItem* action = Record(TActionKind::Duplicate, nullptr, &figure);
-    // Never an id the log holds already, whatever LastFigureID counts.
-    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.LastFigureID);
+    // Never an id the log holds already, whatever the count says.
+    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.FigureCount);
     Apply(action, nullptr);
     return Figures.FigList.GetTail();
 }
@@ -84,7 +87,7 @@ TFigItem* TDocument::RecordRestore() {
     TFigList& deleted = Figures.DeletedFigList;
     if (deleted.IsEmpty()) return nullptr;
     TActionItem* action = Record(TActionKind::Restore, nullptr, &deleted.GetTail()->Data);
-    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.LastFigureID);
+    action->Data.TargetID = History.ActionLog.NewTargetID(++Figures.FigureCount);
     Apply(action, nullptr);
     return Figures.FigList.GetTail();
 }
@@ -98,7 +101,7 @@ void TDocument::RecordMove(TFigItem* item, const TFigData& state) {
 void TDocument::RecordDelete(TFigItem* item) {
     // By the figure's own id, taken while it is still there.
     Apply(Record(TActionKind::Delete, item), item);
-    --Figures.LastFigureID;
+    --Figures.FigureCount;
 }
 
 bool TDocument::RecordStep(TFigItem* item, TActionKind frontOrBack) {
@@ -117,9 +120,9 @@ void TDocument::RecordChange(TFigItem* item, TChangeParameter parameter, const T
 }
 
 void TDocument::RecordFile(TActionKind kind, const std::string& fileName) {
-    // No figure changes: the command shows or clears the background itself, and what
-    // replay notes of it is for the loader alone.
-    Record(kind, nullptr)->Data.FileName = fileName;
+    TActionItem* action = Record(kind, nullptr);
+    action->Data.FileName = fileName;
+    Apply(action, nullptr);
 }
 
 TFigData& TDocument::HoldSizeChange(TFigItem* item) {
@@ -215,17 +218,58 @@ void TDocument::RecordBranch(std::int32_t step) {
 }
 
 void TDocument::Clear() {
-    History.ActionLog.Clear(Figures.LastFigureID);
+    History.ActionLog.Clear(Figures.FigureCount);
     Figures.PairCount = 0;
     ClearFigures();
-    History.ReplayCursor = History.ReplayBase = nullptr;
-    History.PendingBGName.clear();
+    History.Background.clear();
     Built = 0;
 }
 
 void TDocument::Recount() {
-    Figures.LastFigureID = Figures.FigList.Count();
-    Figures.PairCount = Figures.LastFigureID / 2;
+    Figures.FigureCount = Figures.FigList.Count();
+    Figures.PairCount = Figures.FigureCount / 2;
+}
+
+std::int32_t TDocument::CutsInUse() const {
+    return std::max(1, HighestCutNumberBelow(Figures.FigList, FirstPartsSlot, 1));
+}
+
+std::int32_t TDocument::SlotsInUse() const {
+    return PartsCountOf(Figures.FigList);
+}
+
+bool TDocument::Load(const std::function<bool(THistoryList&)>& read, TEndCopies endCopies,
+                     const std::string& dataFile) {
+    CommitHeldChange();
+    const bool wasEmpty = Figures.FigList.IsEmpty();
+    THistoryList& log = History.ActionLog;
+    TActionItem* beforeAll = log.GetTail();
+    if (!dataFile.empty()) RecordFile(TActionKind::ReadData, dataFile);
+    TActionItem* base = log.GetTail();
+    if (!read(log)) {
+        log.TruncateAfter(beforeAll);
+        Recount();
+        return false;
+    }
+    if (base->Next) {
+        // A drawing that used an id again after a Branch: its later figure gets an id of
+        // its own, so that what is done to it can name it.
+        RenumberUnreachableCreators(base->Next, log.GetTail());
+        ApplyRange(base->Next, log.GetTail());
+    }
+    const std::int32_t pairs = Figures.PairCount;
+    Recount();
+    if (endCopies != TEndCopies::None) {
+        GiveEndCopiesToRead(wasEmpty, pairs, endCopies);
+        Recount();
+    }
+    return true;
+}
+
+void TDocument::CopyLogOf(const TDocument& other) {
+    for (const TActionItem* item = other.Log().GetFirst(); item; item = item->Next)
+        History.ActionLog.AppendCopy(item->Data);
+    Built = 0;
 }
 
 } // namespace murva

@@ -17,18 +17,58 @@
 
 namespace murva {
 
+// What the figures a file adds get: nothing (an animation's figures have theirs), or an
+// end copy each, marked as one of the bin's when `Marked`.
+enum class TEndCopies { None, Plain, Marked };
+
 class TDocument {
 public:
     TDocument() = default;
     TDocument(const TDocument&) = delete;
     TDocument& operator=(const TDocument&) = delete;
 
-    // What the document holds. Commands read them; they change them only through the
-    // recording methods below.
-    TFigureState Figures;
-    THistoryState History;
     // The time every recorded action is stamped with.
     std::function<TActionTime()> Clock;
+
+    // --- What the document holds, to read; it changes only through the methods below ---
+    // All figures of all cuts and bin slots, in painting order.
+    const TFigList& FigList() const { return Figures.FigList; }
+    // Copies of deleted figures, the last deleted at the tail.
+    const TFigList& DeletedFigList() const { return Figures.DeletedFigList; }
+    const THistoryList& Log() const { return History.ActionLog; }
+    // Items 0..H-1 of the list are start copies, H..2H-1 their end copies.
+    std::int32_t PairCount() const { return Figures.PairCount; }
+    // The figures as recording counts them: it grows with a copy, shrinks with a delete,
+    // and is counted again after a load or a Branch.
+    std::int32_t FigureCount() const { return Figures.FigureCount; }
+    // The highest cut a figure lies in (at least 1), and the bin slots in use.
+    std::int32_t CutsInUse() const;
+    std::int32_t SlotsInUse() const;
+    // The background the picture has: the one the last background action named; empty
+    // for none.
+    const std::string& Background() const { return History.Background; }
+    // The latest action recorded or replayed for the live figure, or nullptr.
+    const TActionItem* LatestActionOf(const TFigData* figure) const {
+        return History.ActionLog.LatestActionOf(figure);
+    }
+
+    // --- The selection ---
+    TFigItem* SelectedFig() const { return Figures.SelectedFig; }
+    // The figure the last press picked, whose frame the next press takes away.
+    TFigItem* LastSelectedFig() const { return Figures.LastSelectedFig; }
+    void Select(TFigItem* item) { Figures.SelectedFig = item; }
+    void SetLastSelected(TFigItem* item) { Figures.LastSelectedFig = item; }
+    void ClearSelection() { Figures.SelectedFig = Figures.LastSelectedFig = nullptr; }
+
+    // --- Loading ---
+    // `read` appends a file's actions to the log it is given and says whether all of them
+    // read. Then the document replays them, and the figures they added get their end
+    // copies as asked; a read that failed leaves nothing. With `dataFile`, a ReadData
+    // naming it goes first, in the command, and goes with a failed read.
+    bool Load(const std::function<bool(THistoryList&)>& read, TEndCopies endCopies,
+              const std::string& dataFile = {});
+    // The log of another document, actions only, into this empty one; nothing replayed.
+    void CopyLogOf(const TDocument& other);
 
     // --- Commands: each user command's actions carry one stamp, its own ---
     // A user command begins; what it records is one step for "もどす".
@@ -59,7 +99,19 @@ public:
     bool RecordStep(TFigItem* item, TActionKind frontOrBack);
     // The parameter of the figure takes its value from `state`.
     void RecordChange(TFigItem* item, TChangeParameter parameter, const TFigData& state);
+    // A ReadBG, ClearBG or ReadData naming the file; the picture's background follows.
     void RecordFile(TActionKind kind, const std::string& fileName);
+
+    // --- Pairs: every figure has its end copy ---
+    // Each figure, new at the tail, goes back among the start copies and gets its end
+    // copy at the tail; the last end copy made.
+    TFigItem* RecordEndCopies(const std::vector<TFigItem*>& figures,
+                              TEndCopies endCopies = TEndCopies::Plain);
+    // The figure and its partner go to the deleted figures.
+    void RecordDeletePair(TFigItem* item);
+    // "ふっかつ": the last deleted pair back, or a figure deleted alone with a new end
+    // copy, selected; nullptr when nothing was deleted.
+    TFigItem* RecordRestorePair();
 
     // A drag moves the figure as the pointer goes; its release records the Move.
     void DragBy(TFigItem* item, std::int32_t dx, std::int32_t dy) { item->Data.Offset(dx, dy); }
@@ -74,6 +126,7 @@ public:
     bool IsHeld(const TFigData* figure) const {
         return History.ActionPending && History.PendingFigData == figure;
     }
+    bool HoldsChange() const { return History.ActionPending; }
 
     // --- Replay ---
     // The effect of one logged action on the figures, found by their target ids.
@@ -82,21 +135,28 @@ public:
     void ApplyRange(TActionItem* first, TActionItem* last);
     // The figures as the first n actions of the log build them from nothing.
     void Rebuild(std::int32_t n);
+    // The figure a target id names in the picture now; nullptr when it has none.
+    const TFigItem* FigureOf(std::int32_t targetID);
+
+    // An empty document: no figures, no pairs, no log, no background (the figure count
+    // goes back to 1 when the log held actions).
+    void Clear();
+
+private:
     // Gives a fresh id to every creating action of the range whose id an earlier creating
     // action holds: replay never reaches it by that id, and later actions could not name
     // its figure.
     void RenumberUnreachableCreators(TActionItem* first, TActionItem* last);
-    // The figure a target id names in the picture now; nullptr when it has none.
-    const TFigItem* FigureOf(std::int32_t targetID);
-
-    // --- Counting ---
-    // An empty document: no figures, no pairs, no log (the last figure id goes back to 1
-    // when the log held actions).
-    void Clear();
-    // The counters from the figures: after a load, or when copies were added in pairs.
+    // The counters from the figures: after a load or a Branch.
     void Recount();
+    // The end copies of the figures a file added to a list that held `pairs` pairs.
+    void GiveEndCopiesToRead(bool wasEmpty, std::int32_t pairs, TEndCopies endCopies);
 
-private:
+    TFigureState Figures;
+    THistoryState History;
+    // Tests set up figures and logs that no command makes through it.
+    friend struct TDocumentTestAccess;
+
     // What an action does to the figures; `target` is the figure it names (replay finds
     // it by id, recording is given it). Each action's effect is written here once.
     void Apply(TActionItem* action, TFigItem* target);

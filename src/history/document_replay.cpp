@@ -113,7 +113,7 @@ void TDocument::Rebuild(std::int32_t n) {
         n = std::max(std::min(inner->Data.TargetID, branch - 1), 0);
     }
     if (fromNothing) {
-        History.PendingBGName.clear();
+        History.Background.clear();
         ClearFigures();
         Built = 0;
     }
@@ -204,13 +204,13 @@ void TDocument::Apply(TActionItem* action, TFigItem* target) {
         if (target) ApplyChange(data, target->Data);
         break;
     case TActionKind::ReadBG:
-        History.PendingBGName = data.FileName;
+        History.Background = data.FileName;
         break;
     case TActionKind::ClearBG:
-        History.PendingBGName.clear();
+        History.Background.clear();
         break;
     case TActionKind::ClearAll:
-        History.PendingBGName.clear();
+        History.Background.clear();
         ClearFigures();
         break;
     case TActionKind::ClearDrawing:
@@ -271,7 +271,7 @@ void TDocument::ApplyRange(TActionItem* first, TActionItem* last) {
     History.ActionLog.DeferLatest();
     // From nothing, links left on the log can only point at freed figures.
     if (first->Position <= 1 && Figures.FigList.IsEmpty() && Figures.DeletedFigList.IsEmpty() &&
-        History.PendingBGName.empty()) {
+        History.Background.empty()) {
         History.ActionLog.UnlinkAll();
         Built = 0;
         // Only the picture at the end is wanted: what a later Branch goes back over is

@@ -17,12 +17,8 @@ struct THistoryState {
     TFigData PendingBefore;
     // The stamp of the command that opened it: the change is a command of its own.
     TActionTime PendingStamp;
-    // The last action applied to the shown picture; the head means none.
-    TActionItem* ReplayCursor = nullptr;
-    // The tail of the log before the last read: the read's actions follow it.
-    TActionItem* ReplayBase = nullptr;
-    // The background named by the last background action met during replay.
-    std::string PendingBGName;
+    // The background named by the last background action of the picture.
+    std::string Background;
 };
 
 } // namespace murva

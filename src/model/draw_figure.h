@@ -15,10 +15,10 @@ namespace murva {
 struct TGhostRule {
     // Figures visited so far by the main pass of the current repaint.
     std::int32_t PaintIndex = 0;
-    std::int32_t LastFigureID = 0;
+    std::int32_t FigureCount = 0;
     bool Watching = false;
 
-    bool Applies() const { return !Watching && PaintIndex < LastFigureID / 2; }
+    bool Applies() const { return !Watching && PaintIndex < FigureCount / 2; }
 };
 
 // Draws the figure translated by (dx, dy); nothing for nullptr or a figure of no kind.

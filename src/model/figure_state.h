@@ -14,8 +14,8 @@ struct TFigureState {
     TFigList DeletedFigList;
     TFigItem* SelectedFig = nullptr;
     TFigItem* LastSelectedFig = nullptr;
-    // The last target id handed out to a new figure.
-    std::int32_t LastFigureID = 1;
+    // The figures as recording counts them.
+    std::int32_t FigureCount = 1;
     // Items 0..H-1 of FigList are start copies, H..2H-1 their end copies.
     std::int32_t PairCount = 0;
 };

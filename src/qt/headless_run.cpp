@@ -156,7 +156,7 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
 
 // Whether a cut to be filmed holds a figure: the named one, or any for every cut.
 bool HasFiguresToFilm(const TZindaForm& form, const Request& request) {
-    for (const TFigItem* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next) {
+    for (const TFigItem* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next) {
         const std::int32_t cut = f->Data.CutNumber;
         if (request.AllCuts ? cut >= 1 && cut <= form.S.Cuts.CutCount : cut == request.Cut)
             return true;

@@ -27,19 +27,12 @@ struct TShellState {
     std::string ShownBGName;
     // The background the log names that is missing or could not be read; empty = none.
     std::string MissingBGName;
-    // The folder of the file being opened, where a moved background is looked for.
-    std::string OpeningFolder;
     // The log as the work was last saved or opened: beyond it, the work is unsaved.
     TLogMark SavedLog;
 
     // A file dialog with the filter, opening in the current file's folder; without a
     // current file, the host opens it where the last file was chosen.
     TFileDialog Dialog(const char* filter) const;
-};
-
-struct TPaintState {
-    // Figures visited by the main pass of the current repaint (the ghost rule).
-    std::int32_t PaintIndex = 0;
 };
 
 struct TCutState {
@@ -61,7 +54,6 @@ struct TSharedState {
     TShellState Shell;
     TDocument Doc;
     TReaderState Reader;
-    TPaintState Paint;
     TCutState Cuts;
 };
 

@@ -2,6 +2,7 @@
 // inserting, deleting and carrying over cuts.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"
@@ -20,8 +21,8 @@ struct CutsTest : test::FormTest {
         for (std::size_t i = 0; i < cuts.size(); ++i)
             xs.push_back(10 * static_cast<int>(i + 1));
         form.OpenFileByName(test::WriteMaterial(temp, "pairs.znd", xs));
-        TFigItem* start = form.S.Doc.Figures.FigList.GetFirst();
-        TFigItem* end = form.S.Doc.Figures.FigList.At(static_cast<std::int32_t>(cuts.size()));
+        TFigItem* start = form.S.Doc.FigList().GetFirst();
+        TFigItem* end = form.S.Doc.FigList().At(static_cast<std::int32_t>(cuts.size()));
         for (std::int32_t cut : cuts) {
             start->Data.CutNumber = end->Data.CutNumber = cut;
             start = start->Next;
@@ -33,11 +34,11 @@ struct CutsTest : test::FormTest {
     // The cut numbers of all figures, in list order.
     std::vector<std::int32_t> Cuts() const {
         std::vector<std::int32_t> cuts;
-        for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+        for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
             cuts.push_back(f->Data.CutNumber);
         return cuts;
     }
-    std::int32_t Actions() const { return form.S.Doc.History.ActionLog.GetCount(); }
+    std::int32_t Actions() const { return form.S.Doc.Log().GetCount(); }
     bool Highlighted(int thumb) {
         form.ShowState();
         return form.HolesOfThumb(thumb)[0]->Color == RGBColor(255, 0, 0) &&
@@ -105,7 +106,7 @@ TEST_F(CutsTest, DeletingACutRemovesItsFiguresAndMovesTheLaterCutsBack) {
     form.ResetDocument();
     Document({1, 2, 3});
     form.CutImage1Click(3);
-    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.At(2);
+    form.S.Doc.Select(form.S.Doc.FigList().At(2));
     auto& calls = static_cast<test::RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
     calls.clear();
     form.CutDeleteClick();
@@ -123,7 +124,7 @@ TEST_F(CutsTest, DeletingACutRemovesItsFiguresAndMovesTheLaterCutsBack) {
 TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
     Document({1, 2, 1});
     // The end copies moved, and one has a path.
-    TFigList& list = form.S.Doc.Figures.FigList;
+    TFigList& list = test::Figures(form.S.Doc).FigList;
     list.At(3)->Data.Offset(100, 0);
     list.At(5)->Data.Offset(200, 0);
     list.At(5)->Data.Free = 1;
@@ -132,7 +133,7 @@ TEST_F(CutsTest, CarryingOverMakesPairsOfTheEndStatesInTheNextCut) {
     list.At(5)->Data.FreeMoveCount = 1;
     form.CutCarryOverClick();
 
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 5);
+    EXPECT_EQ(form.S.Doc.PairCount(), 5);
     EXPECT_EQ(test::StartXs(list),
               (std::vector<int>{10, 20, 30, 110, 230, 110, 20, 230, 110, 230}));
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{1, 2, 1, 2, 2, 1, 2, 1, 2, 2}));

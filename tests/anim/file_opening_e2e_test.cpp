@@ -1,6 +1,7 @@
 // Opening files end to end: read, replay, end copies and the bookkeeping after a load.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 #include "support/material_files.h"
 
 #include "support/temp_dir.h"
@@ -28,26 +29,25 @@ std::vector<TDrawingTool> Tools(const TFigList& list) {
 TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     form.OpenFileByName(Data + "/two_pairs.mrv");
     EXPECT_TRUE(host.Messages.empty());
-    const TFigList& list = form.S.Doc.Figures.FigList;
+    const TFigList& list = test::Figures(form.S.Doc).FigList;
     EXPECT_EQ(Tools(list),
               (std::vector<TDrawingTool>{TDrawingTool::Rectangle, TDrawingTool::Ellipse,
                                          TDrawingTool::Rectangle, TDrawingTool::Ellipse}));
     EXPECT_EQ(list.At(0)->Data.Start, (TPoint{100, 80}));
     EXPECT_EQ(list.At(2)->Data.Start, (TPoint{400, 300})); // the end copy was moved
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 4);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 2);
+    EXPECT_EQ(form.S.Doc.FigureCount(), 4);
+    EXPECT_EQ(form.S.Doc.PairCount(), 2);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
-    EXPECT_EQ(form.S.Doc.History.ReplayCursor, form.S.Doc.History.ActionLog.GetTail());
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
 }
 
 TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
     form.OpenFileByName(Data + "/three_figures.znd");
     EXPECT_TRUE(host.Messages.empty());
-    const TFigList& list = form.S.Doc.Figures.FigList;
+    const TFigList& list = test::Figures(form.S.Doc).FigList;
     ASSERT_EQ(list.Count(), 6);
     EXPECT_EQ(Tools(list), (std::vector<TDrawingTool>{TDrawingTool::Line, TDrawingTool::Polygon,
                                                       TDrawingTool::Stamp, TDrawingTool::Line,
@@ -56,14 +56,14 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
         EXPECT_EQ(f->Data.CutNumber, 100);
     EXPECT_EQ(list.At(0)->Data.EndCopyMark, 0);
     EXPECT_EQ(list.At(3)->Data.EndCopyMark, 1); // end copies made on loading
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 6);
+    EXPECT_EQ(form.S.Doc.PairCount(), 3);
+    EXPECT_EQ(form.S.Doc.FigureCount(), 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 1);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_EQ(form.Caption, texts::VersionTitle); // a material does not name the window
     // Three Duplicate actions were recorded for the end copies.
     int duplicates = 0;
-    for (auto* a = form.S.Doc.History.ActionLog.GetFirst(); a; a = a->Next)
+    for (auto* a = form.S.Doc.Log().GetFirst(); a; a = a->Next)
         duplicates += a->Data.TargetType == TActionKind::Duplicate;
     EXPECT_EQ(duplicates, 3);
 }
@@ -71,9 +71,9 @@ TEST_F(FormTest, ADrawingProcessFileFillsTheFirstPartsSlotWithPairs) {
 TEST_F(FormTest, ASecondMaterialGoesToTheNextSlotAndKeepsThePairsApart) {
     form.OpenFileByName(Data + "/three_figures.znd");
     form.OpenFileByName(Data + "/three_figures.znd");
-    const TFigList& list = form.S.Doc.Figures.FigList;
+    const TFigList& list = test::Figures(form.S.Doc).FigList;
     ASSERT_EQ(list.Count(), 12);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 6);
+    EXPECT_EQ(form.S.Doc.PairCount(), 6);
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     // Start copies of both materials first, then their end copies in the same order.
     for (int i = 0; i < 6; ++i) {
@@ -85,7 +85,7 @@ TEST_F(FormTest, ASecondMaterialGoesToTheNextSlotAndKeepsThePairsApart) {
 
 TEST_F(FormTest, ADroppedAnimationIsOpenedLikeOneNamedAtStart) {
     form.WMDropFiles({Data + "/two_pairs.mrv", Data + "/three_figures.znd"});
-    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.FigList().Count(), 4);
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
 }
 
@@ -94,7 +94,7 @@ TEST(FormStart, AFileNamedAtStartIsOpenedBeforeTheWindowShows) {
     test::RecordingGraphics graphics;
     TZindaForm form(host, graphics);
     form.FormCreate({Data + "/two_pairs.mrv", "ignored.txt"});
-    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.FigList().Count(), 4);
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
 }
@@ -105,9 +105,9 @@ TEST_F(FormTest, AnUnreadableAnimationStillBooksTheLoadButDoesNotNameTheWindow) 
     std::ofstream(path, std::ios::binary) << "ZINDA FILE FORMAT 9.9\r\n";
     form.OpenFileByName(path);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::WrongDataFormat});
-    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 0);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
+    EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
+    EXPECT_EQ(form.S.Doc.FigureCount(), 0);
+    EXPECT_EQ(form.S.Doc.PairCount(), 0);
     // Saving over must not replace the unread file with an empty log.
     EXPECT_TRUE(form.S.Shell.DataFileName.empty());
     EXPECT_EQ(form.Caption, texts::VersionTitle);
@@ -117,8 +117,8 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     const std::string examples = std::string(MURVA_TEST_DATA) + "/../../examples";
     form.OpenFileByName(examples + "/welcome.mrv");
     ASSERT_TRUE(host.Messages.empty());
-    const std::vector<TDrawingTool> figures = Tools(form.S.Doc.Figures.FigList);
-    const std::int32_t actions = form.S.Doc.History.ActionLog.GetCount();
+    const std::vector<TDrawingTool> figures = Tools(form.S.Doc.FigList());
+    const std::int32_t actions = form.S.Doc.Log().GetCount();
 
     test::TempDir temp;
     std::ifstream in(examples + "/sun.znd", std::ios::binary);
@@ -127,7 +127,7 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     std::ofstream(temp.Path("broken.znd"), std::ios::binary) << material;
     form.OpenFileByName(temp.Path("broken.znd"));
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::ActionItemReadError});
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), actions);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), actions);
 
     form.ClearMenuClick();
     host.SaveResults = {temp.Path("saved.mrv")};
@@ -135,7 +135,7 @@ TEST_F(FormTest, AMaterialThatBreaksLeavesNothingBehindThatASaveCouldNotTakeBack
     host.Messages.clear();
     form.OpenFileByName(temp.Path("saved.mrv"));
     EXPECT_TRUE(host.Messages.empty()) << host.Messages.front();
-    EXPECT_EQ(Tools(form.S.Doc.Figures.FigList), figures);
+    EXPECT_EQ(Tools(form.S.Doc.FigList()), figures);
 }
 
 } // namespace
@@ -170,16 +170,16 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
     ASSERT_FALSE(graphics.LoadedBmps.empty());
     EXPECT_EQ(graphics.LoadedBmps.back(), folder + "/bg.bmp");
     EXPECT_EQ(form.S.Shell.ShownBGName, "C:\\Users\\hana\\pictures\\bg.bmp");
-    EXPECT_TRUE(form.S.Doc.History.PendingBGName.empty());
+    EXPECT_EQ(form.S.Doc.Background(), form.S.Shell.ShownBGName);
     // The name read stays in the log, so a save keeps the background.
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetFirst()->Data.FileName,
+    EXPECT_EQ(form.S.Doc.Log().GetFirst()->Data.FileName,
               "C:\\Users\\hana\\pictures\\bg.bmp");
 }
 
 TEST_F(BackgroundReplayTest, ABackgroundIsOfferedAnewOverTheBuiltPictureAndShownAtOnce) {
     std::ofstream(folder + "/bg.bmp") << "BM";
     std::int32_t figuresWhenAsked = -1;
-    host.OnAsk = [&] { figuresWhenAsked = form.S.Doc.Figures.FigList.Count(); };
+    host.OnAsk = [&] { figuresWhenAsked = form.S.Doc.FigList().Count(); };
     host.Answers = {TAnswer::Yes};
     host.OpenResults = {folder + "/bg.bmp"};
     form.OpenFileByName(WriteLog(
@@ -211,7 +211,7 @@ TEST_F(BackgroundReplayTest, AMissingBackgroundIsSkippedSilentlyAndTheFiguresSti
                               figures.substr(figures.find("begin ActionData")));
     form.OpenFileByName(path);
     EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4);
+    EXPECT_EQ(form.S.Doc.FigList().Count(), 4);
     EXPECT_EQ(form.BGImage.Picture->GetPixel(10, 10), clWhite);
 }
 

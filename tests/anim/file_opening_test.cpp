@@ -2,6 +2,7 @@
 // question before replacing work, and dropped files.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "support/temp_dir.h"
 #include "ui/texts.h"
@@ -42,16 +43,16 @@ TEST_F(OpenFileTest, NothingIsOpenedWhileWatching) {
 }
 
 TEST_F(OpenFileTest, AnAnimationOverExistingWorkIsAskedForAndNoKeepsEverything) {
-    form.S.Doc.History.ActionLog.AppendEmpty();
-    form.S.Doc.Figures.FigList.Add(TFigData{});
+    test::History(form.S.Doc).ActionLog.AppendEmpty();
+    test::Figures(form.S.Doc).FigList.Add(TFigData{});
     host.Answers = {TAnswer::No};
     form.OpenFileByName(Write("a.mrv", "ZINDA FILE FORMAT 1.4\r\n"));
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "本当にデータをよみこみますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 1);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.FigList().Count(), 1);
     EXPECT_EQ(form.Caption, texts::VersionTitle);
 }
 

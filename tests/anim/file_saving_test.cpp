@@ -2,6 +2,7 @@
 // and the background question of a read file.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "support/material_files.h"
 #include "support/picture_fixtures.h"
@@ -41,12 +42,13 @@ struct SaveTest : test::FormTest {
     void SetUp() override {
         test::FormTest::SetUp();
         TFigData rect = test::MakeRect(10, 20, 30, 40);
-        test::Append(form.S.Doc.History.ActionLog, TActionKind::Create, 1, &rect);
-        TFigItem* shown = form.S.Doc.Figures.FigList.Add(rect);
-        form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.LastSelectedFig = shown;
+        test::Append(test::History(form.S.Doc).ActionLog, TActionKind::Create, 1, &rect);
+        TFigItem* shown = test::Figures(form.S.Doc).FigList.Add(rect);
+        form.S.Doc.Select(shown);
+        form.S.Doc.SetLastSelected(shown);
     }
     std::string In(const std::string& name) const { return Folder + "/" + name; }
-    std::string Written() const { return WriteActionFile(form.S.Doc.History.ActionLog); }
+    std::string Written() const { return WriteActionFile(form.S.Doc.Log()); }
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(Folder))
@@ -70,8 +72,8 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_EQ(Shown().Caption, "Murva Ver0.9.2 110614 - " + In("work.mrv"));
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_TRUE(host.Questions.empty());
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
-    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
+    EXPECT_EQ(form.S.Doc.LastSelectedFig(), nullptr);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_EQ(Entries(), Names{"work.mrv"});
     // Dialogs now open beside the current file; before it, where the host last was.
@@ -86,7 +88,7 @@ TEST_F(SaveTest, ACancelledDialogChangesNothing) {
     EXPECT_TRUE(Entries().empty());
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
-    EXPECT_NE(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_NE(form.S.Doc.SelectedFig(), nullptr);
 }
 
 TEST_F(SaveTest, ARefusedOverwriteLeavesTheFileAndSaysSo) {
@@ -125,7 +127,7 @@ TEST_F(SaveTest, AnExistingBackupIsKeptAndTheFileReplacedWithoutANewOne) {
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
 
-    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    test::History(form.S.Doc).ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.OverWriteDataMenuClick();
     EXPECT_EQ(Contents(In("old.bak")), "older work");
     EXPECT_EQ(Contents(In("old.mrv")), Written());
@@ -161,7 +163,7 @@ TEST_F(SaveTest, OverSaveReplacesTheCurrentFileAndKeepsItsBackup) {
     EXPECT_EQ(host.Messages, Names{"うわがきほぞんしました"});
     EXPECT_EQ(Contents(In("a.bak")), "old work");
     EXPECT_EQ(Contents(In("a.mrv")), Written());
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
 }
 
 TEST_F(SaveTest, AnOverSaveThatCannotWriteTellsAndMakesNoBackup) {
@@ -213,15 +215,15 @@ TEST_F(SaveTest, ASaveThatRunsOutOfSpaceLeavesTheOldFileExactlyAsItWas) {
 }
 
 TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
-    TFigItem* live = form.S.Doc.Figures.SelectedFig;
-    THistoryList& log = form.S.Doc.History.ActionLog;
+    TFigItem* live = form.S.Doc.SelectedFig();
+    THistoryList& log = test::History(form.S.Doc).ActionLog;
     log.Link(log.GetTail(), &live->Data);
     live->Data.End = {60, 70};
-    form.S.Doc.History.ActionPending = true;
-    form.S.Doc.History.PendingFigData = &live->Data;
+    test::History(form.S.Doc).ActionPending = true;
+    test::History(form.S.Doc).PendingFigData = &live->Data;
     host.SaveResults = {In("sized.mrv")};
     form.WriteDataMenuClick();
-    EXPECT_FALSE(form.S.Doc.History.ActionPending);
+    EXPECT_FALSE(form.S.Doc.HoldsChange());
     const std::string file = Contents(In("sized.mrv"));
     const std::string tail = "Change\r\n1\r\nSize\r\nbegin FigData\r\n0\r\n10 20\r\n60 70\r\n"
                              "end FigData\r\nend ActionData\r\n";
@@ -232,7 +234,8 @@ TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
 struct ReadTest : test::FormTest {
     int Read(const std::string& text) {
         std::istringstream file(text);
-        return form.Files.ReadActionFile(file);
+        std::string background;
+        return form.Files.Read(file, TEndCopies::None, {}, background) ? 0 : 1;
     }
 };
 
@@ -241,7 +244,7 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
                    "CleareBG\r\nend ActionData\r\n\r\n"),
               1);
     EXPECT_EQ(host.Messages, (Names{"", "ActionItem：読み込みエラー"}));
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 0) << "a broken file left actions behind";
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 0) << "a broken file left actions behind";
 
     host.Messages.clear();
     EXPECT_EQ(Read("\x82\xa0\r\n"), 1);
@@ -255,16 +258,15 @@ TEST_F(ReadTest, TheReadersMessagesAreShownInOrder) {
 TEST_F(ReadTest, AReadUsesTheWindowsLoadKindPartsAndPairs) {
     form.S.Shell.LoadKind = TLoadKind::Drawing;
     form.S.Parts.PartsCount = 3;
-    form.S.Doc.Figures.PairCount = 2;
+    test::Figures(form.S.Doc).PairCount = 2;
     ASSERT_EQ(Read("ZINDA FILE FORMAT 1.0\nbegin ActionData\n10 05 33 27\nCreate\n1\n"
                    "begin FigData\ndtLine\n1\nclBlack\nclWhite\n12\nclBlack\n\n0 0\n5 5\n"
                    "end FigData\nend ActionData\n"),
               0);
-    const TActionData& read = form.S.Doc.History.ActionLog.GetTail()->Data;
+    const TActionData& read = form.S.Doc.Log().GetTail()->Data;
     EXPECT_EQ(read.TargetID, 5);
     EXPECT_EQ(read.FigData.CutNumber, 103);
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 5);
-    EXPECT_EQ(form.S.Doc.History.ReplayBase, form.S.Doc.History.ActionLog.GetHead());
+    EXPECT_EQ(form.S.Doc.Log().HighestTargetID(), 5);
     EXPECT_EQ(form.S.Reader.FormatVersionLine, "ZINDA FILE FORMAT 1.0");
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Drawing);
     EXPECT_TRUE(host.Messages.empty());
@@ -281,7 +283,7 @@ struct BackgroundTest : test::FormTest {
                            (takenBack ? test::ActionBlock("Branch", 0) : ""));
         form.OpenFileByName(temp.Path("a.mrv"));
     }
-    const TActionData& Last() const { return form.S.Doc.History.ActionLog.GetTail()->Data; }
+    const TActionData& Last() const { return form.S.Doc.Log().GetTail()->Data; }
 };
 
 TEST_F(BackgroundTest, NoKeepsTheNameRead) {
@@ -292,7 +294,7 @@ TEST_F(BackgroundTest, NoKeepsTheNameRead) {
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
     EXPECT_TRUE(host.OpenDialogs.empty());
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
     EXPECT_EQ(Last().FileName, temp.Path("sky.jpg"));
 }
 
@@ -307,8 +309,8 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameAndRecordsThePictureChosen
     EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
     EXPECT_EQ(host.OpenDialogs[0].InitialName, "sky.JPG");
     // The file's own action stays as it was read; the choice is a ReadBG of its own.
-    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 2);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetFirst()->Data.FileName, temp.Path("sky.JPG"));
+    ASSERT_EQ(form.S.Doc.Log().GetCount(), 2);
+    EXPECT_EQ(form.S.Doc.Log().GetFirst()->Data.FileName, temp.Path("sky.JPG"));
     EXPECT_EQ(Last().TargetType, TActionKind::ReadBG);
     EXPECT_EQ(Last().FileName, temp.Path("new.jpg"));
     EXPECT_EQ(form.S.Shell.ShownBGName, temp.Path("new.jpg"));

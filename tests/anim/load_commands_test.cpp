@@ -2,6 +2,7 @@
 // dialogs, refusals and question, and where the figures they read end up.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"
@@ -27,16 +28,16 @@ struct LoadCommandTest : test::FormTest {
         host.OpenResults = {path};
         (form.*command)();
     }
-    std::vector<int> Xs() const { return test::StartXs(form.S.Doc.Figures.FigList); }
+    std::vector<int> Xs() const { return test::StartXs(form.S.Doc.FigList()); }
 
     void ExpectThreePairsInTheFirstSlot(Command command, std::int32_t endCopyRotation) {
         Choose(command, Material("three.znd", {1, 2, 3}));
         EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 1, 2, 3}));
-        EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
+        EXPECT_EQ(form.S.Doc.PairCount(), 3);
         EXPECT_EQ(form.S.Parts.PartsCount, 1);
-        for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+        for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
             EXPECT_EQ(f->Data.CutNumber, FirstPartsSlot);
-        EXPECT_EQ(form.S.Doc.Figures.FigList.At(3)->Data.EndCopyMark, endCopyRotation);
+        EXPECT_EQ(form.S.Doc.FigList().At(3)->Data.EndCopyMark, endCopyRotation);
     }
 };
 
@@ -57,8 +58,8 @@ TEST_F(LoadCommandTest, EachCommandOffersItsFilesAndRefusesOthersAndWhilePlaying
         form.S.Shell.Mode = TMode::Draw;
         host.Messages.clear();
     }
-    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
 }
 
 TEST_F(LoadCommandTest, AnAnimationIsAskedForOnlyOverWorkAndNoChangesNothing) {
@@ -66,14 +67,14 @@ TEST_F(LoadCommandTest, AnAnimationIsAskedForOnlyOverWorkAndNoChangesNothing) {
     Choose(Murva, temp.Path("a.mrv"));
     EXPECT_TRUE(host.Questions.empty()) << "nothing to lose";
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + temp.Path("a.mrv"));
-    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    test::History(form.S.Doc).ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     for (Command command : {Murva, Zinda}) {
         host.Questions.clear();
         Choose(command, temp.Path("a.mrv"));
         ASSERT_EQ(host.Questions.size(), 1u);
         EXPECT_EQ(host.Questions[0].Text, texts::ReallyLoadData);
         EXPECT_EQ(host.Questions[0].Caption, "かくにん");
-        EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+        EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
     }
 }
 
@@ -90,34 +91,34 @@ TEST_F(LoadCommandTest, TwoFiguresIntoFivePairsKeepEveryPairAtItsDistance) {
     Choose(Zinda, Material("five.znd", {1, 2, 3, 4, 5}));
     Choose(Murva, Material("two.znd", {8, 9}));
     EXPECT_EQ(Xs(), (std::vector<int>{1, 2, 3, 4, 5, 8, 9, 1, 2, 3, 4, 5, 8, 9}));
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 7);
-    EXPECT_EQ(form.S.Doc.Figures.FigList.At(5)->Data.CutNumber, FirstPartsSlot + 1);
+    EXPECT_EQ(form.S.Doc.PairCount(), 7);
+    EXPECT_EQ(form.S.Doc.FigList().At(5)->Data.CutNumber, FirstPartsSlot + 1);
     EXPECT_EQ(form.S.Parts.PartsCount, 2) << "the next material would join slot 2";
 }
 
 TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheWholeLog) {
     Choose(Zinda, Material("first.znd", {1, 2}));
     // Every pair deleted: the log keeps its actions.
-    form.S.Doc.Figures.FigList.Clear();
-    form.S.Doc.Figures.LastFigureID = 0;
-    form.S.Doc.Figures.PairCount = 0;
+    test::Figures(form.S.Doc).FigList.Clear();
+    test::Figures(form.S.Doc).FigureCount = 0;
+    test::Figures(form.S.Doc).PairCount = 0;
     Choose(Zinda, Material("second.znd", {7}));
     EXPECT_EQ(Xs(), (std::vector<int>{7, 7}));
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 1);
+    EXPECT_EQ(form.S.Doc.PairCount(), 1);
 }
 
 TEST_F(LoadCommandTest, ADrawingThatClearsThePictureLeavesNoSelectionBehind) {
     Choose(Murva, Material("first.znd", {1, 2}));
     form.PartsMoveBtrClick(1);
     form.PaintBoxMouseDown(5, 15); // an end copy: selected, and the frame's last figure
-    ASSERT_NE(form.S.Doc.Figures.LastSelectedFig, nullptr);
+    ASSERT_NE(form.S.Doc.LastSelectedFig(), nullptr);
     const std::string clears = temp.Path("clears.znd");
     std::ofstream(clears, std::ios::binary)
         << "ZINDA FILE FORMAT 1.4\r\nbegin ActionData\r\n2011 06 14 10 05 33 27\r\n0\r\n"
            "ClearAll\r\nend ActionData\r\n";
     Choose(Murva, clears);
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
-    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
+    EXPECT_EQ(form.S.Doc.LastSelectedFig(), nullptr);
     form.PaintBoxMouseDown(5, 15); // toggles no frame of a figure that is gone
 }
 
@@ -129,7 +130,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     ASSERT_EQ(form.CutSelect.Text, "2/2");
     const std::vector<int> xs = Xs();
     std::vector<std::int32_t> cuts;
-    for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+    for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
         cuts.push_back(f->Data.CutNumber);
     ASSERT_EQ(cuts, (std::vector<std::int32_t>{1, 1, 100, 2, 2, 1, 1, 100, 2, 2}));
 
@@ -145,7 +146,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     EXPECT_TRUE(form.MoveFreeBtn.Down);
     EXPECT_EQ(Xs(), xs);
     std::vector<std::int32_t> loaded;
-    for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+    for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
         loaded.push_back(f->Data.CutNumber);
     EXPECT_EQ(loaded, cuts);
     EXPECT_EQ(form.S.Cuts.CutCount, 2);

@@ -3,6 +3,7 @@
 // document, the selection and the cuts are as before.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "support/material_files.h"
 #include "ui/texts.h"
@@ -16,7 +17,7 @@ struct MakingReplayTest : test::FormTest {
     test::TempDir temp;
     // Everything the replay must leave as it was.
     std::string State() {
-        const TFigureState& figures = form.S.Doc.Figures;
+        const TFigureState& figures = test::Figures(form.S.Doc);
         std::ostringstream out;
         int i = 0;
         for (auto* f = figures.FigList.GetFirst(); f; f = f->Next, ++i)
@@ -24,7 +25,7 @@ struct MakingReplayTest : test::FormTest {
                 << f->Data.End.y << " cut " << f->Data.CutNumber << " brush " << f->Data.BrushColor
                 << (f == figures.SelectedFig ? " selected" : "")
                 << (f == figures.LastSelectedFig ? " last" : "") << "\n";
-        out << "pairs " << figures.PairCount << " id " << figures.LastFigureID << " cut "
+        out << "pairs " << figures.PairCount << " id " << figures.FigureCount << " cut "
             << form.S.Cuts.CurrentCut << "/" << form.S.Cuts.CutCount << " strip "
             << form.S.Cuts.StripOffset << " mode " << int(form.S.Shell.Mode) << " bar "
             << form.PlayBar.Position() << "/" << form.PlayBar.Max << " running "
@@ -69,16 +70,16 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
     form.SelectMoveBtnClick();
     const std::size_t made = form.S.Doc.Commands().Ends.size();
     ASSERT_GE(made, 6u) << "two loads, two uses, a drag and a colour";
-    ASSERT_NE(form.S.Doc.Figures.SelectedFig, nullptr) << "the recoloured figure";
+    ASSERT_NE(form.S.Doc.SelectedFig(), nullptr) << "the recoloured figure";
     const std::string before = State();
-    const std::int32_t present = form.S.Doc.Figures.FigList.Count();
+    const std::int32_t present = form.S.Doc.FigList().Count();
 
     struct TFrame {
         std::int32_t Figures, Cut, Bar, BarMax;
     };
     std::vector<TFrame> frames;
     host.OnFrame = [&] {
-        frames.push_back({form.S.Doc.Figures.FigList.Count(), form.S.Cuts.CurrentCut,
+        frames.push_back({form.Making.Shown().FigList().Count(), form.S.Cuts.CurrentCut,
                           form.PlayBar.Position(), form.PlayBar.Max});
     };
     for (const std::size_t stopAt : {std::size_t(0), std::size_t(3)}) {
@@ -109,7 +110,7 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
     }
     // Filmed more slowly than the commands come, it still has the first and the present.
     std::vector<std::int32_t> filmed;
-    const TFilming filming{1e6, [&] { filmed.push_back(form.S.Doc.Figures.FigList.Count()); }};
+    const TFilming filming{1e6, [&] { filmed.push_back(form.Making.Shown().FigList().Count()); }};
     EXPECT_TRUE(form.Making.Replay(&filming));
     EXPECT_EQ(filmed, (std::vector<std::int32_t>{0, present}));
     EXPECT_EQ(State(), before);

@@ -17,7 +17,7 @@ struct MaterialDrawingTest : test::FormTest {
     // The figures of parts slot 1, as text.
     std::string Slot1() {
         std::string text;
-        for (auto* f = form.S.Doc.Figures.FigList.GetFirst(); f; f = f->Next)
+        for (auto* f = form.S.Doc.FigList().GetFirst(); f; f = f->Next)
             if (f->Data.CutNumber == FirstPartsSlot)
                 text += std::to_string(int(f->Data.DrawingTool)) + " ";
         return text;
@@ -59,7 +59,7 @@ TEST_F(MaterialDrawingTest, CancelAndClearAskBeforeAnythingDrawnIsLost) {
     host.Answers = {TAnswer::Yes};
     EXPECT_TRUE(form.DrawCancelClick());
     EXPECT_TRUE(Board().IsEmpty());
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
 }
 
 TEST_F(MaterialDrawingTest, ASavedDrawingOpensAsTheSameMaterial) {

@@ -2,6 +2,7 @@
 // recorded.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "model/cut_ranges.h"
 #include "support/material_files.h"
@@ -20,13 +21,13 @@ struct PartsBinTest : test::FormTest {
     // The cut numbers of the start copies, in list order (end copies are the same).
     std::vector<std::int32_t> Cuts() const {
         std::vector<std::int32_t> cuts;
-        const TFigList& list = form.S.Doc.Figures.FigList;
+        const TFigList& list = form.S.Doc.FigList();
         auto* f = list.GetFirst();
-        for (int i = 0; f && i < form.S.Doc.Figures.PairCount; ++i, f = f->Next)
+        for (int i = 0; f && i < form.S.Doc.PairCount(); ++i, f = f->Next)
             cuts.push_back(f->Data.CutNumber);
         return cuts;
     }
-    std::int32_t Actions() const { return form.S.Doc.History.ActionLog.GetCount(); }
+    std::int32_t Actions() const { return form.S.Doc.Log().GetCount(); }
 };
 
 TEST_F(PartsBinTest, UsingSlotOneMovesItIntoTheCutAndTheOthersDown) {
@@ -37,10 +38,10 @@ TEST_F(PartsBinTest, UsingSlotOneMovesItIntoTheCutAndTheOthersDown) {
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{1, 1, 100, 100, 101, 101}));
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     EXPECT_EQ(Actions() - before, 12) << "every figure is recorded";
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Move);
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.TargetType, TActionKind::Move);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
     // The end copies went too.
-    EXPECT_EQ(form.S.Doc.Figures.FigList.At(6)->Data.CutNumber, 1);
+    EXPECT_EQ(form.S.Doc.FigList().At(6)->Data.CutNumber, 1);
 }
 
 TEST_F(PartsBinTest, RemovingSlotTwoPutsItAsideAndTheNextMaterialFillsSlotThree) {
@@ -50,10 +51,10 @@ TEST_F(PartsBinTest, RemovingSlotTwoPutsItAsideAndTheNextMaterialFillsSlotThree)
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{100, 100, RemovedPart, RemovedPart, 101, 101}));
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     EXPECT_EQ(Actions() - before, 8) << "only the changed figures are recorded";
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr) << "recording selects nothing";
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr) << "recording selects nothing";
 
     form.OpenFileByName(test::WriteMaterial(temp, "next.znd", {90}));
-    EXPECT_EQ(form.S.Doc.Figures.FigList.At(6)->Data.CutNumber, 102);
+    EXPECT_EQ(form.S.Doc.FigList().At(6)->Data.CutNumber, 102);
     // A second removal leaves the figures removed before where they were.
     form.PartsRemoveBtnClick(1);
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{RemovedPart, RemovedPart, RemovedPart, RemovedPart,

@@ -1,6 +1,7 @@
 // Background pictures and the JPEG export, driven through the form's handlers.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "history/history_fixtures.h"
 #include "support/picture_fixtures.h"
@@ -52,7 +53,7 @@ TEST_F(ImagesTest, AMissingPictureReturnsOneAndChangesNothing) {
 
     ChooseToOpen(dir.Path("nothing.jpg"));
     form.ReadBGMenuClick();
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
 }
 
@@ -118,13 +119,13 @@ TEST_F(ImagesTest, OtherExtensionsLoadNothingButTheMenuStillRecordsThePicture) {
     for (const char* name : {"photo.jpeg", "photo.Jpg", "photo.png", "photo"}) {
         const std::string path = Jpeg(name, SolidImage(64, 64, Blue));
         const auto before = PixelsOf(Background());
-        const std::int32_t actions = form.S.Doc.History.ActionLog.GetCount();
+        const std::int32_t actions = form.S.Doc.Log().GetCount();
         ChooseToOpen(path);
         form.ReadBGMenuClick();
         EXPECT_EQ(PixelsOf(Background()), before) << name;
-        ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), actions + 1) << name;
-        EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ReadBG);
-        EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.FileName, path);
+        ASSERT_EQ(form.S.Doc.Log().GetCount(), actions + 1) << name;
+        EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.TargetType, TActionKind::ReadBG);
+        EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.FileName, path);
     }
     EXPECT_TRUE(host.Messages.empty());
 }
@@ -138,22 +139,21 @@ TEST_F(ImagesTest, TheMenuOffersJpegFirstAndRecordsTheChosenPicture) {
     EXPECT_EQ(host.OpenDialogs[0].Filter, texts::BGFilter);
     EXPECT_EQ(host.OpenDialogs[0].FilterIndex, 1);
     EXPECT_EQ(host.OpenDialogs[0].DefaultExt, "");
-    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
-    const TActionData& action = form.S.Doc.History.ActionLog.GetTail()->Data;
+    ASSERT_EQ(form.S.Doc.Log().GetCount(), 1);
+    const TActionData& action = form.S.Doc.Log().GetTail()->Data;
     EXPECT_EQ(action.TargetType, TActionKind::ReadBG);
     EXPECT_EQ(action.FileName, path);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Image);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_TRUE(Near(Background().GetPixel(5, 5), Blue, 16));
-    // Replay keeps these; the menu does not.
-    EXPECT_EQ(form.S.Shell.ShownBGName, "");
-    EXPECT_EQ(form.S.Doc.History.PendingBGName, "");
+    EXPECT_EQ(form.S.Shell.ShownBGName, path);
+    EXPECT_EQ(form.S.Doc.Background(), path);
 }
 
 TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
     form.ReadBGMenuClick();
     EXPECT_EQ(host.OpenDialogs.size(), 1u);
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_TRUE(host.Messages.empty());
 }
@@ -177,7 +177,7 @@ TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
         ChooseToOpen(dir.Path(name));
         form.ReadBGMenuClick();
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
-        EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty()) << name;
+        EXPECT_TRUE(form.S.Doc.Log().IsEmpty()) << name;
         EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation) << name;
         EXPECT_EQ(PixelsOf(Background()), before) << name;
     }
@@ -217,7 +217,7 @@ TEST_F(ExportTest, TheFieldIsWrittenAsAJpegThatDecodesBackCloseToIt) {
         EXPECT_TRUE(Near(At(*image, x, y), Blue, 16)) << x << "," << y;
     EXPECT_FALSE(std::filesystem::exists(dir.Path("pic.bak")));
     // The export is no action of the drawing.
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
 }
 
 TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
@@ -249,8 +249,9 @@ TEST_F(ExportTest, AnExistingFileBecomesItsBackupBesideItOnlyOnce) {
 }
 
 TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
-    TFigItem* figure = form.S.Doc.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
-    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.LastSelectedFig = figure;
+    TFigItem* figure = test::Figures(form.S.Doc).FigList.Add(test::MakeRect(100, 100, 200, 200));
+    form.S.Doc.Select(figure);
+    form.S.Doc.SetLastSelected(figure);
     auto& calls = static_cast<test::RecordingBitmap&>(*form.CanvasBitmap).canvas.Calls;
     auto framed = [&calls] {
         return std::any_of(calls.begin(), calls.end(), [](const std::string& call) {
@@ -264,8 +265,8 @@ TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
     calls.clear();
     ChooseToSave(dir.Path("pic.jpg"));
     form.Save2JPEGMenuClick();
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
-    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
+    EXPECT_EQ(form.S.Doc.LastSelectedFig(), nullptr);
     EXPECT_FALSE(calls.empty()); // the field was repainted for the export
     EXPECT_FALSE(framed());
     EXPECT_TRUE(std::filesystem::exists(dir.Path("pic.jpg")));
@@ -273,18 +274,18 @@ TEST_F(ExportTest, ASelectedFigureIsUnselectedAndItsFrameLeftOut) {
 
 TEST_F(ExportTest, AHeldSizeChangeIsCommittedEvenWhenTheDialogIsCancelled) {
     TFigItem* figure = form.S.Doc.RecordDuplicate(test::MakeRect(100, 100, 200, 200));
-    form.S.Doc.Figures.SelectedFig = figure;
+    form.S.Doc.Select(figure);
     figure->Data.End = {260, 230};
-    form.S.Doc.History.ActionPending = true;
-    form.S.Doc.History.PendingFigData = &figure->Data;
+    test::History(form.S.Doc).ActionPending = true;
+    test::History(form.S.Doc).PendingFigData = &figure->Data;
 
     form.Save2JPEGMenuClick(); // no file chosen
-    EXPECT_FALSE(form.S.Doc.History.ActionPending);
-    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 2);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::Change);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.Parameter, TChangeParameter::Size);
+    EXPECT_FALSE(form.S.Doc.HoldsChange());
+    ASSERT_EQ(form.S.Doc.Log().GetCount(), 2);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.TargetType, TActionKind::Change);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.Parameter, TChangeParameter::Size);
     // Cancelled: nothing written, the selection stays.
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, figure);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), figure);
     EXPECT_EQ(std::filesystem::directory_iterator(dir.Folder()),
               std::filesystem::directory_iterator{});
 }
@@ -309,8 +310,8 @@ namespace {
 
 TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackground) {
     form.ClearMenuClick();
-    ASSERT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
+    ASSERT_EQ(form.S.Doc.Log().GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.TargetType, TActionKind::ClearBG);
 
     ChooseToOpen(Jpeg("red.jpg", SolidImage(640, 480, Red)));
     form.ReadBGMenuClick();
@@ -320,8 +321,8 @@ TEST_F(ImagesTest, ClearingTheBackgroundWhitensItAndIsRecordedEvenWithNoBackgrou
     form.ClearMenuClick();
     EXPECT_EQ(calls, std::vector<std::string>{"FillRect 0,0,640,480 brush=FFFFFF/solid"});
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.TargetType, TActionKind::ClearBG);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 3);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.TargetType, TActionKind::ClearBG);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 3);
 }
 
 } // namespace

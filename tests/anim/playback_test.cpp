@@ -4,6 +4,7 @@
 // switch the panels.
 
 #include "edit/edit_fixture.h"
+#include "support/document_access.h"
 
 #include "anim/pacing.h"
 #include "ui/texts.h"
@@ -16,7 +17,7 @@ namespace {
 struct PlaybackTest : EditTest {
     // One pair: the start copy's box, and the end copy's.
     void AddPair(TRect start, TRect end, std::int32_t cut = 1) {
-        test::AddPair(form.S.Doc.Figures,
+        test::AddPair(test::Figures(form.S.Doc),
                       MakeRect(start.Left, start.Top, start.Right, start.Bottom, cut),
                       MakeRect(end.Left, end.Top, end.Right, end.Bottom, cut));
     }
@@ -84,7 +85,7 @@ TEST_F(PlaybackTest, SizeAndColourStepOneUnitAtATimeAndComeBack) {
 TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
     for (const std::int32_t steps : {57, 1000}) {
         form.ResetDocument();
-        form.S.Doc.Figures.PairCount = 0;
+        test::Figures(form.S.Doc).PairCount = 0;
         AddPair({0, 0, 10, 10}, {0, 0, 10, 10});
         TFigData& end = At(1)->Data;
         end.FreeMoveData = std::make_shared<TPointData>();
@@ -130,7 +131,7 @@ TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
 TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
     for (const bool recorded : {true, false}) {
         form.ResetDocument();
-        form.S.Doc.Figures.PairCount = 0;
+        test::Figures(form.S.Doc).PairCount = 0;
         host.Messages.clear();
         AddPair({100, 100, 200, 150}, {50, 100, 250, 150});
         for (int i : {0, 1}) {
@@ -141,7 +142,7 @@ TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
         }
         At(1)->Data.PenColor = clRed;
         if (recorded) {
-            form.S.Doc.Figures.SelectedFig = At(0);
+            form.S.Doc.Select(At(0));
             form.S.Doc.RecordMove(At(0));
         }
         Steps(800);

@@ -1,6 +1,7 @@
 // Leaving the program: a fresh window ends at once, work is offered for saving.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "support/material_files.h"
 #include "support/temp_dir.h"
@@ -30,20 +31,20 @@ TEST_F(ExitTest, AFreshWindowEndsWithCodeZeroWithoutAQuestion) {
 }
 
 TEST_F(ExitTest, NewWorkIsOfferedForSavingAndCancelKeepsItOpen) {
-    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    test::History(form.S.Doc).ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Cancel};
     EXPECT_EQ(Close(), -1);
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "Murvaをおわる前にえをほぞんしますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNoCancel);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
 }
 
 TEST_F(ExitTest, ANamedFileIsOfferedForSavingOver) {
-    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    test::History(form.S.Doc).ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     form.S.Shell.DataFileName = "/tmp/a.mrv";
     host.Answers = {TAnswer::No};
     EXPECT_EQ(Close(), 0);
@@ -71,11 +72,11 @@ TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
 }
 
 TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
-    form.S.Doc.History.ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
+    test::History(form.S.Doc).ActionLog.AppendEmpty()->Data.TargetType = TActionKind::ClearBG;
     host.Answers = {TAnswer::Yes};
     host.SaveResults = {std::nullopt}; // the dialog is cancelled
     EXPECT_EQ(Close(), -1);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetCount(), 1);
+    EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
 }
 
 TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
@@ -85,7 +86,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     form.SelectMoveBtnClick();
     form.ClearAllClick(); // "いいえ", the default
-    EXPECT_FALSE(form.S.Doc.Figures.FigList.IsEmpty());
+    EXPECT_FALSE(form.S.Doc.FigList().IsEmpty());
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, texts::ReallyClearAll);
     EXPECT_EQ(host.Questions[0].Default, TAnswer::No);
@@ -93,7 +94,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     host.Answers = {TAnswer::Yes};
     form.ClearAllClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::AllCleared});
-    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);

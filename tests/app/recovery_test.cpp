@@ -112,7 +112,7 @@ TEST_F(RecoveryTest, NoKeepsTheJournalAsideAndOnlyTheLastOne) {
             fs::file_size(fs::directory_iterator(state + std::to_string(drags))->path());
         TWindow refused(left);
         EXPECT_TRUE(refused.Asked());
-        EXPECT_TRUE(refused.form.S.Doc.Figures.FigList.IsEmpty());
+        EXPECT_TRUE(refused.form.S.Doc.FigList().IsEmpty());
         EXPECT_EQ(Journals(left), std::vector<std::string>{"journal.old"});
         EXPECT_EQ(fs::file_size(left + "/journal.old"), size);
     }
@@ -222,7 +222,7 @@ TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
             for (unsigned batch = 0;; ++batch) {
                 Edit(w.form, material, 1 + batch % 5);
                 w.form.JournalTimerTimer();
-                const std::int32_t count = w.form.S.Doc.History.ActionLog.GetCount();
+                const std::int32_t count = w.form.S.Doc.Log().GetCount();
                 if (::write(report[1], &count, sizeof count) != sizeof count) ::_exit(1);
             }
         }
@@ -238,13 +238,13 @@ TEST_F(RecoveryTest, KilledAtRandomMomentsTheLastBatchComesBack) {
         ::close(report[0]);
 
         TWindow back(folder, TAnswer::Yes);
-        const std::int32_t recovered = back.form.S.Doc.History.ActionLog.GetCount();
+        const std::int32_t recovered = back.form.S.Doc.Log().GetCount();
         EXPECT_GE(recovered, flushed);
         // The same edits, up to where the journal ends.
         TWindow again(temp.Path("unused"));
-        for (unsigned batch = 0; again.form.S.Doc.History.ActionLog.GetCount() < recovered; ++batch)
+        for (unsigned batch = 0; again.form.S.Doc.Log().GetCount() < recovered; ++batch)
             Edit(again.form, material, 1 + batch % 5);
-        EXPECT_EQ(again.form.S.Doc.History.ActionLog.GetCount(), recovered);
+        EXPECT_EQ(again.form.S.Doc.Log().GetCount(), recovered);
         EXPECT_TRUE(test::Figures(back.form) == test::Figures(again.form));
     }
 }

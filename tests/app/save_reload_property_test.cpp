@@ -130,7 +130,7 @@ struct TWindow {
 // of its box, which the hit test takes; (5, 5) when the cut is empty.
 TPoint PointOnFigure(const TZindaForm& form, unsigned c) {
     std::vector<TPoint> corners;
-    for (auto* item = form.S.Doc.Figures.FigList.GetFirst(); item; item = item->Next)
+    for (auto* item = form.S.Doc.FigList().GetFirst(); item; item = item->Next)
         if (item->Data.CutNumber == form.S.Cuts.CurrentCut) corners.push_back(item->Data.Start);
     return corners.empty() ? TPoint{5, 5} : corners[c % corners.size()];
 }
@@ -381,22 +381,22 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
     std::map<std::int32_t, std::string> pictures{{0, {}}};
     const auto Undone = [&]() -> std::string {
         const auto known = pictures.find(doc.Commands().Done.back());
-        if (known == pictures.end() || doc.Figures.FigList.Count() % 2 != 0)
+        if (known == pictures.end() || doc.FigList().Count() % 2 != 0)
             return "もどす stopped inside a command:\n" + Figures(made.form);
         if (!known->second.empty() && known->second != Figures(made.form))
             return "before:\n" + known->second + "after もどす:\n" + Figures(made.form);
         return {};
     };
     for (const TStep& step : steps) {
-        const TLogMark before = doc.History.ActionLog.Mark();
-        const bool held = doc.History.ActionPending;
+        const TLogMark before = doc.Log().Mark();
+        const bool held = doc.HoldsChange();
         const std::int32_t lastEnd = doc.Commands().Done.back();
         made.form.BeginCommand();
         Commands()[step.Command].Run(made, step.Choice);
         // A file opened afresh brings its own commands; a size change held before is
         // recorded first, as a command of its own.
         const bool opened =
-            before.Count == 0 || doc.History.ActionLog.Generation() != before.Generation;
+            before.Count == 0 || doc.Log().Generation() != before.Generation;
         if (opened) pictures.clear();
         for (const std::int32_t end : doc.Commands().Done)
             if (opened || (held && end > lastEnd)) {
@@ -407,7 +407,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
             if (const std::string wrong = Undone(); !wrong.empty()) return wrong;
         // A size change still held is recorded by the next command, as a command of its own.
         pictures[doc.Commands().Done.back()] =
-            doc.History.ActionPending ? std::string() : Figures(made.form);
+            doc.HoldsChange() ? std::string() : Figures(made.form);
     }
     const std::string done = Figures(made.form);
     const TTool tool = made.form.S.Shell.CurrentTool;
@@ -423,7 +423,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
     }
     if (Figures(made.form) != done || made.form.S.Shell.CurrentTool != tool)
         return "made:\n" + done + "back and forward again:\n" + Figures(made.form);
-    if (const std::string wrong = FirstOfEachIdCreatesIt(doc.History.ActionLog); !wrong.empty())
+    if (const std::string wrong = FirstOfEachIdCreatesIt(doc.Log()); !wrong.empty())
         return wrong;
     // The program ends here without a clean exit: its journal, held no longer, is left.
     made.host.StateDir = temp.Path("state");

@@ -1,6 +1,7 @@
 // Start-up, reset and leaving a fresh window.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include "support/temp_dir.h"
 #include "ui/texts.h"
@@ -17,8 +18,8 @@ using test::FormTest;
 
 TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_EQ(form.Caption, "Murva Ver0.9.2 110614");
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
-    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
+    EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_EQ(form.S.Shell.ResizeMode, 2);
@@ -27,8 +28,8 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_EQ(form.S.Cuts.StripOffset, 0);
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_EQ(form.S.Motion.PlaySteps, 800);
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 1);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
+    EXPECT_EQ(form.S.Doc.FigureCount(), 1);
+    EXPECT_EQ(form.S.Doc.PairCount(), 0);
     ASSERT_NE(form.CanvasBitmap, nullptr);
     EXPECT_EQ(form.CanvasBitmap->Width(), 640);
     EXPECT_EQ(form.CanvasBitmap->Height(), 480);
@@ -80,22 +81,22 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
 TEST_F(FormTest, ResetEmptiesTheWorkAndTheModes) {
     TFigData d;
     d.DrawingTool = TDrawingTool::Line;
-    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.Add(d);
-    form.S.Doc.Figures.DeletedFigList.Add(d);
-    form.S.Doc.History.ActionLog.AppendEmpty();
-    form.S.Doc.Figures.LastFigureID = 9;
+    form.S.Doc.Select(test::Figures(form.S.Doc).FigList.Add(d));
+    test::Figures(form.S.Doc).DeletedFigList.Add(d);
+    test::History(form.S.Doc).ActionLog.AppendEmpty();
+    test::Figures(form.S.Doc).FigureCount = 9;
     form.S.Shell.Mode = TMode::Watch;
     form.S.Shell.ShownBGName = "bg.jpg";
     form.S.Cuts.CurrentCut = 3;
     form.S.Cuts.StripOffset = 2;
-    form.S.Doc.History.ActionPending = true;
+    test::History(form.S.Doc).ActionPending = true;
     form.ResetDocument();
-    EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
-    EXPECT_TRUE(form.S.Doc.Figures.DeletedFigList.IsEmpty());
-    EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty());
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 1);
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, nullptr);
-    EXPECT_FALSE(form.S.Doc.History.ActionPending);
+    EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
+    EXPECT_TRUE(form.S.Doc.DeletedFigList().IsEmpty());
+    EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
+    EXPECT_EQ(form.S.Doc.FigureCount(), 1);
+    EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
+    EXPECT_FALSE(form.S.Doc.HoldsChange());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());

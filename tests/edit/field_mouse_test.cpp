@@ -67,7 +67,7 @@ TEST_F(FieldMouseTest, ThePressFindsTheTopmostFigureOfTheCurrentCut) {
     EXPECT_EQ(Selected(), At(2));
     form.PaintBoxMouseDown(400, 400);
     EXPECT_EQ(Selected(), nullptr);
-    EXPECT_EQ(form.S.Doc.Figures.LastSelectedFig, nullptr);
+    EXPECT_EQ(form.S.Doc.LastSelectedFig(), nullptr);
 }
 
 TEST_F(FieldMouseTest, AFreeDragBecomesThePathLedInFromTheStartCopy) {
@@ -82,7 +82,7 @@ TEST_F(FieldMouseTest, AFreeDragBecomesThePathLedInFromTheStartCopy) {
     const std::vector<TPoint> drawn = {{215, 15}, {220, 30}, {260, 40}, {260, 40}};
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(f.FreeMoveData->At(11 + k), drawn[k]);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.FigData.Free, 1);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.FigData.Free, 1);
 
     // A straight drag leaves the path; a release just outside the corner keeps no new one.
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
@@ -120,7 +120,7 @@ TEST_F(FieldMouseTest, APlainClickTakesThePathAwayAndIsRecorded) {
     Click(230, 15);
     EXPECT_EQ(At(2)->Data.Free, 0);
     EXPECT_EQ(LastAction(), TActionKind::Move);
-    EXPECT_EQ(form.S.Doc.History.ActionLog.GetTail()->Data.FigData.Free, 0);
+    EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.FigData.Free, 0);
     // Without a path to take away, a click with either tool records nothing.
     const std::int32_t before = Actions();
     Click(230, 15);

@@ -2,6 +2,7 @@
 // deleting a pair and bringing it back, and moving pairs to the front or back.
 
 #include "edit/edit_fixture.h"
+#include "support/document_access.h"
 
 #include "ui/texts.h"
 
@@ -14,8 +15,8 @@ std::vector<std::string> Messages(const char* message) {
 }
 
 struct FigureEditorTest : EditTest {
-    void Select(std::int32_t index) { form.S.Doc.Figures.SelectedFig = At(index); }
-    std::vector<int> Order() const { return StartXs(form.S.Doc.Figures.FigList); }
+    void Select(std::int32_t index) { form.S.Doc.Select(At(index)); }
+    std::vector<int> Order() const { return StartXs(form.S.Doc.FigList()); }
 };
 
 TEST_F(FigureEditorTest, ThePalettePicksAColourOrNoFill) {
@@ -61,22 +62,22 @@ TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
     stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(0, 0, 5, 5));
-    TFigItem* one = form.S.Doc.Figures.FigList.Add(stamp);
+    TFigItem* one = test::Figures(form.S.Doc).FigList.Add(stamp);
     stamp.StampData->Add(MakeRect(5, 5, 9, 9));
-    TFigItem* two = form.S.Doc.Figures.FigList.Add(stamp);
+    TFigItem* two = test::Figures(form.S.Doc).FigList.Add(stamp);
 
     form.ConfirmPanel.Color = clRed;
-    form.S.Doc.Figures.SelectedFig = two;
+    form.S.Doc.Select(two);
     form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::StampColorRefused});
     EXPECT_EQ(Actions(), 0);
 
-    form.S.Doc.Figures.SelectedFig = one;
+    form.S.Doc.Select(one);
     form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
     EXPECT_EQ(one->Data.BrushColor, clRed);
     EXPECT_EQ(one->Data.StampData->GetFirst()->Data.BrushColor, clRed);
     // The colour change, and a size change whose copy carries the recoloured child.
-    const TActionItem* size = form.S.Doc.History.ActionLog.GetTail();
+    const TActionItem* size = form.S.Doc.Log().GetTail();
     ASSERT_EQ(Actions(), 2);
     EXPECT_EQ(size->Prev->Data.Parameter, TChangeParameter::BodyColor);
     EXPECT_EQ(size->Data.Parameter, TChangeParameter::Size);
@@ -88,14 +89,14 @@ TEST_F(FigureEditorTest, ADuplicateIsANewPair20PixelsAwayInTheCurrentCut) {
     At(3)->Data.Free = 1;
     Select(3);
     form.DupBtnClick();
-    EXPECT_EQ(form.S.Doc.Figures.FigList.Count(), 4) << "a figure with a path is not copied";
+    EXPECT_EQ(form.S.Doc.FigList().Count(), 4) << "a figure with a path is not copied";
 
     form.S.Cuts.CurrentCut = 2;
     Select(2);
     form.DupBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{10, 40, 30, 10, 40, 30}));
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 6);
+    EXPECT_EQ(form.S.Doc.PairCount(), 3);
+    EXPECT_EQ(form.S.Doc.FigureCount(), 6);
     for (int i : {2, 5}) {
         EXPECT_EQ(At(i)->Data.Start, (TPoint{30, 30}));
         EXPECT_EQ(At(i)->Data.CutNumber, 2);
@@ -111,16 +112,16 @@ TEST_F(FigureEditorTest, DeletingEitherMemberOfAPairTakesBothAndFukkatsuBringsTh
         const int chosen = At(selected)->Data.Start.x;
         Select(selected);
         form.DeleteBtnClick();
-        EXPECT_TRUE(form.S.Doc.Figures.FigList.IsEmpty());
-        EXPECT_EQ(form.S.Doc.Figures.DeletedFigList.Count(), 2);
-        EXPECT_EQ(form.S.Doc.Figures.PairCount, 0);
+        EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
+        EXPECT_EQ(form.S.Doc.DeletedFigList().Count(), 2);
+        EXPECT_EQ(form.S.Doc.PairCount(), 0);
         EXPECT_EQ(Selected(), nullptr);
 
         form.RestoreBtnClick();
-        EXPECT_EQ(form.S.Doc.Figures.PairCount, 1);
+        EXPECT_EQ(form.S.Doc.PairCount(), 1);
         EXPECT_EQ(Order().front(), chosen) << "the figure that was selected comes back first";
         EXPECT_EQ(Order().size(), 2u);
-        EXPECT_TRUE(form.S.Doc.Figures.DeletedFigList.IsEmpty());
+        EXPECT_TRUE(form.S.Doc.DeletedFigList().IsEmpty());
     }
 }
 
@@ -135,19 +136,19 @@ TEST_F(FigureEditorTest, DeletingFindsThePartnerFromEitherHalf) {
     Select(3);
     form.DeleteBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{10, 11}));
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 1);
-    EXPECT_EQ(form.S.Doc.Figures.LastFigureID, 2);
+    EXPECT_EQ(form.S.Doc.PairCount(), 1);
+    EXPECT_EQ(form.S.Doc.FigureCount(), 2);
 }
 
 TEST_F(FigureEditorTest, WithoutPairsOnlyTheSelectedFigureGoesAndComesBackAsAPair) {
-    form.S.Doc.Figures.FigList.Add(MakeRect(10, 10, 20, 20));
-    form.S.Doc.Figures.FigList.Add(MakeRect(30, 10, 40, 20));
+    test::Figures(form.S.Doc).FigList.Add(MakeRect(10, 10, 20, 20));
+    test::Figures(form.S.Doc).FigList.Add(MakeRect(30, 10, 40, 20));
     Select(1);
     form.DeleteBtnClick();
     EXPECT_EQ(Order(), std::vector<int>{10});
     form.RestoreBtnClick();
     EXPECT_EQ(Order(), (std::vector<int>{30, 10}));
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 1);
+    EXPECT_EQ(form.S.Doc.PairCount(), 1);
     EXPECT_EQ(Selected(), At(0));
 }
 

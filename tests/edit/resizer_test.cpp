@@ -3,6 +3,7 @@
 // one size change recorded for a run of resizing.
 
 #include "edit/edit_fixture.h"
+#include "support/document_access.h"
 
 #include "ui/texts.h"
 
@@ -12,10 +13,10 @@ namespace {
 struct ResizerTest : EditTest {
     // Puts the figure in as one pair and selects its end copy with a click.
     TFigData& SelectNew(const TFigData& figure) {
-        form.S.Doc.Figures.FigList.Add(figure);
-        form.S.Doc.Figures.FigList.Add(figure);
-        form.S.Doc.Figures.PairCount = 1;
-        form.S.Doc.Figures.LastFigureID = 2;
+        test::Figures(form.S.Doc).FigList.Add(figure);
+        test::Figures(form.S.Doc).FigList.Add(figure);
+        test::Figures(form.S.Doc).PairCount = 1;
+        test::Figures(form.S.Doc).FigureCount = 2;
         Click(figure.Start.x, figure.Start.y);
         EXPECT_EQ(Selected(), At(1));
         return At(1)->Data;
@@ -105,11 +106,11 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(10, 0, 50, 20));
     stamp.StampData->Add(inner);
-    form.S.Doc.Figures.FigList.Add(stamp);
-    form.S.Doc.Figures.FigList.Add(stamp);
-    form.S.Doc.Figures.PairCount = 1;
+    test::Figures(form.S.Doc).FigList.Add(stamp);
+    test::Figures(form.S.Doc).FigList.Add(stamp);
+    test::Figures(form.S.Doc).PairCount = 1;
     // The stamp's recorded copy, which its children are scaled from.
-    form.S.Doc.Figures.SelectedFig = At(1);
+    form.S.Doc.Select(At(1));
     form.S.Doc.RecordMove(At(1));
     Click(100, 100);
     Mode(3);
@@ -169,7 +170,7 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
 
 TEST_F(ResizerTest, ARunOfResizingIsOneSizeChangeAfterTheNextActionAndNoneWhenUndone) {
     TFigData& f = SelectNew(MakeRect(100, 100, 200, 150));
-    form.S.Doc.Figures.SelectedFig = At(1);
+    form.S.Doc.Select(At(1));
     form.S.Doc.RecordMove(At(1));
     const std::int32_t before = Actions();
     form.HTrackBar.SetPosition(10);
@@ -177,7 +178,7 @@ TEST_F(ResizerTest, ARunOfResizingIsOneSizeChangeAfterTheNextActionAndNoneWhenUn
     form.VTrackBar.SetPosition(5);
     EXPECT_EQ(Actions(), before) << "held open";
     form.DupBtnClick(); // another action commits it, before its own
-    const TActionItem* change = form.S.Doc.History.ActionLog.GetTail();
+    const TActionItem* change = form.S.Doc.Log().GetTail();
     while (change->Position > before + 1)
         change = change->Prev;
     EXPECT_EQ(change->Data.Parameter, TChangeParameter::Size);

@@ -70,7 +70,7 @@ std::string TravelOpeningRoad(std::string_view input, const std::string& folder)
     NullGraphics graphics;
     TZindaForm form(host, graphics);
     form.FormCreate({opened});
-    const std::int32_t figures = form.S.Doc.Figures.FigList.Count();
+    const std::int32_t figures = form.S.Doc.FigList().Count();
     host.SaveResults = {saved};
     form.WriteDataMenuClick();
 
@@ -83,8 +83,8 @@ std::string TravelOpeningRoad(std::string_view input, const std::string& folder)
 
     TZindaForm again(host, graphics);
     again.FormCreate({saved});
-    if (again.S.Doc.Figures.FigList.Count() != figures)
-        return "the saved file opened into " + std::to_string(again.S.Doc.Figures.FigList.Count()) +
+    if (again.S.Doc.FigList().Count() != figures)
+        return "the saved file opened into " + std::to_string(again.S.Doc.FigList().Count()) +
                " figures, not " + std::to_string(figures);
     return {};
 }

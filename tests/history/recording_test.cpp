@@ -1,6 +1,7 @@
 // Recording: target ids, figure copies, time stamps and the held size change.
 
 #include "history/document.h"
+#include "support/document_access.h"
 #include "history_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@ using test::MakeRect;
 
 struct RecordingTest : ::testing::Test {
     TDocument doc;
-    THistoryState& history = doc.History;
-    TFigureState& figures = doc.Figures;
+    THistoryState& history = test::History(doc);
+    TFigureState& figures = test::Figures(doc);
     RecordingTest() {
         doc.Clock = [] {
             return TActionTime{.Year = 2011,
@@ -40,7 +41,7 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
     TFigItem* b = AddAndRecord(MakeRect(0, 0, 10, 10));
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
-    EXPECT_EQ(figures.LastFigureID, 3);
+    EXPECT_EQ(figures.FigureCount, 3);
 
     TFigData moved = a->Data;
     moved.Offset(5, 5);
@@ -65,14 +66,14 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
 
 TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
-    figures.LastFigureID = 1;                           // as after a deletion
+    figures.FigureCount = 1;                           // as after a deletion
     doc.RecordMove(a);
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);
     // The next figure gets an id no action holds, although LastFigureID counts less.
     AddAndRecord(MakeRect(5, 5, 10, 10));
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 3);
-    EXPECT_EQ(figures.LastFigureID, 2);
+    EXPECT_EQ(figures.FigureCount, 2);
 }
 
 TEST_F(RecordingTest, AFigureWithNoEarlierActionGetsIdZero) {

@@ -1,6 +1,7 @@
 // Replay: each action finds its figure through the action that created it.
 
 #include "history/document.h"
+#include "support/document_access.h"
 #include "history_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +17,8 @@ using test::MakeRect;
 
 struct ReplayTest : ::testing::Test {
     TDocument doc;
-    THistoryState& history = doc.History;
-    TFigureState& figures = doc.Figures;
+    THistoryState& history = test::History(doc);
+    TFigureState& figures = test::Figures(doc);
 
     void ReplayAll() { doc.ApplyRange(history.ActionLog.GetFirst(), history.ActionLog.GetTail()); }
     std::vector<int> StartXs() const { return test::StartXs(figures.FigList); }
@@ -106,7 +107,7 @@ TEST_F(ReplayTest, ABranchRebuildsThePictureFromTheFirstStepsOnly) {
     EXPECT_EQ(StartXs(), (std::vector<int>{1, 2}));
     EXPECT_TRUE(figures.DeletedFigList.IsEmpty());
     EXPECT_EQ(third->Data.TargetFigItem, nullptr);
-    EXPECT_TRUE(history.PendingBGName.empty());
+    EXPECT_TRUE(history.Background.empty());
     EXPECT_EQ(history.ActionLog.GetCount(), 6);
 }
 
@@ -145,8 +146,8 @@ TEST(ReplayBranches, RandomScriptsGiveThePictureOfTheirStep) {
     std::mt19937 rng(2026);
     for (int round = 0; round < 300; ++round) {
         TDocument doc;
-        THistoryState& history = doc.History;
-        TFigureState& figures = doc.Figures;
+        THistoryState& history = test::History(doc);
+        TFigureState& figures = test::Figures(doc);
         std::vector<std::pair<TActionKind, int>> script;
         const int length = std::uniform_int_distribution<int>(1, 30)(rng);
         for (int i = 0; i < length; ++i) {
@@ -175,7 +176,7 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
                                  TActionKind::Branch};
     for (int round = 0; round < 300; ++round) {
         TDocument inOneGo, oneByOne;
-        THistoryState &once = inOneGo.History, &alone = oneByOne.History;
+        THistoryState &once = test::History(inOneGo), &alone = test::History(oneByOne);
         const unsigned seed = rng();
         for (THistoryState* history : {&once, &alone}) {
             std::mt19937 script(seed); // the same log twice
@@ -191,12 +192,12 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
         inOneGo.ApplyRange(once.ActionLog.GetFirst(), once.ActionLog.GetTail());
         for (TActionItem* item = alone.ActionLog.GetFirst(); item; item = item->Next)
             oneByOne.ApplyAction(item);
-        ASSERT_EQ(test::StartXs(inOneGo.Figures.FigList), test::StartXs(oneByOne.Figures.FigList))
+        ASSERT_EQ(test::StartXs(inOneGo.FigList()), test::StartXs(oneByOne.FigList()))
             << round;
-        ASSERT_EQ(test::StartXs(inOneGo.Figures.DeletedFigList),
-                  test::StartXs(oneByOne.Figures.DeletedFigList))
+        ASSERT_EQ(test::StartXs(inOneGo.DeletedFigList()),
+                  test::StartXs(oneByOne.DeletedFigList()))
             << round;
-        ASSERT_EQ(once.PendingBGName, alone.PendingBGName) << round;
+        ASSERT_EQ(once.Background, alone.Background) << round;
     }
 }
 
@@ -233,10 +234,10 @@ TEST_F(ReplayTest, BackgroundActionsLeaveTheLastNamedPicture) {
     Append(history.ActionLog, TActionKind::ReadBG, 0)->Data.FileName = "a.jpg";
     Append(history.ActionLog, TActionKind::ClearBG, 0);
     ReplayAll();
-    EXPECT_TRUE(history.PendingBGName.empty());
+    EXPECT_TRUE(history.Background.empty());
     Append(history.ActionLog, TActionKind::ReadBG, 0)->Data.FileName = "b.bmp";
     ReplayAll();
-    EXPECT_EQ(history.PendingBGName, "b.bmp");
+    EXPECT_EQ(history.Background, "b.bmp");
 }
 
 TEST_F(ReplayTest, ReplayedFiguresLoseTheirRotation) {

@@ -2,6 +2,7 @@
 // field shows, pixel by pixel.
 
 #include "app/zinda_form.h"
+#include "support/document_access.h"
 #include "history/history_fixtures.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
@@ -114,7 +115,7 @@ TEST_F(BackgroundPixels, AnUnreadableBmpShowsTheMessageAndKeepsTheBackground) {
         host.OpenResults.push_back(dir.Path(name));
         form.ReadBGMenuClick();
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
-        EXPECT_TRUE(form.S.Doc.History.ActionLog.IsEmpty()) << name;
+        EXPECT_TRUE(form.S.Doc.Log().IsEmpty()) << name;
         EXPECT_EQ(BackgroundPixelsNow(), before) << name;
     }
 }
@@ -131,8 +132,8 @@ TEST_F(BackgroundPixels, AnUnreadableJpegKeepsTheBackgroundPixelForPixel) {
 
 TEST_F(BackgroundPixels, TheExportDecodesBackToTheFieldWithoutTheSelectionFrame) {
     ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Green)), 0);
-    TFigItem* figure = form.S.Doc.Figures.FigList.Add(test::MakeRect(100, 100, 200, 200));
-    form.S.Doc.Figures.SelectedFig = figure;
+    TFigItem* figure = test::Figures(form.S.Doc).FigList.Add(test::MakeRect(100, 100, 200, 200));
+    form.S.Doc.Select(figure);
     // With the selection the frame, three pixels outside the figure, darkens the field.
     auto darkOnFrame = [](const auto& pixelAt) {
         for (std::int32_t y = 100; y < 200; ++y)

@@ -56,8 +56,8 @@ struct DrawingWindowTest : WindowTest {
     // The figures of bin slot 1 in the picture.
     int FiguresInSlot1() const {
         int count = 0;
-        for (int i = 0; i < form.S.Doc.Figures.FigList.Count(); ++i)
-            count += form.S.Doc.Figures.FigList.At(i)->Data.CutNumber == FirstPartsSlot;
+        for (int i = 0; i < form.S.Doc.FigList().Count(); ++i)
+            count += form.S.Doc.FigList().At(i)->Data.CutNumber == FirstPartsSlot;
         return count;
     }
     // Red pixels of a widget, pure or smoothed into a thumbnail.

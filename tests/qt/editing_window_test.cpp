@@ -34,7 +34,7 @@ struct EditingWindowTest : WindowTest {
             count += image.pixelColor(x, y).lightness() < 100;
         return count;
     }
-    const TFigData& Figure(int index) const { return form.S.Doc.Figures.FigList.At(index)->Data; }
+    const TFigData& Figure(int index) const { return form.S.Doc.FigList().At(index)->Data; }
     // Drags the slider's handle by the given distance.
     void DragHandle(const std::string& name, QPoint by) {
         auto* slider = Find<QSlider>(name);
@@ -61,7 +61,7 @@ TEST_F(EditingWindowTest, AFreeDragShowsItsFrameAtOnceAndMovesTheEndCopyAlongIts
 
     // The start copy, clicked, shows its end copy in yellow until the next repaint.
     QTest::mouseClick(Field(), Qt::LeftButton, {}, {205, 12});
-    EXPECT_EQ(form.S.Doc.Figures.SelectedFig, form.S.Doc.Figures.FigList.At(0));
+    EXPECT_EQ(form.S.Doc.SelectedFig(), form.S.Doc.FigList().At(0));
     EXPECT_EQ(PixelAt(Field(), {250, 60}), QColor(255, 255, 0));
     window->Dispatch([this] { form.PaintBoxPaint(); });
     QApplication::processEvents();
@@ -85,12 +85,12 @@ TEST_F(EditingWindowTest, TheEditButtonsAndThePaletteWorkOnTheSelectedFigure) {
     QTest::mouseClick(Find<QToolButton>("BackBtn"), Qt::LeftButton);
     EXPECT_EQ(Figure(2).Start, (TPoint{320, 10}));
     QTest::mouseClick(Find<QToolButton>("DupBtn"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
-    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.At(5);
+    EXPECT_EQ(form.S.Doc.PairCount(), 3);
+    form.S.Doc.Select(form.S.Doc.FigList().At(5));
     QTest::mouseClick(Find<QToolButton>("DeleteBtn"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 2);
+    EXPECT_EQ(form.S.Doc.PairCount(), 2);
     QTest::mouseClick(Find<QToolButton>("RestoreBtn"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Doc.Figures.PairCount, 3);
+    EXPECT_EQ(form.S.Doc.PairCount(), 3);
 }
 
 TEST_F(EditingWindowTest, TheSizeBarsResizeAsTheyAreDraggedAndTheModeButtonCycles) {

@@ -3,6 +3,7 @@
 // so that the pictures have their pixels.
 
 #include "app/zinda_form.h"
+#include "support/document_access.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 #include "support/figure_builders.h"
@@ -21,14 +22,14 @@ struct GifExportTest : ::testing::Test {
     TZindaForm form{host, graphics};
     TempDir temp;
     void SetUp() override { form.FormCreate({}); }
-    TFigItem* At(std::int32_t index) const { return form.S.Doc.Figures.FigList.At(index); }
+    TFigItem* At(std::int32_t index) const { return form.S.Doc.FigList().At(index); }
     // A filled square of the colour moving 200 pixels right in the cut.
     void AddMover(TColor colour, std::int32_t cut) {
         TFigData start = MakeRect(100, 100, 140, 140, cut);
         start.BrushColor = colour;
         TFigData end = start;
         end.Offset(200, 0);
-        AddPair(form.S.Doc.Figures, start, end);
+        AddPair(test::Figures(form.S.Doc), start, end);
     }
     TGifMovie Export(bool all) {
         const std::string path = temp.Path("a.gif");

@@ -2,6 +2,7 @@
 // thumbnails of a form on real bitmaps.
 
 #include "app/zinda_form.h"
+#include "support/document_access.h"
 #include "qt/qt_graphics.h"
 #include "support/fake_host.h"
 
@@ -285,7 +286,7 @@ struct QtPaintTest : ::testing::Test {
         data.Start = start;
         data.End = end;
         data.CutNumber = cut;
-        return form.S.Doc.Figures.FigList.Add(data);
+        return test::Figures(form.S.Doc).FigList.Add(data);
     }
     TColor Field(std::int32_t x, std::int32_t y) { return form.PaintBox.Picture->GetPixel(x, y); }
 };
@@ -294,7 +295,7 @@ TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
     Add(TDrawingTool::Line, {10, 300}, {210, 300}, NoFillColor); // start copy: a ghost
     Add(TDrawingTool::Rectangle, {10, 10}, {110, 110}, Red);
     Add(TDrawingTool::Ellipse, {200, 10}, {300, 110}, NoFillColor);
-    form.S.Doc.Figures.LastFigureID = 3; // the first figure is a start copy
+    test::Figures(form.S.Doc).FigureCount = 3; // the first figure is a start copy
     form.PaintBoxPaint();
 
     EXPECT_EQ(Field(60, 60), Red);
@@ -311,7 +312,7 @@ TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
 TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresBeyondTheField) {
     Add(TDrawingTool::Rectangle, {0, 0}, {320, 480}, clBlack, 1);
     Add(TDrawingTool::Rectangle, {0, 0}, {644, 480}, clBlack, 2); // four pixels beyond the field
-    form.S.Doc.Figures.LastFigureID = 1;
+    test::Figures(form.S.Doc).FigureCount = 1;
     Bitmap& cut2 = *form.CutImages[1].Picture;
     cut2.GetCanvas().Brush = TBrush{Blue, TBrushStyle::Solid};
     cut2.GetCanvas().FillRect({0, 0, 100, 75});

@@ -521,13 +521,13 @@ TEST_F(WindowTest, UsingASlotMovesItsPictureFromTheBinIntoTheStrip) {
     EXPECT_EQ(NonWhitePixels(Find("CutImage1")), 0);
 
     QTest::mouseClick(Find<QToolButton>("PartsMoveBtr1"), Qt::LeftButton);
-    EXPECT_EQ(form.S.Doc.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+    EXPECT_EQ(form.S.Doc.FigList().GetFirst()->Data.CutNumber, 1);
     EXPECT_EQ(NonWhitePixels(Find("PartsImage1")), 0);
     EXPECT_GT(NonWhitePixels(Find("CutImage1")), 0);
     EXPECT_GT(NonWhitePixels(Find("PaintBox")), 0);
 
     QTest::mouseClick(Find<QToolButton>("SpeedButton18"), Qt::LeftButton); // slot 1, now empty
-    EXPECT_EQ(form.S.Doc.Figures.FigList.GetFirst()->Data.CutNumber, 1);
+    EXPECT_EQ(form.S.Doc.FigList().GetFirst()->Data.CutNumber, 1);
 }
 
 TEST_F(WindowTest, TheStripShowsCarriedOverAndChosenCuts) {

@@ -2,6 +2,7 @@
 // Small builders for figures, and a compact view of a list's order, shared by tests.
 
 #include "model/figure_state.h"
+#include "support/document_access.h"
 
 #include <initializer_list>
 #include <vector>
@@ -38,7 +39,7 @@ inline TFigItem* AddPair(TFigureState& figures, const TFigData& start, const TFi
         figures.FigList.MoveBack(s);
     figures.FigList.Add(end);
     ++figures.PairCount;
-    figures.LastFigureID = figures.FigList.Count();
+    figures.FigureCount = figures.FigList.Count();
     return s;
 }
 

@@ -37,12 +37,12 @@ inline void Describe(std::ostringstream& out, const TFigList& list, bool childre
 
 inline std::string Figures(const TZindaForm& form) {
     std::ostringstream out;
-    out << "pairs " << form.S.Doc.Figures.PairCount << "\n";
+    out << "pairs " << form.S.Doc.PairCount() << "\n";
     out << "background " << form.S.Shell.ShownBGName << "\n";
-    Describe(out, form.S.Doc.Figures.FigList);
+    Describe(out, form.S.Doc.FigList());
     // What "ふっかつ" would bring back.
     out << "deleted\n";
-    Describe(out, form.S.Doc.Figures.DeletedFigList);
+    Describe(out, form.S.Doc.DeletedFigList());
     return out.str();
 }
 

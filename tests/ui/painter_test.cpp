@@ -2,6 +2,7 @@
 // watching, the selection frame and the thumbnails, as recorded canvas calls.
 
 #include "support/form_fixture.h"
+#include "support/document_access.h"
 
 #include <gmock/gmock.h>
 
@@ -32,14 +33,14 @@ struct PaintTest : FormTest {
         data.Start = start;
         data.End = end;
         data.CutNumber = cut;
-        return form.S.Doc.Figures.FigList.Add(data);
+        return test::Figures(form.S.Doc).FigList.Add(data);
     }
     // Four figures in two start/end pairs, as loading a file leaves them.
     void AddPairs(std::int32_t cut) {
         for (int i = 0; i < 4; ++i)
             AddRect(cut, {10 * i, 10}, {10 * i + 5, 20});
-        form.S.Doc.Figures.LastFigureID = 4;
-        form.S.Doc.Figures.PairCount = 2;
+        test::Figures(form.S.Doc).FigureCount = 4;
+        test::Figures(form.S.Doc).PairCount = 2;
     }
     std::vector<std::string> Entries(const std::string& label) {
         std::vector<std::string> entries;
@@ -53,7 +54,7 @@ struct PaintTest : FormTest {
 TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox) {
     AddRect(1, {10, 10}, {50, 50});
     AddRect(2, {20, 20}, {60, 60});
-    form.S.Doc.Figures.SelectedFig = AddRect(1, {100, 100}, {150, 150});
+    form.S.Doc.Select(AddRect(1, {100, 100}, {150, 150}));
     form.S.Cuts.CurrentCut = 1;
     graphics.Journal.clear();
     const int presents = host.Invalidations;
@@ -75,7 +76,7 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
         if (order.empty() || order.back() != layer) order.push_back(layer);
     }
     EXPECT_THAT(order,
-                ElementsAre("field", "scratch", "thumb", "scratch", "thumb", "field", "paintbox"));
+                ElementsAre("scratch", "thumb", "scratch", "thumb", "field", "paintbox"));
     EXPECT_THAT(
         Entries(canvas),
         ElementsAre("CopyRect 0,0,640,480 from " + LabelOf(form.BGImage.Picture) + " 0,0,640,480",
@@ -85,7 +86,6 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
     EXPECT_THAT(Entries(paintBox),
                 ElementsAre("CopyRect 0,0,640,480 from " + canvas + " 0,0,640,480"));
     EXPECT_EQ(host.Invalidations, presents + 1);
-    EXPECT_EQ(form.S.Paint.PaintIndex, 3);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
 }
 
@@ -133,7 +133,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 
     // Repainted after the repaint, the thumbnail sees the full count: solid outlines.
     graphics.Journal.clear();
-    form.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[0], 1);
     thumb.clear();
     for (const auto& e : Entries(scratch))
         if (e.rfind("Rectangle", 0) == 0) thumb.push_back(e);
@@ -144,7 +144,7 @@ TEST_F(PaintTest, StartCopiesAreGhostsOnTheFieldAndEveryThumbnailFigureIsOne) {
 
 TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
     AddPairs(1);
-    form.S.Doc.Figures.SelectedFig = form.S.Doc.Figures.FigList.GetFirst();
+    form.S.Doc.Select(form.S.Doc.FigList().GetFirst());
     form.S.Shell.Mode = TMode::Watch;
     graphics.Journal.clear();
     form.PaintBoxPaint();
@@ -156,10 +156,9 @@ TEST_F(PaintTest, WatchingShowsOnlyTheStartHalfSolidWithoutThumbnailsOrFrame) {
                             HasSubstr("Rectangle 10,10,15,20 pen=4/000000/solid")));
     for (const auto& e : graphics.Journal)
         EXPECT_TRUE(e.rfind(canvas + ":", 0) == 0 || e.rfind(paintBox + ":", 0) == 0) << e;
-    EXPECT_EQ(form.S.Paint.PaintIndex, 0);
 
     // Without a known half the first figure is still shown.
-    form.S.Doc.Figures.PairCount = 0;
+    test::Figures(form.S.Doc).PairCount = 0;
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_EQ(Entries(canvas).size(), 2u);
@@ -170,14 +169,13 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
     line.DrawingTool = TDrawingTool::Line;
     line.Start = {100, 50};
     line.End = {20, 80};
-    TFigItem* item = form.S.Doc.Figures.FigList.Add(line);
+    TFigItem* item = test::Figures(form.S.Doc).FigList.Add(line);
     graphics.Journal.clear();
     const int presents = host.Invalidations;
 
-    form.Painter.DrawSelectionFrame(item);
+    DrawSelectionFrame(form.CanvasBitmap->GetCanvas(), item->Data);
     form.Painter.ToggleSelectionFrame(item);
     form.Painter.ToggleSelectionFrame(nullptr);
-    form.Painter.DrawSelectionFrame(nullptr);
 
     const std::string frame = "Rectangle 97,47,23,83 pen=1/000000/dot/notxor brush=FFFFFF/solid";
     EXPECT_THAT(graphics.Journal, ElementsAre(Canvas() + ": " + frame,
@@ -192,13 +190,13 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
     AddRect(1, {10, 10}, {644, 50});
     AddRect(2, {10, 10}, {50, 50});
     image.clear();
-    form.Painter.PaintCutThumbnail(form.CutImages[2], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[2], 1);
     EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
 
     AddRect(1, {-3, -3}, {643, 483});
     image.clear();
     graphics.Journal.clear();
-    form.Painter.PaintCutThumbnail(form.CutImages[2], 1, {640, 480, 0, 0});
+    form.Painter.PaintCutThumbnail(form.CutImages[2], 1);
     ASSERT_THAT(image, ElementsAre(HasSubstr("CopyRect 0,0,100,75")));
     const std::string scratch = image[0].substr(image[0].find("from ") + 5,
                                                 image[0].find(" -3") - image[0].find("from ") - 5);
@@ -211,7 +209,7 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAndTheToolAlone) {
     form.S.Shell.CurrentTool = TTool::MoveFree;
     graphics.Journal.clear();
-    form.Painter.PaintCutThumbnail(form.CutImages[0], 1, {0, 0, 640, 480});
+    form.Painter.PaintCutThumbnail(form.CutImages[0], 1);
     EXPECT_THAT(graphics.Journal, IsEmpty());
     EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
 }
@@ -220,7 +218,7 @@ TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
     TFigData stamp;
     stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.CutNumber = 1;
-    form.S.Doc.Figures.FigList.Add(stamp);
+    test::Figures(form.S.Doc).FigList.Add(stamp);
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_THAT(Entries(Canvas()), ElementsAre(HasSubstr("CopyRect")));

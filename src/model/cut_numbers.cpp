@@ -1,4 +1,4 @@
-#include "anim/cut_numbers.h"
+#include "model/cut_numbers.h"
 
 #include <algorithm>
 

@@ -1,0 +1,165 @@
+#include "ui/renderer.h"
+
+#include "model/draw_figure.h"
+
+#include <utility>
+
+namespace murva {
+
+namespace {
+
+// Three pixels of margin around the corners as stored: a figure drawn right to left
+// gets an inside-out frame.
+TRect FrameRect(const TFigData& figure) {
+    return {figure.Start.x - 3, figure.Start.y - 3, figure.End.x + 3, figure.End.y + 3};
+}
+
+bool Within(const TPoint& p, const TRect& r) {
+    return p.x >= r.Left && p.x <= r.Right && p.y >= r.Top && p.y <= r.Bottom;
+}
+
+// A figure in black and yellow; a stamp shows colours through its children, so they are
+// the ones recoloured, on copies.
+void DrawHighlighted(Canvas& canvas, const TFigData& figure, const TGhostRule& ghost) {
+    TFigData shown = figure;
+    if (shown.DrawingTool == TDrawingTool::Stamp && shown.StampData) {
+        auto children = std::make_shared<TFigList>();
+        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next) {
+            TFigData& copy = children->Add(child->Data)->Data;
+            copy.PenColor = clBlack;
+            copy.BrushColor = clYellow;
+        }
+        shown.StampData = std::move(children);
+    } else {
+        shown.PenColor = clBlack;
+        shown.BrushColor = clYellow;
+    }
+    DrawFigure(canvas, TPenMode::Copy, 0, 0, shown, ghost);
+}
+
+void DrawItem(Canvas& canvas, const TFigItem* item, const TGhostRule& ghost, const TView& view) {
+    if (item == view.Highlighted)
+        DrawHighlighted(canvas, item->Data, ghost);
+    else
+        DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+}
+
+// FNV-1a over the values a picture depends on.
+struct TKey {
+    std::uint64_t Value = 1469598103934665603ull;
+    void Add(std::int64_t v) {
+        for (int i = 0; i < 8; ++i, v >>= 8)
+            Value = (Value ^ std::uint64_t(v & 0xFF)) * 1099511628211ull;
+    }
+    void Add(const TPoint& p) {
+        Add(p.x);
+        Add(p.y);
+    }
+    void Add(const std::string& text) {
+        Add(std::int64_t(text.size()));
+        for (const char c : text)
+            Add(c);
+    }
+    void Add(const TFigData& f) {
+        Add(std::int64_t(f.DrawingTool));
+        Add(f.Start);
+        Add(f.End);
+        for (const std::int64_t v : {std::int64_t(f.PenWidth), std::int64_t(f.PenColor),
+                                     std::int64_t(f.BrushColor), std::int64_t(f.TextSize),
+                                     std::int64_t(f.TextColor)})
+            Add(v);
+        Add(f.Text);
+        if (f.PointData)
+            for (std::int32_t i = 0; i < f.PointData->Count; ++i)
+                Add(f.PointData->At(i));
+        if (f.StampData)
+            for (const TFigItem* child = f.StampData->GetFirst(); child; child = child->Next)
+                Add(child->Data);
+        Add(-1);
+    }
+};
+
+} // namespace
+
+void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
+    // The white brush leaves the inside as it is in not-xor mode.
+    canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
+    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
+    canvas.Rectangle(FrameRect(figure));
+}
+
+void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target) {
+    const TRect field{0, 0, target.Width(), target.Height()};
+    Canvas& canvas = target.GetCanvas();
+    canvas.CopyRect(field, background.GetCanvas(), field);
+
+    if (!view.Watching) {
+        // Every figure counts for the ghost rule: the start half is drawn as ghosts.
+        std::int32_t index = 0;
+        for (const TFigItem* item = figures.GetFirst(); item; item = item->Next, ++index)
+            if (item->Data.CutNumber == view.Cut)
+                DrawItem(canvas, item, {index, view.FigureCount, false}, view);
+        // A selected figure of another cut (one whose cut was deleted, say) has no frame.
+        if (view.Selected && view.Selected->Data.CutNumber == view.Cut)
+            DrawSelectionFrame(canvas, view.Selected->Data);
+        return;
+    }
+    // Only the start states; the first figure is visited even when no half is known.
+    const TGhostRule ghost{0, view.FigureCount, true};
+    std::int32_t visited = 0;
+    std::size_t standIn = 0;
+    for (const TFigItem* item = figures.GetFirst();
+         item && (visited == 0 || visited < view.PairCount); item = item->Next, ++visited) {
+        if (item->Data.CutNumber != view.Cut) continue;
+        if (standIn < view.StartCopies.size())
+            DrawFigure(canvas, TPenMode::Copy, 0, 0, *view.StartCopies[standIn++], ghost);
+        else
+            DrawItem(canvas, item, ghost, view);
+    }
+}
+
+std::uint64_t TThumbnailRenderer::Key(const TFigList& figures, const TView& view) const {
+    const TRect inside{-3, -3, Width + 3, Height + 3};
+    TKey key;
+    key.Add(view.Cut);
+    key.Add(view.Watching);
+    key.Add(view.ThumbnailGhosts && view.FigureCount / 2 > 0);
+    for (const TFigItem* item = figures.GetFirst(); item; item = item->Next) {
+        const TFigData& figure = item->Data;
+        if (figure.CutNumber != view.Cut || !Within(figure.Start, inside) ||
+            !Within(figure.End, inside))
+            continue;
+        key.Add(item == view.Highlighted);
+        key.Add(figure);
+    }
+    return key.Value == 0 ? 1 : key.Value;
+}
+
+bool TThumbnailRenderer::Render(const TFigList& figures, const TView& view, Bitmap& thumbnail) {
+    const TRect inside{-3, -3, Width + 3, Height + 3};
+    const TGhostRule ghost{view.ThumbnailGhosts ? 0 : view.FigureCount, view.FigureCount,
+                           view.Watching};
+    bool drawn = false;
+    for (const TFigItem* item = figures.GetFirst(); item; item = item->Next) {
+        const TFigData& figure = item->Data;
+        if (figure.CutNumber != view.Cut || !Within(figure.Start, inside) ||
+            !Within(figure.End, inside))
+            continue;
+        if (!drawn) {
+            // The picture is only cleared and scaled when some figure lands on it.
+            if (!Scratch) Scratch = Bitmaps.CreateBitmap(Width, Height);
+            Canvas& scratch = Scratch->GetCanvas();
+            scratch.Brush = TBrush{clWhite, TBrushStyle::Solid};
+            scratch.FillRect({0, 0, Width, Height});
+            drawn = true;
+        }
+        DrawItem(Scratch->GetCanvas(), item, ghost, view);
+    }
+    if (drawn)
+        thumbnail.GetCanvas().CopyRect({0, 0, thumbnail.Width(), thumbnail.Height()},
+                                       Scratch->GetCanvas(), {-3, -3, Width + 3, Height + 3},
+                                       true);
+    return drawn;
+}
+
+} // namespace murva
