@@ -27,7 +27,7 @@ struct Document {
         for (int i = 0; i < 200; ++i)
             xs.push_back(i * 3 % 600);
         form.OpenFileByName(test::WriteMaterial(temp, "a.znd", xs));
-        form.PartsMoveBtrClick(1);
+        form.PartsUseBtnClick(1);
         form.OpenFileByName(test::WriteMaterial(temp, "b.znd", xs));
         TFigList& list = test::Figures(form.S.Doc).FigList;
         TFigItem* item = list.GetFirst();
@@ -62,7 +62,7 @@ void BM_CarryACutOver(benchmark::State& state) {
 BENCHMARK(BM_CarryACutOver)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_UseASlot(benchmark::State& state) {
-    RunOnFreshDocuments(state, [](TZindaForm& form) { form.PartsMoveBtrClick(1); });
+    RunOnFreshDocuments(state, [](TZindaForm& form) { form.PartsUseBtnClick(1); });
 }
 BENCHMARK(BM_UseASlot)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -23,7 +23,7 @@ struct Session {
         host.StateDir = temp.Path("state");
         form.FormCreate({});
         form.OpenFileByName(MURVA_EXAMPLES "/house.znd");
-        form.PartsMoveBtrClick(1);
+        form.PartsUseBtnClick(1);
         form.JournalTimerTimer();
     }
     // A drag of a figure of the house in the first cut, a few pixels along.

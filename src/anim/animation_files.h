@@ -4,7 +4,6 @@
 // messages, replaying what was read, giving new figures their end copies, and saving.
 
 #include "anim/anim_state.h"
-#include "anim/film_strip.h"
 #include "anim/pictures.h"
 #include "anim/work_reset.h"
 #include "files/action_reader.h"
@@ -41,10 +40,10 @@ inline constexpr TLoadRoad ByMurvaLoad{texts::ConfirmCaptionKana, false, false};
 class TAnimationFiles {
 public:
     TAnimationFiles(TDocument& doc, TShellState& shell, TCutState& cuts, TReaderState& reader,
-                    TWindowControls& controls, Host& host, TPainter& painter, TPartsState& parts,
-                    TWorkReset& reset, TPictures& pictures, TFilmStrip& strip)
-        : Doc(doc), Shell(shell), Cuts(cuts), Reader(reader), C(controls), Platform(host),
-          Painter(painter), Parts(parts), Reset(reset), Pictures(pictures), Strip(strip) {}
+                    Host& host, TPainter& painter, TPartsState& parts, TWorkReset& reset,
+                    TPictures& pictures)
+        : Doc(doc), Shell(shell), Cuts(cuts), Reader(reader), Platform(host), Painter(painter),
+          Parts(parts), Reset(reset), Pictures(pictures) {}
 
     // Opens an animation, a drawing-process file or a background picture.
     void OpenFileByName(const std::string& path);
@@ -83,13 +82,11 @@ private:
     TShellState& Shell;
     TCutState& Cuts;
     TReaderState& Reader;
-    TWindowControls& C;
     Host& Platform;
     TPainter& Painter;
     TPartsState& Parts;
     TWorkReset& Reset;
     TPictures& Pictures;
-    TFilmStrip& Strip;
 };
 
 } // namespace murva

@@ -135,7 +135,7 @@ void TAnimationFiles::FinishDataLoad(const TLoadRoad& road) {
     if (Shell.LoadKind == TLoadKind::Animation) {
         // An animation whose figures all lie in the bin still has its first cut.
         Cuts.CutCount = Doc.CutsInUse();
-        Shell.CurrentTool = TTool::MoveFree;
+        Shell.CurrentTool = TMotionTool::MoveFree;
     }
     Parts.PartsCount = Doc.SlotsInUse();
     if (road.AsMaterial) Doc.Select(nullptr);

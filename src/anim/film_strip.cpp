@@ -66,7 +66,7 @@ void TFilmStrip::InputEditKeyPress(TKey key) {
     if (key == TKey::Escape) {
         input.Visible = false;
         input.Text.clear();
-        if (Shell.Mode == TMode::Draw) Shell.CurrentTool = TTool::Select;
+        if (Shell.Mode == TMode::Draw) Shell.CurrentTool = TMotionTool::Select;
     }
     Painter.PaintBoxPaint();
 }

@@ -74,14 +74,14 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     making.CopyLogOf(Doc);
     ShownDocument = &making;
     const TCutState cuts = Cuts;
-    const bool binShown = C.GroupBox3.Visible;
+    const bool binShown = C.PartsBox.Visible;
 
     // The play bar counts the commands.
     const auto commands = static_cast<std::int32_t>(ends.size());
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, commands);
     // The pictures as making shows them: every figure of the cut, the strip and the bin.
-    C.GroupBox3.Visible = true;
+    C.PartsBox.Visible = true;
     const double each = PictureMilliseconds(ends.size() + 1);
     const double begin = Platform.Milliseconds();
     double nextPicture = 0;
@@ -124,7 +124,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     // The window as before.
     ShownDocument = nullptr;
     Cuts = cuts;
-    C.GroupBox3.Visible = binShown;
+    C.PartsBox.Visible = binShown;
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, Motion.PlaySteps);
     Painter.RefreshCutStrip();

@@ -12,7 +12,7 @@ namespace murva {
 void TPlayback::ShowPanels(bool watching) {
     for (TControl* control : std::initializer_list<TControl*>{
              &C.ObjectPanel, &C.MovePanel, &C.CutPanel, &C.ColorBasePanel, &C.HTrackBar,
-             &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.GroupBox3})
+             &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.PartsBox})
         control->Visible = !watching;
     C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
     // The resize-mode button and the bars' labels go with the size bars.
@@ -22,7 +22,7 @@ void TPlayback::ShowPanels(bool watching) {
 void TPlayback::SelectMoveBtnClick() {
     if (Shell.Mode != TMode::Watch && Doc.FigList().IsEmpty()) {
         Platform.ShowMessage(texts::NothingToPlay);
-        Shell.CurrentTool = TTool::Select;
+        Shell.CurrentTool = TMotionTool::Select;
         return;
     }
     ShowPanels(true);

@@ -25,7 +25,7 @@ void TWorkReset::ResetDocument() {
     Cuts.CurrentCut = 1;
     Cuts.CutCount = 1;
     Painter.PaintBoxPaint();
-    Shell.CurrentTool = TTool::MoveFree;
+    Shell.CurrentTool = TMotionTool::MoveFree;
 }
 
 } // namespace murva

@@ -6,7 +6,7 @@ namespace murva {
 
 void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     // The black band behind the cut thumbnails.
-    Canvas& band = Image1.Modify().GetCanvas();
+    Canvas& band = FilmBand.Modify().GetCanvas();
     band.Brush = TBrush{clBlack, TBrushStyle::Solid};
     band.FillRect({0, 0, 1000, 200});
     WorkReset.SetDefaultPen();

@@ -41,7 +41,7 @@ void TZindaForm::ShowState() {
     CutCountDownBtn.Enabled = cuts.StripOffset > 0;
 
     // Any tool but the free one moves a figure in a straight line.
-    MoveFreeBtn.Down = shell.CurrentTool == TTool::MoveFree;
+    MoveFreeBtn.Down = shell.CurrentTool == TMotionTool::MoveFree;
     MoveLineBtn.Down = !MoveFreeBtn.Down;
 
     // A run or a making replay takes no command.

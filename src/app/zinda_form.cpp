@@ -8,8 +8,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
     : Painter(S, *this, h, g), WorkReset(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
       Pictures(S.Doc, S.Shell, *this, h, Painter, g),
       Strip(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
-      Files(S.Doc, S.Shell, S.Cuts, S.Reader, *this, h, Painter, S.Parts, WorkReset, Pictures,
-            Strip),
+      Files(S.Doc, S.Shell, S.Cuts, S.Reader, h, Painter, S.Parts, WorkReset, Pictures),
       Bin(S.Doc, S.Cuts, Painter, S.Parts),
       FieldMouse(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
       Editor(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
@@ -30,7 +29,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
     // Construction of the window: it takes dropped files (the front end registers it) and
     // starts in draw mode with the selection tool.
     S.Shell.Mode = TMode::Draw;
-    S.Shell.CurrentTool = TTool::Select;
+    S.Shell.CurrentTool = TMotionTool::Select;
 }
 
 TZindaForm::~TZindaForm() = default;
@@ -57,7 +56,7 @@ void TZindaForm::LayOutInitialState() {
 
     BGImage.Picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
     PaintBox.Picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
-    Image1.Picture = graphics.CreateBitmap(652, 120);
+    FilmBand.Picture = graphics.CreateBitmap(652, 120);
     for (auto& image : CutImages)
         image.Picture = graphics.CreateBitmap(ThumbWidth, ThumbHeight);
     for (auto& image : PartsImages)

@@ -102,10 +102,9 @@ public:
     }
 
     // --- The File menu ---
+    // The menu's and the button's save, and save over.
     void WriteDataMenuClick() { Files.WriteDataMenuClick(); }
     void OverWriteDataMenuClick() { Files.OverWriteDataMenuClick(); }
-    void MurvaSaveClick() { Files.WriteDataMenuClick(); }
-    void MurvaOverSaveClick() { Files.OverWriteDataMenuClick(); }
     void MurvaLoadClick() { Files.MurvaLoadClick(); }
     void ZindaLoadClick() { Files.ZindaLoadClick(); }
     void ExitMenuClick();
@@ -123,7 +122,7 @@ public:
     void CutCarryOverClick() { Strip.CutCarryOverClick(); }
 
     // --- The parts bin: slot 1..5 ---
-    void PartsMoveBtrClick(int slot) { Bin.UseSlot(slot); }
+    void PartsUseBtnClick(int slot) { Bin.UseSlot(slot); }
     void PartsRemoveBtnClick(int slot) { Bin.RemoveSlot(slot); }
 
     // --- "えをかく": the drawing window ---

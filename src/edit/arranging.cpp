@@ -30,7 +30,7 @@ void TFigureEditor::DeleteBtnClick() {
         Doc.RecordDeletePair(selected);
         Doc.SetLastSelected(nullptr);
         // With the last figure gone, a figure to come moves in a straight line.
-        if (Doc.FigList().IsEmpty()) Shell.CurrentTool = TTool::Select;
+        if (Doc.FigList().IsEmpty()) Shell.CurrentTool = TMotionTool::Select;
     }
     Painter.PaintBoxPaint();
 }

@@ -13,23 +13,23 @@ namespace murva {
 
 namespace {
 
-TDrawingTool KindOf(TDrawTool tool) {
+TDrawingTool KindOf(TBoardTool tool) {
     switch (tool) {
-    case TDrawTool::Line:
+    case TBoardTool::Line:
         return TDrawingTool::Line;
-    case TDrawTool::Rectangle:
+    case TBoardTool::Rectangle:
         return TDrawingTool::Rectangle;
-    case TDrawTool::Ellipse:
+    case TBoardTool::Ellipse:
         return TDrawingTool::Ellipse;
-    case TDrawTool::Polyline:
+    case TBoardTool::Polyline:
         return TDrawingTool::Polyline;
-    case TDrawTool::Polygon:
+    case TBoardTool::Polygon:
         return TDrawingTool::Polygon;
-    case TDrawTool::FreeLine:
+    case TBoardTool::FreeLine:
         return TDrawingTool::FreeLine;
-    case TDrawTool::Text:
+    case TBoardTool::Text:
         return TDrawingTool::Text;
-    case TDrawTool::Select:
+    case TBoardTool::Select:
         break;
     }
     return TDrawingTool::None;
@@ -111,7 +111,7 @@ TFigData TDrawingBoard::NewFigure(TDrawingTool kind, TPoint p) const {
 void TDrawingBoard::Press(TPoint p) {
     p = OnCanvas(p);
     TextAt.reset();
-    if (Tool == TDrawTool::Select) {
+    if (Tool == TBoardTool::Select) {
         Held.reset();
         for (std::size_t i = Drawn.size(); i-- > 0;) {
             const TFigData& f = Drawn[i];
@@ -123,11 +123,11 @@ void TDrawingBoard::Press(TPoint p) {
         LastPointer = p;
         return;
     }
-    if (Tool == TDrawTool::Text) {
+    if (Tool == TBoardTool::Text) {
         TextAt = p;
         return;
     }
-    const bool pointByPoint = Tool == TDrawTool::Polyline || Tool == TDrawTool::Polygon;
+    const bool pointByPoint = Tool == TBoardTool::Polyline || Tool == TBoardTool::Polygon;
     if (pointByPoint && Drawing) {
         Stroke.push_back(p);
         return;
@@ -139,16 +139,16 @@ void TDrawingBoard::Press(TPoint p) {
 
 void TDrawingBoard::Move(TPoint p) {
     p = OnCanvas(p);
-    if (Tool == TDrawTool::Select) {
+    if (Tool == TBoardTool::Select) {
         if (!Held) return;
         Drawn[*Held].Offset(p.x - LastPointer.x, p.y - LastPointer.y);
         LastPointer = p;
         return;
     }
     if (!Drawing) return;
-    if (Tool == TDrawTool::FreeLine)
+    if (Tool == TBoardTool::FreeLine)
         Stroke.push_back(p);
-    else if (Tool == TDrawTool::Polyline || Tool == TDrawTool::Polygon)
+    else if (Tool == TBoardTool::Polyline || Tool == TBoardTool::Polygon)
         Stroke.back() = p;
     else
         Drawing->End = p;
@@ -156,16 +156,16 @@ void TDrawingBoard::Move(TPoint p) {
 
 void TDrawingBoard::Release(TPoint p) {
     Move(p);
-    if (Tool == TDrawTool::Select) {
+    if (Tool == TBoardTool::Select) {
         Held.reset();
         return;
     }
     // A polyline or polygon goes on until the double click.
-    if (Drawing && Tool != TDrawTool::Polyline && Tool != TDrawTool::Polygon) Finish();
+    if (Drawing && Tool != TBoardTool::Polyline && Tool != TBoardTool::Polygon) Finish();
 }
 
 void TDrawingBoard::DoubleClick(TPoint p) {
-    if (!Drawing || (Tool != TDrawTool::Polyline && Tool != TDrawTool::Polygon)) return;
+    if (!Drawing || (Tool != TBoardTool::Polyline && Tool != TBoardTool::Polygon)) return;
     Move(p);
     // The double click's own presses added the last point again.
     while (Stroke.size() > 2 && Stroke[Stroke.size() - 1] == Stroke[Stroke.size() - 2])

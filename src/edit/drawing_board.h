@@ -15,7 +15,7 @@
 namespace murva {
 
 // The tools of the drawing window, in the order of their buttons.
-enum class TDrawTool { Line, Rectangle, Ellipse, Polyline, Polygon, FreeLine, Text, Select };
+enum class TBoardTool { Line, Rectangle, Ellipse, Polyline, Polygon, FreeLine, Text, Select };
 
 class TDrawingBoard {
 public:
@@ -26,7 +26,7 @@ public:
 
     explicit TDrawingBoard(Graphics& graphics);
 
-    TDrawTool Tool = TDrawTool::FreeLine;
+    TBoardTool Tool = TBoardTool::FreeLine;
     TColor PenColor = clBlack;
     // NoFillColor: no fill.
     TColor BrushColor = NoFillColor;

@@ -74,7 +74,7 @@ bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 }
 
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
-    Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? TTool::MoveLine : TTool::MoveFree;
+    Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? TMotionTool::MoveLine : TMotionTool::MoveFree;
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
@@ -103,7 +103,7 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
     const TPoint pointer{x, y};
     Mouse.PickedWithoutDrag = false;
     if (SelectFigureAt(pointer)) {
-        if (Shell.CurrentTool == TTool::MoveFree) {
+        if (Shell.CurrentTool == TMotionTool::MoveFree) {
             TPointData& path = Mouse.MotionPath;
             path.ResetPath();
             path.MinX = path.MinY = path.MaxX = path.MaxY = TPointData::NoBound;
@@ -139,7 +139,7 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     Doc.DragBy(selected, dx, dy);
     Mouse.DragAnchor = {Mouse.DragAnchor.x + dx, Mouse.DragAnchor.y + dy};
     Mouse.Lag = {x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y};
-    if (Shell.CurrentTool == TTool::MoveFree)
+    if (Shell.CurrentTool == TMotionTool::MoveFree)
         Mouse.MotionPath.AddPlain(Mouse.DragAnchor.x, Mouse.DragAnchor.y);
     Painter.PaintDuringDrag();
 }
@@ -156,7 +156,7 @@ void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
             base.Points[static_cast<std::size_t>(i)] = state.PointData->At(i);
     }
 
-    if (Shell.CurrentTool != TTool::MoveFree || Mouse.PickedWithoutDrag) {
+    if (Shell.CurrentTool != TMotionTool::MoveFree || Mouse.PickedWithoutDrag) {
         Mouse.PickedWithoutDrag = false;
         return;
     }
@@ -198,7 +198,7 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
             // What the drag leaves: the place it moved the figure to, and its path.
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;
-            const bool straight = Shell.CurrentTool != TTool::MoveFree;
+            const bool straight = Shell.CurrentTool != TMotionTool::MoveFree;
             FinishDrag(selected, state, {x, y});
             // Recorded whenever the pointer or the figure moved: a figure that waited at the
             // edge may lie elsewhere though the pointer came back.

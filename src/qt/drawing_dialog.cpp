@@ -96,7 +96,7 @@ void DrawingDialog::BuildTools() {
         button->setIcon(
             GlyphIcon(QString::fromUtf8(ToolGlyphs[i]), button->iconSize(), devicePixelRatioF()));
         connect(button, &QToolButton::clicked, this,
-                [this, i] { Set([this, i] { board.Tool = static_cast<TDrawTool>(i); }); });
+                [this, i] { Set([this, i] { board.Tool = static_cast<TBoardTool>(i); }); });
         tools[static_cast<std::size_t>(i)] = button;
     }
 }
@@ -199,7 +199,7 @@ void DrawingDialog::Set(const std::function<void()>& change) {
 
 void DrawingDialog::ShowBoard() {
     for (std::size_t i = 0; i < tools.size(); ++i)
-        tools[i]->setChecked(board.Tool == static_cast<TDrawTool>(i));
+        tools[i]->setChecked(board.Tool == static_cast<TBoardTool>(i));
     for (std::size_t i = 0; i < widths.size(); ++i) {
         widths[i]->setChecked(board.PenWidth == TDrawingBoard::PenWidths[i]);
         textSizes[i]->setChecked(board.TextSize == TDrawingBoard::TextSizes[i]);

@@ -18,8 +18,8 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
     TZindaForm& f = form;
     std::vector<Handler> handlers = {
         // The File menu.
-        {"MurvaSave", [&f] { f.MurvaSaveClick(); }},
-        {"MurvaOverSave", [&f] { f.MurvaOverSaveClick(); }},
+        {"MurvaSave", [&f] { f.WriteDataMenuClick(); }},
+        {"MurvaOverSave", [&f] { f.OverWriteDataMenuClick(); }},
         {"MurvaLoad", [&f] { f.MurvaLoadClick(); }},
         {"ZindaLoad", [&f] { f.ZindaLoadClick(); }},
         {"ExitMenu", [&f] { f.ExitMenuClick(); }},
@@ -87,7 +87,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
     // The parts bin, slot by slot.
     for (int slot = 1; slot <= 5; ++slot) {
         handlers.push_back(
-            {f.PartsMoveBtns[slot - 1].Name, [&f, slot] { f.PartsMoveBtrClick(slot); }});
+            {f.PartsMoveBtns[slot - 1].Name, [&f, slot] { f.PartsUseBtnClick(slot); }});
         handlers.push_back(
             {f.PartsRemoveBtns[slot - 1].Name, [&f, slot] { f.PartsRemoveBtnClick(slot); }});
     }

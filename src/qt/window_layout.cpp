@@ -151,14 +151,14 @@ void MainWindow::BuildSizeControls() {
     // labels: which way the moving edge goes when the bar is moved to that end.
     const QRect vTop{651, 117, 18, 18}, vBottom{651, 458, 18, 18};
     const QRect hLeft{304, 514, 18, 18}, hRight{607, 514, 18, 18};
-    AddPanel(f.Panel1, client, vTop, TBevel::None);
-    AddPanel(f.Panel2, client, hRight, TBevel::None);
-    AddPanel(f.Panel3, client, hLeft, TBevel::None);
-    AddPanel(f.Panel4, client, vBottom, TBevel::None);
-    AddPanel(f.Panel5, client, hRight, TBevel::None);
-    AddPanel(f.Panel91, client, hLeft, TBevel::None);
-    AddPanel(f.Panel92, client, vTop, TBevel::None);
-    AddPanel(f.Panel93, client, vBottom, TBevel::None);
+    AddPanel(f.VBarLargeLabel, client, vTop, TBevel::None);
+    AddPanel(f.HBarLargeLabel, client, hRight, TBevel::None);
+    AddPanel(f.HBarSmallLabel, client, hLeft, TBevel::None);
+    AddPanel(f.VBarSmallLabel, client, vBottom, TBevel::None);
+    AddPanel(f.HBarRightLabel, client, hRight, TBevel::None);
+    AddPanel(f.HBarLeftLabel, client, hLeft, TBevel::None);
+    AddPanel(f.VBarDownLabel, client, vTop, TBevel::None);
+    AddPanel(f.VBarUpLabel, client, vBottom, TBevel::None);
 
     const QRect modePlace{635, 485, 49, 49};
     AddGlyphButton(f.AllChangeBtn, client, modePlace, "resize_together");
@@ -194,7 +194,7 @@ void MainWindow::BuildEditPanels() {
 void MainWindow::BuildCutStrip() {
     TZindaForm& f = form;
     // The black band first, so that the holes and thumbnails lie above it.
-    AddImage(f.Image1, client, {5, 540, 652, 120});
+    AddImage(f.FilmBand, client, {5, 540, 652, 120});
     for (int i = 0; i < 40; ++i) {
         AddPanel(f.FilmHoles[i], client, {16 + 16 * i, 546, 9, 9}, TBevel::None);
         AddPanel(f.FilmHoles[40 + i], client, {16 + 16 * i, 645, 9, 9}, TBevel::None);
@@ -217,7 +217,7 @@ void MainWindow::BuildCutStrip() {
 
 void MainWindow::BuildPartsBin() {
     TZindaForm& f = form;
-    QWidget* bin = AddGroup(f.GroupBox3, client, {864, 8, 145, 465});
+    QWidget* bin = AddGroup(f.PartsBox, client, {864, 8, 145, 465});
     for (int k = 0; k < 5; ++k) {
         const int y = 88 * k;
         QWidget* panel = AddPanel(f.PartsPanels[k], bin, {39, 32 + y, 106, 81}, TBevel::Raised);

@@ -9,6 +9,6 @@ namespace murva {
 enum class TMode : std::uint8_t { Draw, Edit, Watch };
 
 // The tools of the drawing field.
-enum class TTool : std::uint8_t { Select = 0, MoveLine = 11, MoveFree = 12 };
+enum class TMotionTool : std::uint8_t { Select = 0, MoveLine = 11, MoveFree = 12 };
 
 } // namespace murva

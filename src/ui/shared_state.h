@@ -20,7 +20,7 @@ struct TShellState {
     std::string VersionTitle = texts::VersionTitle;
     std::string DataFileName;
     TMode Mode = TMode::Draw;
-    TTool CurrentTool = TTool::Select;
+    TMotionTool CurrentTool = TMotionTool::Select;
     TLoadKind LoadKind = TLoadKind::Animation;
     std::int32_t ResizeMode = 2;
     // The background picture now shown; empty = none.

@@ -78,7 +78,7 @@ inline constexpr const char* DrawSeparate = "ばらばらにする";
 inline constexpr const char* DrawLineColour = "せんの いろ";
 inline constexpr const char* DrawFillColour = "ぬりの いろ";
 inline constexpr const char* DrawNoFill = "ぬらない";
-// The tools' hints, in the order of TDrawTool.
+// The tools' hints, in the order of TBoardTool.
 inline constexpr const char* DrawToolHints[] = {"せん", "しかく", "まる", "おれせん",
                                                  "かこむ", "ふで", "もじ", "えらぶ"};
 inline constexpr const char* DrawWidthHints[] = {"ほそい", "ふつう", "ふとい"};

@@ -41,14 +41,14 @@ void TWindowControls::NameControls() {
         ColorPanels[i].Name = Numbered("ColorPanel", i + 1, 2);
     Name(HTrackBar, "HTrackBar");
     Name(VTrackBar, "VTrackBar", "", t::VTrackBarHint);
-    Name(Panel1, "Panel1", t::Large);
-    Name(Panel2, "Panel2", t::Large);
-    Name(Panel3, "Panel3", t::Small);
-    Name(Panel4, "Panel4", t::Small);
-    Name(Panel5, "Panel5", t::Right);
-    Name(Panel91, "Panel91", t::Left);
-    Name(Panel92, "Panel92", t::Down);
-    Name(Panel93, "Panel93", t::Up);
+    Name(VBarLargeLabel, "Panel1", t::Large);
+    Name(HBarLargeLabel, "Panel2", t::Large);
+    Name(HBarSmallLabel, "Panel3", t::Small);
+    Name(VBarSmallLabel, "Panel4", t::Small);
+    Name(HBarRightLabel, "Panel5", t::Right);
+    Name(HBarLeftLabel, "Panel91", t::Left);
+    Name(VBarDownLabel, "Panel92", t::Down);
+    Name(VBarUpLabel, "Panel93", t::Up);
     Name(AllChangeBtn, "AllChangeBtn", "", t::AllChangeHint);
     Name(DRChangeBtn, "DRChangeBtn", "", t::DRChangeHint);
     Name(HVChangeBtn, "HVChangeBtn", "", t::HVChangeHint);
@@ -71,7 +71,7 @@ void TWindowControls::NameControls() {
     Name(CutDelete, "CutDelete", "", t::CutDeleteHint);
     Name(CutMake, "CutMake", "", t::CutMakeHint);
     Name(CutCarryOver, "CutCarryOver", "", t::CutCarryOverHint);
-    Name(GroupBox3, "GroupBox3", t::PartsPanel);
+    Name(PartsBox, "GroupBox3", t::PartsPanel);
     const int partsPanelNumbers[5] = {10, 9, 8, 7, 6};
     const int removeButtonNumbers[5] = {18, 10, 22, 23, 24};
     for (int i = 0; i < 5; ++i) {
@@ -84,7 +84,7 @@ void TWindowControls::NameControls() {
         CutImages[i].Name = Numbered("CutImage", i + 1);
         ImagePanels[i].Name = Numbered("ImagePanel", i + 1);
     }
-    Name(Image1, "Image1");
+    Name(FilmBand, "Image1");
     for (int i = 0; i < 80; ++i)
         FilmHoles[i].Name = Numbered("Panel", 11 + i);
     Name(CutCountDownBtn, "CutCountDownBtn", t::CutDown, t::CutDownHint);
@@ -130,14 +130,14 @@ void TWindowControls::MarkThumbHoles(int k) {
 std::vector<TControl*> TWindowControls::AllControls() {
     std::vector<TControl*> all = {
         &DrawField,     &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
-        &ClearPanel,    &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &Panel1,
-        &Panel2,        &Panel3,          &Panel4,        &Panel5,          &Panel91,
-        &Panel92,       &Panel93,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
+        &ClearPanel,    &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &VBarLargeLabel,
+        &HBarLargeLabel,        &HBarSmallLabel,          &VBarSmallLabel,        &HBarRightLabel,          &HBarLeftLabel,
+        &VBarDownLabel,       &VBarUpLabel,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
         &ULChangeBtn,   &ObjectPanel,     &DeleteBtn,     &DupBtn,          &RestoreBtn,
         &FrontBtn,      &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
         &MoveLineBtn,   &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
-        &CutPanel,      &CutDelete,       &CutMake,       &CutCarryOver,    &GroupBox3,
-        &Image1,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
+        &CutPanel,      &CutDelete,       &CutMake,       &CutCarryOver,    &PartsBox,
+        &FilmBand,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
         &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
         &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
         &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn,       &DrawBtn};
@@ -161,9 +161,9 @@ void TWindowControls::ShowResizeControls(std::int32_t mode, bool shown) {
     DRChangeBtn.Visible = shown && mode == 3;
     ULChangeBtn.Visible = shown && mode == 4;
     const bool sides = mode > 2;
-    for (TControl* label : {&Panel1, &Panel2, &Panel3, &Panel4})
+    for (TControl* label : {&VBarLargeLabel, &HBarLargeLabel, &HBarSmallLabel, &VBarSmallLabel})
         label->Visible = shown && !sides;
-    for (TControl* label : {&Panel91, &Panel92, &Panel93, &Panel5})
+    for (TControl* label : {&HBarLeftLabel, &VBarDownLabel, &VBarUpLabel, &HBarRightLabel})
         label->Visible = shown && sides;
 }
 

@@ -36,7 +36,7 @@ public:
     std::string Caption;
     TControl DrawField, ColorBasePanel, ClearPanel, ConfirmPanel;
     std::array<TControl, 16> ColorPanels; // ColorPanel01..ColorPanel16
-    TImageControl BGImage, PaintBox, Image1;
+    TImageControl BGImage, PaintBox, FilmBand;
     std::array<TImageControl, 5> CutImages;   // CutImage1..CutImage5
     std::array<TImageControl, 5> PartsImages; // PartsImage1..PartsImage5
     std::array<TControl, 5> ImagePanels;      // ImagePanel1..ImagePanel5
@@ -44,9 +44,9 @@ public:
     std::array<TControl, 80> FilmHoles;       // Panel11..Panel90
     TEditControl InputEdit, CutSelect;
     TTrackBar HTrackBar, VTrackBar, PlayBar, SpeedBar;
-    TControl Panel1, Panel2, Panel3, Panel4, Panel5, Panel91, Panel92, Panel93;
+    TControl VBarLargeLabel, HBarLargeLabel, HBarSmallLabel, VBarSmallLabel, HBarRightLabel, HBarLeftLabel, VBarDownLabel, VBarUpLabel;
     TButtonControl AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
-    TControl ObjectPanel, MovePanel, CutPanel, GroupBox3, SpeedPanel, WatchPanel;
+    TControl ObjectPanel, MovePanel, CutPanel, PartsBox, SpeedPanel, WatchPanel;
     TButtonControl DeleteBtn, DupBtn, RestoreBtn, FrontBtn, BackBtn;
     TButtonControl BodyColorBtn, LineColorBtn;
     TButtonControl MoveLineBtn, MoveFreeBtn, SameSpeedBtn, FastSpeedBtn, SlowSpeedBtn;

@@ -194,7 +194,7 @@ TEST_F(CutsTest, AThumbnailClickChoosesItsCutAndTheCounterIgnoresTyping) {
     form.InputEdit.Text = "abc";
     form.InputEditKeyPress(TKey::Escape);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::Select);
     EXPECT_TRUE(form.InputEdit.Text.empty());
     EXPECT_FALSE(form.InputEdit.Visible);
 }

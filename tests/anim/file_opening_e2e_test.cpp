@@ -38,7 +38,7 @@ TEST_F(FormTest, AnAnimationFileBringsBackItsPairs) {
     EXPECT_EQ(form.S.Doc.FigureCount(), 4);
     EXPECT_EQ(form.S.Doc.PairCount(), 2);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
     EXPECT_EQ(form.S.Shell.LoadKind, TLoadKind::Animation);
     EXPECT_EQ(form.Caption, std::string(texts::VersionTitle) + " - " + Data + "/two_pairs.mrv");
     EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);

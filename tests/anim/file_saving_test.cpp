@@ -63,7 +63,7 @@ using Names = std::vector<std::string>;
 TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     host.SaveResults = {In("work.mrv")};
     const int presents = host.Invalidations;
-    form.MurvaSaveClick();
+    form.WriteDataMenuClick();
     ASSERT_EQ(host.SaveDialogs.size(), 1u);
     EXPECT_EQ(host.SaveDialogs[0].Filter, "Murvaファイル(*.mrv)|*.mrv");
     EXPECT_EQ(host.SaveDialogs[0].DefaultExt, "mrv");
@@ -146,7 +146,7 @@ TEST_F(SaveTest, ASaveAsThatCannotWriteTellsAndKeepsTheCurrentFile) {
 
 TEST_F(SaveTest, OverSaveWithoutACurrentFileIsSaveAs) {
     host.SaveResults = {In("first.mrv")};
-    form.MurvaOverSaveClick();
+    form.OverWriteDataMenuClick();
     EXPECT_EQ(host.SaveDialogs.size(), 1u);
     EXPECT_EQ(Contents(In("first.mrv")), Written());
     EXPECT_EQ(form.S.Shell.DataFileName, In("first.mrv"));
@@ -157,7 +157,7 @@ TEST_F(SaveTest, OverSaveWithoutACurrentFileIsSaveAs) {
 TEST_F(SaveTest, OverSaveReplacesTheCurrentFileAndKeepsItsBackup) {
     Put(In("a.mrv"), "old work");
     form.S.Shell.DataFileName = In("a.mrv");
-    form.MurvaOverSaveClick();
+    form.OverWriteDataMenuClick();
     EXPECT_TRUE(host.SaveDialogs.empty());
     EXPECT_TRUE(host.Questions.empty());
     EXPECT_EQ(host.Messages, Names{"うわがきほぞんしました"});

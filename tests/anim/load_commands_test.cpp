@@ -109,7 +109,7 @@ TEST_F(LoadCommandTest, AMaterialAddedAfterEveryPairWasDeletedIsReadAloneNotTheW
 
 TEST_F(LoadCommandTest, ADrawingThatClearsThePictureLeavesNoSelectionBehind) {
     Choose(Murva, Material("first.znd", {1, 2}));
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     form.PaintBoxMouseDown(5, 15); // an end copy: selected, and the frame's last figure
     ASSERT_NE(form.S.Doc.LastSelectedFig(), nullptr);
     const std::string clears = temp.Path("clears.znd");
@@ -125,7 +125,7 @@ TEST_F(LoadCommandTest, ADrawingThatClearsThePictureLeavesNoSelectionBehind) {
 TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimation) {
     Choose(Zinda, Material("m.znd", {10, 60}));
     Choose(Zinda, Material("n.znd", {300}));
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     form.CutCarryOverClick();
     ASSERT_EQ(form.CutSelect.Text, "2/2");
     const std::vector<int> xs = Xs();
@@ -135,7 +135,7 @@ TEST_F(LoadCommandTest, AMaterialUsedAndCarriedOverComesBackFromTheSavedAnimatio
     ASSERT_EQ(cuts, (std::vector<std::int32_t>{1, 1, 100, 2, 2, 1, 1, 100, 2, 2}));
 
     host.SaveResults = {temp.Path("film.mrv")};
-    form.MurvaSaveClick();
+    form.WriteDataMenuClick();
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     host.Answers = {TAnswer::Yes};
     Choose(Murva, temp.Path("film.mrv"));

@@ -46,10 +46,10 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
             form.OpenFileByName(test::WriteMaterial(temp, "a.znd", {10, 40}));
         },
         [&] { form.OpenFileByName(test::WriteMaterial(temp, "b.znd", {300})); },
-        [&] { form.PartsMoveBtrClick(1); },
+        [&] { form.PartsUseBtnClick(1); },
         [&] { form.CutImage1Click(2); },
         [&] {
-            form.PartsMoveBtrClick(1);
+            form.PartsUseBtnClick(1);
             intoCut2 = form.S.Doc.Commands().Ends.size();
         },
         [&] { form.CutImage1Click(1); },

@@ -34,7 +34,7 @@ TEST_F(PartsBinTest, UsingSlotOneMovesItIntoTheCutAndTheOthersDown) {
     LoadMaterials(3);
     ASSERT_EQ(Cuts(), (std::vector<std::int32_t>{100, 100, 101, 101, 102, 102}));
     const std::int32_t before = Actions();
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{1, 1, 100, 100, 101, 101}));
     EXPECT_EQ(form.S.Parts.PartsCount, 2);
     EXPECT_EQ(Actions() - before, 12) << "every figure is recorded";
@@ -65,7 +65,7 @@ TEST_F(PartsBinTest, AUseRaisesTheCutCountToTheCurrentCut) {
     LoadMaterials(1);
     form.S.Cuts.CutCount = 2;
     form.S.Cuts.CurrentCut = 4;
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     EXPECT_EQ(form.S.Cuts.CutCount, 4);
     EXPECT_EQ(Cuts(), (std::vector<std::int32_t>{4, 4}));
 }
@@ -73,11 +73,11 @@ TEST_F(PartsBinTest, AUseRaisesTheCutCountToTheCurrentCut) {
 TEST_F(PartsBinTest, ASixthMaterialComesIntoViewWhenALowerSlotEmpties) {
     LoadMaterials(6);
     EXPECT_EQ(Cuts().back(), 105);
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     EXPECT_EQ(Cuts().back(), 104);
     // An empty slot moves nothing but still closes the gap above it.
     form.PartsRemoveBtnClick(5);
-    form.PartsMoveBtrClick(5);
+    form.PartsUseBtnClick(5);
     EXPECT_EQ(form.S.Parts.PartsCount, 4);
 }
 

@@ -243,7 +243,7 @@ TEST_F(PlaybackTest, APlayButtonStopsARunOfAllCutsAtTheStepItReached) {
 TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     form.SelectMoveBtnClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::Select);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::Select);
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
 
     AddPair({0, 0, 10, 10}, {50, 0, 60, 10}, 4);
@@ -251,7 +251,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_EQ(form.S.Shell.Mode, TMode::Watch);
     EXPECT_EQ(form.S.Cuts.CutCount, 4);
     EXPECT_FALSE(form.ObjectPanel.Visible);
-    EXPECT_FALSE(form.Panel1.Visible);
+    EXPECT_FALSE(form.VBarLargeLabel.Visible);
     EXPECT_TRUE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.AllChangeBtn.Visible) << "no resizing while watching";
     EXPECT_TRUE(form.PlayButton.Enabled);
@@ -260,7 +260,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     form.SelectMakeBtnClick();
     EXPECT_EQ(form.S.Shell.Mode, TMode::Edit);
     EXPECT_TRUE(form.ObjectPanel.Visible);
-    EXPECT_TRUE(form.Panel1.Visible);
+    EXPECT_TRUE(form.VBarLargeLabel.Visible);
     EXPECT_TRUE(form.AllChangeBtn.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.SelectMakeBtn.Enabled);

@@ -56,8 +56,8 @@ TEST_F(ExitTest, YesSavesOverTheLoadedAnimationAndEnds) {
     const std::string film = temp.Path("film.mrv");
     host.SaveResults = {film};
     form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10}));
-    form.PartsMoveBtrClick(1);
-    form.MurvaSaveClick();
+    form.PartsUseBtnClick(1);
+    form.WriteDataMenuClick();
     form.OpenFileByName(film);
     form.PaintBoxMouseDown(15, 15);
     form.PaintBoxMouseMove(45, 25);
@@ -82,7 +82,7 @@ TEST_F(ExitTest, ASaveThatDidNotHappenKeepsTheWork) {
 TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     test::TempDir temp;
     form.OpenFileByName(test::WriteMaterial(temp, "m.znd", {10, 40}));
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
     form.SelectMoveBtnClick();
     form.ClearAllClick(); // "いいえ", the default
@@ -97,7 +97,7 @@ TEST_F(ExitTest, ClearingEverythingWhileWatchingLeavesNothingToAskAbout) {
     EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_TRUE(form.ObjectPanel.Visible) << "back to making";
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
     EXPECT_TRUE(Shown().MoveFreeBtn.Down) << "the tool in use";
     EXPECT_EQ(form.CutSelect.Text, "1/1");
     EXPECT_EQ(Close(), 0);

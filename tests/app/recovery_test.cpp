@@ -58,7 +58,7 @@ void Edit(TZindaForm& form, const std::string& material, unsigned commands) {
     form.BeginCommand();
     form.OpenFileByName(material);
     form.BeginCommand();
-    form.PartsMoveBtrClick(1);
+    form.PartsUseBtnClick(1);
     for (unsigned i = 0; i < commands; ++i) {
         form.BeginCommand();
         const std::int32_t x = 20 + 50 * std::int32_t(i % 3);
@@ -86,7 +86,7 @@ TEST_F(RecoveryTest, UnsavedWorkComesBackWithItsFileAndAHeldSizeChange) {
                           test::FigureBlock("dtPolygon", {200, 200}, {260, 260}, "clRed",
                                             {{200, 200}, {260, 200}, {230, 260}}))));
     made.form.BeginCommand();
-    made.form.PartsMoveBtrClick(1);
+    made.form.PartsUseBtnClick(1);
     made.form.BeginCommand();
     made.form.PaintBoxMouseDown(230, 210);
     made.form.PaintBoxMouseUp(230, 210);

@@ -190,7 +190,7 @@ const std::vector<TCommand>& Commands() {
              w.host.OpenResults = {Animations()[c % Animations().size()]};
              w.form.MurvaLoadClick();
          }},
-        {"use a slot", [](TWindow& w, unsigned c) { w.form.PartsMoveBtrClick(1 + int(c % 5)); }},
+        {"use a slot", [](TWindow& w, unsigned c) { w.form.PartsUseBtnClick(1 + int(c % 5)); }},
         {"remove a slot",
          [](TWindow& w, unsigned c) { w.form.PartsRemoveBtnClick(1 + int(c % 5)); }},
         {"insert a cut", [](TWindow& w, unsigned) { w.form.CutMakeClick(); }},
@@ -410,7 +410,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
             doc.HoldsChange() ? std::string() : Figures(made.form);
     }
     const std::string done = Figures(made.form);
-    const TTool tool = made.form.S.Shell.CurrentTool;
+    const TMotionTool tool = made.form.S.Shell.CurrentTool;
     std::size_t back = 0;
     for (; back < steps.size() % 5 && doc.CanUndo(); ++back) {
         made.form.BeginCommand();

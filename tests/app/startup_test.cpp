@@ -21,7 +21,7 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_TRUE(form.S.Doc.Log().IsEmpty());
     EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
     EXPECT_EQ(form.S.Shell.ResizeMode, 2);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
@@ -46,8 +46,8 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_EQ(form.ConfirmPanel.Hint, "色がえらばれています");
     EXPECT_TRUE(form.AllChangeBtn.Visible);
     EXPECT_FALSE(form.DRChangeBtn.Visible || form.HVChangeBtn.Visible || form.ULChangeBtn.Visible);
-    EXPECT_FALSE(form.Panel5.Visible || form.Panel91.Visible);
-    EXPECT_TRUE(form.Panel1.Visible);
+    EXPECT_FALSE(form.HBarRightLabel.Visible || form.HBarLeftLabel.Visible);
+    EXPECT_TRUE(form.VBarLargeLabel.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.WatchPanel.Visible);
     EXPECT_FALSE(form.InputEdit.Visible);
@@ -98,7 +98,7 @@ TEST_F(FormTest, ResetEmptiesTheWorkAndTheModes) {
     EXPECT_EQ(form.S.Doc.SelectedFig(), nullptr);
     EXPECT_FALSE(form.S.Doc.HoldsChange());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
     EXPECT_TRUE(form.S.Shell.ShownBGName.empty());
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.StripOffset, 0);

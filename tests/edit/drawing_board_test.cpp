@@ -20,7 +20,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
     // Presses (each released where it was) before the last press; the last press is
     // dragged through the moves to the release; a double click ends point by point.
     const struct {
-        TDrawTool Tool;
+        TBoardTool Tool;
         std::vector<TPoint> Clicks;
         std::vector<TPoint> Drag;
         bool DoubleClick;
@@ -28,7 +28,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
         TPoint Start, End;
         std::int32_t Points;
     } cases[] = {
-        {TDrawTool::Line,
+        {TBoardTool::Line,
          {},
          {{10, 10}, {40, 30}, {50, 60}},
          false,
@@ -36,7 +36,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {10, 10},
          {50, 60},
          0},
-        {TDrawTool::Rectangle,
+        {TBoardTool::Rectangle,
          {},
          {{60, 50}, {20, 10}},
          false,
@@ -44,7 +44,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {60, 50},
          {20, 10},
          0},
-        {TDrawTool::Ellipse,
+        {TBoardTool::Ellipse,
          {},
          {{5, 5}, {700, 900}},
          false,
@@ -52,7 +52,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {5, 5},
          {639, 479},
          0},
-        {TDrawTool::FreeLine,
+        {TBoardTool::FreeLine,
          {},
          {{10, 10}, {12, 30}, {40, 20}, {40, 20}},
          false,
@@ -60,7 +60,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {10, 10},
          {40, 30},
          3},
-        {TDrawTool::Polyline,
+        {TBoardTool::Polyline,
          {{10, 10}, {50, 10}},
          {{50, 40}},
          true,
@@ -68,7 +68,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {10, 10},
          {50, 40},
          3},
-        {TDrawTool::Polygon,
+        {TBoardTool::Polygon,
          {{10, 10}, {50, 10}},
          {{30, 40}},
          true,
@@ -77,8 +77,8 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
          {50, 40},
          3},
         // A click is no figure; a polyline is not ended by releases alone.
-        {TDrawTool::Rectangle, {}, {{30, 30}, {30, 30}}, false, TDrawingTool::None, {}, {}, 0},
-        {TDrawTool::Polyline,
+        {TBoardTool::Rectangle, {}, {{30, 30}, {30, 30}}, false, TDrawingTool::None, {}, {}, 0},
+        {TBoardTool::Polyline,
          {{10, 10}, {50, 10}},
          {{50, 40}},
          false,
@@ -119,7 +119,7 @@ TEST_F(DrawingBoardTest, EachToolMakesItsFigureFromPressMovesAndRelease) {
 }
 
 TEST_F(DrawingBoardTest, TextsAndStrokesKeepWithinWhatAFileHolds) {
-    board.Tool = TDrawTool::Text;
+    board.Tool = TBoardTool::Text;
     board.Press({100, 100});
     ASSERT_EQ(board.TextWanted(), (TPoint{100, 100}));
     board.EnterText(std::string(300, 'a'));
@@ -133,7 +133,7 @@ TEST_F(DrawingBoardTest, TextsAndStrokesKeepWithinWhatAFileHolds) {
     // Two bytes a character in a file: 27 of them fit after the 200 bytes.
     EXPECT_EQ(board.Figures()[1].Text.size(), 200u + 27 * 3);
 
-    board.Tool = TDrawTool::FreeLine;
+    board.Tool = TBoardTool::FreeLine;
     board.Press({0, 0});
     for (std::int32_t i = 1; i <= 5000; ++i)
         board.Move({i % 640, i / 13});
@@ -149,7 +149,7 @@ TEST_F(DrawingBoardTest, SelectDragsAFigureAndRemoveLastTakesTheNewest) {
     const std::size_t drawn = board.Figures().size();
     ASSERT_EQ(drawn, 7u);
     const TFigData rectangle = board.Figures()[1];
-    board.Tool = TDrawTool::Select;
+    board.Tool = TBoardTool::Select;
     board.Press({rectangle.Start.x + 5, rectangle.End.y - 5});
     board.Move({rectangle.Start.x + 105, rectangle.End.y + 5});
     board.Release({rectangle.Start.x + 105, rectangle.End.y + 5});

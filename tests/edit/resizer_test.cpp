@@ -158,8 +158,8 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
         for (TButtonControl* face :
              {&form.AllChangeBtn, &form.DRChangeBtn, &form.ULChangeBtn, &form.HVChangeBtn})
             EXPECT_EQ(face->Visible, face == step.Shown);
-        EXPECT_EQ(form.Panel1.Visible, !step.Sides);
-        EXPECT_EQ(form.Panel91.Visible, step.Sides);
+        EXPECT_EQ(form.VBarLargeLabel.Visible, !step.Sides);
+        EXPECT_EQ(form.HBarLeftLabel.Visible, step.Sides);
         EXPECT_EQ(Selected(), nullptr);
         EXPECT_EQ(form.HTrackBar.Position(), 0);
     }

@@ -263,7 +263,7 @@ TEST(QtHostTest, ABoxStandsOverTheWindowAsTheCallHasLeftItSoFar) {
     });
     window.Dispatch([&] {
         form.OpenFileByName(material);
-        form.PartsMoveBtrClick(1);
+        form.PartsUseBtnClick(1);
         host.ShowMessage("?");
     });
     EXPECT_EQ(onScreen, QColor(255, 0, 0));

@@ -225,8 +225,8 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
         for (TControl* c :
              {&form.ObjectPanel, &form.MovePanel, &form.CutPanel, &form.ColorBasePanel,
               static_cast<TControl*>(&form.HTrackBar), static_cast<TControl*>(&form.VTrackBar),
-              &form.CutDisplayPanel, static_cast<TControl*>(&form.CutSelect), &form.GroupBox3,
-              &form.Panel1, &form.Panel2, &form.Panel3, &form.Panel4})
+              &form.CutDisplayPanel, static_cast<TControl*>(&form.CutSelect), &form.PartsBox,
+              &form.VBarLargeLabel, &form.HBarLargeLabel, &form.HBarSmallLabel, &form.VBarSmallLabel})
             c->Visible = false;
         form.SpeedPanel.Visible = form.WatchPanel.Visible = true;
         form.S.Playback.Running = true; // the play buttons read "とめる"
@@ -240,10 +240,10 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
     window->Dispatch([this] {
         for (TControl* c : {&form.ObjectPanel, &form.MovePanel, &form.CutPanel,
                             &form.ColorBasePanel, static_cast<TControl*>(&form.HTrackBar),
-                            static_cast<TControl*>(&form.VTrackBar), &form.GroupBox3})
+                            static_cast<TControl*>(&form.VTrackBar), &form.PartsBox})
             c->Visible = true;
         form.SpeedPanel.Visible = form.WatchPanel.Visible = false;
-        for (TControl* c : {&form.Panel5, &form.Panel91, &form.Panel92, &form.Panel93})
+        for (TControl* c : {&form.HBarRightLabel, &form.HBarLeftLabel, &form.VBarDownLabel, &form.VBarUpLabel})
             c->Visible = true;
         form.AllChangeBtn.Visible = false;
         form.DRChangeBtn.Visible = true;

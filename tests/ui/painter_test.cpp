@@ -207,11 +207,11 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
 }
 
 TEST_F(PaintTest, AnEmptyDocumentLeavesThumbnailsAndTheToolAlone) {
-    form.S.Shell.CurrentTool = TTool::MoveFree;
+    form.S.Shell.CurrentTool = TMotionTool::MoveFree;
     graphics.Journal.clear();
     form.Painter.PaintCutThumbnail(form.CutImages[0], 1);
     EXPECT_THAT(graphics.Journal, IsEmpty());
-    EXPECT_EQ(form.S.Shell.CurrentTool, TTool::MoveFree);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
 }
 
 TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
