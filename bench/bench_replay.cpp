@@ -72,7 +72,7 @@ void FillLog(THistoryState& history, int actions) {
 void ForgetFigures(TDocument& doc) {
     test::Figures(doc).FigList.Clear();
     test::Figures(doc).DeletedFigList.Clear();
-    doc.Background().clear();
+    test::History(doc).Background.clear();
 }
 
 void BM_Replay(benchmark::State& state) {

@@ -20,6 +20,8 @@ struct TMotionState {
 struct TPlaybackState {
     // The window shows the watching panels.
     bool InMoveState = false;
+    // できるまで shows how the animation was made, with the parts bin.
+    bool MakingShown = false;
     // A run is in progress, and whether it was asked to stop at the step it has reached.
     bool Running = false;
     bool StopAsked = false;

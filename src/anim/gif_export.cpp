@@ -48,8 +48,10 @@ bool TGifExport::ExportGif(const std::string& path,
     const std::int32_t cut = Cuts.CurrentCut;
     Doc.Select(nullptr);
 
-    Bitmap& field = *C.CanvasBitmap;
-    const std::int32_t width = field.Width(), height = field.Height();
+    // Filmed off the screen, in a picture of its own.
+    const std::int32_t width = C.FieldWidth, height = C.FieldHeight;
+    const std::unique_ptr<Bitmap> picture = Bitmaps.CreateBitmap(width, height);
+    const Bitmap& field = *picture;
     TGifWriter writer(width, height);
     std::vector<std::uint32_t> rgb(std::size_t(width) * std::size_t(height));
     TFilming filming{PictureMilliseconds, [&] {
@@ -61,7 +63,8 @@ bool TGifExport::ExportGif(const std::string& path,
                                                                    BlueOf(c);
                              }
                          writer.AddFrame(rgb, PictureDelay);
-                     }};
+                     },
+                     picture.get()};
     const bool filmed = film(filming);
     if (filmed) writer.AddFrame(rgb, LastPictureDelay - PictureDelay);
 

@@ -14,9 +14,9 @@ namespace murva {
 class TGifExport {
 public:
     TGifExport(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
-               Host& host, TPainter& painter, TPlayback& playback)
+               Host& host, TPainter& painter, TPlayback& playback, Graphics& graphics)
         : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
-          Playback(playback) {}
+          Playback(playback), Bitmaps(graphics) {}
 
     // Asks for a file name and writes every cut.
     void Save2GIFMenuClick();
@@ -33,6 +33,7 @@ private:
     Host& Platform;
     TPainter& Painter;
     TPlayback& Playback;
+    Graphics& Bitmaps;
 };
 
 } // namespace murva

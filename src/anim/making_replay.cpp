@@ -74,14 +74,13 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     making.CopyLogOf(Doc);
     ShownDocument = &making;
     const TCutState cuts = Cuts;
-    const bool binShown = C.PartsBox.Visible;
 
     // The play bar counts the commands.
     const auto commands = static_cast<std::int32_t>(ends.size());
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, commands);
     // The pictures as making shows them: every figure of the cut, the strip and the bin.
-    C.PartsBox.Visible = true;
+    Playback.MakingShown = true;
     const double each = PictureMilliseconds(ends.size() + 1);
     const double begin = Platform.Milliseconds();
     double nextPicture = 0;
@@ -106,7 +105,15 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         }
         // The replay ends on the present picture.
         if (k == commands) Cuts = cuts;
-        Painter.PaintMaking(making, Cuts);
+        if (filming && filming->Picture) {
+            TView view;
+            view.Cut = Cuts.CurrentCut;
+            view.PairCount = making.PairCount();
+            view.FigureCount = making.FigureCount();
+            Painter.PaintInto(*filming->Picture, making, view);
+        } else {
+            Painter.PaintMaking(making, Cuts);
+        }
         C.PlayBar.SetPositionQuietly(k);
         const double due = (k + 1) * each;
         if (filming) {
@@ -124,7 +131,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     // The window as before.
     ShownDocument = nullptr;
     Cuts = cuts;
-    C.PartsBox.Visible = binShown;
+    Playback.MakingShown = false;
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, Motion.PlaySteps);
     Painter.RefreshCutStrip();

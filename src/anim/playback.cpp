@@ -9,23 +9,12 @@
 
 namespace murva {
 
-void TPlayback::ShowPanels(bool watching) {
-    for (TControl* control : std::initializer_list<TControl*>{
-             &C.ObjectPanel, &C.MovePanel, &C.CutPanel, &C.ColorBasePanel, &C.HTrackBar,
-             &C.VTrackBar, &C.CutDisplayPanel, &C.CutSelect, &C.PartsBox})
-        control->Visible = !watching;
-    C.SpeedPanel.Visible = C.WatchPanel.Visible = watching;
-    // The resize-mode button and the bars' labels go with the size bars.
-    C.ShowResizeControls(Shell.ResizeMode, !watching);
-}
-
 void TPlayback::SelectMoveBtnClick() {
     if (Shell.Mode != TMode::Watch && Doc.FigList().IsEmpty()) {
         Platform.ShowMessage(texts::NothingToPlay);
         Shell.CurrentTool = TMotionTool::Select;
         return;
     }
-    ShowPanels(true);
     Cuts.CutCount =
         std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.FigList(), FirstPartsSlot, 0));
     Playback.InMoveState = true;
@@ -34,7 +23,6 @@ void TPlayback::SelectMoveBtnClick() {
 }
 
 void TPlayback::SelectMakeBtnClick() {
-    ShowPanels(false);
     C.PlayBar.SetPosition(0);
     Playback.InMoveState = false;
     Shell.Mode = TMode::Edit;
@@ -91,8 +79,12 @@ void TPlayback::SetUpMotions(TStepKind kind) {
         ShownFigures.push_back(&motion.Figure);
 }
 
-void TPlayback::PaintFrame() {
-    Painter.PaintBoxPaint(ShownFigures);
+void TPlayback::PaintFrame(const TFilming* filming) {
+    if (!filming || !filming->Picture) return Painter.PaintBoxPaint(ShownFigures);
+    TView view = Painter.WindowView();
+    view.Watching = true;
+    view.StartCopies = ShownFigures;
+    Painter.PaintInto(*filming->Picture, Doc, view);
 }
 
 void TPlayback::EndMotions() {
@@ -121,7 +113,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
         if (filming) {
             // The pictures due before this step ends show the steps done so far.
             for (; nextPicture < due; nextPicture += filming->Interval) {
-                PaintFrame();
+                PaintFrame(filming);
                 filming->Take();
             }
         } else if (f % interval == 0) {
@@ -144,7 +136,7 @@ void TPlayback::PlayCut(const TFilming* filming) {
         if (Playback.StopAsked) break;
     }
     // The last frame stays on the screen until the next repaint.
-    PaintFrame();
+    PaintFrame(filming);
     if (filming)
         filming->Take();
     else

@@ -18,6 +18,9 @@ namespace murva {
 struct TFilming {
     double Interval = 40;
     std::function<void()> Take;
+    // The field-sized picture each frame is painted into, off the screen; the window's
+    // own field without one.
+    Bitmap* Picture = nullptr;
 };
 
 class TPlayback {
@@ -51,11 +54,9 @@ private:
     // The start copies of the current cut, each set up to move towards its end copy.
     void SetUpMotions(TStepKind kind);
     // The field with the moving copies in place of their start copies.
-    void PaintFrame();
+    void PaintFrame(const TFilming* filming = nullptr);
     // The field keeps showing the last frame; its copies are let go.
     void EndMotions();
-    // The making panels, or the watching ones.
-    void ShowPanels(bool watching);
 
     TDocument& Doc;
     TShellState& Shell;

@@ -50,6 +50,14 @@ void TZindaForm::ShowState() {
     RedoBtn.Enabled = History.MayRedo() && !running;
 
     const bool watching = S.Playback.InMoveState;
+    for (TControl* control : std::initializer_list<TControl*>{
+             &ObjectPanel, &MovePanel, &CutPanel, &ColorBasePanel, &HTrackBar, &VTrackBar,
+             &CutDisplayPanel, &CutSelect})
+        control->Visible = !watching;
+    PartsBox.Visible = !watching || S.Playback.MakingShown;
+    SpeedPanel.Visible = WatchPanel.Visible = watching;
+    // The resize-mode button and the bars' labels go with the size bars.
+    ShowResizeControls(shell.ResizeMode, !watching);
     PlayButton.Enabled = SelectMakeBtn.Enabled = watching;
     SelectMoveBtn.Enabled = !watching;
     // Materials are drawn while making, as they are loaded.

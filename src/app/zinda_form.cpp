@@ -15,7 +15,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
       Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
-      Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback),
+      Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback, g),
       History(S.Doc, S.Shell, S.Cuts, S.Parts, Pictures, Painter),
       Recovery(S.Doc, S.Shell, h, Files), Drawing(S.Doc, S.Shell, h, g, Files), host(h),
       graphics(g) {
@@ -30,6 +30,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
     // starts in draw mode with the selection tool.
     S.Shell.Mode = TMode::Draw;
     S.Shell.CurrentTool = TMotionTool::Select;
+    ShowState();
 }
 
 TZindaForm::~TZindaForm() = default;
@@ -38,10 +39,7 @@ void TZindaForm::LayOutInitialState() {
     DrawField.Color = clWhite;
     ConfirmPanel.Color = clBlack;
     InputEdit.Visible = false;
-    ShowResizeControls(S.Shell.ResizeMode, true);
     SameSpeedBtn.Down = true;
-    SpeedPanel.Visible = false;
-    WatchPanel.Visible = false;
     for (auto& hole : FilmHoles)
         hole.Enabled = false;
     for (auto& panel : ImagePanels)

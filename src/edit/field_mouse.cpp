@@ -213,8 +213,9 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
                 state.Free = 0;
                 Doc.RecordMove(selected, state);
             }
-            C.HTrackBar.SetPosition(0);
-            C.VTrackBar.SetPosition(0);
+            // The bars start again from the figure as it is now.
+            C.HTrackBar.SetPositionQuietly(0);
+            C.VTrackBar.SetPositionQuietly(0);
             HighlightPartner(selected);
         }
     }

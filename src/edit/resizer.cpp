@@ -9,9 +9,8 @@ namespace murva {
 
 void TResizer::AllChangeBtnClick(TResizeButton button) {
     Doc.Select(nullptr);
-    C.HTrackBar.SetPosition(0);
-    C.VTrackBar.SetPosition(0);
-    Painter.PaintBoxPaint();
+    C.HTrackBar.SetPositionQuietly(0);
+    C.VTrackBar.SetPositionQuietly(0);
 
     // Each face names the mode it starts.
     std::int32_t& mode = Shell.ResizeMode;
@@ -29,7 +28,7 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
         mode = 1;
         break;
     }
-    C.ShowResizeControls(mode, true);
+    Painter.PaintBoxPaint();
 }
 
 void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {

@@ -50,9 +50,15 @@ public:
     // The frame drawn (or, a second time, removed) on the paint box itself.
     void ToggleSelectionFrame(const TFigItem* item);
 
-private:
     // The field as the window's state shows the document.
     TView WindowView() const;
+    // The field of the document as the view shows it, on the window's background, painted
+    // into a field-sized picture of its own: a film's frame.
+    void PaintInto(Bitmap& target, const TDocument& doc, const TView& view) const {
+        RenderField(doc.FigList(), view, *C.BGImage.Picture, target);
+    }
+
+private:
     // Paints the field, and in the making state the thumbnails (all of them, or none).
     void Paint(const TDocument& doc, TView view, bool thumbnails, std::int32_t stripOffset = -1);
     // Thumbnail `slot` (0..4 the strip's, 5..9 the bin's) shows cut `cut`; painted only
