@@ -1,6 +1,8 @@
 #pragma once
 // The state of the parts bin, motion and playback. Which cut is shown is shared state.
 
+#include "anim/pacing.h"
+
 #include <cstdint>
 
 namespace murva {
@@ -13,8 +15,7 @@ struct TPartsState {
 struct TMotionState {
     std::int32_t PlaySteps = 800;
     std::int32_t PlayBaseSteps = 800;
-    // 0 same speed, 1 faster and faster, -1 slower and slower.
-    std::int32_t SpeedProfile = 0;
+    TSpeedProfile SpeedProfile = TSpeedProfile::Even;
 };
 
 struct TPlaybackState {

@@ -105,8 +105,8 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         }
     }
     FinishDataLoad(road);
-    if (animation && road.AsMaterial && Reader.BGReadState == 1) {
-        Reader.BGReadState = 2;
+    if (animation && road.AsMaterial && Reader.BGReadState == TBackgroundRead::Read) {
+        Reader.BGReadState = TBackgroundRead::Offered;
         OfferBackground(background);
     }
 }

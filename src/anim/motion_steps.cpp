@@ -89,8 +89,7 @@ TMotion SetUpMotion(const TFigData& s, const TFigData& e) {
                      ((s.Start.y + s.End.y) - (e.Start.y + e.End.y)) / 2};
     const TPoint endHalf{(e.End.x - e.Start.x) / 2, (e.End.y - e.Start.y) / 2};
     m.SizeShift = {(s.End.x - s.Start.x) / 2 - endHalf.x, (s.End.y - s.Start.y) / 2 - endHalf.y};
-    const bool left = m.CentreShift.x<0, below = m.CentreShift.y> 0;
-    m.Direction = left ? (below ? 1 : 4) : (below ? 2 : 3);
+    m.Toward = {m.CentreShift.x < 0 ? 1 : -1, m.CentreShift.y > 0 ? 1 : -1};
     const std::array<double, 3> sPen = Channels(s.PenColor), ePen = Channels(e.PenColor);
     const std::array<double, 3> sBrush = Channels(s.BrushColor), eBrush = Channels(e.BrushColor);
     for (int k = 0; k < 3; ++k) {
@@ -108,17 +107,17 @@ TMotion SetUpMotion(const TFigData& s, const TFigData& e) {
 void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
     TFigData& s = m.Figure;
     const double steps = n;
-    m.Accum[1] += m.SizeShift.x / steps;
-    m.Accum[3] += m.SizeShift.y / steps;
+    m.Width += m.SizeShift.x / steps;
+    m.Height += m.SizeShift.y / steps;
     for (int k = 0; k < 3; ++k) {
         m.PenColorAccum[k] += m.PenColorDelta[k] / steps;
         m.BrushColorAccum[k] += m.BrushColorDelta[k] / steps;
     }
 
     const bool run = kind == TStepKind::Run;
-    for (const auto& [axis, accum] :
-         {std::pair{TAxis::Horizontal, 1}, std::pair{TAxis::Vertical, 3}}) {
-        if (!StepSize(s, axis, m.Accum[static_cast<std::size_t>(accum)]) || !run) continue;
+    for (const auto& [axis, owed] :
+         {std::pair{TAxis::Horizontal, &m.Width}, std::pair{TAxis::Vertical, &m.Height}}) {
+        if (!StepSize(s, axis, *owed) || !run) continue;
         // In a run the figure's parts follow its box.
         if (IsPointFigure(s.DrawingTool)) StretchPoints(s, axis, m.Before);
         if (s.DrawingTool == TDrawingTool::Stamp && m.StampBase)
@@ -132,10 +131,7 @@ void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
     }
 
     if (s.Free != 1 || !s.FreeMoveData) {
-        // Towards the end copy's centre: sx is +1 when the start copy lies left of it, sy
-        // +1 when it lies below it.
-        const int sx = m.Direction == 1 || m.Direction == 4 ? 1 : -1;
-        const int sy = m.Direction == 1 || m.Direction == 2 ? 1 : -1;
+        const int sx = m.Toward.x, sy = m.Toward.y;
         // Whole pixels of the step, moved at once: a figure of many points far from its
         // end copy costs one move per step, not one per pixel.
         const auto wholePixels = [](double& accum) {
@@ -144,21 +140,21 @@ void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
                 ++n;
             return n;
         };
-        m.Accum[0] += m.CentreShift.x / steps * -sx;
-        m.Accum[2] += m.CentreShift.y / steps * sy;
-        const std::int32_t dx = wholePixels(m.Accum[0]), dy = wholePixels(m.Accum[2]);
+        m.MoveX += m.CentreShift.x / steps * -sx;
+        m.MoveY += m.CentreShift.y / steps * sy;
+        const std::int32_t dx = wholePixels(m.MoveX), dy = wholePixels(m.MoveY);
         if (dx != 0 || dy != 0) s.Offset(sx * dx, -sy * dy);
         return;
     }
     // Along the path: its points spread evenly over the steps.
     const TPointData& path = *s.FreeMoveData;
-    m.Accum[4] += s.FreeMoveCount;
-    while (m.Accum[4] > steps) {
-        const auto k = static_cast<std::int32_t>(m.Accum[5]);
+    m.PathPoints += s.FreeMoveCount;
+    while (m.PathPoints > steps) {
+        const auto k = static_cast<std::int32_t>(m.PathIndex);
         if (k + 1 < s.FreeMoveCount && k + 1 < path.Count)
             s.Offset(path.At(k + 1).x - path.At(k).x, path.At(k + 1).y - path.At(k).y);
-        m.Accum[4] -= steps;
-        m.Accum[5] = k + 1;
+        m.PathPoints -= steps;
+        m.PathIndex = k + 1;
     }
 }
 

@@ -23,11 +23,13 @@ struct TMotion {
     const TFigData* StampBase = nullptr;
     TPoint CentreShift;
     TPoint SizeShift;
-    // Where the end copy's centre lies: 1 right and up, 2 left and up, 3 left and down,
-    // 4 right and down (y grows downwards).
-    std::int32_t Direction = 0;
-    // Fractions of a pixel: x move, width, y move, height, path points, path index.
-    std::array<double, 6> Accum{};
+    // Towards the end copy's centre: x is +1 when the start copy lies left of it, y is +1
+    // when it lies below it (y grows downwards); -1 otherwise.
+    TPoint Toward;
+    // What the steps so far owe the figure: fractions of a pixel of its move and size.
+    double MoveX = 0, MoveY = 0, Width = 0, Height = 0;
+    // How far along its path the figure is: points owed, and the point it is at.
+    double PathPoints = 0, PathIndex = 0;
     std::array<double, 3> PenColorDelta{};
     std::array<double, 3> PenColorAccum{};
     std::array<double, 3> BrushColorDelta{};

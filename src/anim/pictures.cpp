@@ -14,8 +14,8 @@ constexpr int JpegQuality = 90;
 
 } // namespace
 
-int TPictures::LoadBackground(const std::string& path) {
-    if (!FileExists(path)) return 1;
+TPictureLoad TPictures::LoadBackground(const std::string& path) {
+    if (!FileExists(path)) return TPictureLoad::Missing;
     const std::int32_t width = C.FieldWidth, height = C.FieldHeight;
     TImageControl& background = C.BGImage;
     if (HasExtension(path, BmpExtensions)) {
@@ -23,7 +23,7 @@ int TPictures::LoadBackground(const std::string& path) {
         std::unique_ptr<Bitmap> loaded = Bitmaps.CreateBitmap(width, height);
         if (!Bitmaps.LoadBmp(path, *loaded)) {
             Platform.ShowMessage(texts::PictureUnreadable);
-            return 2;
+            return TPictureLoad::Unreadable;
         }
         // Not scaled: cut at the right and bottom, or extended with white.
         const TRect field{0, 0, width, height};
@@ -35,7 +35,7 @@ int TPictures::LoadBackground(const std::string& path) {
         const std::optional<TRgbImage> image = DecodeJpegFile(path, width, height);
         if (!image) {
             Platform.ShowMessage(texts::PictureUnreadable);
-            return 2;
+            return TPictureLoad::Unreadable;
         }
         // Drawn unscaled over what is there: where a smaller picture ends, the old
         // background stays.
@@ -43,7 +43,7 @@ int TPictures::LoadBackground(const std::string& path) {
         picture.SetSize(width, height);
         DrawRgbImage(*image, picture);
     }
-    return 0;
+    return TPictureLoad::Loaded;
 }
 
 void TPictures::ShowDocumentBackground(const std::string& folder) {
@@ -54,10 +54,11 @@ void TPictures::ShowDocumentBackground(const std::string& folder) {
     }
     if (named == Shell.ShownBGName) return;
     const std::string bare = BareFileName(named);
-    int loaded = LoadBackground(named);
-    if (loaded == 1) loaded = LoadBackground(bare);
-    if (loaded == 1 && !folder.empty()) loaded = LoadBackground(folder + "/" + bare);
-    Shell.MissingBGName = loaded == 0 ? std::string() : named;
+    TPictureLoad loaded = LoadBackground(named);
+    if (loaded == TPictureLoad::Missing) loaded = LoadBackground(bare);
+    if (loaded == TPictureLoad::Missing && !folder.empty())
+        loaded = LoadBackground(folder + "/" + bare);
+    Shell.MissingBGName = loaded == TPictureLoad::Loaded ? std::string() : named;
     Shell.ShownBGName = named;
 }
 
@@ -71,7 +72,7 @@ void TPictures::ReadBGMenuClick() {
 }
 
 bool TPictures::UseBackground(const std::string& path) {
-    if (LoadBackground(path) != 0) return false;
+    if (LoadBackground(path) != TPictureLoad::Loaded) return false;
     Doc.RecordFile(TActionKind::ReadBG, path);
     Shell.ShownBGName = path;
     Shell.MissingBGName.clear();

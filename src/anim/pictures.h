@@ -7,6 +7,8 @@
 
 namespace murva {
 
+enum class TPictureLoad { Loaded, Missing, Unreadable };
+
 class TPictures {
 public:
     TPictures(TDocument& doc, TShellState& shell, TWindowControls& controls, Host& host,
@@ -14,9 +16,10 @@ public:
         : Doc(doc), Shell(shell), C(controls), Platform(host), Painter(painter), Bitmaps(graphics) {
     }
 
-    // 1 when no file exists at the path; 2 when it exists but cannot be decoded (a
-    // message is shown, the background is unchanged, callers record nothing); 0 otherwise.
-    int LoadBackground(const std::string& path);
+    // Loaded; Missing when no file exists at the path; Unreadable when it exists but
+    // cannot be decoded (a message is shown, the background is unchanged, callers record
+    // nothing).
+    TPictureLoad LoadBackground(const std::string& path);
     // The background the document's picture has becomes the one shown, loaded unless it
     // is shown already. A picture moved with its animation is found by its bare name:
     // first in the current folder, then in `folder`, that of the file being opened.

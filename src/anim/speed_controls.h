@@ -16,9 +16,9 @@ public:
     TSpeedControls(TWindowControls& controls, TMotionState& motion) : C(controls), Motion(motion) {}
 
     // "ずっとおなじはやさ", "だんだんはやくなる", "だんだんおそくなる".
-    void SameSpeedBtnClick() { Motion.SpeedProfile = 0; }
-    void FastSpeedBtnClick() { Motion.SpeedProfile = 1; }
-    void SlowSpeedBtnClick() { Motion.SpeedProfile = -1; }
+    void SameSpeedBtnClick() { Motion.SpeedProfile = TSpeedProfile::Even; }
+    void FastSpeedBtnClick() { Motion.SpeedProfile = TSpeedProfile::Faster; }
+    void SlowSpeedBtnClick() { Motion.SpeedProfile = TSpeedProfile::Slower; }
     // The steps of a run from the bar's position; the play bar starts over.
     void SpeedBarChange();
     // "はやい", "ふつう", "おそい".

@@ -17,7 +17,7 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     // Work a crash left behind comes before the file named.
     if (!Recovery.OfferLeftoverWork() && !args.empty() && !args.front().empty())
         OpenFileByName(args.front());
-    S.Shell.ResizeMode = 2;
+    S.Shell.ResizeMode = TResizeMode::Together;
     S.Cuts.CurrentCut = 1;
 }
 

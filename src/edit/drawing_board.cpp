@@ -1,6 +1,5 @@
 #include "edit/drawing_board.h"
 
-#include "edit/field_mouse.h"
 #include "files/action_reader.h"
 #include "files/cp932.h"
 #include "model/draw_figure.h"
@@ -115,7 +114,7 @@ void TDrawingBoard::Press(TPoint p) {
         Held.reset();
         for (std::size_t i = Drawn.size(); i-- > 0;) {
             const TFigData& f = Drawn[i];
-            if (TFieldMouse::HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y)) {
+            if (HitsBox(f.Start, f.End, p)) {
                 Held = i;
                 break;
             }

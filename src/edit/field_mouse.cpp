@@ -64,15 +64,6 @@ std::vector<TPoint> LedInPath(const TPointData& drawn, TPoint shift, std::int32_
 
 } // namespace
 
-bool TFieldMouse::HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                          std::int32_t px, std::int32_t py) {
-    // Wide enough that the margin never overflows.
-    const auto within = [](std::int64_t a, std::int64_t b, std::int64_t p) {
-        return p >= std::min(a, b) - 3 && p <= std::max(a, b) + 3;
-    };
-    return within(x1, x2, px) && within(y1, y2, py);
-}
-
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
     Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? TMotionTool::MoveLine : TMotionTool::MoveFree;
 }
@@ -86,7 +77,7 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
         ++i;
         const TFigData& f = item->Data;
         if (f.CutNumber != Cuts.CurrentCut ||
-            !HitTest(f.Start.x, f.Start.y, f.End.x, f.End.y, p.x, p.y))
+            !HitsBox(f.Start, f.End, p))
             continue;
         Doc.Select(item);
         // Start copies may be selected, never dragged.

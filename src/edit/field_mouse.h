@@ -18,11 +18,6 @@ public:
         : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
           Mouse(mouse) {}
 
-    // Whether (px, py) lies in the box of the two corners widened by 3 pixels, borders
-    // included.
-    static bool HitTest(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                        std::int32_t px, std::int32_t py);
-
     void DrawingBtnClick(TMotionButton button);
     void PaintBoxMouseDown(std::int32_t x, std::int32_t y);
     void PaintBoxMouseMove(std::int32_t x, std::int32_t y);

@@ -13,19 +13,19 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
     C.VTrackBar.SetPositionQuietly(0);
 
     // Each face names the mode it starts.
-    std::int32_t& mode = Shell.ResizeMode;
+    TResizeMode& mode = Shell.ResizeMode;
     switch (button) {
     case TResizeButton::HVChangeBtn:
-        mode = 2;
+        mode = TResizeMode::Together;
         break;
     case TResizeButton::AllChangeBtn:
-        mode = 3;
+        mode = TResizeMode::BottomRight;
         break;
     case TResizeButton::DRChangeBtn:
-        mode = 4;
+        mode = TResizeMode::TopLeft;
         break;
     case TResizeButton::ULChangeBtn:
-        mode = 1;
+        mode = TResizeMode::Separately;
         break;
     }
     Painter.PaintBoxPaint();
@@ -33,12 +33,13 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
 
 void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
     const TResizeBase& base = Mouse.ResizeBase;
-    const std::int32_t mode = Shell.ResizeMode;
-    if (mode != 3) OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == 4 ? p : -p);
-    if (mode != 4) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
+    const TResizeMode mode = Shell.ResizeMode;
+    if (mode != TResizeMode::BottomRight)
+        OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == TResizeMode::TopLeft ? p : -p);
+    if (mode != TResizeMode::TopLeft) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
     // Linked bars: the other one follows, and its change resizes the other axis; the
     // repaint comes once, when this change ends.
-    if (mode != 2) return;
+    if (mode != TResizeMode::Together) return;
     const bool outer = std::exchange(Linking, true);
     (axis == TAxis::Horizontal ? C.VTrackBar : C.HTrackBar).SetPosition(p);
     Linking = outer;
@@ -47,17 +48,19 @@ void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
 void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
     const TResizeBase& base = Mouse.ResizeBase;
     const double bs = OnAxis(base.Start, axis), extent = OnAxis(base.End, axis) - bs;
-    const std::int32_t mode = Shell.ResizeMode;
+    const TResizeMode mode = Shell.ResizeMode;
     // Points on one line across the axis have nothing to stretch on it.
     if (extent != 0) {
         // Where the box rule puts the near edge, taken from the base: in the linked mode
         // the other bar's change has already fitted the box to points not yet stretched.
-        const std::int32_t start = OnAxis(base.Start, axis) + (mode == 4 ? p : mode == 3 ? 0 : -p);
+        const std::int32_t start =
+            OnAxis(base.Start, axis) +
+            (mode == TResizeMode::TopLeft ? p : mode == TResizeMode::BottomRight ? 0 : -p);
         const std::int32_t n = std::min(base.PointCount, figure.PointData->Count);
         for (std::int32_t i = 0; i < n; ++i) {
             const double q = OnAxis(base.Points[static_cast<std::size_t>(i)], axis) - bs;
-            const double d = mode == 3   ? q + p * q / extent
-                             : mode == 4 ? q - p * q / extent
+            const double d = mode == TResizeMode::BottomRight ? q + p * q / extent
+                             : mode == TResizeMode::TopLeft   ? q - p * q / extent
                                          : q + p * (q / extent) * 2;
             OnAxis(figure.PointData->At(i), axis) = start + Truncated(d);
         }

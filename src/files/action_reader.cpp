@@ -150,7 +150,7 @@ private:
 };
 
 TReadResult TReader::Run() {
-    Context.Reader.BGReadState = 0;
+    Context.Reader.BGReadState = TBackgroundRead::None;
     if (!Next()) Line = {};
     Context.Reader.FormatVersionLine = Cp932ToUtf8(Line);
     if (!IsKnownFormatLine(Line)) {
@@ -178,7 +178,7 @@ TReadResult TReader::Run() {
             // a block that no reader takes, and the saved file could not be opened again.
             if (Result.BackgroundAction) {
                 Result.BackgroundAction = nullptr;
-                Context.Reader.BGReadState = 0;
+                Context.Reader.BGReadState = TBackgroundRead::None;
             }
             log.TruncateAfter(Result.Base);
             break;
@@ -204,10 +204,10 @@ TBlock TReader::Action() {
     if (!kind) return TBlock::Failed;
     d.TargetType = *kind;
     if (d.TargetType == TActionKind::ReadBG) {
-        Context.Reader.BGReadState = 1;
+        Context.Reader.BGReadState = TBackgroundRead::Read;
         Result.BackgroundAction = item;
     } else if (d.TargetType == TActionKind::ClearBG || d.TargetType == TActionKind::ClearAll) {
-        Context.Reader.BGReadState = 0;
+        Context.Reader.BGReadState = TBackgroundRead::None;
     }
 
     if (HasTargetID(d.TargetType)) {

@@ -8,11 +8,14 @@
 
 namespace murva {
 
+enum class TBackgroundRead { None, Read, Offered };
+
 struct TReaderState {
     // The first line of the file last read.
     std::string FormatVersionLine;
-    // 1 after a ReadBG action, back to 0 after CleareBG or ClearAll; 2 once asked.
-    std::int32_t BGReadState = 0;
+    // Read after a ReadBG action, back to None after CleareBG or ClearAll; Offered once
+    // the user was asked about it.
+    TBackgroundRead BGReadState = TBackgroundRead::None;
     // The file name of the most recent ReadData or ReadBG action read.
     std::string LastDataFileName;
 };

@@ -56,4 +56,14 @@ constexpr bool IsSystemColor(TColor c) {
     return (c & 0x80000000u) != 0;
 }
 
+// Whether p lies in the box of the two corners widened by 3 pixels, borders included: where
+// a press picks a figure, whichever way its box was drawn.
+inline bool HitsBox(TPoint a, TPoint b, TPoint p) {
+    // Wide enough that the margin never overflows.
+    const auto within = [](std::int64_t x, std::int64_t y, std::int64_t q) {
+        return q >= std::min(x, y) - 3 && q <= std::max(x, y) + 3;
+    };
+    return within(a.x, b.x, p.x) && within(a.y, b.y, p.y);
+}
+
 } // namespace murva

@@ -22,7 +22,7 @@ struct TShellState {
     TMode Mode = TMode::Draw;
     TMotionTool CurrentTool = TMotionTool::Select;
     TLoadKind LoadKind = TLoadKind::Animation;
-    std::int32_t ResizeMode = 2;
+    TResizeMode ResizeMode = TResizeMode::Together;
     // The background picture now shown; empty = none.
     std::string ShownBGName;
     // The background the log names that is missing or could not be read; empty = none.

@@ -155,12 +155,12 @@ std::vector<TControl*> TWindowControls::AllControls() {
     return all;
 }
 
-void TWindowControls::ShowResizeControls(std::int32_t mode, bool shown) {
-    HVChangeBtn.Visible = shown && mode == 1;
-    AllChangeBtn.Visible = shown && mode == 2;
-    DRChangeBtn.Visible = shown && mode == 3;
-    ULChangeBtn.Visible = shown && mode == 4;
-    const bool sides = mode > 2;
+void TWindowControls::ShowResizeControls(TResizeMode mode, bool shown) {
+    HVChangeBtn.Visible = shown && mode == TResizeMode::Separately;
+    AllChangeBtn.Visible = shown && mode == TResizeMode::Together;
+    DRChangeBtn.Visible = shown && mode == TResizeMode::BottomRight;
+    ULChangeBtn.Visible = shown && mode == TResizeMode::TopLeft;
+    const bool sides = mode == TResizeMode::BottomRight || mode == TResizeMode::TopLeft;
     for (TControl* label : {&VBarLargeLabel, &HBarLargeLabel, &HBarSmallLabel, &VBarSmallLabel})
         label->Visible = shown && !sides;
     for (TControl* label : {&HBarLeftLabel, &VBarDownLabel, &VBarUpLabel, &HBarRightLabel})

@@ -3,6 +3,7 @@
 // paint box, and the caption. Handlers read and write these; the front end shows them.
 
 #include "model/canvas.h"
+#include "ui/modes.h"
 #include "ui/controls.h"
 
 #include <array>
@@ -71,7 +72,7 @@ public:
     void MarkThumbHoles(int k);
     // The face of the resize-mode button for the mode (1..4) and the labels of the size
     // bars: "大"/"小" while both edges move, the sides while one stays; none when hidden.
-    void ShowResizeControls(std::int32_t mode, bool shown);
+    void ShowResizeControls(TResizeMode mode, bool shown);
 
     // The off-screen picture of the drawing field.
     std::unique_ptr<Bitmap> CanvasBitmap;

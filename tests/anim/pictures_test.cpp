@@ -45,8 +45,8 @@ struct ImagesTest : test::FormTest {
 
 TEST_F(ImagesTest, AMissingPictureReturnsOneAndChangesNothing) {
     const auto before = PixelsOf(Background());
-    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.jpg")), 1);
-    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.bmp")), 1);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.jpg")), TPictureLoad::Missing);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("nothing.bmp")), TPictureLoad::Missing);
     EXPECT_EQ(PixelsOf(Background()), before);
     EXPECT_TRUE(graphics.LoadedBmps.empty());
     EXPECT_TRUE(host.Messages.empty());
@@ -61,7 +61,7 @@ TEST_F(ImagesTest, AHalfSizeJpegAfterAResetFillsTheTopLeftQuarterAndLeavesTheRes
     // Left half red, right half green, so a shifted or mirrored picture shows.
     const auto picture = test::MakeImage(
         320, 240, [](std::int32_t x, std::int32_t) { return x < 160 ? Red : Green; });
-    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("quarter.jpg", picture)), 0);
+    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("quarter.jpg", picture)), TPictureLoad::Loaded);
     EXPECT_TRUE(host.Messages.empty());
     Bitmap& bg = Background();
     EXPECT_EQ(bg.Width(), 640);
@@ -81,7 +81,7 @@ TEST_F(ImagesTest, ALargerJpegIsCutAtTheRightAndBottom) {
         if (x >= 640 || y >= 480) return clBlack;
         return x < 320 ? Red : Blue;
     });
-    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("large.jpg", picture)), 0);
+    EXPECT_EQ(form.Pictures.LoadBackground(Jpeg("large.jpg", picture)), TPictureLoad::Loaded);
     EXPECT_EQ(Background().Width(), 640);
     EXPECT_EQ(Background().Height(), 480);
     for (auto [x, y] : {std::pair{0, 0}, {300, 10}, {10, 470}})
@@ -91,8 +91,8 @@ TEST_F(ImagesTest, ALargerJpegIsCutAtTheRightAndBottom) {
 }
 
 TEST_F(ImagesTest, ASmallerJpegLeavesTheEarlierBackgroundAroundIt) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))), 0);
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))), TPictureLoad::Loaded);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))), TPictureLoad::Loaded);
     EXPECT_TRUE(Near(Background().GetPixel(10, 10), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(95, 63), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(96, 10), Red, 16));
@@ -105,7 +105,7 @@ TEST_F(ImagesTest, ABmpIsLoadedIntoAScratchPictureAndCopiedOverTheWholeField) {
         test::WriteBytes(dir.Path(name), test::BmpBytes(8, 8, [](auto, auto) { return Red; }));
         auto& calls = static_cast<test::RecordingBitmap&>(Background()).canvas.Calls;
         calls.clear();
-        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), 0) << name;
+        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), TPictureLoad::Loaded) << name;
         ASSERT_FALSE(graphics.LoadedBmps.empty());
         EXPECT_EQ(graphics.LoadedBmps.back(), dir.Path(name));
         ASSERT_EQ(calls.size(), 1u) << name;
@@ -159,7 +159,7 @@ TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
 }
 
 TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))), TPictureLoad::Loaded);
     const std::string good = test::JpegBytes(SolidImage(640, 480, Blue));
     const std::map<std::string, std::string> files = {
         {"corrupt.jpg", std::string(2000, '\x55')},
@@ -170,7 +170,7 @@ TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
         test::WriteBytes(dir.Path(name), bytes);
         const auto before = PixelsOf(Background());
         host.Messages.clear();
-        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), 2) << name;
+        EXPECT_EQ(form.Pictures.LoadBackground(dir.Path(name)), TPictureLoad::Unreadable) << name;
         EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable}) << name;
 
         host.Messages.clear();

@@ -109,7 +109,7 @@ TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
 
 TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
     AddPair({0, 0, 10, 10}, {100, 0, 110, 10});
-    for (const std::int32_t profile : {0, 1, -1}) {
+    for (const TSpeedProfile profile : {TSpeedProfile::Even, TSpeedProfile::Faster, TSpeedProfile::Slower}) {
         form.S.Motion.SpeedProfile = profile;
         host.Elapsed = 0;
         host.Frames = 0;
@@ -118,13 +118,13 @@ TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
             if (step == 2) firstStepEnds = host.Elapsed;
         });
         Play();
-        EXPECT_DOUBLE_EQ(host.Elapsed, 800 * StepMilliseconds) << "profile " << profile;
+        EXPECT_DOUBLE_EQ(host.Elapsed, 800 * StepMilliseconds) << "profile " << int(profile);
         // No two frames closer than the screen's pace, and none far apart.
         EXPECT_LE(host.Frames, 2000 / FrameMilliseconds + 1);
         EXPECT_GE(host.Frames, 2000 / (2 * FrameMilliseconds));
         // The first step: even, 1.6 times as long (starting slow), or 0.4 times.
-        const double expected = profile == 0 ? 1.0 : profile == 1 ? 1.6 : 0.4;
-        EXPECT_NEAR(firstStepEnds / StepMilliseconds, expected, 0.01) << "profile " << profile;
+        const double expected = profile == TSpeedProfile::Even ? 1.0 : profile == TSpeedProfile::Faster ? 1.6 : 0.4;
+        EXPECT_NEAR(firstStepEnds / StepMilliseconds, expected, 0.01) << "profile " << int(profile);
     }
 }
 

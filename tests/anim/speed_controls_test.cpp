@@ -30,24 +30,24 @@ TEST_F(SpeedTest, TheBarGivesTheStepsOfARunAndTheButtonsRaiseTheBase) {
 
 TEST_F(SpeedTest, TheProfilesShapeTheClockButKeepItsTotal) {
     form.FastSpeedBtnClick();
-    EXPECT_EQ(form.S.Motion.SpeedProfile, 1);
+    EXPECT_EQ(form.S.Motion.SpeedProfile, TSpeedProfile::Faster);
     form.SlowSpeedBtnClick();
-    EXPECT_EQ(form.S.Motion.SpeedProfile, -1);
+    EXPECT_EQ(form.S.Motion.SpeedProfile, TSpeedProfile::Slower);
     form.SameSpeedBtnClick();
-    EXPECT_EQ(form.S.Motion.SpeedProfile, 0);
+    EXPECT_EQ(form.S.Motion.SpeedProfile, TSpeedProfile::Even);
 
     const double first = 1.0 / 800, last = 799.0 / 800;
-    for (std::int32_t profile : {-1, 0, 1}) {
+    for (const TSpeedProfile profile : {TSpeedProfile::Slower, TSpeedProfile::Even, TSpeedProfile::Faster}) {
         EXPECT_DOUBLE_EQ(ElapsedShare(profile, 0), 0);
         EXPECT_DOUBLE_EQ(ElapsedShare(profile, 1), 1);
         for (double done = 0; done < 1; done += 1.0 / 64)
             EXPECT_LT(ElapsedShare(profile, done), ElapsedShare(profile, done + 1.0 / 64));
     }
-    EXPECT_DOUBLE_EQ(ElapsedShare(0, 0.25), 0.25);
+    EXPECT_DOUBLE_EQ(ElapsedShare(TSpeedProfile::Even, 0.25), 0.25);
     // Faster and faster: the first step takes longer than the last; slower and slower the
     // reverse.
-    EXPECT_GT(ElapsedShare(1, first), 1 - ElapsedShare(1, last));
-    EXPECT_LT(ElapsedShare(-1, first), 1 - ElapsedShare(-1, last));
+    EXPECT_GT(ElapsedShare(TSpeedProfile::Faster, first), 1 - ElapsedShare(TSpeedProfile::Faster, last));
+    EXPECT_LT(ElapsedShare(TSpeedProfile::Slower, first), 1 - ElapsedShare(TSpeedProfile::Slower, last));
 }
 
 } // namespace

@@ -264,7 +264,7 @@ const std::vector<TCommand>& Commands() {
          }},
         {"うごかす and play",
          [](TWindow& w, unsigned c) {
-             w.form.S.Motion.SpeedProfile = int(c % 3) - 1;
+             w.form.S.Motion.SpeedProfile = TSpeedProfile(int(c % 3) - 1);
              w.form.SelectMoveBtnClick();
              if (c % 4 == 0)
                  w.form.AllPlayButtonClick();

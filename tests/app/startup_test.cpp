@@ -22,7 +22,7 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
-    EXPECT_EQ(form.S.Shell.ResizeMode, 2);
+    EXPECT_EQ(form.S.Shell.ResizeMode, TResizeMode::Together);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
     EXPECT_EQ(form.S.Cuts.StripOffset, 0);

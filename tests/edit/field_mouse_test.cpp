@@ -24,9 +24,9 @@ TEST(HitTest, TakesThreePixelsAroundTheBoxWhicheverWayItWasDrawn) {
                           {{54, 40}, false}, {{30, 17}, true},  {{30, 16}, false},
                           {{30, 63}, true},  {{30, 64}, false}, {{7, 17}, true}};
     for (const Case& c : cases) {
-        EXPECT_EQ(TFieldMouse::HitTest(10, 20, 50, 60, c.P.x, c.P.y), c.Hit)
+        EXPECT_EQ(HitsBox({10, 20}, {50, 60}, c.P), c.Hit)
             << c.P.x << "," << c.P.y;
-        EXPECT_EQ(TFieldMouse::HitTest(50, 60, 10, 20, c.P.x, c.P.y), c.Hit)
+        EXPECT_EQ(HitsBox({50, 60}, {10, 20}, c.P), c.Hit)
             << c.P.x << "," << c.P.y;
     }
 }

@@ -21,22 +21,22 @@ struct ResizerTest : EditTest {
         EXPECT_EQ(Selected(), At(1));
         return At(1)->Data;
     }
-    void Mode(std::int32_t mode) { form.S.Shell.ResizeMode = mode; }
+    void Mode(TResizeMode mode) { form.S.Shell.ResizeMode = mode; }
 };
 
 TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
     struct Case {
-        std::int32_t Mode;
+        TResizeMode Mode;
         int H, V;
         TRect Box; // Start and End afterwards
         int OtherBar;
     };
     const Case cases[] = {
-        {2, 10, 0, {90, 90, 210, 160}, 10},   // linked: a 100 × 50 box becomes 120 × 70
-        {2, 0, 10, {90, 90, 210, 160}, 10},   // the same from the other bar
-        {1, 10, -5, {90, 105, 210, 145}, -5}, // separately
-        {3, -20, 0, {100, 100, 180, 150}, 0}, // only the right edge
-        {4, 0, 30, {100, 130, 200, 150}, 30}, // only the top edge
+        {TResizeMode::Together, 10, 0, {90, 90, 210, 160}, 10},   // linked: a 100 × 50 box becomes 120 × 70
+        {TResizeMode::Together, 0, 10, {90, 90, 210, 160}, 10},   // the same from the other bar
+        {TResizeMode::Separately, 10, -5, {90, 105, 210, 145}, -5}, // separately
+        {TResizeMode::BottomRight, -20, 0, {100, 100, 180, 150}, 0}, // only the right edge
+        {TResizeMode::TopLeft, 0, 30, {100, 130, 200, 150}, 30}, // only the top edge
     };
     // A rectangle, and a polyline of the same box, whose points go with its edges.
     const TFigData figures[] = {MakeRect(100, 100, 200, 150),
@@ -47,11 +47,11 @@ TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
             TFigData& f = SelectNew(figure);
             Mode(c.Mode);
             if (c.H) form.HTrackBar.SetPosition(c.H);
-            if (c.V && !(c.Mode == 2 && c.H)) form.VTrackBar.SetPosition(c.V);
+            if (c.V && !(c.Mode == TResizeMode::Together && c.H)) form.VTrackBar.SetPosition(c.V);
             const auto box = [&f] { return TRect{f.Start.x, f.Start.y, f.End.x, f.End.y}; };
-            EXPECT_EQ(box(), c.Box) << "mode " << c.Mode << " tool " << int(f.DrawingTool);
+            EXPECT_EQ(box(), c.Box) << "mode " << int(c.Mode) << " tool " << int(f.DrawingTool);
             if (f.PointData) {
-                EXPECT_EQ(f.PointData->At(1), (TPoint{c.Box.Right, c.Box.Bottom})) << c.Mode;
+                EXPECT_EQ(f.PointData->At(1), (TPoint{c.Box.Right, c.Box.Bottom})) << int(c.Mode);
             }
             EXPECT_EQ(form.VTrackBar.Position(), c.OtherBar);
             // Back to 0, the figure is as it was.
@@ -63,7 +63,7 @@ TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
 
 TEST_F(ResizerTest, PointsStretchBetweenTheEdgesAndALineAcrossTheAxisKeepsThem) {
     TFigData& f = SelectNew(MakePolyline({{100, 10}, {150, 60}, {200, 20}}));
-    Mode(4);
+    Mode(TResizeMode::TopLeft);
     form.HTrackBar.SetPosition(50); // the left edge 50 right; the rightmost point stays
     std::vector<int> xs;
     for (int i = 0; i < 3; ++i)
@@ -74,7 +74,7 @@ TEST_F(ResizerTest, PointsStretchBetweenTheEdgesAndALineAcrossTheAxisKeepsThem) 
 
     form.ResetDocument();
     TFigData& upright = SelectNew(MakePolyline({{40, 10}, {40, 90}}));
-    Mode(1);
+    Mode(TResizeMode::Separately);
     form.HTrackBar.SetPosition(10);
     EXPECT_EQ(upright.PointData->At(0).x, 40);
     EXPECT_EQ(upright.Start.x, 40);
@@ -89,7 +89,7 @@ TEST_F(ResizerTest, ATextChangesItsSizeAndNeverBelowSix) {
     TFigData& f = SelectNew(text);
     form.VTrackBar.SetPosition(5); // size 5: ignored
     EXPECT_EQ(f.TextSize, 10);
-    form.S.Shell.ResizeMode = 1;
+    form.S.Shell.ResizeMode = TResizeMode::Separately;
     form.VTrackBar.SetPosition(-5);
     EXPECT_EQ(f.TextSize, 15);
     EXPECT_EQ(f.End.y, 100 + 18);
@@ -113,7 +113,7 @@ TEST_F(ResizerTest, AStampScalesItsChildrenAndANestedStampByItsOwnFactor) {
     form.S.Doc.Select(At(1));
     form.S.Doc.RecordMove(At(1));
     Click(100, 100);
-    Mode(3);
+    Mode(TResizeMode::BottomRight);
     form.HTrackBar.SetPosition(100); // twice as wide
     const TFigList& children = *At(1)->Data.StampData;
     EXPECT_EQ(children.At(0)->Data.Start.x, 20);
@@ -130,7 +130,7 @@ TEST_F(ResizerTest, AStampNeverRecordedIsScaledFromItsChildrenAsTheyAreAfterOneM
     stamp.StampData = std::make_shared<TFigList>();
     stamp.StampData->Add(MakeRect(10, 0, 50, 20));
     const TFigList& children = *SelectNew(stamp).StampData;
-    Mode(3);
+    Mode(TResizeMode::BottomRight);
     form.HTrackBar.SetPosition(100);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::StampResizeFailed});
     EXPECT_EQ(children.GetFirst()->Data.End.x, 100);
@@ -144,14 +144,15 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
     form.HTrackBar.SetPosition(10);
     struct Step {
         TResizeButton Clicked;
-        std::int32_t Mode;
+        TResizeMode Mode;
         TButtonControl* Shown;
         bool Sides;
     };
-    const Step steps[] = {{TResizeButton::AllChangeBtn, 3, &form.DRChangeBtn, true},
-                          {TResizeButton::DRChangeBtn, 4, &form.ULChangeBtn, true},
-                          {TResizeButton::ULChangeBtn, 1, &form.HVChangeBtn, false},
-                          {TResizeButton::HVChangeBtn, 2, &form.AllChangeBtn, false}};
+    const Step steps[] = {
+        {TResizeButton::AllChangeBtn, TResizeMode::BottomRight, &form.DRChangeBtn, true},
+        {TResizeButton::DRChangeBtn, TResizeMode::TopLeft, &form.ULChangeBtn, true},
+        {TResizeButton::ULChangeBtn, TResizeMode::Separately, &form.HVChangeBtn, false},
+        {TResizeButton::HVChangeBtn, TResizeMode::Together, &form.AllChangeBtn, false}};
     for (const Step& step : steps) {
         form.AllChangeBtnClick(step.Clicked);
         EXPECT_EQ(form.S.Shell.ResizeMode, step.Mode);

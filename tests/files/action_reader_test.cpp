@@ -193,7 +193,7 @@ TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {
                                  "end ActionData\n";
     TReadTarget t;
     ASSERT_EQ(t.Read(Crlf(Header + bg + data)).Result, 0);
-    EXPECT_EQ(t.Reader.BGReadState, 1);
+    EXPECT_EQ(t.Reader.BGReadState, TBackgroundRead::Read);
     EXPECT_EQ(t.BackgroundAction, t.At(0));
     EXPECT_EQ(t.At(0)->Data.FileName, "C:\\あ\\bg.jpg");
     EXPECT_EQ(t.At(1)->Data.FileName, "cat.znd");
@@ -201,10 +201,10 @@ TEST(ActionReader, BackgroundActionsAreRememberedAndKeepTheirNames) {
 
     TReadTarget u;
     ASSERT_EQ(u.Read(Crlf(Header + bg + clearAll)).Result, 0);
-    EXPECT_EQ(u.Reader.BGReadState, 0);
-    u.Reader.BGReadState = 1;
+    EXPECT_EQ(u.Reader.BGReadState, TBackgroundRead::None);
+    u.Reader.BGReadState = TBackgroundRead::Read;
     ASSERT_EQ(u.Read(Crlf(Header)).Result, 0);
-    EXPECT_EQ(u.Reader.BGReadState, 0);
+    EXPECT_EQ(u.Reader.BGReadState, TBackgroundRead::None);
 }
 
 TEST(ActionReader, ASizeChangeWithoutAnEarlierActionHasNothingAfterItsCorners) {

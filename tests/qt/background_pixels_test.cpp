@@ -80,7 +80,7 @@ TEST_F(BackgroundPixels, AHalfSizeJpegAfterAResetShowsInTheTopLeftQuarterOfTheFi
 }
 
 TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)), TPictureLoad::Loaded);
     EXPECT_EQ(form.BGImage.Picture->Width(), 640);
     EXPECT_EQ(form.BGImage.Picture->Height(), 480);
     Bitmap& field = Field();
@@ -90,8 +90,8 @@ TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
 }
 
 TEST_F(BackgroundPixels, ASmallBmpIsExtendedWithWhite) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Red)), 0); // an earlier background
-    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("small.BMP", 200, 100, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Red)), TPictureLoad::Loaded); // an earlier background
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("small.BMP", 200, 100, Ramp)), TPictureLoad::Loaded);
     Bitmap& field = Field();
     EXPECT_EQ(field.GetPixel(0, 0), Ramp(0, 0));
     EXPECT_EQ(field.GetPixel(199, 99), Ramp(199, 99));
@@ -102,7 +102,7 @@ TEST_F(BackgroundPixels, ASmallBmpIsExtendedWithWhite) {
 }
 
 TEST_F(BackgroundPixels, AnUnreadableBmpShowsTheMessageAndKeepsTheBackground) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), TPictureLoad::Loaded);
     const auto before = BackgroundPixelsNow();
     const std::string good = test::BmpBytes(640, 480, Ramp);
     std::string badHeader = good;
@@ -121,17 +121,17 @@ TEST_F(BackgroundPixels, AnUnreadableBmpShowsTheMessageAndKeepsTheBackground) {
 }
 
 TEST_F(BackgroundPixels, AnUnreadableJpegKeepsTheBackgroundPixelForPixel) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("first.bmp", 640, 480, Ramp)), TPictureLoad::Loaded);
     const auto before = BackgroundPixelsNow();
     const std::string good = test::JpegBytes(test::SolidImage(640, 480, Green));
     test::WriteBytes(dir.Path("cut.jpg"), good.substr(0, good.size() * 2 / 3));
-    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("cut.jpg")), 2);
+    EXPECT_EQ(form.Pictures.LoadBackground(dir.Path("cut.jpg")), TPictureLoad::Unreadable);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnreadable});
     EXPECT_EQ(BackgroundPixelsNow(), before);
 }
 
 TEST_F(BackgroundPixels, TheExportDecodesBackToTheFieldWithoutTheSelectionFrame) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Green)), 0);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Green)), TPictureLoad::Loaded);
     TFigItem* figure = test::Figures(form.S.Doc).FigList.Add(test::MakeRect(100, 100, 200, 200));
     form.S.Doc.Select(figure);
     // With the selection the frame, three pixels outside the figure, darkens the field.
