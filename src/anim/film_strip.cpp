@@ -22,7 +22,7 @@ void TFilmStrip::CutImageClick(int thumb) {
     TImageControl& target = pending >= 1 && pending <= 5 ? C.CutImages[pending - 1]
                                                          : C.CutImages[std::max(thumb, 1) - 1];
     Doc.Select(nullptr);
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     // The first thumbnail that was clicked or is pending; none leaves no highlight.
     int chosen = 0;
     for (int k = 1; k <= 5 && !chosen; ++k)

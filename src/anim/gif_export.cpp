@@ -70,7 +70,7 @@ bool TGifExport::ExportGif(const std::string& path,
 
     // The window as it was: the same cut, the same state, the play bar at its start.
     Cuts.CurrentCut = cut;
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     Shell.Mode = mode;
     Painter.PaintBoxPaint();
     if (!filmed) return false;

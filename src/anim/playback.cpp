@@ -23,7 +23,7 @@ void TPlayback::SelectMoveBtnClick() {
 }
 
 void TPlayback::SelectMakeBtnClick() {
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     Playback.InMoveState = false;
     Shell.Mode = TMode::Edit;
     Painter.PaintBoxPaint();
@@ -93,7 +93,7 @@ void TPlayback::EndMotions() {
 }
 
 void TPlayback::PlayCut(const TFilming* filming) {
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     if (Doc.FigList().IsEmpty()) return;
     Shell.Mode = TMode::Watch;
     Painter.PaintBoxPaint();
@@ -146,10 +146,10 @@ void TPlayback::PlayCut(const TFilming* filming) {
 
 void TPlayback::PlayAll(const TFilming* filming) {
     if (Doc.FigList().IsEmpty()) return;
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     Cuts.CurrentCut = 0;
     for (std::int32_t k = 0; k < Cuts.CutCount && !Playback.StopAsked; ++k) {
-        C.PlayBar.SetPosition(0);
+        C.PlayBar.SetPositionQuietly(0);
         ++Cuts.CurrentCut;
         PlayCut(filming);
     }

@@ -7,7 +7,9 @@ void TSpeedControls::SpeedBarChange() {
     Motion.PlaySteps =
         static_cast<std::int32_t>(Motion.PlayBaseSteps + 7.5 * C.SpeedBar.Position());
     C.PlayBar.SetRange(0, Motion.PlaySteps);
-    C.PlayBar.SetPosition(0);
+    // The run starts over: the start copies at their places.
+    C.PlayBar.SetPositionQuietly(0);
+    Painter.PaintBoxPaint();
 }
 
 void TSpeedControls::SpeedBtnClick(TSpeedButton button) {
@@ -16,7 +18,7 @@ void TSpeedControls::SpeedBtnClick(TSpeedButton button) {
     const std::int32_t position = button == TSpeedButton::FastBtn   ? -99
                                   : button == TSpeedButton::SlowBtn ? 100
                                                                     : 0;
-    C.SpeedBar.SetPosition(position);
+    C.SpeedBar.SetPositionQuietly(position);
     SpeedBarChange();
 }
 

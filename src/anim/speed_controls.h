@@ -13,7 +13,8 @@ enum class TSpeedButton { FastBtn, SpeedBtn, SlowBtn };
 
 class TSpeedControls {
 public:
-    TSpeedControls(TWindowControls& controls, TMotionState& motion) : C(controls), Motion(motion) {}
+    TSpeedControls(TWindowControls& controls, TMotionState& motion, TPainter& painter)
+        : C(controls), Motion(motion), Painter(painter) {}
 
     // "ずっとおなじはやさ", "だんだんはやくなる", "だんだんおそくなる".
     void SameSpeedBtnClick() { Motion.SpeedProfile = TSpeedProfile::Even; }
@@ -27,6 +28,7 @@ public:
 private:
     TWindowControls& C;
     TMotionState& Motion;
+    TPainter& Painter;
 };
 
 } // namespace murva

@@ -40,6 +40,10 @@ void TZindaForm::ShowState() {
     }
     CutCountDownBtn.Enabled = cuts.StripOffset > 0;
 
+    ConfirmPanel.Color = shell.PickedColor;
+    ConfirmPanel.Hint =
+        shell.PickedColor == NoFillColor ? texts::NoFillChosenHint : texts::ColorChosenHint;
+
     // Any tool but the free one moves a figure in a straight line.
     MoveFreeBtn.Down = shell.CurrentTool == TMotionTool::MoveFree;
     MoveLineBtn.Down = !MoveFreeBtn.Down;

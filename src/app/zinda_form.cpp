@@ -12,7 +12,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Bin(S.Doc, S.Cuts, Painter, S.Parts),
       FieldMouse(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse),
       Editor(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
-      Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion),
+      Resizer(S.Doc, S.Shell, *this, h, Painter, S.Mouse, S.Resize), Speed(*this, S.Motion, Painter),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
       Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
       Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback, g),
@@ -37,7 +37,6 @@ TZindaForm::~TZindaForm() = default;
 
 void TZindaForm::LayOutInitialState() {
     DrawField.Color = clWhite;
-    ConfirmPanel.Color = clBlack;
     InputEdit.Visible = false;
     SameSpeedBtn.Down = true;
     for (auto& hole : FilmHoles)

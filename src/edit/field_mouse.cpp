@@ -176,7 +176,7 @@ void TFieldMouse::HighlightPartner(TFigItem* item) {
 }
 
 void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
-    C.PlayBar.SetPosition(0);
+    C.PlayBar.SetPositionQuietly(0);
     // A release with a selection ends with the partner's repaint, which paints it all.
     if (Shell.Mode != TMode::Edit || !Doc.SelectedFig()) Painter.PaintBoxPaint();
     // The making state's repaint paints the strip itself.

@@ -9,13 +9,11 @@ namespace murva {
 
 void TFigureEditor::ColorPanelClick(int field) {
     if (field < 1 || field > static_cast<int>(C.ColorPanels.size())) return;
-    C.ConfirmPanel.Color = C.ColorPanels[static_cast<std::size_t>(field - 1)].Color;
-    C.ConfirmPanel.Hint = texts::ColorChosenHint;
+    Shell.PickedColor = C.ColorPanels[static_cast<std::size_t>(field - 1)].Color;
 }
 
 void TFigureEditor::ClearPanelClick() {
-    C.ConfirmPanel.Color = NoFillColor;
-    C.ConfirmPanel.Hint = texts::NoFillChosenHint;
+    Shell.PickedColor = NoFillColor;
 }
 
 bool TFigureEditor::Recolour(TFigData& figure, TColorButton button, TColor color, bool& changed) {
@@ -36,7 +34,7 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
     // The figure as the colour leaves it; the document takes it from there.
     TFigData figure = selected->Data;
     DeepCopyOwnedParts(figure);
-    const TColor color = C.ConfirmPanel.Color;
+    const TColor color = Shell.PickedColor;
     bool changed = false, childChanged = false;
     // A stamp shows its colours through its children: one child can follow, several
     // cannot all be given one colour.

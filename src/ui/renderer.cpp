@@ -2,6 +2,8 @@
 
 #include "model/draw_figure.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace murva {
@@ -37,11 +39,48 @@ void DrawHighlighted(Canvas& canvas, const TFigData& figure, const TGhostRule& g
     DrawFigure(canvas, TPenMode::Copy, 0, 0, shown, ghost);
 }
 
-void DrawItem(Canvas& canvas, const TFigItem* item, const TGhostRule& ghost, const TView& view) {
-    if (item == view.Highlighted)
-        DrawHighlighted(canvas, item->Data, ghost);
+std::int32_t Scaled(std::int32_t v, double scale) {
+    return static_cast<std::int32_t>(std::lround(v * scale));
+}
+
+TPoint Scaled(TPoint p, double scale) {
+    return {Scaled(p.x, scale), Scaled(p.y, scale)};
+}
+
+// The figure with its geometry at the scale: corners, points, stamp children, pen width and
+// text size.
+TFigData Scaled(const TFigData& figure, double scale) {
+    TFigData f = figure;
+    f.Start = Scaled(f.Start, scale);
+    f.End = Scaled(f.End, scale);
+    f.PenWidth = std::max(1, Scaled(std::max(1, f.PenWidth), scale));
+    f.TextSize = Scaled(f.TextSize, scale);
+    if (figure.PointData) {
+        f.PointData = std::make_shared<TPointData>(figure.PointData->Count);
+        for (std::int32_t i = 0; i < figure.PointData->Count; ++i) {
+            const TPoint p = Scaled(figure.PointData->At(i), scale);
+            f.PointData->AddTracked(p.x, p.y);
+        }
+    }
+    if (figure.StampData) {
+        f.StampData = std::make_shared<TFigList>();
+        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next)
+            f.StampData->Add(Scaled(child->Data, scale));
+    }
+    return f;
+}
+
+void DrawItem(Canvas& canvas, const TFigData& figure, bool highlighted, const TGhostRule& ghost,
+              double scale) {
+    if (scale != 1) return DrawItem(canvas, Scaled(figure, scale), highlighted, ghost, 1);
+    if (highlighted)
+        DrawHighlighted(canvas, figure, ghost);
     else
-        DrawFigure(canvas, TPenMode::Copy, 0, 0, item, ghost);
+        DrawFigure(canvas, TPenMode::Copy, 0, 0, figure, ghost);
+}
+
+void DrawItem(Canvas& canvas, const TFigItem* item, const TGhostRule& ghost, const TView& view) {
+    DrawItem(canvas, item->Data, item == view.Highlighted, ghost, view.Scale);
 }
 
 // FNV-1a over the values a picture depends on.
@@ -91,7 +130,8 @@ void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target) {
     const TRect field{0, 0, target.Width(), target.Height()};
     Canvas& canvas = target.GetCanvas();
-    canvas.CopyRect(field, background.GetCanvas(), field);
+    canvas.CopyRect(field, background.GetCanvas(), {0, 0, background.Width(), background.Height()},
+                    view.Scale != 1);
 
     if (!view.Watching) {
         // Every figure counts for the ghost rule: the start half is drawn as ghosts.
@@ -101,7 +141,8 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
                 DrawItem(canvas, item, {index, view.FigureCount, false}, view);
         // A selected figure of another cut (one whose cut was deleted, say) has no frame.
         if (view.Selected && view.Selected->Data.CutNumber == view.Cut)
-            DrawSelectionFrame(canvas, view.Selected->Data);
+            DrawSelectionFrame(canvas, view.Scale == 1 ? view.Selected->Data
+                                                       : Scaled(view.Selected->Data, view.Scale));
         return;
     }
     // Only the start states; the first figure is visited even when no half is known.
@@ -112,7 +153,7 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
          item && (visited == 0 || visited < view.PairCount); item = item->Next, ++visited) {
         if (item->Data.CutNumber != view.Cut) continue;
         if (standIn < view.StartCopies.size())
-            DrawFigure(canvas, TPenMode::Copy, 0, 0, *view.StartCopies[standIn++], ghost);
+            DrawItem(canvas, *view.StartCopies[standIn++], false, ghost, view.Scale);
         else
             DrawItem(canvas, item, ghost, view);
     }

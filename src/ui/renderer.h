@@ -30,10 +30,13 @@ struct TView {
     // Thumbnails painted within a repaint of the field see no figure visited yet: while
     // making, every figure of theirs is a ghost when the list has pairs.
     bool ThumbnailGhosts = false;
+    // Device pixels per field pixel: the field is painted with the figures' geometry at
+    // that scale (a 1-pixel line at 2 is 2 pixels wide), never enlarged from a picture.
+    double Scale = 1;
 };
 
 // The field: the background copied under the figures of the view's cut, and the frame of
-// the selection. Both pictures have the field's size.
+// the selection. The background has the field's size, the target that times the scale.
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target);
 
 // The selection frame: a thin dotted outline drawn in not-xor, so that drawing it again

@@ -22,6 +22,8 @@ struct TShellState {
     TMode Mode = TMode::Draw;
     TMotionTool CurrentTool = TMotionTool::Select;
     TLoadKind LoadKind = TLoadKind::Animation;
+    // The colour picked in the palette for recolouring, or NoFillColor.
+    TColor PickedColor = clBlack;
     TResizeMode ResizeMode = TResizeMode::Together;
     // The background picture now shown; empty = none.
     std::string ShownBGName;

@@ -21,11 +21,11 @@ struct FigureEditorTest : EditTest {
 
 TEST_F(FigureEditorTest, ThePalettePicksAColourOrNoFill) {
     form.ColorPanelClick(3);
-    EXPECT_EQ(form.ConfirmPanel.Color, form.ColorPanels[2].Color);
-    EXPECT_EQ(form.ConfirmPanel.Hint, texts::ColorChosenHint);
+    EXPECT_EQ(Shown().ConfirmPanel.Color, form.ColorPanels[2].Color);
+    EXPECT_EQ(Shown().ConfirmPanel.Hint, texts::ColorChosenHint);
     form.ClearPanelClick();
-    EXPECT_EQ(form.ConfirmPanel.Color, NoFillColor);
-    EXPECT_EQ(form.ConfirmPanel.Hint, texts::NoFillChosenHint);
+    EXPECT_EQ(Shown().ConfirmPanel.Color, NoFillColor);
+    EXPECT_EQ(Shown().ConfirmPanel.Hint, texts::NoFillChosenHint);
 }
 
 TEST_F(FigureEditorTest, RecolouringChangesOnlyWhatDiffersAndRefusesANoFillOutline) {
@@ -46,7 +46,7 @@ TEST_F(FigureEditorTest, RecolouringChangesOnlyWhatDiffersAndRefusesANoFillOutli
     };
     for (const Case& c : cases) {
         host.Messages.clear();
-        form.ConfirmPanel.Color = c.Picked;
+        form.S.Shell.PickedColor = c.Picked;
         const std::int32_t before = Actions();
         form.AttrChangeBtnClick(c.Button);
         EXPECT_EQ(At(1)->Data.PenColor, c.Pen);
@@ -66,7 +66,7 @@ TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
     stamp.StampData->Add(MakeRect(5, 5, 9, 9));
     TFigItem* two = test::Figures(form.S.Doc).FigList.Add(stamp);
 
-    form.ConfirmPanel.Color = clRed;
+    form.S.Shell.PickedColor = clRed;
     form.S.Doc.Select(two);
     form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::StampColorRefused});

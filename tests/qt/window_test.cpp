@@ -409,8 +409,7 @@ TEST_F(WindowTest, AModelChangedByCodeReachesItsSliderWithoutFiringAgain) {
 
 TEST_F(WindowTest, ModelChangesFromHandlersReachTheWidgets) {
     window->Dispatch([this] {
-        form.ConfirmPanel.Color = RGBColor(0, 160, 0);
-        form.ConfirmPanel.Hint = texts::NoFillChosenHint;
+        form.S.Shell.PickedColor = RGBColor(0, 160, 0);
         form.S.Cuts.CurrentCut = 3;
         form.S.Cuts.CutCount = 7;
         form.SpeedPanel.Visible = true;
@@ -418,7 +417,7 @@ TEST_F(WindowTest, ModelChangesFromHandlersReachTheWidgets) {
         form.S.Shell.DataFileName = "/tmp/a.mrv";
     });
     EXPECT_EQ(PixelAt(Find("ConfirmPanel"), {16, 16}), QColor(0, 160, 0));
-    EXPECT_EQ(Find("ConfirmPanel")->toolTip(), "「ぬりつぶしなし」がえらばれています");
+    EXPECT_EQ(Find("ConfirmPanel")->toolTip(), "色がえらばれています");
     EXPECT_EQ(Find<QLineEdit>("CutSelect")->text(), "3/7");
     EXPECT_TRUE(Find("SpeedPanel")->isVisible());
     EXPECT_TRUE(Find("SelectMakeBtn")->isEnabled());

@@ -3,6 +3,8 @@
 
 #include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/figure_builders.h"
+#include "ui/renderer.h"
 
 #include <gmock/gmock.h>
 
@@ -222,6 +224,30 @@ TEST_F(PaintTest, AStampWithoutChildrenIsPaintedAsNothing) {
     graphics.Journal.clear();
     form.PaintBoxPaint();
     EXPECT_THAT(Entries(Canvas()), ElementsAre(HasSubstr("CopyRect")));
+}
+
+TEST(RendererTest, AtScaleTwoEachFigureIsDrawnWithItsGeometryTwiceAsLarge) {
+    RecordingGraphics graphics;
+    TFigList figures;
+    TFigData rect = MakeRect(10, 10, 50, 40);
+    rect.PenWidth = 1;
+    figures.Add(rect);
+    figures.Add(MakePolyline({{5, 7}, {30, 9}, {11, 25}}));
+    TFigData stamp = MakeRect(100, 100, 140, 130);
+    stamp.DrawingTool = TDrawingTool::Stamp;
+    stamp.StampData = std::make_shared<TFigList>();
+    stamp.StampData->Add(MakeRect(3, 4, 13, 14));
+    figures.Add(stamp);
+    const auto background = graphics.CreateBitmap(640, 480);
+    const auto target = graphics.CreateBitmap(1280, 960);
+    TView view;
+    view.Scale = 2;
+    RenderField(figures, view, *background, *target);
+    EXPECT_THAT(static_cast<RecordingBitmap&>(*target).canvas.Calls,
+                ElementsAre(HasSubstr("CopyRect 0,0,1280,960 from "),
+                            HasSubstr("Rectangle 20,20,100,80 pen=2/"),
+                            HasSubstr("Polyline 10,14 60,18 22,50 pen=2/"),
+                            HasSubstr("Rectangle 206,208,226,228 pen=2/")));
 }
 
 } // namespace
