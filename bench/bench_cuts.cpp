@@ -2,8 +2,8 @@
 // already holds 100 000 actions.
 
 #include "app/zinda_form.h"
-#include "support/document_access.h"
 #include "qt/qt_graphics.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 #include "support/material_files.h"
 

@@ -3,9 +3,9 @@
 // mouse move of a drag over them, in the form and in the real window offscreen.
 
 #include "app/zinda_form.h"
-#include "support/document_access.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 
 #include <QApplication>

@@ -2,11 +2,11 @@
 // pairs; the step computation alone; and a scrub to step 1750 with 200 pairs.
 
 #include "anim/motion_steps.h"
-#include "support/document_access.h"
 #include "app/zinda_form.h"
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
 #include "qt/qt_host.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 
 #include "anim/animation_files.h"
 
-#include "model/cut_numbers.h"
 #include "files/action_reader.h"
 #include "files/file_names.h"
+#include "model/cut_numbers.h"
 #include "ui/texts.h"
 
 #include <algorithm>
@@ -85,13 +85,13 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         Platform.ShowMessage(texts::DataLoadFailed);
     } else {
         // An animation replaces the work; a drawing is added to it.
-        if (!reset && (animation || (road.ResetAtOnce ? Doc.Log().IsEmpty()
-                                                      : Doc.FigList().IsEmpty())))
+        if (!reset &&
+            (animation || (road.ResetAtOnce ? Doc.Log().IsEmpty() : Doc.FigList().IsEmpty())))
             Reset.ResetDocument();
         const bool fresh = Doc.Log().IsEmpty();
         // A drawing added to the work is one command with the end copies made for it: the
         // ReadData that names it carries the command's stamp, as they do.
-        const TEndCopies endCopies = animation       ? TEndCopies::None
+        const TEndCopies endCopies = animation         ? TEndCopies::None
                                      : road.AsMaterial ? TEndCopies::Marked
                                                        : TEndCopies::Plain;
         if (Read(file, endCopies, animation ? std::string() : path, background)) {
@@ -153,8 +153,8 @@ bool TAnimationFiles::Read(std::istream& file, TEndCopies endCopies, const std::
             ShowReadNotes(result.Messages);
             // The name read for the last background; the reader kept it in the action.
             if (const TActionItem* read = result.BackgroundAction)
-                background = read->Data.FileName.empty() ? Reader.LastDataFileName
-                                                         : read->Data.FileName;
+                background =
+                    read->Data.FileName.empty() ? Reader.LastDataFileName : read->Data.FileName;
             return result.Result == 0;
         },
         endCopies, dataFile);

@@ -30,8 +30,7 @@ void TFilmStrip::CutImageClick(int thumb) {
     if (chosen) Cuts.CurrentCut = Cuts.StripOffset + chosen;
     Cuts.PendingThumb = 0;
     Painter.PaintCutThumbnail(target, Cuts.CurrentCut);
-    Cuts.CutCount =
-        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.FigList(), FirstPartsSlot, 0));
+    Cuts.CutCount = std::max(Cuts.CutCount, Doc.CutsInUse());
     Painter.PaintBoxPaint();
 }
 

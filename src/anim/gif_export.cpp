@@ -54,7 +54,8 @@ bool TGifExport::ExportGif(const std::string& path,
     const Bitmap& field = *picture;
     TGifWriter writer(width, height);
     std::vector<std::uint32_t> rgb(std::size_t(width) * std::size_t(height));
-    TFilming filming{PictureMilliseconds, [&] {
+    TFilming filming{PictureMilliseconds,
+                     [&] {
                          for (std::int32_t y = 0; y < height; ++y)
                              for (std::int32_t x = 0; x < width; ++x) {
                                  const TColor c = field.GetPixel(x, y);

@@ -98,8 +98,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
                 making.ApplyAction(action);
                 if (action == last) break;
             }
-            if (const std::int32_t cut =
-                    CommandCut(before, CutsNamedBy(making, first, last, true)))
+            if (const std::int32_t cut = CommandCut(before, CutsNamedBy(making, first, last, true)))
                 ShowCut(cut);
             next = last->Next;
         }

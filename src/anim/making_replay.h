@@ -14,11 +14,11 @@ namespace murva {
 
 class TMakingReplay {
 public:
-    TMakingReplay(TDocument& doc, TCutState& cuts, TWindowControls& controls,
-                  Host& host, TPainter& painter, TMotionState& motion, TPlaybackState& playback,
+    TMakingReplay(TDocument& doc, TCutState& cuts, TWindowControls& controls, Host& host,
+                  TPainter& painter, TMotionState& motion, TPlaybackState& playback,
                   TPlayback& runs)
-        : Doc(doc), Cuts(cuts), C(controls), Platform(host), Painter(painter),
-          Motion(motion), Playback(playback), Runs(runs) {}
+        : Doc(doc), Cuts(cuts), C(controls), Platform(host), Painter(painter), Motion(motion),
+          Playback(playback), Runs(runs) {}
 
     // Shows the replay as a run, which the play buttons and Escape stop; during a run, the
     // button stops it.

@@ -1,6 +1,5 @@
 #include "anim/playback.h"
 
-#include "model/cut_numbers.h"
 #include "anim/pacing.h"
 #include "ui/texts.h"
 
@@ -15,8 +14,7 @@ void TPlayback::SelectMoveBtnClick() {
         Shell.CurrentTool = TMotionTool::Select;
         return;
     }
-    Cuts.CutCount =
-        std::max(Cuts.CutCount, HighestCutNumberBelow(Doc.FigList(), FirstPartsSlot, 0));
+    Cuts.CutCount = std::max(Cuts.CutCount, Doc.CutsInUse());
     Playback.InMoveState = true;
     Shell.Mode = TMode::Watch;
     Painter.PaintBoxPaint();
@@ -96,7 +94,8 @@ void TPlayback::PlayCut(const TFilming* filming) {
     C.PlayBar.SetPositionQuietly(0);
     if (Doc.FigList().IsEmpty()) return;
     Shell.Mode = TMode::Watch;
-    Painter.PaintBoxPaint();
+    // Filmed off the screen, the window is left as it is.
+    if (!filming || !filming->Picture) Painter.PaintBoxPaint();
 
     SetUpMotions(TStepKind::Run);
     const std::int32_t steps = Motion.PlaySteps;

@@ -54,9 +54,9 @@ void TZindaForm::ShowState() {
     RedoBtn.Enabled = History.MayRedo() && !running;
 
     const bool watching = S.Playback.InMoveState;
-    for (TControl* control : std::initializer_list<TControl*>{
-             &ObjectPanel, &MovePanel, &CutPanel, &ColorBasePanel, &HTrackBar, &VTrackBar,
-             &CutDisplayPanel, &CutSelect})
+    for (TControl* control :
+         std::initializer_list<TControl*>{&ObjectPanel, &MovePanel, &CutPanel, &ColorBasePanel,
+                                          &HTrackBar, &VTrackBar, &CutDisplayPanel, &CutSelect})
         control->Visible = !watching;
     PartsBox.Visible = !watching || S.Playback.MakingShown;
     SpeedPanel.Visible = WatchPanel.Visible = watching;

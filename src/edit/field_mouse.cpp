@@ -65,7 +65,8 @@ std::vector<TPoint> LedInPath(const TPointData& drawn, TPoint shift, std::int32_
 } // namespace
 
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
-    Shell.CurrentTool = button == TMotionButton::MoveLineBtn ? TMotionTool::MoveLine : TMotionTool::MoveFree;
+    Shell.CurrentTool =
+        button == TMotionButton::MoveLineBtn ? TMotionTool::MoveLine : TMotionTool::MoveFree;
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
@@ -76,9 +77,7 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
          item = item->Prev) {
         ++i;
         const TFigData& f = item->Data;
-        if (f.CutNumber != Cuts.CurrentCut ||
-            !HitsBox(f.Start, f.End, p))
-            continue;
+        if (f.CutNumber != Cuts.CurrentCut || !HitsBox(f.Start, f.End, p)) continue;
         Doc.Select(item);
         // Start copies may be selected, never dragged.
         Mouse.PickedWithoutDrag = i > Doc.PairCount();
@@ -136,17 +135,6 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
 }
 
 void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
-    TResizeBase& base = Mouse.ResizeBase;
-    base.Start = state.Start;
-    base.End = state.End;
-    base.TextSize = state.TextSize;
-    base.PointCount = 0;
-    if (IsPointFigure(state.DrawingTool) && state.PointData) {
-        base.PointCount = std::min(state.PointData->Count, TPointData::MaxPoints);
-        for (std::int32_t i = 0; i < base.PointCount; ++i)
-            base.Points[static_cast<std::size_t>(i)] = state.PointData->At(i);
-    }
-
     if (Shell.CurrentTool != TMotionTool::MoveFree || Mouse.PickedWithoutDrag) {
         Mouse.PickedWithoutDrag = false;
         return;
@@ -204,9 +192,7 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
                 state.Free = 0;
                 Doc.RecordMove(selected, state);
             }
-            // The bars start again from the figure as it is now.
-            C.HTrackBar.SetPositionQuietly(0);
-            C.VTrackBar.SetPositionQuietly(0);
+            Resizer.TakeBase(selected->Data);
             HighlightPartner(selected);
         }
     }

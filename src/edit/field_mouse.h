@@ -4,6 +4,7 @@
 // motion tool the drag is also the path the figure will travel along.
 
 #include "edit/mouse_state.h"
+#include "edit/resizer.h"
 #include "ui/painter.h"
 
 namespace murva {
@@ -14,9 +15,9 @@ enum class TMotionButton { MoveLineBtn, MoveFreeBtn };
 class TFieldMouse {
 public:
     TFieldMouse(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
-                Host& host, TPainter& painter, TMouseState& mouse)
+                Host& host, TPainter& painter, TMouseState& mouse, TResizer& resizer)
         : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter),
-          Mouse(mouse) {}
+          Mouse(mouse), Resizer(resizer) {}
 
     void DrawingBtnClick(TMotionButton button);
     void PaintBoxMouseDown(std::int32_t x, std::int32_t y);
@@ -27,8 +28,8 @@ private:
     // Selects the topmost figure of the current cut under the pointer; whether it was an
     // end copy that may be dragged.
     bool SelectFigureAt(TPoint pointer);
-    // What a finished drag of `item` leaves: the base of resizing, and the figure's free
-    // path in `state`, the figure as the drag leaves it.
+    // What a finished drag of `item` leaves: the figure's free path in `state`, the figure
+    // as the drag leaves it.
     void FinishDrag(TFigItem* item, TFigData& state, TPoint release);
     // The figure's partner in black and yellow until the next repaint.
     void HighlightPartner(TFigItem* item);
@@ -40,6 +41,7 @@ private:
     Host& Platform;
     TPainter& Painter;
     TMouseState& Mouse;
+    TResizer& Resizer;
 };
 
 } // namespace murva

@@ -4,19 +4,9 @@
 #include "model/geometry.h"
 #include "model/point_data.h"
 
-#include <array>
 #include <cstdint>
 
 namespace murva {
-
-// The geometry of the selected figure at the end of the last drag: the base of resizing.
-struct TResizeBase {
-    TPoint Start;
-    TPoint End;
-    std::int32_t TextSize = 0;
-    std::int32_t PointCount = 0;
-    std::array<TPoint, TPointData::MaxPoints> Points{};
-};
 
 struct TMouseState {
     bool Dragging = false;
@@ -29,7 +19,6 @@ struct TMouseState {
     // the field's edge.
     TPoint Lag;
     TPointData MotionPath;
-    TResizeBase ResizeBase;
 
     void Clear() {
         Dragging = false;

@@ -31,11 +31,27 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
     Painter.PaintBoxPaint();
 }
 
+void TResizer::TakeBase(const TFigData& figure) {
+    TResizeBase& base = Resize.Base;
+    base.Start = figure.Start;
+    base.End = figure.End;
+    base.TextSize = figure.TextSize;
+    base.PointCount = 0;
+    if (IsPointFigure(figure.DrawingTool) && figure.PointData) {
+        base.PointCount = std::min(figure.PointData->Count, TPointData::MaxPoints);
+        for (std::int32_t i = 0; i < base.PointCount; ++i)
+            base.Points[static_cast<std::size_t>(i)] = figure.PointData->At(i);
+    }
+    C.HTrackBar.SetPositionQuietly(0);
+    C.VTrackBar.SetPositionQuietly(0);
+}
+
 void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
-    const TResizeBase& base = Mouse.ResizeBase;
+    const TResizeBase& base = Resize.Base;
     const TResizeMode mode = Shell.ResizeMode;
     if (mode != TResizeMode::BottomRight)
-        OnAxis(figure.Start, axis) = OnAxis(base.Start, axis) + (mode == TResizeMode::TopLeft ? p : -p);
+        OnAxis(figure.Start, axis) =
+            OnAxis(base.Start, axis) + (mode == TResizeMode::TopLeft ? p : -p);
     if (mode != TResizeMode::TopLeft) OnAxis(figure.End, axis) = OnAxis(base.End, axis) + p;
     // Linked bars: the other one follows, and its change resizes the other axis; the
     // repaint comes once, when this change ends.
@@ -46,7 +62,7 @@ void TResizer::ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p) {
 }
 
 void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
-    const TResizeBase& base = Mouse.ResizeBase;
+    const TResizeBase& base = Resize.Base;
     const double bs = OnAxis(base.Start, axis), extent = OnAxis(base.End, axis) - bs;
     const TResizeMode mode = Shell.ResizeMode;
     // Points on one line across the axis have nothing to stretch on it.
@@ -54,14 +70,15 @@ void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
         // Where the box rule puts the near edge, taken from the base: in the linked mode
         // the other bar's change has already fitted the box to points not yet stretched.
         const std::int32_t start =
-            OnAxis(base.Start, axis) +
-            (mode == TResizeMode::TopLeft ? p : mode == TResizeMode::BottomRight ? 0 : -p);
+            OnAxis(base.Start, axis) + (mode == TResizeMode::TopLeft       ? p
+                                        : mode == TResizeMode::BottomRight ? 0
+                                                                           : -p);
         const std::int32_t n = std::min(base.PointCount, figure.PointData->Count);
         for (std::int32_t i = 0; i < n; ++i) {
             const double q = OnAxis(base.Points[static_cast<std::size_t>(i)], axis) - bs;
             const double d = mode == TResizeMode::BottomRight ? q + p * q / extent
                              : mode == TResizeMode::TopLeft   ? q - p * q / extent
-                                         : q + p * (q / extent) * 2;
+                                                              : q + p * (q / extent) * 2;
             OnAxis(figure.PointData->At(i), axis) = start + Truncated(d);
         }
     }
@@ -70,7 +87,7 @@ void TResizer::StretchPoints(TFigData& figure, TAxis axis, std::int32_t p) {
 }
 
 void TResizer::ResizeText(TFigData& figure, TAxis axis, std::int32_t p) {
-    const TResizeBase& base = Mouse.ResizeBase;
+    const TResizeBase& base = Resize.Base;
     const std::int32_t size = base.TextSize + (axis == TAxis::Horizontal ? p : -p);
     if (size <= 5) return;
     figure.Start = base.Start;

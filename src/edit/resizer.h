@@ -3,7 +3,6 @@
 // axis or one of them, the two bars free or linked. Every change is computed from the
 // figure's geometry at the last release of the mouse, so the bars can go back and forth.
 
-#include "edit/mouse_state.h"
 #include "edit/resize_state.h"
 #include "model/stamp_scaling.h"
 #include "ui/painter.h"
@@ -16,14 +15,15 @@ enum class TResizeButton { HVChangeBtn, AllChangeBtn, DRChangeBtn, ULChangeBtn }
 class TResizer {
 public:
     TResizer(TDocument& doc, TShellState& shell, TWindowControls& controls, Host& host,
-             TPainter& painter, TMouseState& mouse, TResizeState& resize)
-        : Doc(doc), Shell(shell), C(controls), Platform(host), Painter(painter), Mouse(mouse),
-          Resize(resize) {}
+             TPainter& painter, TResizeState& resize)
+        : Doc(doc), Shell(shell), C(controls), Platform(host), Painter(painter), Resize(resize) {}
 
     // The mode button: deselects, zeroes the bars and shows the next mode.
     void AllChangeBtnClick(TResizeButton button);
     // A size bar moved: HTrackBar works on x, VTrackBar on y.
     void TrackBarChange(TAxis axis);
+    // The bars start again, at 0, from the figure as it is now (a press picked it).
+    void TakeBase(const TFigData& figure);
 
 private:
     // The edges of the axis as the mode moves them from the base by p; in the linked
@@ -39,7 +39,6 @@ private:
     TWindowControls& C;
     Host& Platform;
     TPainter& Painter;
-    TMouseState& Mouse;
     TResizeState& Resize;
     // The other bar is following this one in the linked mode.
     bool Linking = false;

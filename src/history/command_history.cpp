@@ -30,8 +30,8 @@ namespace {
 
 // For each ReadData, the first later action with its stamp: where the end copies made for
 // the drawing begin. Found in one pass from the end, so many drawings cost no more.
-std::unordered_map<const TActionItem*, const TActionItem*> NextOfSameStamp(
-    const THistoryList& log) {
+std::unordered_map<const TActionItem*, const TActionItem*>
+NextOfSameStamp(const THistoryList& log) {
     std::map<TActionTime, const TActionItem*> later;
     std::unordered_map<const TActionItem*, const TActionItem*> next;
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
@@ -111,20 +111,33 @@ private:
         }
     };
     static TLook LookOf(const TFigData& f) {
-        return {0, false, f.DrawingTool, f.PenWidth, f.TextSize, f.PenColor, f.BrushColor,
-                f.TextColor, f.Text};
+        return {0,          false,        f.DrawingTool, f.PenWidth, f.TextSize,
+                f.PenColor, f.BrushColor, f.TextColor,   f.Text};
     }
     static void Edit(TLook& w, const TActionData& a) {
         const TFigData& f = a.FigData;
         if (a.TargetType != TActionKind::Change) return;
         switch (a.Parameter) {
-        case TChangeParameter::Size: w.TextSize = f.TextSize; break;
-        case TChangeParameter::BodyColor: w.BrushColor = f.BrushColor; break;
-        case TChangeParameter::LineWidth: w.PenWidth = f.PenWidth; break;
-        case TChangeParameter::LineColor: w.PenColor = f.PenColor; break;
-        case TChangeParameter::Text: w.Text = f.Text; break;
-        case TChangeParameter::TextColor: w.TextColor = f.TextColor; break;
-        default: break;
+        case TChangeParameter::Size:
+            w.TextSize = f.TextSize;
+            break;
+        case TChangeParameter::BodyColor:
+            w.BrushColor = f.BrushColor;
+            break;
+        case TChangeParameter::LineWidth:
+            w.PenWidth = f.PenWidth;
+            break;
+        case TChangeParameter::LineColor:
+            w.PenColor = f.PenColor;
+            break;
+        case TChangeParameter::Text:
+            w.Text = f.Text;
+            break;
+        case TChangeParameter::TextColor:
+            w.TextColor = f.TextColor;
+            break;
+        default:
+            break;
         }
     }
     void Wait(const TActionData& a, bool restored = false) {
@@ -171,7 +184,8 @@ TCommandHistory CommandsOf(const THistoryList& log) {
     std::int32_t lastEnd = 0;
     for (const TActionItem* item = log.GetFirst(); item; item = item->Next) {
         const TActionData& a = item->Data;
-        const bool commandBranch = a.TargetType == TActionKind::Branch && BranchIsACommand(a, pairs, lastEnd);
+        const bool commandBranch =
+            a.TargetType == TActionKind::Branch && BranchIsACommand(a, pairs, lastEnd);
         if (a.TargetType == TActionKind::ReadData) {
             // The file's actions keep their own stamps: the command runs on to the end of
             // the next run of the ReadData's stamp, the end copies made for the drawing,
@@ -195,8 +209,7 @@ TCommandHistory CommandsOf(const THistoryList& log) {
             if (next) {
                 const bool branchNext = next->Data.TargetType == TActionKind::Branch;
                 if (branchNext ? !BranchIsACommand(next->Data, pairs, lastEnd)
-                               : next->Data.ActionTime == item->Data.ActionTime ||
-                                     !pairs.Whole())
+                               : next->Data.ActionTime == item->Data.ActionTime || !pairs.Whole())
                     continue;
             }
             h.Ends.push_back(item->Position);

@@ -7,8 +7,7 @@
 
 namespace murva {
 
-TFigItem* TDocument::RecordEndCopies(const std::vector<TFigItem*>& figures,
-                                     TEndCopies endCopies) {
+TFigItem* TDocument::RecordEndCopies(const std::vector<TFigItem*>& figures, TEndCopies endCopies) {
     // Each new figure passes the end copies that were there before it; the end copies of
     // the figures before it in the batch lie behind it at the tail already.
     const std::int32_t half = Figures.PairCount;

@@ -103,9 +103,9 @@ struct TKey {
         Add(std::int64_t(f.DrawingTool));
         Add(f.Start);
         Add(f.End);
-        for (const std::int64_t v : {std::int64_t(f.PenWidth), std::int64_t(f.PenColor),
-                                     std::int64_t(f.BrushColor), std::int64_t(f.TextSize),
-                                     std::int64_t(f.TextColor)})
+        for (const std::int64_t v :
+             {std::int64_t(f.PenWidth), std::int64_t(f.PenColor), std::int64_t(f.BrushColor),
+              std::int64_t(f.TextSize), std::int64_t(f.TextColor)})
             Add(v);
         Add(f.Text);
         if (f.PointData)
@@ -198,8 +198,7 @@ bool TThumbnailRenderer::Render(const TFigList& figures, const TView& view, Bitm
     }
     if (drawn)
         thumbnail.GetCanvas().CopyRect({0, 0, thumbnail.Width(), thumbnail.Height()},
-                                       Scratch->GetCanvas(), {-3, -3, Width + 3, Height + 3},
-                                       true);
+                                       Scratch->GetCanvas(), {-3, -3, Width + 3, Height + 3}, true);
     return drawn;
 }
 

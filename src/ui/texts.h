@@ -79,10 +79,11 @@ inline constexpr const char* DrawLineColour = "せんの いろ";
 inline constexpr const char* DrawFillColour = "ぬりの いろ";
 inline constexpr const char* DrawNoFill = "ぬらない";
 // The tools' hints, in the order of TBoardTool.
-inline constexpr const char* DrawToolHints[] = {"せん", "しかく", "まる", "おれせん",
-                                                 "かこむ", "ふで", "もじ", "えらぶ"};
+inline constexpr const char* DrawToolHints[] = {"せん",   "しかく", "まる", "おれせん",
+                                                "かこむ", "ふで",   "もじ", "えらぶ"};
 inline constexpr const char* DrawWidthHints[] = {"ほそい", "ふつう", "ふとい"};
-inline constexpr const char* DrawTextSizeHints[] = {"ちいさい もじ", "ふつうの もじ", "おおきい もじ"};
+inline constexpr const char* DrawTextSizeHints[] = {"ちいさい もじ", "ふつうの もじ",
+                                                    "おおきい もじ"};
 inline constexpr const char* OpenDialogTitle = "ファイルを開く";
 inline constexpr const char* SaveDialogTitle = "名前を付けて保存";
 inline constexpr const char* DialogOpen = "開く";

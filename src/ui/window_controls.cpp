@@ -129,18 +129,18 @@ void TWindowControls::MarkThumbHoles(int k) {
 
 std::vector<TControl*> TWindowControls::AllControls() {
     std::vector<TControl*> all = {
-        &DrawField,     &BGImage,         &PaintBox,      &InputEdit,       &ColorBasePanel,
-        &ClearPanel,    &ConfirmPanel,    &HTrackBar,     &VTrackBar,       &VBarLargeLabel,
-        &HBarLargeLabel,        &HBarSmallLabel,          &VBarSmallLabel,        &HBarRightLabel,          &HBarLeftLabel,
-        &VBarDownLabel,       &VBarUpLabel,         &AllChangeBtn,  &DRChangeBtn,     &HVChangeBtn,
-        &ULChangeBtn,   &ObjectPanel,     &DeleteBtn,     &DupBtn,          &RestoreBtn,
-        &FrontBtn,      &BackBtn,         &BodyColorBtn,  &LineColorBtn,    &MovePanel,
-        &MoveLineBtn,   &MoveFreeBtn,     &SameSpeedBtn,  &FastSpeedBtn,    &SlowSpeedBtn,
-        &CutPanel,      &CutDelete,       &CutMake,       &CutCarryOver,    &PartsBox,
-        &FilmBand,        &CutCountDownBtn, &CutCountUpBtn, &CutDisplayPanel, &CutSelect,
-        &SelectMakeBtn, &SelectMoveBtn,   &SpeedPanel,    &SpeedBar,        &FastBtn,
-        &SpeedBtn,      &SlowBtn,         &WatchPanel,    &PlayButton,      &AllPlayButton,
-        &PlayBar,       &UndoBtn,         &RedoBtn,       &MakingBtn,       &DrawBtn};
+        &DrawField,      &BGImage,         &PaintBox,       &InputEdit,       &ColorBasePanel,
+        &ClearPanel,     &ConfirmPanel,    &HTrackBar,      &VTrackBar,       &VBarLargeLabel,
+        &HBarLargeLabel, &HBarSmallLabel,  &VBarSmallLabel, &HBarRightLabel,  &HBarLeftLabel,
+        &VBarDownLabel,  &VBarUpLabel,     &AllChangeBtn,   &DRChangeBtn,     &HVChangeBtn,
+        &ULChangeBtn,    &ObjectPanel,     &DeleteBtn,      &DupBtn,          &RestoreBtn,
+        &FrontBtn,       &BackBtn,         &BodyColorBtn,   &LineColorBtn,    &MovePanel,
+        &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,   &FastSpeedBtn,    &SlowSpeedBtn,
+        &CutPanel,       &CutDelete,       &CutMake,        &CutCarryOver,    &PartsBox,
+        &FilmBand,       &CutCountDownBtn, &CutCountUpBtn,  &CutDisplayPanel, &CutSelect,
+        &SelectMakeBtn,  &SelectMoveBtn,   &SpeedPanel,     &SpeedBar,        &FastBtn,
+        &SpeedBtn,       &SlowBtn,         &WatchPanel,     &PlayButton,      &AllPlayButton,
+        &PlayBar,        &UndoBtn,         &RedoBtn,        &MakingBtn,       &DrawBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {

@@ -3,8 +3,8 @@
 // paint box, and the caption. Handlers read and write these; the front end shows them.
 
 #include "model/canvas.h"
-#include "ui/modes.h"
 #include "ui/controls.h"
+#include "ui/modes.h"
 
 #include <array>
 #include <memory>
@@ -45,7 +45,8 @@ public:
     std::array<TControl, 80> FilmHoles;       // Panel11..Panel90
     TEditControl InputEdit, CutSelect;
     TTrackBar HTrackBar, VTrackBar, PlayBar, SpeedBar;
-    TControl VBarLargeLabel, HBarLargeLabel, HBarSmallLabel, VBarSmallLabel, HBarRightLabel, HBarLeftLabel, VBarDownLabel, VBarUpLabel;
+    TControl VBarLargeLabel, HBarLargeLabel, HBarSmallLabel, VBarSmallLabel, HBarRightLabel,
+        HBarLeftLabel, VBarDownLabel, VBarUpLabel;
     TButtonControl AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
     TControl ObjectPanel, MovePanel, CutPanel, PartsBox, SpeedPanel, WatchPanel;
     TButtonControl DeleteBtn, DupBtn, RestoreBtn, FrontBtn, BackBtn;

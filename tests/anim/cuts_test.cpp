@@ -1,8 +1,8 @@
 // The film strip and the cut commands: choosing and scrolling cuts, the counter, and
 // inserting, deleting and carrying over cuts.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"

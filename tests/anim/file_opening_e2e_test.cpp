@@ -1,7 +1,7 @@
 // Opening files end to end: read, replay, end copies and the bookkeeping after a load.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 #include "support/material_files.h"
 
 #include "support/temp_dir.h"
@@ -172,8 +172,7 @@ TEST_F(BackgroundReplayTest, AWindowsPathIsFoundByItsBareNameBesideTheFile) {
     EXPECT_EQ(form.S.Shell.ShownBGName, "C:\\Users\\hana\\pictures\\bg.bmp");
     EXPECT_EQ(form.S.Doc.Background(), form.S.Shell.ShownBGName);
     // The name read stays in the log, so a save keeps the background.
-    EXPECT_EQ(form.S.Doc.Log().GetFirst()->Data.FileName,
-              "C:\\Users\\hana\\pictures\\bg.bmp");
+    EXPECT_EQ(form.S.Doc.Log().GetFirst()->Data.FileName, "C:\\Users\\hana\\pictures\\bg.bmp");
 }
 
 TEST_F(BackgroundReplayTest, ABackgroundIsOfferedAnewOverTheBuiltPictureAndShownAtOnce) {

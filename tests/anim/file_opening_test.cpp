@@ -1,8 +1,8 @@
 // The checks before a file is opened: its extension, the state of the window, the
 // question before replacing work, and dropped files.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "support/temp_dir.h"
 #include "ui/texts.h"

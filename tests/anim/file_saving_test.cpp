@@ -1,8 +1,8 @@
 // Saving under a new name and over the current file, reading a file through the window,
 // and the background question of a read file.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "support/material_files.h"
 #include "support/picture_fixtures.h"
@@ -318,9 +318,8 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameAndRecordsThePictureChosen
 
 TEST_F(BackgroundTest, NothingIsAskedForABackgroundThePictureDoesNotShow) {
     const auto asked = [this] {
-        return std::ranges::count_if(host.Questions, [](const auto& q) {
-            return q.Text == texts::RespecifyBackground;
-        });
+        return std::ranges::count_if(
+            host.Questions, [](const auto& q) { return q.Text == texts::RespecifyBackground; });
     };
     Open("sky.jpg", true, true); // a Branch took it back
     EXPECT_EQ(asked(), 0);

@@ -1,8 +1,8 @@
 // The file menu's two load commands, "ムルヴァからよみこむ" and "そざいをよみこむ": their
 // dialogs, refusals and question, and where the figures they read end up.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "model/cut_ranges.h"
 #include "support/figure_builders.h"

@@ -2,8 +2,8 @@
 // command worked on, with the play bar counting the commands; stopped or not, the
 // document, the selection and the cuts are as before.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "support/material_files.h"
 #include "ui/texts.h"

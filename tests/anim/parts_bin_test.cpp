@@ -1,8 +1,8 @@
 // The parts bin: using and removing slots, the slots above closing the gap, and what is
 // recorded.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "model/cut_ranges.h"
 #include "support/material_files.h"

@@ -1,7 +1,7 @@
 // Background pictures and the JPEG export, driven through the form's handlers.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "history/history_fixtures.h"
 #include "support/picture_fixtures.h"
@@ -91,8 +91,10 @@ TEST_F(ImagesTest, ALargerJpegIsCutAtTheRightAndBottom) {
 }
 
 TEST_F(ImagesTest, ASmallerJpegLeavesTheEarlierBackgroundAroundIt) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))), TPictureLoad::Loaded);
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))), TPictureLoad::Loaded);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("red.jpg", SolidImage(640, 480, Red))),
+              TPictureLoad::Loaded);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("blue.jpg", SolidImage(96, 64, Blue))),
+              TPictureLoad::Loaded);
     EXPECT_TRUE(Near(Background().GetPixel(10, 10), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(95, 63), Blue, 16));
     EXPECT_TRUE(Near(Background().GetPixel(96, 10), Red, 16));
@@ -159,7 +161,8 @@ TEST_F(ImagesTest, CancellingTheOpenDialogDoesNothing) {
 }
 
 TEST_F(ImagesTest, AnUndecodableJpegShowsTheMessageAndChangesNothing) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))), TPictureLoad::Loaded);
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg("first.jpg", SolidImage(640, 480, Red))),
+              TPictureLoad::Loaded);
     const std::string good = test::JpegBytes(SolidImage(640, 480, Blue));
     const std::map<std::string, std::string> files = {
         {"corrupt.jpg", std::string(2000, '\x55')},

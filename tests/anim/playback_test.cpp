@@ -109,7 +109,8 @@ TEST_F(PlaybackTest, APathOfElevenPointsIsTenMovesWhateverTheSteps) {
 
 TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
     AddPair({0, 0, 10, 10}, {100, 0, 110, 10});
-    for (const TSpeedProfile profile : {TSpeedProfile::Even, TSpeedProfile::Faster, TSpeedProfile::Slower}) {
+    for (const TSpeedProfile profile :
+         {TSpeedProfile::Even, TSpeedProfile::Faster, TSpeedProfile::Slower}) {
         form.S.Motion.SpeedProfile = profile;
         host.Elapsed = 0;
         host.Frames = 0;
@@ -123,7 +124,9 @@ TEST_F(PlaybackTest, TheRunKeepsToItsClockAndShowsFramesAtTheScreensPace) {
         EXPECT_LE(host.Frames, 2000 / FrameMilliseconds + 1);
         EXPECT_GE(host.Frames, 2000 / (2 * FrameMilliseconds));
         // The first step: even, 1.6 times as long (starting slow), or 0.4 times.
-        const double expected = profile == TSpeedProfile::Even ? 1.0 : profile == TSpeedProfile::Faster ? 1.6 : 0.4;
+        const double expected = profile == TSpeedProfile::Even     ? 1.0
+                                : profile == TSpeedProfile::Faster ? 1.6
+                                                                   : 0.4;
         EXPECT_NEAR(firstStepEnds / StepMilliseconds, expected, 0.01) << "profile " << int(profile);
     }
 }

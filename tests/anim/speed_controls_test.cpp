@@ -37,7 +37,8 @@ TEST_F(SpeedTest, TheProfilesShapeTheClockButKeepItsTotal) {
     EXPECT_EQ(form.S.Motion.SpeedProfile, TSpeedProfile::Even);
 
     const double first = 1.0 / 800, last = 799.0 / 800;
-    for (const TSpeedProfile profile : {TSpeedProfile::Slower, TSpeedProfile::Even, TSpeedProfile::Faster}) {
+    for (const TSpeedProfile profile :
+         {TSpeedProfile::Slower, TSpeedProfile::Even, TSpeedProfile::Faster}) {
         EXPECT_DOUBLE_EQ(ElapsedShare(profile, 0), 0);
         EXPECT_DOUBLE_EQ(ElapsedShare(profile, 1), 1);
         for (double done = 0; done < 1; done += 1.0 / 64)
@@ -46,8 +47,10 @@ TEST_F(SpeedTest, TheProfilesShapeTheClockButKeepItsTotal) {
     EXPECT_DOUBLE_EQ(ElapsedShare(TSpeedProfile::Even, 0.25), 0.25);
     // Faster and faster: the first step takes longer than the last; slower and slower the
     // reverse.
-    EXPECT_GT(ElapsedShare(TSpeedProfile::Faster, first), 1 - ElapsedShare(TSpeedProfile::Faster, last));
-    EXPECT_LT(ElapsedShare(TSpeedProfile::Slower, first), 1 - ElapsedShare(TSpeedProfile::Slower, last));
+    EXPECT_GT(ElapsedShare(TSpeedProfile::Faster, first),
+              1 - ElapsedShare(TSpeedProfile::Faster, last));
+    EXPECT_LT(ElapsedShare(TSpeedProfile::Slower, first),
+              1 - ElapsedShare(TSpeedProfile::Slower, last));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Leaving the program: a fresh window ends at once, work is offered for saving.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "support/material_files.h"
 #include "support/temp_dir.h"

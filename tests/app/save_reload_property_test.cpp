@@ -395,8 +395,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
         Commands()[step.Command].Run(made, step.Choice);
         // A file opened afresh brings its own commands; a size change held before is
         // recorded first, as a command of its own.
-        const bool opened =
-            before.Count == 0 || doc.Log().Generation() != before.Generation;
+        const bool opened = before.Count == 0 || doc.Log().Generation() != before.Generation;
         if (opened) pictures.clear();
         for (const std::int32_t end : doc.Commands().Done)
             if (opened || (held && end > lastEnd)) {
@@ -423,8 +422,7 @@ std::string SaveAndReload(const std::vector<TStep>& steps) {
     }
     if (Figures(made.form) != done || made.form.S.Shell.CurrentTool != tool)
         return "made:\n" + done + "back and forward again:\n" + Figures(made.form);
-    if (const std::string wrong = FirstOfEachIdCreatesIt(doc.Log()); !wrong.empty())
-        return wrong;
+    if (const std::string wrong = FirstOfEachIdCreatesIt(doc.Log()); !wrong.empty()) return wrong;
     // The program ends here without a clean exit: its journal, held no longer, is left.
     made.host.StateDir = temp.Path("state");
     made.form.JournalTimerTimer();

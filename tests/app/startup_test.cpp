@@ -1,7 +1,7 @@
 // Start-up, reset and leaving a fresh window.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
+#include "support/form_fixture.h"
 
 #include "support/temp_dir.h"
 #include "ui/texts.h"

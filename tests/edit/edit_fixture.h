@@ -2,8 +2,8 @@
 // A window in the making state holding start/end pairs of rectangles in cut 1, for the
 // editing tests.
 
-#include "support/figure_builders.h"
 #include "support/document_access.h"
+#include "support/figure_builders.h"
 #include "support/form_fixture.h"
 
 #include <vector>
@@ -24,8 +24,7 @@ struct EditTest : FormTest {
     TFigItem* Selected() const { return form.S.Doc.SelectedFig(); }
     TActionKind LastAction() const {
         const TActionItem* tail = form.S.Doc.Log().GetTail();
-        return tail == form.S.Doc.Log().GetHead() ? TActionKind::None
-                                                              : tail->Data.TargetType;
+        return tail == form.S.Doc.Log().GetHead() ? TActionKind::None : tail->Data.TargetType;
     }
     std::int32_t Actions() const { return form.S.Doc.Log().GetCount(); }
     void Click(std::int32_t x, std::int32_t y) {

@@ -24,10 +24,8 @@ TEST(HitTest, TakesThreePixelsAroundTheBoxWhicheverWayItWasDrawn) {
                           {{54, 40}, false}, {{30, 17}, true},  {{30, 16}, false},
                           {{30, 63}, true},  {{30, 64}, false}, {{7, 17}, true}};
     for (const Case& c : cases) {
-        EXPECT_EQ(HitsBox({10, 20}, {50, 60}, c.P), c.Hit)
-            << c.P.x << "," << c.P.y;
-        EXPECT_EQ(HitsBox({50, 60}, {10, 20}, c.P), c.Hit)
-            << c.P.x << "," << c.P.y;
+        EXPECT_EQ(HitsBox({10, 20}, {50, 60}, c.P), c.Hit) << c.P.x << "," << c.P.y;
+        EXPECT_EQ(HitsBox({50, 60}, {10, 20}, c.P), c.Hit) << c.P.x << "," << c.P.y;
     }
 }
 
@@ -53,7 +51,7 @@ TEST_F(FieldMouseTest, OnlyEndCopiesFollowADrag) {
         EXPECT_EQ(Selected(), At(i));
         const TPoint moved{before.x + (i >= 2 ? 30 : 0), before.y + (i >= 2 ? 30 : 0)};
         EXPECT_EQ(At(i)->Data.Start, moved) << "figure " << i;
-        EXPECT_EQ(form.S.Mouse.ResizeBase.Start, moved);
+        EXPECT_EQ(form.S.Resize.Base.Start, moved);
         EXPECT_EQ(Actions() - actions, i >= 2 ? 1 : 0) << "a start copy is only selected";
     }
 }

@@ -32,11 +32,15 @@ TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
         int OtherBar;
     };
     const Case cases[] = {
-        {TResizeMode::Together, 10, 0, {90, 90, 210, 160}, 10},   // linked: a 100 × 50 box becomes 120 × 70
-        {TResizeMode::Together, 0, 10, {90, 90, 210, 160}, 10},   // the same from the other bar
-        {TResizeMode::Separately, 10, -5, {90, 105, 210, 145}, -5}, // separately
+        {TResizeMode::Together,
+         10,
+         0,
+         {90, 90, 210, 160},
+         10}, // linked: a 100 × 50 box becomes 120 × 70
+        {TResizeMode::Together, 0, 10, {90, 90, 210, 160}, 10},      // the same from the other bar
+        {TResizeMode::Separately, 10, -5, {90, 105, 210, 145}, -5},  // separately
         {TResizeMode::BottomRight, -20, 0, {100, 100, 180, 150}, 0}, // only the right edge
-        {TResizeMode::TopLeft, 0, 30, {100, 130, 200, 150}, 30}, // only the top edge
+        {TResizeMode::TopLeft, 0, 30, {100, 130, 200, 150}, 30},     // only the top edge
     };
     // A rectangle, and a polyline of the same box, whose points go with its edges.
     const TFigData figures[] = {MakeRect(100, 100, 200, 150),

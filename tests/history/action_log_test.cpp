@@ -165,9 +165,10 @@ TEST(CommandHistory, AReopenedLogIsDividedIntoCommandsByStampBranchAndRead) {
         std::vector<std::int32_t> Done, Undone;
     };
     const Case cases[] = {
-        {"AAB", {0, 2, 3}, {}},      {"AB1", {0, 1}, {2}}, // もどす
-        {"AB12", {0, 1, 2}, {}},                           // もどす, やりなおす
-        {"ABC21", {0, 1}, {3, 2}},                         // twice back
+        {"AAB", {0, 2, 3}, {}},
+        {"AB1", {0, 1}, {2}},        // もどす
+        {"AB12", {0, 1, 2}, {}},     // もどす, やりなおす
+        {"ABC21", {0, 1}, {3, 2}},   // twice back
         {"AB1C", {0, 1, 4}, {}},     // a new command drops what could be redone
         {"ABC1", {0, 1}, {}},        // a Branch of a drawing program: a new line
         {"ARBBC", {0, 1, 4, 5}, {}}, // a drawing read and its end copies: one command

@@ -1,8 +1,8 @@
 // Recording: target ids, figure copies, time stamps and the held size change.
 
 #include "history/document.h"
-#include "support/document_access.h"
 #include "history_fixtures.h"
+#include "support/document_access.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST_F(RecordingTest, LaterActionsOfAFigureCarryTheIdItsFirstActionGot) {
 
 TEST_F(RecordingTest, IdsAreNeverRewrittenNorHandedOutTwice) {
     TFigItem* a = AddAndRecord(MakeRect(0, 0, 10, 10)); // id 2
-    figures.FigureCount = 1;                           // as after a deletion
+    figures.FigureCount = 1;                            // as after a deletion
     doc.RecordMove(a);
     EXPECT_EQ(history.ActionLog.GetFirst()->Data.TargetID, 2);
     EXPECT_EQ(history.ActionLog.GetTail()->Data.TargetID, 2);

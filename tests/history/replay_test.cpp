@@ -1,8 +1,8 @@
 // Replay: each action finds its figure through the action that created it.
 
 #include "history/document.h"
-#include "support/document_access.h"
 #include "history_fixtures.h"
+#include "support/document_access.h"
 
 #include <gtest/gtest.h>
 
@@ -192,10 +192,8 @@ TEST(ReplayBranches, ReplayingInOneGoGivesWhatEachActionAloneGives) {
         inOneGo.ApplyRange(once.ActionLog.GetFirst(), once.ActionLog.GetTail());
         for (TActionItem* item = alone.ActionLog.GetFirst(); item; item = item->Next)
             oneByOne.ApplyAction(item);
-        ASSERT_EQ(test::StartXs(inOneGo.FigList()), test::StartXs(oneByOne.FigList()))
-            << round;
-        ASSERT_EQ(test::StartXs(inOneGo.DeletedFigList()),
-                  test::StartXs(oneByOne.DeletedFigList()))
+        ASSERT_EQ(test::StartXs(inOneGo.FigList()), test::StartXs(oneByOne.FigList())) << round;
+        ASSERT_EQ(test::StartXs(inOneGo.DeletedFigList()), test::StartXs(oneByOne.DeletedFigList()))
             << round;
         ASSERT_EQ(once.Background, alone.Background) << round;
     }

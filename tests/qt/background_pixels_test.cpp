@@ -2,9 +2,9 @@
 // field shows, pixel by pixel.
 
 #include "app/zinda_form.h"
-#include "support/document_access.h"
 #include "history/history_fixtures.h"
 #include "qt/qt_graphics.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 #include "support/picture_fixtures.h"
 #include "ui/texts.h"
@@ -80,7 +80,8 @@ TEST_F(BackgroundPixels, AHalfSizeJpegAfterAResetShowsInTheTopLeftQuarterOfTheFi
 }
 
 TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)), TPictureLoad::Loaded);
+    ASSERT_EQ(form.Pictures.LoadBackground(Bmp("large.bmp", 1024, 768, Ramp)),
+              TPictureLoad::Loaded);
     EXPECT_EQ(form.BGImage.Picture->Width(), 640);
     EXPECT_EQ(form.BGImage.Picture->Height(), 480);
     Bitmap& field = Field();
@@ -90,7 +91,8 @@ TEST_F(BackgroundPixels, ALargeBmpShowsItsTopLeftPartUnscaled) {
 }
 
 TEST_F(BackgroundPixels, ASmallBmpIsExtendedWithWhite) {
-    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Red)), TPictureLoad::Loaded); // an earlier background
+    ASSERT_EQ(form.Pictures.LoadBackground(Jpeg(Red)),
+              TPictureLoad::Loaded); // an earlier background
     ASSERT_EQ(form.Pictures.LoadBackground(Bmp("small.BMP", 200, 100, Ramp)), TPictureLoad::Loaded);
     Bitmap& field = Field();
     EXPECT_EQ(field.GetPixel(0, 0), Ramp(0, 0));

@@ -3,8 +3,8 @@
 // so that the pictures have their pixels.
 
 #include "app/zinda_form.h"
-#include "support/document_access.h"
 #include "qt/qt_graphics.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 #include "support/figure_builders.h"
 #include "support/gif_frames.h"

@@ -2,8 +2,8 @@
 // thumbnails of a form on real bitmaps.
 
 #include "app/zinda_form.h"
-#include "support/document_access.h"
 #include "qt/qt_graphics.h"
+#include "support/document_access.h"
 #include "support/fake_host.h"
 
 #include <gtest/gtest.h>

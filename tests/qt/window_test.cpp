@@ -226,7 +226,8 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
              {&form.ObjectPanel, &form.MovePanel, &form.CutPanel, &form.ColorBasePanel,
               static_cast<TControl*>(&form.HTrackBar), static_cast<TControl*>(&form.VTrackBar),
               &form.CutDisplayPanel, static_cast<TControl*>(&form.CutSelect), &form.PartsBox,
-              &form.VBarLargeLabel, &form.HBarLargeLabel, &form.HBarSmallLabel, &form.VBarSmallLabel})
+              &form.VBarLargeLabel, &form.HBarLargeLabel, &form.HBarSmallLabel,
+              &form.VBarSmallLabel})
             c->Visible = false;
         form.SpeedPanel.Visible = form.WatchPanel.Visible = true;
         form.S.Playback.Running = true; // the play buttons read "とめる"
@@ -243,7 +244,8 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
                             static_cast<TControl*>(&form.VTrackBar), &form.PartsBox})
             c->Visible = true;
         form.SpeedPanel.Visible = form.WatchPanel.Visible = false;
-        for (TControl* c : {&form.HBarRightLabel, &form.HBarLeftLabel, &form.VBarDownLabel, &form.VBarUpLabel})
+        for (TControl* c :
+             {&form.HBarRightLabel, &form.HBarLeftLabel, &form.VBarDownLabel, &form.VBarUpLabel})
             c->Visible = true;
         form.AllChangeBtn.Visible = false;
         form.DRChangeBtn.Visible = true;

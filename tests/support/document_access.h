@@ -13,8 +13,12 @@ struct TDocumentTestAccess {
 
 namespace test {
 
-inline TFigureState& Figures(TDocument& doc) { return TDocumentTestAccess::Figures(doc); }
-inline THistoryState& History(TDocument& doc) { return TDocumentTestAccess::History(doc); }
+inline TFigureState& Figures(TDocument& doc) {
+    return TDocumentTestAccess::Figures(doc);
+}
+inline THistoryState& History(TDocument& doc) {
+    return TDocumentTestAccess::History(doc);
+}
 
 } // namespace test
 } // namespace murva

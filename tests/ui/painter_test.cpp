@@ -1,9 +1,9 @@
 // Repainting the drawing field: the order of its layers, the ghosts of start copies,
 // watching, the selection frame and the thumbnails, as recorded canvas calls.
 
-#include "support/form_fixture.h"
 #include "support/document_access.h"
 #include "support/figure_builders.h"
+#include "support/form_fixture.h"
 #include "ui/renderer.h"
 
 #include <gmock/gmock.h>
@@ -77,8 +77,7 @@ TEST_F(PaintTest, DrawModeLayersBackgroundThumbnailsFiguresFrameThenThePaintBox)
                                                       : "scratch";
         if (order.empty() || order.back() != layer) order.push_back(layer);
     }
-    EXPECT_THAT(order,
-                ElementsAre("scratch", "thumb", "scratch", "thumb", "field", "paintbox"));
+    EXPECT_THAT(order, ElementsAre("scratch", "thumb", "scratch", "thumb", "field", "paintbox"));
     EXPECT_THAT(
         Entries(canvas),
         ElementsAre("CopyRect 0,0,640,480 from " + LabelOf(form.BGImage.Picture) + " 0,0,640,480",
