@@ -50,17 +50,19 @@ bool IsUnknownOption(const char* arg) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << Usage;
-        return 0;
-    }
-    // Options may stand before or after the file.
+    // Options may stand before or after the file: each of them is looked at.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << Usage;
+            return 0;
+        }
     for (int i = 1; i < argc; ++i)
         if (IsHeadless(argv[i])) return murva::qt::RunHeadless(argc, argv);
-    if (argc > 1 && IsUnknownOption(argv[1])) {
-        std::cerr << "murva: unknown option '" << argv[1] << "'\n" << Usage;
-        return 2;
-    }
+    for (int i = 1; i < argc; ++i)
+        if (IsUnknownOption(argv[i])) {
+            std::cerr << "murva: unknown option '" << argv[i] << "'\n" << Usage;
+            return 2;
+        }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(murva::texts::ApplicationName));

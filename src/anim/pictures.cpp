@@ -6,6 +6,8 @@
 #include "files/safe_file.h"
 #include "ui/texts.h"
 
+#include <vector>
+
 namespace murva {
 
 namespace {
@@ -53,11 +55,21 @@ void TPictures::ShowDocumentBackground(const std::string& folder) {
         return;
     }
     if (named == Shell.ShownBGName) return;
+    // The picture the animation names: where it says, beside the animation (a relative
+    // name, then the bare name), and only then in the working folder.
     const std::string bare = BareFileName(named);
-    TPictureLoad loaded = LoadBackground(named);
-    if (loaded == TPictureLoad::Missing) loaded = LoadBackground(bare);
-    if (loaded == TPictureLoad::Missing && !folder.empty())
-        loaded = LoadBackground(folder + "/" + bare);
+    std::vector<std::string> places;
+    if (named.starts_with('/')) places.push_back(named);
+    if (!folder.empty()) {
+        if (!named.starts_with('/')) places.push_back(folder + "/" + named);
+        places.push_back(folder + "/" + bare);
+    }
+    places.push_back(named);
+    places.push_back(bare);
+    TPictureLoad loaded = TPictureLoad::Missing;
+    for (auto place = places.begin(); loaded == TPictureLoad::Missing && place != places.end();
+         ++place)
+        loaded = LoadBackground(*place);
     Shell.MissingBGName = loaded == TPictureLoad::Loaded ? std::string() : named;
     Shell.ShownBGName = named;
 }

@@ -147,6 +147,13 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
             error = check.Error;
             return 2;
         }
+    // An animation log under a picture's or a drawing's name would mislead every program
+    // that opens it.
+    if (mode && !request.Export && !request.Gif &&
+        !HasExtension(request.Output, AnimationExtensions)) {
+        error = "--save-as writes an animation: '" + request.Output + "' must end in .mrv";
+        return 2;
+    }
     if (request.Input.empty()) {
         error = "missing input file";
         return 1;

@@ -1,8 +1,10 @@
 // The program run from the command line without a window: exit codes, standard error
 // and the files it writes.
 
+#include "files/jpeg_codec.h"
 #include "support/gif_frames.h"
 #include "support/material_files.h"
+#include "support/picture_fixtures.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +32,11 @@ struct Outcome {
     std::string Err;
 };
 
-// Runs murva with the arguments (each quoted) and no display.
-Outcome Murva(const std::string& args) {
+// Runs murva with the arguments (each quoted) and no display, in the folder `cwd` if given.
+Outcome Murva(const std::string& args, const std::string& cwd = {}) {
     const std::string errFile = "/tmp/murva-cli-stderr-" + std::to_string(getpid());
-    const std::string command = "env -u DISPLAY '" + Exe + "' " + args + " >/dev/null 2>" + errFile;
+    const std::string command = (cwd.empty() ? "" : "cd '" + cwd + "' && ") + "env -u DISPLAY '" +
+                                Exe + "' " + args + " >/dev/null 2>" + errFile;
     Outcome run;
     const int status = std::system(command.c_str());
     run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -120,6 +123,8 @@ TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
         {"--export-jpeg " + out + " --step 99999 " + in, 1, "step 99999 does not exist"},
         {"--export-gif " + gif + " --all --cut 1 " + in, 2, "contradict"},
         {"--export-gif " + gif + " --save-as " + mrv + " " + in, 2, "give one of"},
+        {"--save-as " + out + " " + in, 2, "must end in .mrv"},
+        {"--save-as '" + folder + "/o.znd' " + in, 2, "must end in .mrv"},
         {"--export-gif " + gif + " '" + Data + "/three_figures.znd'", 1, "nothing to film"},
         {"--save-as " + mrv + " " + missingBG, 0, "warning: the background"},
         {"--export-jpeg " + out + " " + missingBG, 1, "nowhere.jpg' is missing or cannot be read"},
@@ -228,11 +233,30 @@ TEST_F(CommandLineTest, AMissingOrUnreadablePictureFailsAndAnUnknownOptionShowsT
     EXPECT_NE(access((folder + "/o.jpg").c_str(), F_OK), 0);
     EXPECT_NE(access((folder + "/o.mrv").c_str(), F_OK), 0);
 
-    for (const char* args : {"--bogus x", "--save-as o.mrv --bogus x"}) {
+    for (const char* args : {"--bogus x", "--save-as o.mrv --bogus x", "x.mrv --frobnicate"}) {
         Outcome unknown = Murva(args);
         EXPECT_EQ(unknown.Code, 2) << args;
         EXPECT_NE(unknown.Err.find("usage"), std::string::npos) << args;
     }
+    for (const char* args : {"x.mrv --help", "--save-as o.mrv x.mrv -h"}) {
+        Outcome help = Murva(args);
+        // Without a display the window could not open: the usage was written instead.
+        EXPECT_EQ(help.Code, 0) << args;
+        EXPECT_EQ(help.Err, "") << args;
+    }
+}
+
+TEST_F(CommandLineTest, ABackgroundBesideTheAnimationWinsOverOneOfItsNameInTheWorkingFolder) {
+    std::filesystem::create_directory(folder + "/proj");
+    murva::test::WriteJpeg(folder + "/proj/bg.jpg", murva::test::SolidImage(640, 480, 0x0000FF));
+    murva::test::WriteJpeg(folder + "/bg.jpg", murva::test::SolidImage(640, 480, 0xFF0000));
+    std::ofstream(folder + "/proj/a.mrv", std::ios::binary)
+        << "ZINDA FILE FORMAT 1.4\r\n" + murva::test::ActionBlock("ReadBG", -1, "bg.jpg\r\n");
+    ASSERT_EQ(Murva("--export-jpeg out.jpg proj/a.mrv", folder).Code, 0);
+    const auto picture = murva::DecodeJpegFile(folder + "/out.jpg", 640, 480);
+    ASSERT_TRUE(picture);
+    EXPECT_GT(picture->Pixels[0], 200) << "red, from beside the animation";
+    EXPECT_LT(picture->Pixels[2], 60);
 }
 
 TEST_F(CommandLineTest, AnExportThatCannotBeWrittenFails) {
