@@ -31,6 +31,9 @@ constexpr std::string_view NewSuffix = ".new";
 // A torn last batch is left out; should the batch before it not read either, a few
 // earlier ones are tried.
 constexpr int TriedBatchEnds = 4;
+// Far beyond any work a child makes (a million actions take some 150 MB): a larger
+// file is set aside unread rather than filling the memory at every start.
+constexpr off_t MaxJournalBytes = off_t(256) << 20;
 
 bool MakeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -91,7 +94,8 @@ std::optional<std::pair<std::string, std::string>> ParseJournal(std::string_view
     bytes.remove_prefix(HeaderLine.size());
     const std::size_t nameEnd = bytes.find("\r\n");
     if (nameEnd == std::string_view::npos) return std::nullopt;
-    std::string name(bytes.substr(0, nameEnd));
+    // Read as far as a log reads a file name: the rest of a longer line is dropped.
+    std::string name(bytes.substr(0, std::min(nameEnd, MaxFileNameBytes)));
     std::string body = ReadableBody(bytes.substr(nameEnd + 2));
     if (body.empty()) return std::nullopt;
     return std::pair{std::move(name), std::move(body)};
@@ -256,17 +260,18 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         const std::string path = folder + "/" + name;
+        // Only plain files are opened: a pipe or a device under a journal's name would
+        // keep the start waiting for ever.
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
         // A journal being written anew when its program ended; nobody holds it any more.
         if (name.ends_with(std::string(JournalExtension).append(NewSuffix))) {
-            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
             if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
             if (fd >= 0) ::close(fd);
             continue;
         }
-        if (!name.ends_with(JournalExtension)) continue;
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-            journals.emplace_back(info.st_mtim, path);
+        if (name.ends_with(JournalExtension)) journals.emplace_back(info.st_mtim, path);
     }
     ::closedir(dir);
     std::sort(journals.begin(), journals.end(), [](const auto& a, const auto& b) {
@@ -274,7 +279,7 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
                std::tie(b.first.tv_sec, b.first.tv_nsec);
     });
     for (const auto& [time, path] : journals) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         // A running program holds its own, and may have just written it anew under the
         // same name: then the file opened is no longer the one named.
@@ -283,6 +288,10 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
             ::stat(path.c_str(), &named) != 0 || opened.st_ino != named.st_ino) {
             ::close(fd);
+            continue;
+        }
+        if (opened.st_size > MaxJournalBytes) {
+            TLeftoverJournal(path, fd, {}, {}).SetAside();
             continue;
         }
         const std::string bytes = ReadWhole(fd);

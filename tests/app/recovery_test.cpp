@@ -1,6 +1,7 @@
 // Nothing is lost: unsaved work follows the log into the recovery journal, a clean end
 // leaves none, and a start after a crash offers the work back.
 
+#include "files/action_reader.h"
 #include "support/figure_text.h"
 #include "support/form_fixture.h"
 #include "support/material_files.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -128,6 +130,35 @@ TEST_F(RecoveryTest, ARunningProgramsJournalIsNotOffered) {
     std::ofstream(state + "/1-2.journal.new") << "MURVA JOURNAL 1";
     EXPECT_FALSE(TWindow(state).Asked());
     EXPECT_EQ(Journals(state).size(), 1u);
+}
+
+TEST_F(RecoveryTest, HostileFilesUnderAJournalsNameNeitherHangNorBreakAStart) {
+    TWindow made(state);
+    Edit(made.form, material, 2);
+    Crash(made, left);
+    const fs::path journal = fs::directory_iterator(left)->path();
+    std::ifstream in(journal, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::size_t nameEnd = bytes.find("\r\n", bytes.find("\r\n") + 2);
+    // A pipe named as a journal being written anew, and as a journal.
+    ASSERT_EQ(::mkfifo((left + "/9-9.journal.new").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((left + "/8-8.journal").c_str(), 0600), 0);
+    // A file name of 20 MB: it is read as far as a log reads a name.
+    std::ofstream(journal, std::ios::binary)
+        << bytes.substr(0, nameEnd) + std::string(20 << 20, 'a') + bytes.substr(nameEnd);
+    {
+        TWindow back(left, TAnswer::Yes);
+        EXPECT_TRUE(back.Asked());
+        EXPECT_EQ(back.form.S.Shell.DataFileName.size(), MaxFileNameBytes);
+        EXPECT_EQ(test::Figures(back.form), test::Figures(made.form));
+    }
+    // A journal larger than the memory should hold is set aside unread.
+    const std::string huge = temp.Path("huge");
+    fs::create_directories(huge);
+    std::ofstream(huge + "/1-1.journal", std::ios::binary) << bytes;
+    fs::resize_file(huge + "/1-1.journal", std::uintmax_t(300) << 20);
+    EXPECT_FALSE(TWindow(huge).Asked());
+    EXPECT_EQ(Journals(huge), std::vector<std::string>{"journal.old"});
 }
 
 TEST_F(RecoveryTest, ATornLastBatchIsLeftOut) {
