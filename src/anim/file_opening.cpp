@@ -70,9 +70,12 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         return;
 
     bool reset = false;
+    // Named from the root from now on: a later save, or a journal brought back in another
+    // working folder, finds the same file.
+    const std::string named = AbsolutePath(path);
     if (animation) {
         Shell.LoadKind = TLoadKind::Animation;
-        Shell.DataFileName = path;
+        Shell.DataFileName = named;
         if (road.ResetAtOnce) Reset.ResetDocument();
         reset = road.ResetAtOnce;
     } else {
@@ -94,7 +97,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         const TEndCopies endCopies = animation         ? TEndCopies::None
                                      : road.AsMaterial ? TEndCopies::Marked
                                                        : TEndCopies::Plain;
-        if (Read(file, endCopies, animation ? std::string() : path, background)) {
+        if (Read(file, endCopies, animation ? std::string() : named, background)) {
             // An animation read into an empty log is its file: nothing of it is unsaved.
             if (animation && fresh) Shell.SavedLog = Doc.Log().Mark();
             Pictures.ShowDocumentBackground(FolderOf(path));

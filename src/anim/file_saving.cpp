@@ -24,14 +24,14 @@ bool TAnimationFiles::WriteDataMenuClick() {
     dialog.DefaultExt = "mrv";
     const std::optional<std::string> chosen = Platform.SaveDialog(dialog);
     if (!chosen) return false;
-    const std::string path = *chosen;
+    const std::string path = AbsolutePath(*chosen);
     Doc.ClearSelection();
     Painter.PaintBoxPaint();
 
     if (!MayReplace(Platform, path)) return false;
     // Beside the chosen file: its base name and ".bak".
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log()), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log(), FolderOf(path)), backup)) {
         Platform.ShowMessage(texts::SaveFailed);
         return false;
     }
@@ -47,7 +47,7 @@ bool TAnimationFiles::OverWriteDataMenuClick() {
     const std::string path = Shell.DataFileName;
     if (path.empty()) return WriteDataMenuClick();
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
-    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log()), backup)) {
+    if (!WriteFileAtomically(path, WriteActionFile(Doc.Log(), FolderOf(path)), backup)) {
         Platform.ShowMessage(texts::WriteFailed);
         return false;
     }

@@ -1,6 +1,9 @@
 #include "anim/work_recovery.h"
 
+#include "files/file_names.h"
 #include "ui/texts.h"
+
+#include <utility>
 
 namespace murva {
 
@@ -9,7 +12,7 @@ TRecoveryJournal& TWorkRecovery::Journal() {
     return *Kept;
 }
 
-bool TWorkRecovery::OfferLeftoverWork() {
+bool TWorkRecovery::OfferLeftoverWork(const std::string& named) {
     std::optional<TLeftoverJournal> left = FindLeftoverJournal(Platform.StateFolder());
     if (!left) return false;
     if (Platform.Ask(texts::RecoverWork, texts::ConfirmCaptionKana, TQuestionButtons::YesNo) !=
@@ -21,6 +24,7 @@ bool TWorkRecovery::OfferLeftoverWork() {
     // The work is in this program's journal before the old one goes.
     KeepJournal();
     if (Journal().Exists()) left->Remove();
+    if (!named.empty()) Platform.ShowMessage(BareFileName(named) + texts::NotOpenedYet);
     return true;
 }
 
@@ -28,9 +32,12 @@ void TWorkRecovery::KeepJournal() {
     const THistoryList& log = Doc.Log();
     // A size change still held open is unsaved work too.
     const std::optional<TActionItem> held = Doc.HeldChange();
-    if (!log.IsEmpty() && (log.Mark() != Shell.SavedLog || held))
-        Journal().Follow(log, Shell.DataFileName, held ? &*held : nullptr);
-    else if (Kept)
+    if (!log.IsEmpty() && (log.Mark() != Shell.SavedLog || held)) {
+        // Said once; the journal is tried again quietly every time.
+        if (!Journal().Follow(log, Shell.DataFileName, held ? &*held : nullptr) &&
+            !std::exchange(ToldUnkept, true))
+            Platform.ShowMessage(texts::JournalUnkept);
+    } else if (Kept)
         Kept->Remove();
 }
 

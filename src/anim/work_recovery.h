@@ -15,8 +15,9 @@ public:
         : Doc(doc), Shell(shell), Platform(host), Files(files) {}
 
     // At start-up: offers the work a program left in its journal. Yes brings it back, No
-    // moves the journal aside. Whether the work came back.
-    bool OfferLeftoverWork();
+    // moves the journal aside. Whether the work came back; then the file `named` to open
+    // (empty: none) is said not to be open yet, so the child can save and open it.
+    bool OfferLeftoverWork(const std::string& named = {});
     // Puts the work into the journal when it is unsaved, and removes the journal when
     // nothing is: the window calls it about once a second.
     void KeepJournal();
@@ -31,6 +32,8 @@ private:
     Host& Platform;
     TAnimationFiles& Files;
     std::unique_ptr<TRecoveryJournal> Kept;
+    // Whether the child was told that the journal cannot be kept: once a run.
+    bool ToldUnkept = false;
 };
 
 } // namespace murva

@@ -15,8 +15,8 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     PaintBox.Picture->SetSize(FieldWidth, FieldHeight);
     ResetDocument();
     // Work a crash left behind comes before the file named.
-    if (!Recovery.OfferLeftoverWork() && !args.empty() && !args.front().empty())
-        OpenFileByName(args.front());
+    const std::string named = args.empty() ? std::string() : args.front();
+    if (!Recovery.OfferLeftoverWork(named) && !named.empty()) OpenFileByName(named);
     S.Shell.ResizeMode = TResizeMode::Together;
     S.Cuts.CurrentCut = 1;
 }

@@ -1,6 +1,7 @@
 #include "files/action_writer.h"
 
 #include "files/cp932.h"
+#include "files/file_names.h"
 #include "files/text_format.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@ namespace {
 class TWriter {
 public:
     std::string Out;
+    // The folder of the file written, that ReadData names are given from; empty: as they are.
+    std::string Folder;
 
     void Line(std::string_view text) {
         Out.append(text);
@@ -142,7 +145,10 @@ void TWriter::Action(const TActionItem& item, const TFirstActionIndex& first) {
     Line(ActionKindWord(data.TargetType));
     if (HasTargetID(data.TargetType)) Int(data.TargetID);
     if (data.TargetType == TActionKind::Change) Line(ParameterWord(data.Parameter));
-    if (HasFileName(data.TargetType)) Text(data.FileName);
+    if (data.TargetType == TActionKind::ReadData && !Folder.empty())
+        Text(NameFrom(Folder, data.FileName));
+    else if (HasFileName(data.TargetType))
+        Text(data.FileName);
     if (HasFigure(data.TargetType))
         Figure(data.FigData, true);
     else if (data.TargetType == TActionKind::Change)
@@ -183,13 +189,16 @@ std::string WriteDrawingFile(const std::vector<TFigData>& figures, const TAction
     return std::move(writer.Out);
 }
 
-std::string WriteActionFile(const THistoryList& log) {
-    std::string out(CurrentFormatLine);
-    out.append("\r\n");
-    TActionBlockWriter blocks;
-    for (const TActionItem* item = log.GetFirst(); item; item = item->Next)
-        blocks.Write(*item, out);
-    return out;
+std::string WriteActionFile(const THistoryList& log, const std::string& folder) {
+    TWriter writer;
+    writer.Folder = folder;
+    writer.Line(CurrentFormatLine);
+    TFirstActionIndex first;
+    for (const TActionItem* item = log.GetFirst(); item; item = item->Next) {
+        first.Note(item);
+        writer.Action(*item, first);
+    }
+    return std::move(writer.Out);
 }
 
 } // namespace murva

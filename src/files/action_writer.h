@@ -11,7 +11,9 @@
 
 namespace murva {
 
-std::string WriteActionFile(const THistoryList& log);
+// Saved in `folder`, a ReadData names its drawing from there (see NameFrom); without a
+// folder, names stay as they are.
+std::string WriteActionFile(const THistoryList& log, const std::string& folder = {});
 
 // A drawing-process file of the figures, each created by one action with the stamp: the
 // figure blocks carry no cut and no path, as a drawing's do.

@@ -1,6 +1,7 @@
 #include "files/file_names.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace murva {
@@ -36,6 +37,20 @@ std::string ReplaceExtension(const std::string& path, const std::string& extensi
 bool FileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+std::string NameFrom(const std::string& folder, const std::string& path) {
+    if (!folder.empty() && path.starts_with(folder) && path.size() > folder.size() + 1 &&
+        path[folder.size()] == '/')
+        return path.substr(folder.size() + 1);
+    return BareFileName(path);
 }
 
 bool HasExtension(const std::string& path, std::span<const std::string_view> extensions) {

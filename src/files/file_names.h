@@ -18,6 +18,12 @@ std::string ExtensionOf(const std::string& path);
 // The path with its extension replaced (the new one includes its dot).
 std::string ReplaceExtension(const std::string& path, const std::string& extension);
 bool FileExists(const std::string& path);
+// The path from the root, as it names the file now: what a name given relative to the
+// working folder must become before the folder changes. Empty stays empty.
+std::string AbsolutePath(const std::string& path);
+// How a file saved in `folder` names another: relative to it when the path lies inside
+// it, else by its bare name.
+std::string NameFrom(const std::string& folder, const std::string& path);
 
 // The extensions of each kind of file the program opens, in the two spellings accepted:
 // all lower case or all upper case (".mrv" and ".MRV", never ".Mrv").

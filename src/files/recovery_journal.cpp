@@ -156,46 +156,45 @@ void TRecoveryJournal::Close() {
     Fd = -1;
 }
 
-void TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileName,
+bool TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileName,
                               const TActionItem* pending) {
-    if (Folder.empty()) return;
+    if (Folder.empty()) return true;
     if (Fd < 0 || log.Generation() != WrittenGeneration || log.GetCount() < WrittenCount ||
-        fileName != WrittenName) {
-        WriteAnew(log, fileName, pending);
-        return;
-    }
+        fileName != WrittenName)
+        return WriteAnew(log, fileName, pending);
     std::string batch;
     for (const TActionItem* item = WrittenTail->Next; item; item = item->Next)
         Blocks.Write(*item, batch);
     if (!batch.empty()) batch.append(BatchEndLine);
     // After the log's blocks, whose creating actions a size change looks up.
     std::string pendingBlock = PendingBlockOf(pending);
-    if (batch.empty() && pendingBlock == PendingBlock) return;
+    if (batch.empty() && pendingBlock == PendingBlock) return true;
     const off_t logBytes = LogBytes + static_cast<off_t>(batch.size());
     batch.append(pendingBlock);
     // The pending block written last time is taken back: its action is in the log now, or
     // it is written again as it stands.
     if ((!PendingBlock.empty() && ::ftruncate(Fd, LogBytes) != 0) || !WriteAll(Fd, batch)) {
         Close();
-        return;
+        return false;
     }
     Disk.Sync(Fd);
     WrittenCount = log.GetCount();
     WrittenTail = log.GetTail();
     LogBytes = logBytes;
     PendingBlock = std::move(pendingBlock);
+    return true;
 }
 
 std::string TRecoveryJournal::PendingBlockOf(const TActionItem* pending) const {
     return pending ? Blocks.Block(*pending).append(BatchEndLine) : std::string();
 }
 
-void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fileName,
+bool TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fileName,
                                  const TActionItem* pending) {
-    if (!MakeFolders(Folder)) return;
+    if (!MakeFolders(Folder)) return false;
     const std::string temp = Path + std::string(NewSuffix);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     // Locked before it takes its name, so no other program ever takes it for left behind.
     ::flock(fd, LOCK_EX);
     // A name the header line cannot hold is left out: the figures matter more.
@@ -213,7 +212,7 @@ void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fil
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0 || ::rename(temp.c_str(), Path.c_str()) != 0) {
         ::unlink(temp.c_str());
         ::close(fd);
-        return;
+        return false;
     }
     SyncFolder(Folder);
     Close();
@@ -224,6 +223,7 @@ void TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fil
     WrittenName = fileName;
     LogBytes = logBytes;
     PendingBlock = std::move(pendingBlock);
+    return true;
 }
 
 void TRecoveryJournal::Remove() {

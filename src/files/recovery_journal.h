@@ -52,15 +52,16 @@ public:
 
     // Brings the journal up to the log, whose work was opened from `fileName`, and puts
     // it on the disk. `pending`, an action not yet in the log, follows it until the next
-    // call. A failure is tried again by writing it anew next time.
-    void Follow(const THistoryList& log, const std::string& fileName,
+    // call. A failure is tried again by writing it anew next time; false when this time
+    // the journal could not be kept.
+    bool Follow(const THistoryList& log, const std::string& fileName,
                 const TActionItem* pending = nullptr);
     // Nothing is left to recover: the journal goes.
     void Remove();
     bool Exists() const { return Fd >= 0; }
 
 private:
-    void WriteAnew(const THistoryList& log, const std::string& fileName,
+    bool WriteAnew(const THistoryList& log, const std::string& fileName,
                    const TActionItem* pending);
     // The block of the pending action and its batch's end; empty for none.
     std::string PendingBlockOf(const TActionItem* pending) const;

@@ -17,6 +17,9 @@ inline constexpr const char* SaveBeforeExit = "Murvaをおわる前にえをほ�
 inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえをうわがきほぞんしますか？";
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
 inline constexpr const char* RecoverWork = "まえの つづきが あります。もどしますか？";
+inline constexpr const char* JournalUnkept = "もしもの ときの ほぞんが できません";
+// After work brought back in place of the file named: "<file> は まだ ひらいて いません".
+inline constexpr const char* NotOpenedYet = " は まだ ひらいて いません";
 inline constexpr const char* ReallyClearAll = "ぜんぶ けしても いい？";
 inline constexpr const char* ReallyDropDrawing = "かいた えを すてても いい？";
 

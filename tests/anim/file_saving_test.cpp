@@ -60,6 +60,27 @@ struct SaveTest : test::FormTest {
 
 using Names = std::vector<std::string>;
 
+TEST_F(SaveTest, ADrawingIsNamedFromTheAnimationsFolderOrByItsBareName) {
+    fs::create_directories(In("sub"));
+    fs::create_directories(In("elsewhere"));
+    const struct {
+        const char* Material;
+        const char* Saved;
+        const char* Named;
+    } cases[] = {{"m.znd", "a.mrv", "m.znd"},
+                 {"sub/m.znd", "a.mrv", "sub/m.znd"},
+                 {"elsewhere/m.znd", "sub/a.mrv", "m.znd"}};
+    for (const auto& c : cases) {
+        form.OpenFileByName(test::WriteMaterial(Temp, c.Material, {10}));
+        host.SaveResults = {In(c.Saved)};
+        host.Answers = {TAnswer::Yes};
+        ASSERT_TRUE(form.Files.WriteDataMenuClick());
+        const std::string line = "ReadData\r\n" + std::string(c.Named) + "\r\n";
+        EXPECT_NE(Contents(In(c.Saved)).rfind(line), std::string::npos) << c.Material;
+        EXPECT_EQ(Contents(In(c.Saved)).find(Folder), std::string::npos) << c.Material;
+    }
+}
+
 TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     host.SaveResults = {In("work.mrv")};
     const int presents = host.Invalidations;

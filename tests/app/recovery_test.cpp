@@ -28,10 +28,11 @@ struct TWindow {
     test::FakeHost host;
     test::RecordingGraphics graphics;
     TZindaForm form{host, graphics};
-    TWindow(const std::string& state, TAnswer recover = TAnswer::No) {
+    TWindow(const std::string& state, TAnswer recover = TAnswer::No,
+            const std::vector<std::string>& args = {}) {
         host.StateDir = state;
         host.Answers = {recover};
-        form.FormCreate({});
+        form.FormCreate(args);
         host.Answers.clear();
     }
     bool Asked() const {
@@ -159,6 +160,30 @@ TEST_F(RecoveryTest, HostileFilesUnderAJournalsNameNeitherHangNorBreakAStart) {
     fs::resize_file(huge + "/1-1.journal", std::uintmax_t(300) << 20);
     EXPECT_FALSE(TWindow(huge).Asked());
     EXPECT_EQ(Journals(huge), std::vector<std::string>{"journal.old"});
+}
+
+TEST_F(RecoveryTest, AFileOpenedByARelativeNameComesBackNamedFromTheRoot) {
+    const std::string file = std::string(MURVA_TEST_DATA) + "/two_pairs.mrv";
+    TWindow made(state);
+    made.form.OpenFileByName(fs::relative(file).string());
+    Edit(made.form, material, 1);
+    const std::string absolute = fs::absolute(file).lexically_normal().string();
+    EXPECT_EQ(made.form.S.Shell.DataFileName, absolute);
+    Crash(made, left);
+    // Started on another file: the work comes back, and the file is said not to be open.
+    TWindow back(left, TAnswer::Yes, {temp.Path("house.mrv")});
+    EXPECT_EQ(back.form.S.Shell.DataFileName, absolute);
+    EXPECT_EQ(back.host.Messages, std::vector<std::string>{"house.mrv は まだ ひらいて いません"});
+}
+
+TEST_F(RecoveryTest, AJournalThatCannotBeKeptIsSaidOnceAndTriedAgainQuietly) {
+    std::ofstream(state) << "a file where the folder should be";
+    TWindow made(state);
+    Edit(made.form, material, 1);
+    made.form.JournalTimerTimer();
+    Edit(made.form, material, 1);
+    made.form.JournalTimerTimer();
+    EXPECT_EQ(made.host.Messages, std::vector<std::string>{texts::JournalUnkept});
 }
 
 TEST_F(RecoveryTest, ATornLastBatchIsLeftOut) {
