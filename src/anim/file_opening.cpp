@@ -76,6 +76,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
     if (animation) {
         Shell.LoadKind = TLoadKind::Animation;
         Shell.DataFileName = named;
+        Shell.DataFileCut = false;
         if (road.ResetAtOnce) Reset.ResetDocument();
         reset = road.ResetAtOnce;
     } else {
@@ -127,6 +128,7 @@ void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::stri
     Reset.ResetDocument();
     Shell.LoadKind = TLoadKind::Animation;
     Shell.DataFileName = fileName;
+    Shell.DataFileCut = false;
     std::istringstream file(body);
     std::string background;
     if (Read(file, TEndCopies::None, {}, background))
@@ -154,6 +156,10 @@ bool TAnimationFiles::Read(std::istream& file, TEndCopies endCopies, const std::
             TReadContext context{log, Reader, Doc.PairCount(), Shell.LoadKind, Parts.PartsCount};
             const TReadResult result = ReadActionFile(file, context);
             ShowReadNotes(result.Messages);
+            if (result.TextCut && result.Result == 0) {
+                Platform.ShowMessage(texts::TextsShortened);
+                Shell.DataFileCut |= Shell.LoadKind == TLoadKind::Animation;
+            }
             // The name read for the last background; the reader kept it in the action.
             if (const TActionItem* read = result.BackgroundAction)
                 background =

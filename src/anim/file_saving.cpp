@@ -36,6 +36,7 @@ bool TAnimationFiles::WriteDataMenuClick() {
         return false;
     }
     Shell.DataFileName = path;
+    Shell.DataFileCut = false;
     Shell.SavedLog = Doc.Log().Mark();
     return true;
 }
@@ -46,6 +47,10 @@ bool TAnimationFiles::OverWriteDataMenuClick() {
     Painter.PaintBoxPaint();
     const std::string path = Shell.DataFileName;
     if (path.empty()) return WriteDataMenuClick();
+    // The file's long texts would be lost without a word.
+    if (Shell.DataFileCut && Platform.Ask(texts::SaveOverShortened, texts::ConfirmCaptionKana,
+                                          TQuestionButtons::YesNo, TAnswer::No) != TAnswer::Yes)
+        return false;
     const std::string backup = FileExists(path) ? ReplaceExtension(path, ".bak") : std::string();
     if (!WriteFileAtomically(path, WriteActionFile(Doc.Log(), FolderOf(path)), backup)) {
         Platform.ShowMessage(texts::WriteFailed);

@@ -126,7 +126,9 @@ private:
     }
     bool NextText(std::string& value, std::size_t limit) {
         if (!Next()) return false;
-        value = Cp932ToUtf8(Cp932Prefix(Line, limit));
+        const std::string_view kept = Cp932Prefix(Line, limit);
+        Result.TextCut |= kept.size() < Line.size();
+        value = Cp932ToUtf8(kept);
         return true;
     }
     void Note(TReadNoteKind kind, std::string text = {}) {

@@ -37,6 +37,8 @@ struct TReadResult {
     std::int32_t LastFigureID = 1;
     // The last background action read, when the read kept it; nullptr otherwise.
     TActionItem* BackgroundAction = nullptr;
+    // A text or a name was longer than a line of the format holds, and was cut.
+    bool TextCut = false;
 };
 
 struct TReadContext {

@@ -19,6 +19,9 @@ namespace murva {
 struct TShellState {
     std::string VersionTitle = texts::VersionTitle;
     std::string DataFileName;
+    // Texts of that file were longer than a line of the format holds and were cut when it
+    // was read: saving over it asks first.
+    bool DataFileCut = false;
     TMode Mode = TMode::Draw;
     TMotionTool CurrentTool = TMotionTool::Select;
     TLoadKind LoadKind = TLoadKind::Animation;

@@ -18,6 +18,8 @@ inline constexpr const char* SaveOverBeforeExit = "Murvaをおわる前にえを
 inline constexpr const char* RespecifyBackground = "背景データを新しく指定しますか？";
 inline constexpr const char* RecoverWork = "まえの つづきが あります。もどしますか？";
 inline constexpr const char* JournalUnkept = "もしもの ときの ほぞんが できません";
+inline constexpr const char* TextsShortened = "ながい もじを みじかく しました";
+inline constexpr const char* SaveOverShortened = "みじかく した もじで うわがき しても いい？";
 // After work brought back in place of the file named: "<file> は まだ ひらいて いません".
 inline constexpr const char* NotOpenedYet = " は まだ ひらいて いません";
 inline constexpr const char* ReallyClearAll = "ぜんぶ けしても いい？";

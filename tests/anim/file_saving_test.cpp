@@ -81,6 +81,26 @@ TEST_F(SaveTest, ADrawingIsNamedFromTheAnimationsFolderOrByItsBareName) {
     }
 }
 
+TEST_F(SaveTest, AFileWhoseLongTextsWereCutIsSaidSoAndNotSavedOverWithoutAsking) {
+    const std::string path = test::WriteLog(
+        Temp, "long.mrv",
+        test::ActionBlock("Create", 1,
+                          "begin FigData\r\ndtText\r\n0\r\n1\r\nclBlack\r\nclWhite\r\n12\r\n"
+                          "clBlack\r\n" +
+                              std::string(300, 'a') +
+                              "\r\n10 10\r\n50 30\r\n1\r\n0\r\nend FigData\r\n"));
+    host.Answers = {TAnswer::Yes}; // the work held is replaced
+    form.OpenFileByName(path);
+    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::TextsShortened});
+    const std::string before = Contents(path);
+    for (const TAnswer answer : {TAnswer::No, TAnswer::Yes}) {
+        host.Answers = {answer};
+        EXPECT_EQ(form.Files.OverWriteDataMenuClick(), answer == TAnswer::Yes);
+        EXPECT_EQ(host.Questions.back().Text, texts::SaveOverShortened);
+        EXPECT_EQ(Contents(path) == before, answer == TAnswer::No);
+    }
+}
+
 TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     host.SaveResults = {In("work.mrv")};
     const int presents = host.Invalidations;
