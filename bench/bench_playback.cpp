@@ -161,6 +161,39 @@ void BM_GifExportOf20Pairs(benchmark::State& state) {
 }
 BENCHMARK(BM_GifExportOf20Pairs)->Unit(benchmark::kMillisecond);
 
+// "--making" of a log of 100 000 commands (moves of 20 pairs' end copies, one command each)
+// filmed into a GIF: only the pictures taken are painted.
+void BM_MakingFilmedOfCommands(benchmark::State& state) {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form(host, graphics);
+    form.FormCreate({});
+    AddPairs(form, 20);
+    TDocument& doc = form.S.Doc;
+    // Copies of the figures, which the log creates and so can name.
+    for (int i = 0; i < 40; ++i) {
+        form.BeginCommand();
+        doc.RecordDuplicate(doc.FigList().At(i)->Data);
+    }
+    for (int k = 0; doc.Log().GetCount() < state.range(0); ++k) {
+        form.BeginCommand();
+        TFigItem* end = doc.FigList().At(40 + k % 40);
+        TFigData moved = end->Data;
+        moved.Offset(k % 2 ? 3 : -3, 0);
+        doc.RecordMove(end, moved);
+    }
+    const std::string path = "/tmp/murva_bench_making.gif";
+    for (auto _ : state)
+        form.Gif.ExportGif(
+            path, [&form](const TFilming& filming) { return form.Making.Replay(&filming); });
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_MakingFilmedOfCommands)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 } // namespace
 
 #include "offscreen_main.h"

@@ -104,17 +104,21 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         }
         // The replay ends on the present picture.
         if (k == commands) Cuts = cuts;
+        const double due = (k + 1) * each;
+        // Filmed, only the pictures taken are painted: a long log has far more commands
+        // than a film has pictures.
         if (filming && filming->Picture) {
-            TView view;
-            view.Cut = Cuts.CurrentCut;
-            view.PairCount = making.PairCount();
-            view.FigureCount = making.FigureCount();
-            Painter.PaintInto(*filming->Picture, making, view);
+            if (k == commands || nextPicture < due) {
+                TView view;
+                view.Cut = Cuts.CurrentCut;
+                view.PairCount = making.PairCount();
+                view.FigureCount = making.FigureCount();
+                Painter.PaintInto(*filming->Picture, making, view);
+            }
         } else {
             Painter.PaintMaking(making, Cuts);
         }
         C.PlayBar.SetPositionQuietly(k);
-        const double due = (k + 1) * each;
         if (filming) {
             // The present picture is filmed however fast the pace.
             if (k == commands && nextPicture >= due) filming->Take();

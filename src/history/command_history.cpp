@@ -52,8 +52,8 @@ NextOfSameStamp(const THistoryList& log) {
 // would otherwise let a step end between a start copy and its end copy. A start copy
 // waits until a Duplicate of its look comes (its end copy), or until it is deleted; a
 // brought-back figure waits for its partner, or for an end copy of its own; a deleted one
-// for its partner's Delete. An action that edits a figure not waiting means the making
-// of pairs is over, however it ended.
+// for its partner's Delete. A figure is never edited while pairs are being made, so an
+// edit means the making of pairs is over, however it ended.
 class TPairWatch {
 public:
     bool Whole() const { return Waiting.empty() && !LoneDelete; }
@@ -78,12 +78,6 @@ public:
             break;
         case TActionKind::Move:
         case TActionKind::Change:
-            if (Waiting.empty()) break;
-            if (TLook* w = Find(a.TargetID))
-                Edit(*w, a);
-            else
-                Reset();
-            break;
         case TActionKind::ReadBG:
         case TActionKind::ClearBG:
         case TActionKind::ClearAll:
@@ -114,32 +108,6 @@ private:
         return {0,          false,        f.DrawingTool, f.PenWidth, f.TextSize,
                 f.PenColor, f.BrushColor, f.TextColor,   f.Text};
     }
-    static void Edit(TLook& w, const TActionData& a) {
-        const TFigData& f = a.FigData;
-        if (a.TargetType != TActionKind::Change) return;
-        switch (a.Parameter) {
-        case TChangeParameter::Size:
-            w.TextSize = f.TextSize;
-            break;
-        case TChangeParameter::BodyColor:
-            w.BrushColor = f.BrushColor;
-            break;
-        case TChangeParameter::LineWidth:
-            w.PenWidth = f.PenWidth;
-            break;
-        case TChangeParameter::LineColor:
-            w.PenColor = f.PenColor;
-            break;
-        case TChangeParameter::Text:
-            w.Text = f.Text;
-            break;
-        case TChangeParameter::TextColor:
-            w.TextColor = f.TextColor;
-            break;
-        default:
-            break;
-        }
-    }
     void Wait(const TActionData& a, bool restored = false) {
         // A file that never pairs its figures is not watched for ever.
         if (Waiting.size() >= MaxWaiting) return Reset();
@@ -147,11 +115,6 @@ private:
         look.Id = a.TargetID;
         look.Restored = restored;
         Waiting.push_back(std::move(look));
-    }
-    TLook* Find(std::int32_t id) {
-        for (TLook& w : Waiting)
-            if (w.Id == id) return &w;
-        return nullptr;
     }
     template <typename Match> bool Take(Match match) {
         for (auto w = Waiting.rbegin(); w != Waiting.rend(); ++w)
