@@ -67,6 +67,17 @@ void AddPairs(TZindaForm& form, int pairs) {
     test::Figures(form.S.Doc).FigureCount = 2 * pairs;
 }
 
+// A form in the making state holding the pairs.
+struct TPairsScene {
+    test::FakeHost host;
+    qt::QtGraphics graphics;
+    TZindaForm form{host, graphics};
+    explicit TPairsScene(int pairs) {
+        form.FormCreate({});
+        AddPairs(form, pairs);
+    }
+};
+
 // A run as the user starts it with the play button, in the shown window, kept to the
 // clock of "ずっとおなじはやさ": 800 steps should take two seconds.
 void BM_PacedRunInTheWindow(benchmark::State& state) {
@@ -128,11 +139,8 @@ BENCHMARK(BM_StepOf200Pairs)->Unit(benchmark::kMicrosecond);
 // The play bar dragged to step 1750 at "おそい": every step recomputed from the start,
 // then the field painted.
 void BM_ScrubTo1750With200Pairs(benchmark::State& state) {
-    test::FakeHost host;
-    qt::QtGraphics graphics;
-    TZindaForm form(host, graphics);
-    form.FormCreate({});
-    AddPairs(form, 200);
+    TPairsScene scene(200);
+    TZindaForm& form = scene.form;
     form.SelectMoveBtnClick();
     form.SpeedBtnClick(TSpeedButton::SlowBtn);
     int step = 0;
@@ -164,11 +172,8 @@ BENCHMARK(BM_GifExportOf20Pairs)->Unit(benchmark::kMillisecond);
 // "--making" of a log of 100 000 commands (moves of 20 pairs' end copies, one command each)
 // filmed into a GIF: only the pictures taken are painted.
 void BM_MakingFilmedOfCommands(benchmark::State& state) {
-    test::FakeHost host;
-    qt::QtGraphics graphics;
-    TZindaForm form(host, graphics);
-    form.FormCreate({});
-    AddPairs(form, 20);
+    TPairsScene scene(20);
+    TZindaForm& form = scene.form;
     TDocument& doc = form.S.Doc;
     // Copies of the figures, which the log creates and so can name.
     for (int i = 0; i < 40; ++i) {
