@@ -76,8 +76,8 @@ TFigItem* TDocument::RecordRestorePair() {
     if (!item) item = partner;
     Figures.SelectedFig = item;
     ++Figures.PairCount;
-    for (std::int32_t k = 0; k < Figures.PairCount && RecordStep(item, TActionKind::Back); ++k) {
-    }
+    for (std::int32_t k = 0; k < Figures.PairCount; ++k)
+        if (!RecordStep(item, TActionKind::Back)) break;
     return item;
 }
 
