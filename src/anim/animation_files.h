@@ -52,9 +52,9 @@ public:
     // "そざいをよみこむ": a drawing-process file as a material, or an animation.
     void ZindaLoadClick();
     // Reads the file into the document as the load kind says, with the reader's messages;
-    // whether it read. `background` gets the name of the last background it read.
-    bool Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile,
-              std::string& background);
+    // whether it read. `background`, if given, gets the name of the last background read.
+    bool Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile = {},
+              std::string* background = nullptr);
     // A drawing made in the drawing window, as a drawing-process file's text, into the
     // next slot of the bin as "そざいをよみこむ" puts a material there.
     void AddDrawnMaterial(const std::string& drawing);

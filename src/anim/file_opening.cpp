@@ -98,7 +98,7 @@ void TAnimationFiles::LoadLogFile(const std::string& path, const TLoadRoad& road
         const TEndCopies endCopies = animation         ? TEndCopies::None
                                      : road.AsMaterial ? TEndCopies::Marked
                                                        : TEndCopies::Plain;
-        if (Read(file, endCopies, animation ? std::string() : named, background)) {
+        if (Read(file, endCopies, animation ? std::string() : named, &background)) {
             // An animation read into an empty log is its file: nothing of it is unsaved.
             if (animation && fresh) Shell.SavedLog = Doc.Log().Mark();
             Pictures.ShowDocumentBackground(FolderOf(path));
@@ -119,8 +119,7 @@ void TAnimationFiles::AddDrawnMaterial(const std::string& drawing) {
     Shell.LoadKind = TLoadKind::Drawing;
     if (Doc.Log().IsEmpty()) Reset.ResetDocument();
     std::istringstream file(drawing);
-    std::string background;
-    if (Read(file, TEndCopies::Marked, {}, background)) Pictures.ShowDocumentBackground({});
+    if (Read(file, TEndCopies::Marked)) Pictures.ShowDocumentBackground({});
     FinishDataLoad(ByZindaLoad);
 }
 
@@ -130,9 +129,7 @@ void TAnimationFiles::OpenRecoveredWork(const std::string& body, const std::stri
     Shell.DataFileName = fileName;
     Shell.DataFileCut = false;
     std::istringstream file(body);
-    std::string background;
-    if (Read(file, TEndCopies::None, {}, background))
-        Pictures.ShowDocumentBackground(FolderOf(fileName));
+    if (Read(file, TEndCopies::None)) Pictures.ShowDocumentBackground(FolderOf(fileName));
     FinishDataLoad(ByMurvaLoad);
 }
 
@@ -150,7 +147,7 @@ void TAnimationFiles::FinishDataLoad(const TLoadRoad& road) {
 }
 
 bool TAnimationFiles::Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile,
-                           std::string& background) {
+                           std::string* background) {
     return Doc.Load(
         [&](THistoryList& log) {
             TReadContext context{log, Reader, Doc.PairCount(), Shell.LoadKind, Parts.PartsCount};
@@ -161,8 +158,8 @@ bool TAnimationFiles::Read(std::istream& file, TEndCopies endCopies, const std::
                 Shell.DataFileCut |= Shell.LoadKind == TLoadKind::Animation;
             }
             // The name read for the last background; the reader kept it in the action.
-            if (const TActionItem* read = result.BackgroundAction)
-                background =
+            if (const TActionItem* read = result.BackgroundAction; read && background)
+                *background =
                     read->Data.FileName.empty() ? Reader.LastDataFileName : read->Data.FileName;
             return result.Result == 0;
         },

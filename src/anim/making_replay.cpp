@@ -108,13 +108,9 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         // Filmed, only the pictures taken are painted: a long log has far more commands
         // than a film has pictures.
         if (filming && filming->Picture) {
-            if (k == commands || nextPicture < due) {
-                TView view;
-                view.Cut = Cuts.CurrentCut;
-                view.PairCount = making.PairCount();
-                view.FigureCount = making.FigureCount();
-                Painter.PaintInto(*filming->Picture, making, view);
-            }
+            if (k == commands || nextPicture < due)
+                Painter.PaintInto(*filming->Picture, making,
+                                  TPainter::MakingView(making, Cuts.CurrentCut));
         } else {
             Painter.PaintMaking(making, Cuts);
         }

@@ -21,8 +21,8 @@ public:
     // nothing).
     TPictureLoad LoadBackground(const std::string& path);
     // The background the document's picture has becomes the one shown, loaded unless it
-    // is shown already. A picture moved with its animation is found by its bare name:
-    // first in the current folder, then in `folder`, that of the file being opened.
+    // is shown already. A name without its folder is looked for in `folder`, that of the
+    // file being opened, before the working folder; a moved picture by its bare name.
     void ShowDocumentBackground(const std::string& folder);
     // The picture at the path becomes the background, and that is recorded; false when it
     // could not be loaded.

@@ -14,12 +14,8 @@ TPainter::TPainter(TSharedState& state, TWindowControls& controls, Host& h, Grap
     : S(state), C(controls), host(h), Thumbnails(g, C.FieldWidth, C.FieldHeight) {}
 
 TView TPainter::WindowView() const {
-    TView view;
-    view.Cut = S.Cuts.CurrentCut;
+    TView view = MakingView(S.Doc, S.Cuts.CurrentCut);
     view.Watching = S.Shell.Mode == TMode::Watch;
-    view.PairCount = S.Doc.PairCount();
-    view.FigureCount = S.Doc.FigureCount();
-    view.Selected = S.Doc.SelectedFig();
     return view;
 }
 
@@ -42,13 +38,17 @@ void TPainter::PaintDuringDrag() {
     Paint(S.Doc, WindowView(), follow);
 }
 
-void TPainter::PaintMaking(const TDocument& doc, const TCutState& cuts) {
+TView TPainter::MakingView(const TDocument& doc, std::int32_t cut) {
     TView view;
-    view.Cut = cuts.CurrentCut;
+    view.Cut = cut;
     view.PairCount = doc.PairCount();
     view.FigureCount = doc.FigureCount();
     view.Selected = doc.SelectedFig();
-    Paint(doc, view, true, cuts.StripOffset);
+    return view;
+}
+
+void TPainter::PaintMaking(const TDocument& doc, const TCutState& cuts) {
+    Paint(doc, MakingView(doc, cuts.CurrentCut), true, cuts.StripOffset);
     if (doc.FigList().IsEmpty()) ClearThumbnails();
 }
 

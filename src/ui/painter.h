@@ -52,6 +52,8 @@ public:
 
     // The field as the window's state shows the document.
     TView WindowView() const;
+    // The field as the making state shows a document on the cut.
+    static TView MakingView(const TDocument& doc, std::int32_t cut);
     // The field of the document as the view shows it, on the window's background, painted
     // into a field-sized picture of its own: a film's frame.
     void PaintInto(Bitmap& target, const TDocument& doc, const TView& view) const {

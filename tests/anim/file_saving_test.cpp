@@ -275,8 +275,7 @@ TEST_F(SaveTest, AHeldSizeChangeIsRecordedBeforeTheFileIsWritten) {
 struct ReadTest : test::FormTest {
     int Read(const std::string& text) {
         std::istringstream file(text);
-        std::string background;
-        return form.Files.Read(file, TEndCopies::None, {}, background) ? 0 : 1;
+        return form.Files.Read(file, TEndCopies::None) ? 0 : 1;
     }
 };
 
