@@ -1,5 +1,6 @@
 #include "anim/material_drawing.h"
 
+#include "files/action_reader.h"
 #include "files/action_writer.h"
 #include "files/safe_file.h"
 #include "ui/texts.h"
@@ -9,7 +10,29 @@ namespace murva {
 bool TMaterialDrawing::DrawBtnClick() {
     if (Shell.Mode == TMode::Watch) return false;
     Board.Clear();
+    Started = Doc.StampNow();
     return true;
+}
+
+std::string TMaterialDrawing::WorkInProgress() const {
+    const std::vector<TFigData> figures = Board.WorkInProgress();
+    return figures.empty() ? std::string() : WriteDrawingFile(figures, Started);
+}
+
+bool TMaterialDrawing::Resume(std::string_view drawing) {
+    THistoryList log;
+    TReaderState reader;
+    TReadContext context{log, reader};
+    // The figures as they were drawn, neither in a cut nor in the bin.
+    context.LoadKind = TLoadKind::StampChildren;
+    if (ReadActionText(drawing, context).Result != 0) return false;
+    std::vector<TFigData> figures;
+    for (TActionItem* item = log.GetFirst(); item; item = item->Next)
+        if (item->Data.TargetType == TActionKind::Create)
+            figures.push_back(std::move(item->Data.FigData));
+    Board.Restore(std::move(figures));
+    Started = Doc.StampNow();
+    return !Board.IsEmpty();
 }
 
 std::string TMaterialDrawing::DrawingText() const {

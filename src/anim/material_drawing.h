@@ -29,10 +29,18 @@ public:
     // "ほぞん": the drawing as a material file, saved safely.
     void SaveClick();
 
+    // The work in progress as a material file, each figure on its own and the one being
+    // drawn among them; empty when nothing is drawn.
+    std::string WorkInProgress() const;
+    // Brings work in progress back onto an empty canvas; whether a figure came back.
+    bool Resume(std::string_view drawing);
+
 private:
     // The drawing as a drawing-process file's text, stamped now.
     std::string DrawingText() const;
 
+    // When the drawing window opened: its work in progress is stamped so.
+    TActionTime Started;
     TDocument& Doc;
     TShellState& Shell;
     Host& Platform;

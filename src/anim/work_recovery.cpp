@@ -20,29 +20,36 @@ bool TWorkRecovery::OfferLeftoverWork(const std::string& named) {
         left->SetAside();
         return false;
     }
-    Files.OpenRecoveredWork(left->Body, left->FileName);
+    const bool workBack = !left->Body.empty();
+    if (workBack) Files.OpenRecoveredWork(left->Body, left->FileName);
+    if (!left->Drawing.empty()) Drawing.Resume(left->Drawing);
     // The work is in this program's journal before the old one goes.
     KeepJournal();
-    if (Journal().Exists()) left->Remove();
-    if (!named.empty()) Platform.ShowMessage(BareFileName(named) + texts::NotOpenedYet);
-    return true;
+    if ((!workBack || Journal().Exists()) && (left->Drawing.empty() || Journal().HasDrawing()))
+        left->Remove();
+    if (workBack && !named.empty()) Platform.ShowMessage(BareFileName(named) + texts::NotOpenedYet);
+    return workBack;
 }
 
 void TWorkRecovery::KeepJournal() {
     const THistoryList& log = Doc.Log();
     // A size change still held open is unsaved work too.
     const std::optional<TActionItem> held = Doc.HeldChange();
-    if (!log.IsEmpty() && (log.Mark() != Shell.SavedLog || held)) {
-        // Said once; the journal is tried again quietly every time.
-        if (!Journal().Follow(log, Shell.DataFileName, held ? &*held : nullptr) &&
-            !std::exchange(ToldUnkept, true))
-            Platform.ShowMessage(texts::JournalUnkept);
-    } else if (Kept)
+    bool kept = true;
+    if (!log.IsEmpty() && (log.Mark() != Shell.SavedLog || held))
+        kept = Journal().Follow(log, Shell.DataFileName, held ? &*held : nullptr);
+    else if (Kept)
         Kept->Remove();
+    const std::string drawing = Drawing.WorkInProgress();
+    if (!drawing.empty() || Kept) kept = Journal().FollowDrawing(drawing) && kept;
+    // Said once; the journal is tried again quietly every time.
+    if (!kept && !std::exchange(ToldUnkept, true)) Platform.ShowMessage(texts::JournalUnkept);
 }
 
 void TWorkRecovery::EndJournal() {
-    if (Kept) Kept->Remove();
+    if (!Kept) return;
+    Kept->Remove();
+    Kept->FollowDrawing({});
 }
 
 } // namespace murva

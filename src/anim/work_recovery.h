@@ -1,8 +1,10 @@
 #pragma once
-// Nothing is lost: unsaved work follows the log into the recovery journal, a clean exit
-// leaves no journal, and a start after a crash offers the work a journal holds.
+// Nothing is lost: unsaved work follows the log into the recovery journal, and the drawing
+// window's work in progress goes beside it; a clean exit leaves neither, and a start after
+// a crash offers back what they hold.
 
 #include "anim/animation_files.h"
+#include "anim/material_drawing.h"
 #include "files/recovery_journal.h"
 
 #include <memory>
@@ -11,15 +13,18 @@ namespace murva {
 
 class TWorkRecovery {
 public:
-    TWorkRecovery(TDocument& doc, TShellState& shell, Host& host, TAnimationFiles& files)
-        : Doc(doc), Shell(shell), Platform(host), Files(files) {}
+    TWorkRecovery(TDocument& doc, TShellState& shell, Host& host, TAnimationFiles& files,
+                  TMaterialDrawing& drawing)
+        : Doc(doc), Shell(shell), Platform(host), Files(files), Drawing(drawing) {}
 
-    // At start-up: offers the work a program left in its journal. Yes brings it back, No
-    // moves the journal aside. Whether the work came back; then the file `named` to open
-    // (empty: none) is said not to be open yet, so the child can save and open it.
+    // At start-up: offers the work a program left in its journal. Yes brings it back, with
+    // a drawing in progress onto the drawing window's canvas; No moves it aside. Whether
+    // the animation came back; then the file `named` to open (empty: none) is said not to
+    // be open yet, so the child can save and open it.
     bool OfferLeftoverWork(const std::string& named = {});
     // Puts the work into the journal when it is unsaved, and removes the journal when
-    // nothing is: the window calls it about once a second.
+    // nothing is; the same for a drawing in progress. The window calls it about once a
+    // second.
     void KeepJournal();
     // A clean exit: the work was saved or given up, and no journal is left.
     void EndJournal();
@@ -31,6 +36,7 @@ private:
     TShellState& Shell;
     Host& Platform;
     TAnimationFiles& Files;
+    TMaterialDrawing& Drawing;
     std::unique_ptr<TRecoveryJournal> Kept;
     // Whether the child was told that the journal cannot be kept: once a run.
     bool ToldUnkept = false;

@@ -17,7 +17,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
       Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback, g),
       History(S.Doc, S.Shell, S.Cuts, S.Parts, Pictures, Painter),
-      Recovery(S.Doc, S.Shell, h, Files), Drawing(S.Doc, S.Shell, h, g, Files), host(h),
+      Recovery(S.Doc, S.Shell, h, Files, Drawing), Drawing(S.Doc, S.Shell, h, g, Files), host(h),
       graphics(g) {
     S.Doc.Clock = [&h] { return ActionTimeOf(h.Now()); };
     LayOutInitialState();

@@ -128,6 +128,8 @@ public:
     // --- "えをかく": the drawing window ---
     // Whether the drawing window opens, on an empty canvas.
     bool DrawBtnClick() { return Drawing.DrawBtnClick(); }
+    // Whether a drawing came back at start-up: the window opens the drawing window for it.
+    bool DrawingInProgress() const { return !Drawing.Board.IsEmpty(); }
     // "できた" and "やめる": whether the drawing window closes.
     bool DrawDoneClick() { return Drawing.DoneClick(); }
     bool DrawCancelClick() { return Drawing.CancelClick(); }

@@ -172,19 +172,37 @@ void TDrawingBoard::DoubleClick(TPoint p) {
     Finish();
 }
 
-void TDrawingBoard::Finish() {
-    TFigData f = std::move(*Drawing);
-    Drawing.reset();
-    std::vector<TPoint> points = std::exchange(Stroke, {});
+std::optional<TFigData> TDrawingBoard::Ended() const {
+    if (!Drawing) return std::nullopt;
+    TFigData f = *Drawing;
     if (IsPointFigure(f.DrawingTool)) {
+        std::vector<TPoint> points = Stroke;
         points.erase(std::unique(points.begin(), points.end()), points.end());
-        if (points.size() < 2) return;
+        if (points.size() < 2) return std::nullopt;
         f.PointData = Thinned(points);
         f.BoundsToStartEnd();
     } else if (f.Start == f.End) {
-        return;
+        return std::nullopt;
     }
-    Drawn.push_back(std::move(f));
+    return f;
+}
+
+void TDrawingBoard::Finish() {
+    std::optional<TFigData> ended = Ended();
+    Drawing.reset();
+    Stroke.clear();
+    if (ended) Drawn.push_back(std::move(*ended));
+}
+
+std::vector<TFigData> TDrawingBoard::WorkInProgress() const {
+    std::vector<TFigData> figures = Drawn;
+    if (std::optional<TFigData> ended = Ended()) figures.push_back(std::move(*ended));
+    return figures;
+}
+
+void TDrawingBoard::Restore(std::vector<TFigData> figures) {
+    Clear();
+    Drawn = std::move(figures);
 }
 
 void TDrawingBoard::EnterText(const std::string& utf8) {

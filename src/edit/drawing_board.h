@@ -42,6 +42,10 @@ public:
     void Clear();
     // "ひとつけす": the last figure drawn goes.
     void RemoveLast();
+    // The figures drawn, with the one being drawn as it would end now.
+    std::vector<TFigData> WorkInProgress() const;
+    // An empty canvas holding `figures`, as if they had been drawn on it.
+    void Restore(std::vector<TFigData> figures);
 
     // The mouse on the canvas, in canvas coordinates. A press with the text tool asks for
     // a text there (TextWanted); a polyline or polygon takes a point per press and ends
@@ -67,6 +71,8 @@ public:
 
 private:
     TFigData NewFigure(TDrawingTool kind, TPoint p) const;
+    // The figure being drawn as it would end now: nothing when it is no more than a click.
+    std::optional<TFigData> Ended() const;
     // Ends the figure being drawn: kept when it is more than a click.
     void Finish();
     std::vector<TFigData> Drawn;

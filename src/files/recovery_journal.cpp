@@ -9,6 +9,8 @@
 #include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
+#include <new>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -27,13 +29,17 @@ constexpr std::string_view BlockEnd = "\r\nend ActionData\r\n";
 constexpr std::string_view BatchEndLine = "end Batch\r\n";
 constexpr std::string_view BatchEnd = "\r\nend ActionData\r\nend Batch\r\n";
 constexpr std::string_view JournalExtension = ".journal";
+// The drawing window's work in progress, a material file beside the journal.
+constexpr std::string_view DrawingExtension = ".drawing";
 constexpr std::string_view NewSuffix = ".new";
 // A torn last batch is left out; should the batch before it not read either, a few
 // earlier ones are tried.
-constexpr int TriedBatchEnds = 4;
+constexpr std::size_t TriedBatchEnds = 4;
 // Far beyond any work a child makes (a million actions take some 150 MB): a larger
 // file is set aside unread rather than filling the memory at every start.
 constexpr off_t MaxJournalBytes = off_t(256) << 20;
+// A drawing of a thousand figures of the most points each fits many times over.
+constexpr off_t MaxDrawingBytes = off_t(64) << 20;
 
 bool MakeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -50,56 +56,106 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-std::string ReadWhole(int fd) {
-    std::string bytes;
+// Writes `bytes` as the file `path` in one step, through a file beside it that is held
+// (locked) before it takes the name, so that no other program ever takes it for left
+// behind. The open file, still held; -1 when it could not be written.
+int WriteHeldFile(const std::string& path, std::string_view bytes) {
+    const std::string temp = path + std::string(NewSuffix);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    ::flock(fd, LOCK_EX);
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        ::close(fd);
+        return -1;
+    }
+    SyncFolder(path.substr(0, path.rfind('/')));
+    return fd;
+}
+
+// Reads the file's bytes in chunks; false when a read fails.
+template <typename Take> bool ReadChunks(int fd, Take take) {
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (n < 0) return false;
+        if (n == 0) return true;
+        take(std::string_view(buffer, static_cast<std::size_t>(n)));
     }
 }
 
-bool Reads(std::string_view body) {
+bool Reads(std::string_view body, TLoadKind kind = TLoadKind::Animation) {
     THistoryList log;
     TReaderState reader;
     TReadContext context{log, reader};
+    context.LoadKind = kind;
     return ReadActionText(body, context).Result == 0;
 }
 
-// The body up to the end of its last whole batch that reads, as an animation file.
-std::string ReadableBody(std::string_view body) {
-    std::size_t end = body.size();
-    for (int tried = 0; tried < TriedBatchEnds && end > 0; ++tried) {
-        const std::size_t found = body.rfind(BatchEnd, end - 1);
-        if (found == std::string_view::npos) break;
-        end = found + BatchEnd.size();
-        std::string text;
-        text.reserve(end);
-        for (std::size_t at = 0; at < end;) {
-            const std::size_t batch = body.find(BatchEnd, at) + BatchEnd.size();
-            text.append(body.substr(at, batch - at - BatchEndLine.size()));
-            at = batch;
+// A journal as it streams from the disk, kept as one copy of its log: the header, the
+// name line as far as a log reads a file name (the rest of a longer line is dropped),
+// then the batches without their end lines.
+class TJournalStream {
+public:
+    void Take(std::string_view bytes) {
+        Text.append(bytes);
+        if (Part == TPart::Header && Text.size() >= HeaderLine.size()) {
+            Part = Text.starts_with(HeaderLine) ? TPart::Name : TPart::Refused;
+            Text.erase(0, HeaderLine.size());
         }
-        if (Reads(text)) return text;
-        end = found;
+        if (Part == TPart::Name) TakeName();
+        if (Part == TPart::Body) TakeBatches();
+        if (Part == TPart::Refused) Text.clear();
     }
-    return {};
-}
+    // The file name and the log up to the last of its whole batches that reads, as an
+    // animation file; nothing when no batch reads.
+    std::optional<std::pair<std::string, std::string>> Readable() {
+        for (auto end = Ends.rbegin(); end != Ends.rend(); ++end)
+            if (Reads(std::string_view(Text).substr(0, *end))) {
+                Text.resize(*end);
+                return std::pair{std::move(Name), std::move(Text)};
+            }
+        return std::nullopt;
+    }
+    // Whether it holds an action, whole or torn.
+    bool HoldsAction() const {
+        return !Ends.empty() || (Part == TPart::Body && Text.find(BlockEnd) != std::string::npos);
+    }
 
-// What a journal holds: its file name and readable body; nothing when it holds no action.
-std::optional<std::pair<std::string, std::string>> ParseJournal(std::string_view bytes) {
-    if (bytes.substr(0, HeaderLine.size()) != HeaderLine) return std::nullopt;
-    bytes.remove_prefix(HeaderLine.size());
-    const std::size_t nameEnd = bytes.find("\r\n");
-    if (nameEnd == std::string_view::npos) return std::nullopt;
-    // Read as far as a log reads a file name: the rest of a longer line is dropped.
-    std::string name(bytes.substr(0, std::min(nameEnd, MaxFileNameBytes)));
-    std::string body = ReadableBody(bytes.substr(nameEnd + 2));
-    if (body.empty()) return std::nullopt;
-    return std::pair{std::move(name), std::move(body)};
-}
+private:
+    enum class TPart { Header, Name, Body, Refused };
+
+    void TakeName() {
+        std::size_t end = Text.find("\r\n");
+        // A CR at the end may begin the line's end.
+        const std::size_t taken =
+            end != std::string::npos ? end : Text.size() - (Text.ends_with('\r') ? 1 : 0);
+        Name.append(Text, 0, std::min(taken, MaxFileNameBytes - Name.size()));
+        Text.erase(0, end != std::string::npos ? end + 2 : taken);
+        if (end != std::string::npos) Part = TPart::Body;
+    }
+
+    void TakeBatches() {
+        for (;;) {
+            const std::size_t found = Text.find(BatchEnd, Scanned);
+            if (found == std::string::npos) break;
+            const std::size_t line = found + BatchEnd.size() - BatchEndLine.size();
+            Text.erase(line, BatchEndLine.size());
+            Ends.push_back(line);
+            if (Ends.size() > TriedBatchEnds) Ends.erase(Ends.begin());
+            Scanned = line;
+        }
+        // A batch end may begin in the last bytes taken.
+        Scanned = std::max(Scanned, Text.size() - std::min(Text.size(), BatchEnd.size() - 1));
+    }
+
+    TPart Part = TPart::Header;
+    std::string Name, Text;
+    std::size_t Scanned = 0;
+    // Where the last few whole batches end in Text.
+    std::vector<std::size_t> Ends;
+};
 
 } // namespace
 
@@ -143,17 +199,39 @@ TRecoveryJournal::TRecoveryJournal(std::string folder) : Folder(std::move(folder
     if (Folder.empty()) return;
     // One name per program: its process and the moment it started.
     const auto started = std::chrono::steady_clock::now().time_since_epoch().count();
-    Path = Folder + "/" + std::to_string(::getpid()) + "-" + std::to_string(started) +
-           std::string(JournalExtension);
+    const std::string stem =
+        Folder + "/" + std::to_string(::getpid()) + "-" + std::to_string(started);
+    Path = stem + std::string(JournalExtension);
+    DrawingPath = stem + std::string(DrawingExtension);
 }
 
 TRecoveryJournal::~TRecoveryJournal() {
     Close();
+    if (DrawingFd >= 0) ::close(DrawingFd);
 }
 
 void TRecoveryJournal::Close() {
     if (Fd >= 0) ::close(Fd);
     Fd = -1;
+}
+
+bool TRecoveryJournal::FollowDrawing(const std::string& drawing) {
+    if (Folder.empty() || (drawing == WrittenDrawing && (drawing.empty() || DrawingFd >= 0)))
+        return true;
+    if (drawing.empty()) {
+        if (DrawingFd >= 0) ::unlink(DrawingPath.c_str());
+        if (DrawingFd >= 0) ::close(std::exchange(DrawingFd, -1));
+        WrittenDrawing.clear();
+        return true;
+    }
+    // The new file takes the name before the old one is let go, so that one is held at
+    // every moment; should it fail, the old one stays.
+    const int fd = MakeFolders(Folder) ? WriteHeldFile(DrawingPath, drawing) : -1;
+    if (fd < 0) return false;
+    if (DrawingFd >= 0) ::close(DrawingFd);
+    DrawingFd = fd;
+    WrittenDrawing = drawing;
+    return true;
 }
 
 bool TRecoveryJournal::Follow(const THistoryList& log, const std::string& fileName,
@@ -192,11 +270,6 @@ std::string TRecoveryJournal::PendingBlockOf(const TActionItem* pending) const {
 bool TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fileName,
                                  const TActionItem* pending) {
     if (!MakeFolders(Folder)) return false;
-    const std::string temp = Path + std::string(NewSuffix);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    // Locked before it takes its name, so no other program ever takes it for left behind.
-    ::flock(fd, LOCK_EX);
     // A name the header line cannot hold is left out: the figures matter more.
     const bool nameFits = fileName.find_first_of("\r\n") == std::string::npos;
     std::string bytes(HeaderLine);
@@ -209,12 +282,8 @@ bool TRecoveryJournal::WriteAnew(const THistoryList& log, const std::string& fil
     const off_t logBytes = static_cast<off_t>(bytes.size());
     std::string pendingBlock = PendingBlockOf(pending);
     bytes.append(pendingBlock);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0 || ::rename(temp.c_str(), Path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        ::close(fd);
-        return false;
-    }
-    SyncFolder(Folder);
+    const int fd = WriteHeldFile(Path, bytes);
+    if (fd < 0) return false;
     Close();
     Fd = fd;
     WrittenGeneration = log.Generation();
@@ -232,78 +301,150 @@ void TRecoveryJournal::Remove() {
     Close();
 }
 
-TLeftoverJournal::TLeftoverJournal(TLeftoverJournal&& other) noexcept
-    : Path(std::move(other.Path)), FileName(std::move(other.FileName)), Body(std::move(other.Body)),
-      Fd(other.Fd) {
-    other.Fd = -1;
+THeldFile::THeldFile(THeldFile&& other) noexcept
+    : Path(std::move(other.Path)), Fd(std::exchange(other.Fd, -1)) {}
+
+THeldFile& THeldFile::operator=(THeldFile&& other) noexcept {
+    if (this != &other) {
+        if (Fd >= 0) ::close(Fd);
+        Path = std::move(other.Path);
+        Fd = std::exchange(other.Fd, -1);
+    }
+    return *this;
 }
 
-TLeftoverJournal::~TLeftoverJournal() {
+THeldFile::~THeldFile() {
     if (Fd >= 0) ::close(Fd);
 }
 
-void TLeftoverJournal::SetAside() {
-    const std::size_t slash = Path.rfind('/');
-    const std::string old = Path.substr(0, slash + 1) + "journal.old";
+void THeldFile::SetAside(const std::string& name) {
+    if (Fd < 0) return;
+    const std::string old = Path.substr(0, Path.rfind('/') + 1) + name;
     ::rename(Path.c_str(), old.c_str());
 }
 
-void TLeftoverJournal::Remove() {
-    ::unlink(Path.c_str());
+void THeldFile::Remove() {
+    if (Fd >= 0) ::unlink(Path.c_str());
 }
+
+void TLeftoverJournal::SetAside() {
+    Journal.SetAside("journal.old");
+    DrawingFile.SetAside("drawing.old");
+}
+
+void TLeftoverJournal::Remove() {
+    Journal.Remove();
+    DrawingFile.Remove();
+}
+
+namespace {
+
+// The file, held, when no running program holds it: a running program may also have just
+// written it anew under the same name, and then the file opened is no longer the one
+// named. Only plain files are opened: a pipe or a device under a journal's name would keep
+// the start waiting for ever.
+THeldFile HoldLeftFile(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return {};
+    struct stat opened {
+    }, named{};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
+        ::stat(path.c_str(), &named) != 0 || opened.st_ino != named.st_ino) {
+        ::close(fd);
+        return {};
+    }
+    return {path, fd};
+}
+
+off_t SizeOf(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 ? info.st_size : 0;
+}
+
+// Takes the journal's work into `left`; false when it holds none. A journal of no action
+// at all goes; one too large or that cannot be read is set aside.
+bool TakeJournal(THeldFile journal, TLeftoverJournal& left) {
+    if (!journal.IsHeld()) return false;
+    const int fd = journal.Descriptor();
+    TJournalStream stream;
+    std::optional<std::pair<std::string, std::string>> work;
+    try {
+        if (SizeOf(fd) <= MaxJournalBytes &&
+            ReadChunks(fd, [&](std::string_view bytes) { stream.Take(bytes); }))
+            work = stream.Readable();
+    } catch (const std::bad_alloc&) {
+        work.reset();
+    }
+    if (!work) {
+        if (stream.HoldsAction() || SizeOf(fd) > MaxJournalBytes)
+            journal.SetAside("journal.old");
+        else
+            journal.Remove();
+        return false;
+    }
+    std::tie(left.FileName, left.Body) = std::move(*work);
+    left.Journal = std::move(journal);
+    return true;
+}
+
+// Takes the drawing into `left`; false when it holds none. One that cannot be read is set
+// aside.
+bool TakeDrawing(THeldFile drawing, TLeftoverJournal& left) {
+    if (!drawing.IsHeld()) return false;
+    const int fd = drawing.Descriptor();
+    std::string text;
+    const bool read = SizeOf(fd) <= MaxDrawingBytes &&
+                      ReadChunks(fd, [&](std::string_view bytes) { text.append(bytes); });
+    if (!read || !Reads(text, TLoadKind::Drawing)) {
+        drawing.SetAside("drawing.old");
+        return false;
+    }
+    left.Drawing = std::move(text);
+    left.DrawingFile = std::move(drawing);
+    return true;
+}
+
+} // namespace
 
 std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
     if (folder.empty()) return std::nullopt;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return std::nullopt;
-    std::vector<std::pair<timespec, std::string>> journals;
+    // Each program's files share a stem; the newest change of either counts.
+    std::map<std::string, timespec> stems;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         const std::string path = folder + "/" + name;
-        // Only plain files are opened: a pipe or a device under a journal's name would
-        // keep the start waiting for ever.
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        // A journal being written anew when its program ended; nobody holds it any more.
-        if (name.ends_with(std::string(JournalExtension).append(NewSuffix))) {
-            const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
-            if (fd >= 0) ::close(fd);
+        // A file being written anew when its program ended; nobody holds it any more.
+        if (name.ends_with(NewSuffix)) {
+            if (HoldLeftFile(path).IsHeld()) ::unlink(path.c_str());
             continue;
         }
-        if (name.ends_with(JournalExtension)) journals.emplace_back(info.st_mtim, path);
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        for (const std::string_view extension : {JournalExtension, DrawingExtension})
+            if (name.ends_with(extension)) {
+                timespec& newest = stems[path.substr(0, path.size() - extension.size())];
+                newest = std::max(newest, info.st_mtim, [](const timespec& a, const timespec& b) {
+                    return std::tie(a.tv_sec, a.tv_nsec) < std::tie(b.tv_sec, b.tv_nsec);
+                });
+            }
     }
     ::closedir(dir);
-    std::sort(journals.begin(), journals.end(), [](const auto& a, const auto& b) {
+    std::vector<std::pair<timespec, std::string>> newestFirst;
+    for (const auto& [stem, time] : stems)
+        newestFirst.emplace_back(time, stem);
+    std::sort(newestFirst.begin(), newestFirst.end(), [](const auto& a, const auto& b) {
         return std::tie(a.first.tv_sec, a.first.tv_nsec) >
                std::tie(b.first.tv_sec, b.first.tv_nsec);
     });
-    for (const auto& [time, path] : journals) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) continue;
-        // A running program holds its own, and may have just written it anew under the
-        // same name: then the file opened is no longer the one named.
-        struct stat opened {
-        }, named{};
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0 ||
-            ::stat(path.c_str(), &named) != 0 || opened.st_ino != named.st_ino) {
-            ::close(fd);
-            continue;
-        }
-        if (opened.st_size > MaxJournalBytes) {
-            TLeftoverJournal(path, fd, {}, {}).SetAside();
-            continue;
-        }
-        const std::string bytes = ReadWhole(fd);
-        auto parsed = ParseJournal(bytes);
-        if (parsed)
-            return TLeftoverJournal(path, fd, std::move(parsed->first), std::move(parsed->second));
-        TLeftoverJournal unreadable(path, fd, {}, {});
-        // Only a journal of no action at all goes; one that cannot be read is kept.
-        if (bytes.find(BlockEnd) == std::string::npos)
-            unreadable.Remove();
-        else
-            unreadable.SetAside();
+    for (const auto& [time, stem] : newestFirst) {
+        TLeftoverJournal left;
+        const bool journal = TakeJournal(HoldLeftFile(stem + std::string(JournalExtension)), left);
+        const bool drawing = TakeDrawing(HoldLeftFile(stem + std::string(DrawingExtension)), left);
+        if (journal || drawing) return left;
     }
     return std::nullopt;
 }

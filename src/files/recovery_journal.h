@@ -8,7 +8,8 @@
 // the log exactly as an animation file holds it. It grows by appending the actions
 // recorded since the last batch, which the disk gets in the background; when the log was
 // cut back or its file changed, it is written anew beside, put on the disk and renamed
-// over, so that it is whole at every moment.
+// over, so that it is whole at every moment. The drawing window's work in progress lies
+// beside it as a material file of its own, written anew the same way when it changed.
 
 #include "files/action_writer.h"
 #include "history/action_log.h"
@@ -59,6 +60,10 @@ public:
     // Nothing is left to recover: the journal goes.
     void Remove();
     bool Exists() const { return Fd >= 0; }
+    // Keeps the drawing window's work, a material file's text, beside the journal; an
+    // empty one removes it. False when this time it could not be kept.
+    bool FollowDrawing(const std::string& drawing);
+    bool HasDrawing() const { return DrawingFd >= 0; }
 
 private:
     bool WriteAnew(const THistoryList& log, const std::string& fileName,
@@ -67,8 +72,9 @@ private:
     std::string PendingBlockOf(const TActionItem* pending) const;
     void Close();
 
-    std::string Folder, Path;
-    int Fd = -1;
+    std::string Folder, Path, DrawingPath;
+    int Fd = -1, DrawingFd = -1;
+    std::string WrittenDrawing;
     // How far the file follows the log.
     std::uint64_t WrittenGeneration = 0;
     std::int32_t WrittenCount = 0;
@@ -81,31 +87,44 @@ private:
     TDiskSync Disk;
 };
 
-// A journal that a program left behind, held (locked) while this object lives.
-class TLeftoverJournal {
+// A file a program left behind, held (locked) while this object lives.
+class THeldFile {
 public:
-    TLeftoverJournal(std::string path, int fd, std::string fileName, std::string body)
-        : Path(std::move(path)), FileName(std::move(fileName)), Body(std::move(body)), Fd(fd) {}
-    TLeftoverJournal(TLeftoverJournal&& other) noexcept;
-    TLeftoverJournal& operator=(TLeftoverJournal&&) = delete;
-    ~TLeftoverJournal();
-
-    std::string Path;
-    // The file the work was opened from; empty when none.
-    std::string FileName;
-    // The work as an animation file, up to the last action whose block reads whole.
-    std::string Body;
-
-    // Moves it aside as "journal.old" in its folder, in place of an older one.
-    void SetAside();
+    THeldFile() = default;
+    THeldFile(std::string path, int fd) : Path(std::move(path)), Fd(fd) {}
+    THeldFile(THeldFile&& other) noexcept;
+    THeldFile& operator=(THeldFile&& other) noexcept;
+    ~THeldFile();
+    bool IsHeld() const { return Fd >= 0; }
+    int Descriptor() const { return Fd; }
+    // Moves it aside under `name` in its folder, in place of an older one.
+    void SetAside(const std::string& name);
     void Remove();
 
 private:
+    std::string Path;
     int Fd = -1;
 };
 
-// The newest journal in the folder that no running program holds and that holds an
-// action; journals holding none are removed on the way.
+// The work a program left behind: its journal, its drawing in progress, or both.
+struct TLeftoverJournal {
+    THeldFile Journal, DrawingFile;
+    // The file the work was opened from; empty when none.
+    std::string FileName;
+    // The work as an animation file, up to the last action whose block reads whole;
+    // empty when only a drawing was left.
+    std::string Body;
+    // The drawing in progress as a material file; empty when none.
+    std::string Drawing;
+
+    // Moves them aside as "journal.old" and "drawing.old", in place of older ones.
+    void SetAside();
+    void Remove();
+};
+
+// The newest work in the folder that no running program holds: a journal holding an
+// action, a drawing, or both. Journals holding none are removed on the way, and what
+// cannot be read is set aside.
 std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder);
 
 } // namespace murva

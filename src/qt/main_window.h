@@ -57,6 +57,9 @@ public:
     // Every widget shows its model and every changed picture is painted at once: what is
     // on the screen while a box of the host is open, in the middle of a call.
     void PresentWindow();
+    // The drawing window opens, modal, once the current call has ended, so that its own
+    // calls reach the form; the window shows what it changed when it closes.
+    void OpenDrawingSoon();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,7 +118,6 @@ private:
     void WireHandlers();
     // The drawing field's presses, moves and releases, in field coordinates.
     void WireDrawingField();
-    // The drawing window, modal; the window shows what it changed when it closes.
     void OpenDrawing();
 
     // Showing the models (window_sync.cpp).

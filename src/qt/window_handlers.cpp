@@ -70,13 +70,9 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"PlayButton", [&f] { f.PlayButtonClick(); }, TCall::MayStopRun},
         {"AllPlayButton", [&f] { f.AllPlayButtonClick(); }, TCall::MayStopRun},
         {"MakingBtn", [&f] { f.MakingBtnClick(); }, TCall::MayStopRun},
-        // "えをかく": the drawing window opens once this call has ended, so that its own
-        // calls reach the form.
         {"DrawBtn",
          [this, &f] {
-             if (f.DrawBtnClick())
-                 QMetaObject::invokeMethod(
-                     this, [this] { OpenDrawing(); }, Qt::QueuedConnection);
+             if (f.DrawBtnClick()) OpenDrawingSoon();
          }},
     };
     for (int field = 1; field <= 16; ++field)
@@ -160,6 +156,11 @@ void MainWindow::WireDrawingField() {
     connect(field, &ImageWidget::Released, this, [this, &f](int x, int y, Qt::MouseButton) {
         Dispatch([&f, x, y] { f.PaintBoxMouseUp(x, y); });
     });
+}
+
+void MainWindow::OpenDrawingSoon() {
+    QMetaObject::invokeMethod(
+        this, [this] { OpenDrawing(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::OpenDrawing() {

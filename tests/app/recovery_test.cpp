@@ -2,6 +2,7 @@
 // leaves none, and a start after a crash offers the work back.
 
 #include "files/action_reader.h"
+#include "support/drawing_strokes.h"
 #include "support/figure_text.h"
 #include "support/form_fixture.h"
 #include "support/material_files.h"
@@ -160,6 +161,48 @@ TEST_F(RecoveryTest, HostileFilesUnderAJournalsNameNeitherHangNorBreakAStart) {
     fs::resize_file(huge + "/1-1.journal", std::uintmax_t(300) << 20);
     EXPECT_FALSE(TWindow(huge).Asked());
     EXPECT_EQ(Journals(huge), std::vector<std::string>{"journal.old"});
+}
+
+// Killed in the middle of えをかく, a stroke not yet ended: the drawing comes back on the
+// drawing window's canvas, beside the unsaved animation or alone, and then the file named
+// still opens; or it is set aside.
+TEST_F(RecoveryTest, ADrawingInProgressComesBackOntoTheCanvas) {
+    const std::string file = std::string(MURVA_TEST_DATA) + "/two_pairs.mrv";
+    for (const bool edited : {false, true})
+        for (const TAnswer answer : {TAnswer::Yes, TAnswer::No}) {
+            SCOPED_TRACE(edited * 2 + (answer == TAnswer::Yes));
+            fs::remove_all(state);
+            fs::remove_all(left);
+            TWindow made(state);
+            if (edited) Edit(made.form, material, 1);
+            ASSERT_TRUE(made.form.DrawBtnClick());
+            TDrawingBoard& board = made.form.Drawing.Board;
+            test::DrawEveryKind(board, 3);
+            board.Tool = TBoardTool::FreeLine;
+            board.Press({300, 300});
+            board.Move({340, 330});
+            ASSERT_EQ(board.WorkInProgress().size(), 8u);
+            Crash(made, left);
+
+            TWindow back(left, answer, {file});
+            EXPECT_TRUE(back.Asked());
+            EXPECT_EQ(back.form.DrawingInProgress(), answer == TAnswer::Yes);
+            if (answer == TAnswer::No) {
+                EXPECT_EQ(Journals(left).front(), "drawing.old");
+                EXPECT_EQ(Journals(left).size(), edited ? 2u : 1u);
+                continue;
+            }
+            EXPECT_EQ(test::Figures(back.form.Drawing.Board.Figures()),
+                      test::Figures(board.WorkInProgress()));
+            EXPECT_EQ(test::Figures(back.form) == test::Figures(made.form), edited);
+            EXPECT_EQ(back.form.S.Shell.DataFileName.ends_with("two_pairs.mrv"), !edited);
+            // Kept by the new program, which ends it with the window.
+            EXPECT_EQ(Journals(left).size(), edited ? 2u : 1u);
+            back.host.Answers = {TAnswer::Yes};
+            back.form.DrawCancelClick();
+            back.form.JournalTimerTimer();
+            EXPECT_EQ(Journals(left).size(), edited ? 1u : 0u);
+        }
 }
 
 TEST_F(RecoveryTest, AFileOpenedByARelativeNameComesBackNamedFromTheRoot) {

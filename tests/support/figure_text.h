@@ -35,6 +35,16 @@ inline void Describe(std::ostringstream& out, const TFigList& list, bool childre
     }
 }
 
+// Figures drawn on a drawing board, as the children of a stamp.
+inline std::string Figures(const std::vector<TFigData>& figures) {
+    TFigList list;
+    for (const TFigData& f : figures)
+        list.Add(f);
+    std::ostringstream out;
+    Describe(out, list, true);
+    return out.str();
+}
+
 inline std::string Figures(const TZindaForm& form) {
     std::ostringstream out;
     out << "pairs " << form.S.Doc.PairCount() << "\n";
