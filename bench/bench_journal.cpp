@@ -1,6 +1,6 @@
 // The recovery journal over a drag-heavy session: what one batch costs per recorded
 // action, a batch being what a child records in about a second; and a start-up that finds
-// no journal left.
+// no journal left; and finding a large journal left behind, with the memory it takes.
 
 #include "app/zinda_form.h"
 #include "qt/qt_graphics.h"
@@ -8,6 +8,9 @@
 #include "support/material_files.h"
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -90,6 +93,40 @@ void BM_StartUpWithNoJournalKept(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUpWithNoJournalKept)->Unit(benchmark::kMillisecond);
+
+// A journal of state.range(0) MB left by a crash: its last batch of drags, again and again.
+void BM_FindingALargeLeftoverJournal(benchmark::State& state) {
+    std::string journal;
+    {
+        Session session;
+        for (int n = 0; n < 10; ++n)
+            session.Drag(n);
+        session.form.JournalTimerTimer();
+        const auto file = std::filesystem::directory_iterator(session.host.StateDir)->path();
+        std::ifstream in(file, std::ios::binary);
+        journal.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::string_view batchEnd = "end Batch\r\n";
+    const std::size_t lastStart = journal.rfind(batchEnd, journal.size() - batchEnd.size() - 1);
+    const std::string batch = journal.substr(lastStart + batchEnd.size());
+    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) << 20;
+    test::TempDir temp;
+    {
+        std::ofstream out(temp.Path("1-1.journal"), std::ios::binary);
+        out << journal;
+        for (std::size_t written = journal.size(); written < bytes; written += batch.size())
+            out << batch;
+    }
+    for (auto _ : state) {
+        const auto left = FindLeftoverJournal(temp.Folder());
+        if (!left) state.SkipWithError("no journal found");
+        benchmark::DoNotOptimize(left->Body.size());
+    }
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_FindingALargeLeftoverJournal)->Arg(16)->Arg(128)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -95,18 +95,20 @@ bool Reads(std::string_view body, TLoadKind kind = TLoadKind::Animation) {
 
 // A journal as it streams from the disk, kept as one copy of its log: the header, the
 // name line as far as a log reads a file name (the rest of a longer line is dropped),
-// then the batches without their end lines.
+// then the whole batches without their end lines.
 class TJournalStream {
 public:
+    // The journal's size, so that the text is one allocation, touched once.
+    explicit TJournalStream(off_t bytes) { Text.reserve(static_cast<std::size_t>(bytes)); }
     void Take(std::string_view bytes) {
-        Text.append(bytes);
-        if (Part == TPart::Header && Text.size() >= HeaderLine.size()) {
-            Part = Text.starts_with(HeaderLine) ? TPart::Name : TPart::Refused;
-            Text.erase(0, HeaderLine.size());
+        Tail.append(bytes);
+        if (Part == TPart::Header && Tail.size() >= HeaderLine.size()) {
+            Part = Tail.starts_with(HeaderLine) ? TPart::Name : TPart::Refused;
+            Tail.erase(0, HeaderLine.size());
         }
         if (Part == TPart::Name) TakeName();
         if (Part == TPart::Body) TakeBatches();
-        if (Part == TPart::Refused) Text.clear();
+        if (Part == TPart::Refused) Tail.clear();
     }
     // The file name and the log up to the last of its whole batches that reads, as an
     // animation file; nothing when no batch reads.
@@ -120,40 +122,44 @@ public:
     }
     // Whether it holds an action, whole or torn.
     bool HoldsAction() const {
-        return !Ends.empty() || (Part == TPart::Body && Text.find(BlockEnd) != std::string::npos);
+        return !Ends.empty() || (Part == TPart::Body && Tail.find(BlockEnd) != std::string::npos);
     }
 
 private:
     enum class TPart { Header, Name, Body, Refused };
 
     void TakeName() {
-        std::size_t end = Text.find("\r\n");
+        const std::size_t end = Tail.find("\r\n");
         // A CR at the end may begin the line's end.
         const std::size_t taken =
-            end != std::string::npos ? end : Text.size() - (Text.ends_with('\r') ? 1 : 0);
-        Name.append(Text, 0, std::min(taken, MaxFileNameBytes - Name.size()));
-        Text.erase(0, end != std::string::npos ? end + 2 : taken);
+            end != std::string::npos ? end : Tail.size() - (Tail.ends_with('\r') ? 1 : 0);
+        Name.append(Tail, 0, std::min(taken, MaxFileNameBytes - Name.size()));
+        Tail.erase(0, end != std::string::npos ? end + 2 : taken);
         if (end != std::string::npos) Part = TPart::Body;
     }
 
+    // Moves the whole batches of the tail to the text.
     void TakeBatches() {
-        for (;;) {
-            const std::size_t found = Text.find(BatchEnd, Scanned);
-            if (found == std::string::npos) break;
+        std::size_t from = 0;
+        for (std::size_t found; (found = Tail.find(BatchEnd, Scanned)) != std::string::npos;) {
             const std::size_t line = found + BatchEnd.size() - BatchEndLine.size();
-            Text.erase(line, BatchEndLine.size());
-            Ends.push_back(line);
+            Text.append(Tail, from, line - from);
+            from = line + BatchEndLine.size();
+            Ends.push_back(Text.size());
             if (Ends.size() > TriedBatchEnds) Ends.erase(Ends.begin());
-            Scanned = line;
+            Scanned = from;
         }
+        Tail.erase(0, from);
         // A batch end may begin in the last bytes taken.
-        Scanned = std::max(Scanned, Text.size() - std::min(Text.size(), BatchEnd.size() - 1));
+        Scanned = Tail.size() - std::min(Tail.size(), BatchEnd.size() - 1);
     }
 
     TPart Part = TPart::Header;
     std::string Name, Text;
+    // What is not yet in the text: the header, the name line, a batch not yet whole.
+    std::string Tail;
     std::size_t Scanned = 0;
-    // Where the last few whole batches end in Text.
+    // Where the last few whole batches end in the text.
     std::vector<std::size_t> Ends;
 };
 
@@ -367,18 +373,24 @@ off_t SizeOf(int fd) {
 // at all goes; one too large or that cannot be read is set aside.
 bool TakeJournal(THeldFile journal, TLeftoverJournal& left) {
     if (!journal.IsHeld()) return false;
-    const int fd = journal.Descriptor();
-    TJournalStream stream;
+    const off_t size = SizeOf(journal.Descriptor());
     std::optional<std::pair<std::string, std::string>> work;
+    // Unless it was read and holds no action, it is kept.
+    bool holdsAction = true;
     try {
-        if (SizeOf(fd) <= MaxJournalBytes &&
-            ReadChunks(fd, [&](std::string_view bytes) { stream.Take(bytes); }))
-            work = stream.Readable();
+        if (size <= MaxJournalBytes) {
+            TJournalStream stream(size);
+            if (ReadChunks(journal.Descriptor(),
+                           [&](std::string_view bytes) { stream.Take(bytes); })) {
+                work = stream.Readable();
+                holdsAction = stream.HoldsAction();
+            }
+        }
     } catch (const std::bad_alloc&) {
-        work.reset();
+        // Set aside below, so that the next start does not fail the same way.
     }
     if (!work) {
-        if (stream.HoldsAction() || SizeOf(fd) > MaxJournalBytes)
+        if (holdsAction)
             journal.SetAside("journal.old");
         else
             journal.Remove();
