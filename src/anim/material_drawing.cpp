@@ -19,20 +19,19 @@ std::string TMaterialDrawing::WorkInProgress() const {
     return figures.empty() ? std::string() : WriteDrawingFile(figures, Started);
 }
 
-bool TMaterialDrawing::Resume(std::string_view drawing) {
+void TMaterialDrawing::Resume(std::string_view drawing) {
     THistoryList log;
     TReaderState reader;
     TReadContext context{log, reader};
     // The figures as they were drawn, neither in a cut nor in the bin.
     context.LoadKind = TLoadKind::StampChildren;
-    if (ReadActionText(drawing, context).Result != 0) return false;
+    if (ReadActionText(drawing, context).Result != 0) return;
     std::vector<TFigData> figures;
     for (TActionItem* item = log.GetFirst(); item; item = item->Next)
         if (item->Data.TargetType == TActionKind::Create)
             figures.push_back(std::move(item->Data.FigData));
     Board.Restore(std::move(figures));
     Started = Doc.StampNow();
-    return !Board.IsEmpty();
 }
 
 std::string TMaterialDrawing::DrawingText() const {

@@ -32,8 +32,8 @@ public:
     // The work in progress as a material file, each figure on its own and the one being
     // drawn among them; empty when nothing is drawn.
     std::string WorkInProgress() const;
-    // Brings work in progress back onto an empty canvas; whether a figure came back.
-    bool Resume(std::string_view drawing);
+    // Brings work in progress back onto an empty canvas.
+    void Resume(std::string_view drawing);
 
 private:
     // The drawing as a drawing-process file's text, stamped now.

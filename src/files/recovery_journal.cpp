@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
@@ -425,34 +426,28 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return std::nullopt;
     // Each program's files share a stem; the newest change of either counts.
-    std::map<std::string, timespec> stems;
+    using TChanged = std::pair<std::time_t, long>;
+    std::map<std::string, TChanged> stems;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
         const std::string path = folder + "/" + name;
-        // A file being written anew when its program ended; nobody holds it any more.
-        if (name.ends_with(NewSuffix)) {
-            if (HoldLeftFile(path).IsHeld()) ::unlink(path.c_str());
-            continue;
+        for (const std::string_view extension : {JournalExtension, DrawingExtension}) {
+            // A file being written anew when its program ended; nobody holds it any more.
+            if (name.ends_with(std::string(extension).append(NewSuffix)) &&
+                HoldLeftFile(path).IsHeld())
+                ::unlink(path.c_str());
+            struct stat info {};
+            if (!name.ends_with(extension) || ::lstat(path.c_str(), &info) != 0) continue;
+            TChanged& newest = stems[path.substr(0, path.size() - extension.size())];
+            newest = std::max(newest, TChanged{info.st_mtim.tv_sec, info.st_mtim.tv_nsec});
         }
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        for (const std::string_view extension : {JournalExtension, DrawingExtension})
-            if (name.ends_with(extension)) {
-                timespec& newest = stems[path.substr(0, path.size() - extension.size())];
-                newest = std::max(newest, info.st_mtim, [](const timespec& a, const timespec& b) {
-                    return std::tie(a.tv_sec, a.tv_nsec) < std::tie(b.tv_sec, b.tv_nsec);
-                });
-            }
     }
     ::closedir(dir);
-    std::vector<std::pair<timespec, std::string>> newestFirst;
-    for (const auto& [stem, time] : stems)
-        newestFirst.emplace_back(time, stem);
-    std::sort(newestFirst.begin(), newestFirst.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first.tv_sec, a.first.tv_nsec) >
-               std::tie(b.first.tv_sec, b.first.tv_nsec);
-    });
-    for (const auto& [time, stem] : newestFirst) {
+    std::vector<std::pair<TChanged, std::string>> newestFirst;
+    for (const auto& [stem, changed] : stems)
+        newestFirst.emplace_back(changed, stem);
+    std::sort(newestFirst.rbegin(), newestFirst.rend());
+    for (const auto& [changed, stem] : newestFirst) {
         TLeftoverJournal left;
         const bool journal = TakeJournal(HoldLeftFile(stem + std::string(JournalExtension)), left);
         const bool drawing = TakeDrawing(HoldLeftFile(stem + std::string(DrawingExtension)), left);

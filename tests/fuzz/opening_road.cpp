@@ -5,6 +5,7 @@
 #include "support/fake_host.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -59,17 +60,26 @@ std::string ReadAll(const std::string& path) {
 } // namespace
 
 std::string TravelOpeningRoad(std::string_view input, const std::string& folder) {
-    const bool animation = input.empty() || (static_cast<unsigned char>(input[0]) & 1) == 0;
+    enum { Animation, Drawing, Journal };
+    const int kind = input.empty() ? Animation : static_cast<unsigned char>(input[0]) % 3;
     if (!input.empty()) input.remove_prefix(1);
-    const std::string opened = folder + (animation ? "/opened.mrv" : "/opened.znd");
+    const std::string state = folder + "/state";
+    const std::string opened = kind == Journal
+                                   ? state + "/1-1.journal"
+                                   : folder + (kind == Animation ? "/opened.mrv" : "/opened.znd");
     const std::string saved = folder + "/saved.mrv";
+    std::filesystem::remove_all(state);
+    std::filesystem::create_directories(state);
     std::ofstream(opened, std::ios::binary | std::ios::trunc) << input;
     std::remove(saved.c_str());
 
     FakeHost host;
     NullGraphics graphics;
     TZindaForm form(host, graphics);
-    form.FormCreate({opened});
+    host.StateDir = state;
+    host.Answers = {TAnswer::Yes};
+    form.FormCreate(kind == Journal ? std::vector<std::string>{} : std::vector{opened});
+    host.StateDir.clear();
     const std::int32_t figures = form.S.Doc.FigList().Count();
     host.SaveResults = {saved};
     form.WriteDataMenuClick();
