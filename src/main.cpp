@@ -10,17 +10,17 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr const char* Usage =
-    "usage: murva [FILE]\n"
+    "usage: murva [--lang ja|hira|en] [FILE]\n"
     "       murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
     "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
     "       murva --save-as OUT.mrv FILE\n"
@@ -35,6 +35,8 @@ constexpr const char* Usage =
     "                       GIF OUT, as the play button shows it; with --making,\n"
     "                       how the animation was made, command by command\n"
     "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
+    "  --lang ja|hira|en    the words for this run: kanji, hiragana or English\n"
+    "                       (else the set chosen in the ことば menu)\n"
     "  -h, --help           show this help\n";
 
 bool IsHeadless(const char* option) {
@@ -44,7 +46,21 @@ bool IsHeadless(const char* option) {
 
 // An argument that looks like an option and is none of ours; "-" alone is a file name.
 bool IsUnknownOption(const char* arg) {
-    return arg[0] == '-' && arg[1] != '\0' && !IsHeadless(arg);
+    return arg[0] == '-' && arg[1] != '\0' && !IsHeadless(arg) && std::strcmp(arg, "--lang") != 0;
+}
+
+// The arguments but "--lang SET", and the set it names; false when it names none.
+bool TakeWordSet(int argc, char** argv, std::vector<std::string>& rest,
+                 std::optional<murva::qt::TWordSet>& set) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") != 0) {
+            rest.emplace_back(argv[i]);
+            continue;
+        }
+        set = i + 1 < argc ? murva::qt::WordSetNamed(argv[++i]) : std::nullopt;
+        if (!set) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -63,6 +79,12 @@ int main(int argc, char** argv) {
             std::cerr << "murva: unknown option '" << argv[i] << "'\n" << Usage;
             return 2;
         }
+    std::vector<std::string> args;
+    std::optional<murva::qt::TWordSet> words;
+    if (!TakeWordSet(argc, argv, args, words)) {
+        std::cerr << "murva: --lang takes ja, hira or en\n" << Usage;
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(murva::texts::ApplicationName));
@@ -70,19 +92,19 @@ int main(int argc, char** argv) {
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPixelSize(12);
     QApplication::setFont(font);
-    // Qt's own texts (the file dialogs' columns and messages) speak Japanese like the rest.
-    const std::unique_ptr<QTranslator> qtTexts = murva::qt::QtJapaneseTexts();
-    if (qtTexts) QApplication::installTranslator(qtTexts.get());
 
     murva::qt::QtGraphics graphics;
     murva::qt::QtHost host;
     murva::TZindaForm form(host, graphics);
     murva::qt::MainWindow window(form);
     window.AttachTo(host);
+    // The words of the settings, unless the command line chose some for this run.
+    window.UseWords(words.value_or(murva::qt::Words::Kept()), false);
 
     // The file named on the command line is open before the window first shows. Qt has
     // taken its own options out of argv by now; the bytes are the path as typed.
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    args.clear();
+    TakeWordSet(argc, argv, args, words);
     window.Dispatch([&form, &args] { form.FormCreate(args); });
     if (window.ExitCode()) return *window.ExitCode();
 

@@ -2,6 +2,7 @@
 
 #include "files/action_reader.h"
 #include "files/action_writer.h"
+#include "files/cp932.h"
 #include "files/safe_file.h"
 #include "ui/texts.h"
 
@@ -52,6 +53,14 @@ bool TMaterialDrawing::CancelClick() {
         return false;
     Board.Clear();
     return true;
+}
+
+void TMaterialDrawing::EnterText(const std::string& utf8) {
+    if (!Cp932Holds(utf8)) {
+        Platform.ShowMessage(texts::CharacterNotKept);
+        return;
+    }
+    Board.EnterText(utf8);
 }
 
 void TMaterialDrawing::ClearClick() {

@@ -24,6 +24,9 @@ public:
     bool DoneClick();
     // "やめる": asks first when something is drawn. Whether the window closes.
     bool CancelClick();
+    // A text typed on the canvas goes onto it; one holding a character that a file cannot
+    // hold is refused with a word, and stays in the edit to be mended.
+    void EnterText(const std::string& utf8);
     // "ぜんぶけす" of the drawing window, asking first.
     void ClearClick();
     // "ほぞん": the drawing as a material file, saved safely.

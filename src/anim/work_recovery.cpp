@@ -27,7 +27,7 @@ bool TWorkRecovery::OfferLeftoverWork(const std::string& named) {
     KeepJournal();
     if ((!workBack || Journal().Exists()) && (left->Drawing.empty() || Journal().HasDrawing()))
         left->Remove();
-    if (workBack && !named.empty()) Platform.ShowMessage(BareFileName(named) + texts::NotOpenedYet);
+    if (workBack && !named.empty()) Platform.ShowMessage(texts::NotOpenedYet, BareFileName(named));
     return workBack;
 }
 

@@ -134,6 +134,7 @@ public:
     bool DrawDoneClick() { return Drawing.DoneClick(); }
     bool DrawCancelClick() { return Drawing.CancelClick(); }
     void DrawClearClick() { Drawing.ClearClick(); }
+    void DrawTextEnter(const std::string& utf8) { Drawing.EnterText(utf8); }
     void DrawSaveClick() { Drawing.SaveClick(); }
 
     // --- The View and Tool menus ---

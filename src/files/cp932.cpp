@@ -97,6 +97,11 @@ std::string FallbackEncode(std::string_view text) {
     return out;
 }
 
+TConverter& Encoder() {
+    thread_local TConverter encoder("CP932", "UTF-8");
+    return encoder;
+}
+
 } // namespace
 
 std::string Cp932ToUtf8(std::string_view bytes) {
@@ -110,9 +115,19 @@ std::string Cp932ToUtf8(std::string_view bytes) {
 
 std::string Utf8ToCp932(std::string_view text) {
     if (IsAscii(text)) return std::string(text);
-    thread_local TConverter encoder("CP932", "UTF-8");
-    if (!encoder.Usable()) return FallbackEncode(text);
-    return encoder.Convert(text, "?", Utf8SequenceLength);
+    if (!Encoder().Usable()) return FallbackEncode(text);
+    return Encoder().Convert(text, "?", Utf8SequenceLength);
+}
+
+bool Cp932Holds(std::string_view text) {
+    if (IsAscii(text)) return true;
+    if (!Encoder().Usable()) return false;
+    bool held = true;
+    Encoder().Convert(text, {}, [&held](std::string_view rest) {
+        held = false;
+        return Utf8SequenceLength(rest);
+    });
+    return held;
 }
 
 } // namespace murva

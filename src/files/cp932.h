@@ -10,5 +10,7 @@ namespace murva {
 
 std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8ToCp932(std::string_view text);
+// Whether CP932 holds every character of the text, so that none becomes '?'.
+bool Cp932Holds(std::string_view text);
 
 } // namespace murva

@@ -19,7 +19,9 @@ TPoint At(const QMouseEvent* event) {
 
 } // namespace
 
-DrawingCanvas::DrawingCanvas(QWidget* parent, TDrawingBoard& b) : QWidget(parent), board(b) {
+DrawingCanvas::DrawingCanvas(QWidget* parent, TDrawingBoard& b,
+                             std::function<void(const std::string&)> enter)
+    : QWidget(parent), board(b), enterText(std::move(enter)) {
     setObjectName(QStringLiteral("DrawCanvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(TDrawingBoard::Width, TDrawingBoard::Height);
@@ -94,7 +96,7 @@ void DrawingCanvas::EndText(bool keep) {
     const std::string text = textEdit->text().toStdString();
     Change([this, keep, &text] {
         if (keep)
-            board.EnterText(text);
+            enterText(text);
         else
             board.CancelText();
     });

@@ -1,12 +1,14 @@
 #pragma once
 // The canvas of the drawing window: shows the drawing board's picture and gives it the
 // mouse in canvas coordinates. When the board wants a text, a small line edit stands
-// over the canvas where it goes: Enter gives the board the text, Escape or leaving the
-// edit takes it back.
+// over the canvas where it goes: Enter hands the text on (the form may refuse it),
+// Escape or leaving the edit takes it back.
 
 #include "edit/drawing_board.h"
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 class QLineEdit;
 
@@ -15,7 +17,9 @@ namespace murva::qt {
 class DrawingCanvas final : public QWidget {
     Q_OBJECT
 public:
-    DrawingCanvas(QWidget* parent, TDrawingBoard& board);
+    // `enterText` takes a text typed and entered, which goes onto the board unless refused.
+    DrawingCanvas(QWidget* parent, TDrawingBoard& board,
+                  std::function<void(const std::string&)> enterText);
     // The picture and the text edit show the board as it is now.
     void Refresh();
 
@@ -37,6 +41,7 @@ private:
     void EndText(bool keep);
 
     TDrawingBoard& board;
+    std::function<void(const std::string&)> enterText;
     QLineEdit* textEdit = nullptr;
 };
 

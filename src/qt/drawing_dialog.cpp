@@ -3,6 +3,7 @@
 #include "qt/drawing_canvas.h"
 #include "qt/qt_graphics.h"
 #include "qt/window_widgets.h"
+#include "qt/words.h"
 #include "ui/texts.h"
 
 #include <QCheckBox>
@@ -50,11 +51,14 @@ QIcon WidthGlyph(int width, QSize size) {
 DrawingDialog::DrawingDialog(TZindaForm& f, Dispatcher d, QWidget* parent)
     : QDialog(parent), form(f), board(f.Drawing.Board), dispatch(std::move(d)) {
     setObjectName(QStringLiteral("DrawingDialog"));
-    setWindowTitle(QString::fromUtf8(texts::DrawingCaption));
+    setWindowTitle(Tr(texts::DrawingCaption));
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPixelSize(12);
     setFont(font);
-    canvas = new DrawingCanvas(this, board);
+    canvas = new DrawingCanvas(this, board, [this](const std::string& text) {
+        TZindaForm& f = form;
+        dispatch([&f, &text] { f.DrawTextEnter(text); });
+    });
     canvas->move(8, 8);
     connect(canvas, &DrawingCanvas::Changed, this, [this] { ShowBoard(); });
     BuildTools();
@@ -67,7 +71,7 @@ DrawingDialog::DrawingDialog(TZindaForm& f, Dispatcher d, QWidget* parent)
 }
 
 QPushButton* DrawingDialog::AddButton(const char* name, const char* caption, QRect place) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    auto* button = new QPushButton(Tr(caption), this);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(place);
     // Enter belongs to the text being typed, never to a button.
@@ -82,7 +86,7 @@ QToolButton* DrawingDialog::AddToggle(const QString& name, const char* hint, QRe
     button->setGeometry(place);
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(Tr(hint));
     button->setToolTipDuration(60000);
     button->setIconSize(place.size() - QSize(8, 8));
     return button;
@@ -144,7 +148,7 @@ void DrawingDialog::BuildSizes() {
 
         QToolButton* size = AddToggle(QStringLiteral("DrawTextSize%1").arg(i + 1),
                                       texts::DrawTextSizeHints[i], {Right + i * 68, 258, 64, 36});
-        size->setText(QStringLiteral("あ"));
+        size->setText(Tr(texts::TextSizeSample));
         QFont glyph = font();
         glyph.setPixelSize(12 + 5 * i);
         size->setFont(glyph);
@@ -152,7 +156,7 @@ void DrawingDialog::BuildSizes() {
                 [this, k] { Set([this, k] { board.TextSize = TDrawingBoard::TextSizes[k]; }); });
         textSizes[k] = size;
     }
-    separate = new QCheckBox(QString::fromUtf8(texts::DrawSeparate), this);
+    separate = new QCheckBox(Tr(texts::DrawSeparate), this);
     separate->setObjectName(QStringLiteral("DrawSeparate"));
     separate->setGeometry(Right, 302, 200, 24);
     separate->setFocusPolicy(Qt::NoFocus);

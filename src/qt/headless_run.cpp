@@ -3,6 +3,7 @@
 #include "app/zinda_form.h"
 #include "files/file_names.h"
 #include "qt/qt_graphics.h"
+#include "qt/words.h"
 #include "ui/texts.h"
 
 #include <QDateTime>
@@ -28,12 +29,14 @@ public:
     // A picture that could not be read is told once, by the run, as what it means there.
     int PictureMessages = 0;
 
-    void ShowMessage(const std::string& text) override {
+    void ShowMessage(const std::string& text, const std::string& filling = {}) override {
         if (text == texts::PictureUnreadable) {
             ++PictureMessages;
             return;
         }
-        std::cerr << "murva: " << text << "\n";
+        const QString shown =
+            filling.empty() ? Tr(text) : Tr(text).arg(QString::fromStdString(filling));
+        std::cerr << "murva: " << shown.toStdString() << "\n";
         ++Messages;
     }
     TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons, TAnswer) override {
@@ -72,6 +75,7 @@ struct Request {
     int Cut = 1;
     // The step of the play bar whose picture is exported; none for the cut as made.
     std::optional<int> Step;
+    TWordSet Words = TWordSet::Kanji;
 };
 
 // A whole number of at least `least`, or nothing.
@@ -101,6 +105,14 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
                 return 1;
             }
             request.Output = args[i];
+        } else if (arg == "--lang") {
+            const std::optional<TWordSet> set =
+                ++i < args.size() ? WordSetNamed(args[i]) : std::nullopt;
+            if (!set) {
+                error = "--lang takes ja, hira or en";
+                return 2;
+            }
+            request.Words = *set;
         } else if (arg == "--all") {
             request.AllCuts = true;
         } else if (arg == "--making") {
@@ -195,6 +207,8 @@ int RunHeadless(int argc, char** argv) {
     qInstallMessageHandler(KeepQtQuiet);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    Words words;
+    words.Use(request.Words);
 
     QtGraphics graphics;
     HeadlessHost host(request.Output);
@@ -203,14 +217,14 @@ int RunHeadless(int argc, char** argv) {
         const bool picture = HasExtension(request.Input, BmpExtensions) ||
                              HasExtension(request.Input, JpegExtensions);
         if (picture && !FileExists(request.Input)) {
-            std::cerr << "murva: " << texts::PictureUnreadable << "\n";
+            std::cerr << "murva: " << Tr(texts::PictureUnreadable).toStdString() << "\n";
             return 1;
         }
         TZindaForm form(host, graphics);
         form.FormCreate({request.Input});
         if ((picture && host.PictureMessages > 0) || host.Messages > 0) {
             if (picture && host.PictureMessages > 0)
-                std::cerr << "murva: " << texts::PictureUnreadable << "\n";
+                std::cerr << "murva: " << Tr(texts::PictureUnreadable).toStdString() << "\n";
             return 1;
         }
         // The log keeps a background's name: saving it needs no pixels, a picture does.

@@ -5,6 +5,7 @@
 #include "ui/texts.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -57,7 +58,7 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
     // The layout is fixed: the window is exactly the menu bar over the client area.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     move(0, 0);
-    RefreshAll();
+    ShowWords();
     // Unsaved work reaches the recovery journal at most about a second after it was done.
     auto* journalTimer = new QTimer(this);
     connect(journalTimer, &QTimer::timeout, this, [this] {
@@ -217,12 +218,60 @@ void MainWindow::BuildMenu() {
     bar->setNativeMenuBar(false);
     setMenuBar(bar);
     for (const Menu& menu : menus) {
-        QMenu* qmenu = bar->addMenu(QString::fromUtf8(menu.Caption));
+        QMenu* qmenu = bar->addMenu(QString());
         qmenu->setObjectName(QString::fromUtf8(menu.Name));
         qmenu->menuAction()->setObjectName(QString::fromUtf8(menu.Name));
-        for (const auto& [name, caption] : menu.Items)
-            qmenu->addAction(QString::fromUtf8(caption))->setObjectName(QString::fromUtf8(name));
+        menuTexts.emplace_back(qmenu->menuAction(), menu.Caption);
+        for (const auto& [name, caption] : menu.Items) {
+            QAction* item = qmenu->addAction(QString());
+            item->setObjectName(QString::fromUtf8(name));
+            menuTexts.emplace_back(item, caption);
+        }
     }
+    BuildWordsMenu(bar);
+}
+
+void MainWindow::BuildWordsMenu(QMenuBar* bar) {
+    QMenu* menu = bar->addMenu(QString());
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    menu->menuAction()->setObjectName(QStringLiteral("LanguageMenu"));
+    menuTexts.emplace_back(menu->menuAction(), texts::LanguageMenu);
+    auto* group = new QActionGroup(menu);
+    const std::pair<TWordSet, const char*> sets[] = {{TWordSet::Kanji, texts::KanjiSet},
+                                                     {TWordSet::Hiragana, texts::HiraganaSet},
+                                                     {TWordSet::English, texts::EnglishSet}};
+    for (const auto& [set, caption] : sets) {
+        QAction* item = menu->addAction(QString());
+        item->setObjectName(QStringLiteral("Words%1").arg(static_cast<int>(set)));
+        item->setCheckable(true);
+        group->addAction(item);
+        menuTexts.emplace_back(item, caption);
+        wordSetItems.emplace_back(item, set);
+        connect(item, &QAction::triggered, this, [this, set = set] { UseWords(set, true); });
+    }
+}
+
+void MainWindow::UseWords(TWordSet set, bool keep) {
+    words.Use(set);
+    if (keep) Words::Keep(set);
+    // Already shown when a translator came or went; shown again when none did.
+    ShowWords();
+}
+
+void MainWindow::ShowWords() {
+    for (const auto& [action, text] : menuTexts)
+        action->setText(Tr(text));
+    for (const auto& [action, set] : wordSetItems)
+        action->setChecked(set == words.Current());
+    // Every caption and hint is shown anew.
+    for (Binding& binding : bindings)
+        binding.Shown = false;
+    RefreshAll();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) ShowWords();
+    QMainWindow::changeEvent(event);
 }
 
 } // namespace murva::qt

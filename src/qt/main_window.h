@@ -5,6 +5,7 @@
 
 #include "app/zinda_form.h"
 #include "qt/window_widgets.h"
+#include "qt/words.h"
 
 #include <QMainWindow>
 #include <deque>
@@ -14,6 +15,8 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
+class QMenuBar;
 class QSlider;
 
 namespace murva::qt {
@@ -60,8 +63,11 @@ public:
     // The drawing window opens, modal, once the current call has ended, so that its own
     // calls reach the form; the window shows what it changed when it closes.
     void OpenDrawingSoon();
+    // Speaks the set from now on; `keep` keeps it in the settings for the next start.
+    void UseWords(TWordSet set, bool keep);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +101,10 @@ private:
     void BuildPartsBin();
     void BuildWatchControls();
     void BuildMenu();
+    // The ことば menu: one item per set of words.
+    void BuildWordsMenu(QMenuBar* bar);
+    // Every text of the window in the chosen set.
+    void ShowWords();
     PanelWidget* AddPanel(TControl& control, QWidget* parent, QRect place, TBevel bevel);
     ImageWidget* AddImage(TImageControl& control, QWidget* parent, QRect place);
     QWidget* AddGroup(TControl& control, QWidget* parent, QRect place);
@@ -130,6 +140,10 @@ private:
     void EndProgram(int code);
 
     TZindaForm& form;
+    Words words;
+    // The menus and items with the program's text each shows.
+    std::vector<std::pair<QAction*, const char*>> menuTexts;
+    std::vector<std::pair<QAction*, TWordSet>> wordSetItems;
     ClientArea* client = nullptr;
     std::deque<Binding> bindings;
     std::vector<ImageWidget*> images;

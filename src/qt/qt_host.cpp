@@ -1,5 +1,6 @@
 #include "qt/qt_host.h"
 
+#include "qt/words.h"
 #include "ui/texts.h"
 
 #include <QCoreApplication>
@@ -7,12 +8,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
-#include <QTranslator>
 #include <algorithm>
 
 namespace murva::qt {
@@ -29,7 +27,7 @@ QString Q(const char* utf8) {
 } // namespace
 
 QStringList ToNameFilters(const std::string& filter) {
-    const QStringList parts = Q(filter).split(QLatin1Char('|'));
+    const QStringList parts = Tr(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
@@ -37,14 +35,6 @@ QStringList ToNameFilters(const std::string& filter) {
         filters << parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
     }
     return filters;
-}
-
-std::unique_ptr<QTranslator> QtJapaneseTexts() {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
-    return translator;
 }
 
 void QtHost::AttachWindow(QWidget* w, std::function<void()> changed, std::function<void()> frame,
@@ -64,15 +54,15 @@ void QtHost::PresentWindowFirst() {
     if (presentWindow) presentWindow();
 }
 
-void QtHost::ShowMessage(const std::string& text) {
+void QtHost::ShowMessage(const std::string& text, const std::string& filling) {
     PresentWindowFirst();
     QMessageBox box(window);
     box.setWindowTitle(Q(texts::ApplicationName));
     // File names and reader messages are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(Q(text));
+    box.setText(filling.empty() ? Tr(text) : Tr(text).arg(Q(filling)));
     box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ok = box.addButton(Q(texts::ButtonOK), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(Tr(texts::ButtonOK), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
@@ -82,15 +72,15 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
                     TAnswer defaultAnswer) {
     PresentWindowFirst();
     QMessageBox box(window);
-    box.setWindowTitle(Q(caption));
+    box.setWindowTitle(Tr(caption));
     box.setTextFormat(Qt::PlainText);
-    box.setText(Q(text));
+    box.setText(Tr(text));
     box.setIcon(QMessageBox::Question);
-    QPushButton* yes = box.addButton(Q(texts::ButtonYes), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(Q(texts::ButtonNo), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(Tr(texts::ButtonYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Tr(texts::ButtonNo), QMessageBox::NoRole);
     QPushButton* cancel = nullptr;
     if (buttons == TQuestionButtons::YesNoCancel)
-        cancel = box.addButton(Q(texts::ButtonCancel), QMessageBox::RejectRole);
+        cancel = box.addButton(Tr(texts::ButtonCancel), QMessageBox::RejectRole);
     box.setDefaultButton(defaultAnswer == TAnswer::Yes                ? yes
                          : defaultAnswer == TAnswer::Cancel && cancel ? cancel
                                                                       : no);
@@ -113,12 +103,12 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, boo
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setWindowTitle(Q(save ? texts::SaveDialogTitle : texts::OpenDialogTitle));
-    dialog.setLabelText(QFileDialog::Accept, Q(save ? texts::DialogSave : texts::DialogOpen));
-    dialog.setLabelText(QFileDialog::Reject, Q(texts::ButtonCancel));
-    dialog.setLabelText(QFileDialog::FileName, Q(texts::DialogFileName));
-    dialog.setLabelText(QFileDialog::FileType, Q(texts::DialogFileType));
-    dialog.setLabelText(QFileDialog::LookIn, Q(texts::DialogLookIn));
+    dialog.setWindowTitle(Tr(save ? texts::SaveDialogTitle : texts::OpenDialogTitle));
+    dialog.setLabelText(QFileDialog::Accept, Tr(save ? texts::DialogSave : texts::DialogOpen));
+    dialog.setLabelText(QFileDialog::Reject, Tr(texts::ButtonCancel));
+    dialog.setLabelText(QFileDialog::FileName, Tr(texts::DialogFileName));
+    dialog.setLabelText(QFileDialog::FileType, Tr(texts::DialogFileType));
+    dialog.setLabelText(QFileDialog::LookIn, Tr(texts::DialogLookIn));
 
     const QStringList filters = ToNameFilters(request.Filter);
     if (!filters.isEmpty()) {

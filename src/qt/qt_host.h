@@ -1,6 +1,6 @@
 #pragma once
-// The host on Qt: Japanese message boxes, Qt's own (non-native) file dialogs, showing
-// what changed in the window, and the local clock.
+// The host on Qt: message boxes in the chosen set of words, Qt's own (non-native) file
+// dialogs, showing what changed in the window, and the local clock.
 
 #include "ui/host.h"
 
@@ -10,18 +10,14 @@
 #include <functional>
 #include <memory>
 
-class QTranslator;
 class QWidget;
 
 namespace murva::qt {
 
-// "desc|pattern|desc|pattern" as Qt name filters, "desc (pattern)"; patterns separated by
-// ';' become separated by spaces. An odd last description without a pattern is dropped.
+// "desc|pattern|desc|pattern", in the chosen set of words, as Qt name filters,
+// "desc (pattern)"; patterns separated by ';' become separated by spaces. An odd last description
+// without a pattern is dropped.
 QStringList ToNameFilters(const std::string& filter);
-
-// Qt's own texts in Japanese (the file dialogs' columns and messages, for one), from the
-// translations installed with Qt; none when they are not installed.
-std::unique_ptr<QTranslator> QtJapaneseTexts();
 
 class QtHost final : public Host {
 public:
@@ -31,7 +27,7 @@ public:
     void AttachWindow(QWidget* window, std::function<void()> invalidate,
                       std::function<void()> presentFrame, std::function<void()> presentWindow);
 
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& filling = {}) override;
     TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
                 TAnswer defaultAnswer = TAnswer::Yes) override;
     std::optional<std::string> OpenDialog(const TFileDialog& dialog) override;

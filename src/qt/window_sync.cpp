@@ -3,6 +3,7 @@
 
 #include "qt/main_window.h"
 #include "qt/qt_graphics.h"
+#include "qt/words.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -29,18 +30,18 @@ void MainWindow::Sync(Binding& b) {
 
     if (all || c.Visible != last.Visible) w->setVisible(c.Visible);
     if (all || c.Enabled != last.Enabled) w->setEnabled(c.Enabled);
-    if (all || c.Hint != last.Hint) w->setToolTip(Q(c.Hint));
+    if (all || c.Hint != last.Hint) w->setToolTip(Tr(c.Hint));
     if (all || c.Caption != last.Caption) {
         switch (b.Kind) {
         case TWidgetKind::Panel:
-            static_cast<PanelWidget*>(w)->SetText(Q(c.Caption));
+            static_cast<PanelWidget*>(w)->SetText(Tr(c.Caption));
             break;
         case TWidgetKind::Group:
-            static_cast<QGroupBox*>(w)->setTitle(Q(c.Caption));
+            static_cast<QGroupBox*>(w)->setTitle(Tr(c.Caption));
             break;
         case TWidgetKind::Button:
         case TWidgetKind::Radio:
-            static_cast<QAbstractButton*>(w)->setText(Q(c.Caption));
+            static_cast<QAbstractButton*>(w)->setText(Tr(c.Caption));
             // A glyph button with a caption shows the caption in place of its glyph
             // (the play buttons' "とめる" during a run).
             if (auto* glyph = qobject_cast<QToolButton*>(w))

@@ -37,8 +37,9 @@ struct TProcessExit {
 class Host {
 public:
     virtual ~Host() = default;
-    // A notice with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    // A notice with an OK button. The text is one of the program's texts, shown in the
+    // chosen set of words; "%1" in it stands for `filling` (a file name, say).
+    virtual void ShowMessage(const std::string& text, const std::string& filling = {}) = 0;
     // A question with the question icon; Enter gives the default answer.
     virtual TAnswer Ask(const std::string& text, const std::string& caption,
                         TQuestionButtons buttons, TAnswer defaultAnswer = TAnswer::Yes) = 0;

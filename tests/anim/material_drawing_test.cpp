@@ -85,5 +85,26 @@ TEST_F(MaterialDrawingTest, ASavedDrawingOpensAsTheSameMaterial) {
     EXPECT_EQ(test::Figures(other), test::Figures(form));
 }
 
+// A text a file cannot hold (it would turn into "?") is refused as it is entered, with a
+// word, and waits in the edit to be mended.
+TEST_F(MaterialDrawingTest, ATextAFileCannotHoldIsRefusedWhenEntered) {
+    ASSERT_TRUE(form.DrawBtnClick());
+    Board().Tool = TBoardTool::Text;
+    const std::pair<const char*, bool> typed[] = {{"cat ねこ 猫 ①", true},
+                                                  {"cat \xF0\x9F\x90\xB1", false},
+                                                  {"\xED\x95\x9C\xEA\xB8\x80", false}};
+    for (const auto& [text, held] : typed) {
+        SCOPED_TRACE(text);
+        host.Messages.clear();
+        Board().Press({50, 50});
+        form.DrawTextEnter(text);
+        EXPECT_EQ(Board().TextWanted().has_value(), !held);
+        EXPECT_EQ(host.Messages, held ? std::vector<std::string>{}
+                                      : std::vector<std::string>{texts::CharacterNotKept});
+    }
+    ASSERT_EQ(Board().Figures().size(), 1u);
+    EXPECT_EQ(Board().Figures()[0].Text, "cat ねこ 猫 ①");
+}
+
 } // namespace
 } // namespace murva

@@ -117,6 +117,12 @@ TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
     const std::string badBG = withBackground("b.mrv", folder + "/bad.jpg");
     const std::tuple<std::string, int, const char*> cases[] = {
         {"--save-as " + mrv + " '" + folder + "/d.mrv'", 1, "データ読み込みに失敗しました"},
+        {"--lang en --save-as " + mrv + " '" + folder + "/d.mrv'", 1,
+         "Murva could not read the data"},
+        {"--save-as " + mrv + " '" + folder + "/d.mrv' --lang hira", 1,
+         "データの よみこみに しっぱい"},
+        {"--lang xx " + in, 2, "--lang takes ja, hira or en"},
+        {"--save-as " + mrv + " --lang", 2, "--lang takes ja, hira or en"},
         {in + " --save-as " + mrv, 0, ""}, // options after the file
         {"--export-jpeg " + out + " --cut 99999 " + in, 1, "cut 99999 does not exist"},
         {"--export-gif " + gif + " --cut 2 " + in, 1, "cut 2 does not exist"},

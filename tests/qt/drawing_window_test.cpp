@@ -2,6 +2,7 @@
 // draws on its canvas with the chosen tool and colours, "できた" puts the drawing into
 // the bin as one step for "もどす", and "やめる" asks before dropping a drawing.
 
+#include "qt/layout_checks.h"
 #include "qt/window_fixture.h"
 
 #include "model/cut_ranges.h"
@@ -105,6 +106,16 @@ TEST_F(DrawingWindowTest, ARectangleDrawnGoesIntoTheBinAndOneUndoTakesItBack) {
     EXPECT_EQ(form.S.Parts.PartsCount, 0);
     EXPECT_EQ(FiguresInSlot1(), 0);
     EXPECT_EQ(RedPixels(Find("PartsImage1")), 0) << "the thumbnail of slot 1 is empty again";
+}
+
+TEST_F(DrawingWindowTest, EveryCaptionFitsInEachSetOfWords) {
+    for (const qt::TWordSet set :
+         {qt::TWordSet::Kanji, qt::TWordSet::Hiragana, qt::TWordSet::English}) {
+        SCOPED_TRACE(int(set));
+        window->UseWords(set, false);
+        InDrawingWindow([this] { ExpectNoOverlapsAndTextsFit(dialog); });
+    }
+    window->UseWords(qt::TWordSet::Kanji, false);
 }
 
 TEST_F(DrawingWindowTest, ATextIsTypedWhereTheCanvasWasClickedAndEscapeTakesItBack) {

@@ -185,16 +185,19 @@ TEST(QtHostTest, ADialogOpensInTheFolderAskedForElseWhereTheLastFileWasChosen) {
     EXPECT_EQ(openedIn({}, {}), chosen.path()) << "the folder of the file last chosen";
 }
 
-TEST(QtHostTest, QtsOwnTextsInADialogAreJapanese) {
-    const std::unique_ptr<QTranslator> japanese = qt::QtJapaneseTexts();
-    if (!japanese) GTEST_SKIP() << "Qt's Japanese translations are not installed";
-    QApplication::installTranslator(japanese.get());
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    const auto* files = dialog.findChild<QTreeView*>("treeView")->model();
-    const QString size = files->headerData(1, Qt::Horizontal).toString();
-    QApplication::removeTranslator(japanese.get());
-    EXPECT_EQ(size, "サイズ");
+TEST(QtHostTest, QtsOwnTextsInADialogFollowTheWords) {
+    const std::pair<qt::TWordSet, QString> sets[] = {{qt::TWordSet::Kanji, "サイズ"},
+                                                     {qt::TWordSet::Hiragana, "サイズ"},
+                                                     {qt::TWordSet::English, "Size"}};
+    for (const auto& [set, size] : sets) {
+        SCOPED_TRACE(size.toStdString());
+        qt::Words words;
+        words.Use(set);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        const auto* files = dialog.findChild<QTreeView*>("treeView")->model();
+        EXPECT_EQ(files->headerData(1, Qt::Horizontal).toString(), size);
+    }
 }
 
 TEST(QtHostTest, ACancelledOpenDialogGivesNothing) {

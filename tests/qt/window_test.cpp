@@ -1,6 +1,7 @@
 // The real main window, offscreen: every control where the window's layout puts it,
 // showing its model; clicks, drags, drops and the close request reaching the form.
 
+#include "qt/layout_checks.h"
 #include "qt/window_fixture.h"
 #include "support/material_files.h"
 #include "ui/texts.h"
@@ -33,19 +34,13 @@ namespace {
 
 using qt::MainWindow;
 using qt::PanelWidget;
+using test::ExpectNoOverlapsAndTextsFit;
 using test::HandleOf;
+using test::ShownCaption;
 using test::WindowTest;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The caption a widget shows, whatever its kind.
-QString ShownCaption(QWidget* widget) {
-    if (auto* panel = qobject_cast<PanelWidget*>(widget)) return panel->Text();
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-    return {};
 }
 
 TEST_F(WindowTest, EveryControlHasOneWidgetShowingItsModel) {
@@ -162,64 +157,17 @@ TEST_F(WindowTest, ThePaletteLiesInTwoRowsAndThePartsBinSlotsWhereTheyBelong) {
     }
 }
 
-// Widgets of one parent that may overlap: the picture under the paint box, the band
-// under the film strip, and the size bar whose last row is the counter's first.
-bool MayOverlap(const QString& a, const QString& b) {
-    const auto pair = [&](const char* x, const char* y) {
-        return (a == x && b == y) || (a == y && b == x);
+TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyStateOrSetOfWords) {
+    const auto expectFit = [this](const char* state) {
+        for (const qt::TWordSet set :
+             {qt::TWordSet::Kanji, qt::TWordSet::Hiragana, qt::TWordSet::English}) {
+            SCOPED_TRACE(std::string(state) + " in set " + std::to_string(int(set)));
+            window->UseWords(set, false);
+            ExpectNoOverlapsAndTextsFit(Client());
+        }
+        window->UseWords(qt::TWordSet::Kanji, false);
     };
-    return pair("BGImage", "PaintBox") || pair("HTrackBar", "CutDisplayPanel") ||
-           pair("HTrackBar", "CutSelect") || pair("GroupBox3", "DrawBtn") || a == "Image1" ||
-           b == "Image1";
-}
-
-void ExpectNoOverlapsAndTextsFit(QWidget* root) {
-    QList<QWidget*> containers = root->findChildren<QWidget*>();
-    containers.prepend(root);
-    for (QWidget* parent : containers) {
-        std::vector<QWidget*> shown;
-        for (QObject* child : parent->children()) {
-            auto* widget = qobject_cast<QWidget*>(child);
-            if (!widget || widget->objectName().isEmpty() || widget->isHidden() ||
-                widget->isWindow())
-                continue;
-            if (qobject_cast<PanelWidget*>(parent) || qobject_cast<QGroupBox*>(parent) ||
-                parent == root)
-                shown.push_back(widget);
-        }
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            QWidget* a = shown[i];
-            EXPECT_TRUE(parent->rect().contains(a->geometry()))
-                << a->objectName().toStdString() << " sticks out of its parent";
-            for (std::size_t j = i + 1; j < shown.size(); ++j) {
-                QWidget* b = shown[j];
-                if (MayOverlap(a->objectName(), b->objectName())) continue;
-                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " overlaps "
-                    << b->objectName().toStdString();
-            }
-            const QString text = ShownCaption(a);
-            if (text.isEmpty()) continue;
-            QFont font = a->font();
-            int room = a->width() - 4;
-            if (qobject_cast<QGroupBox*>(a)) {
-                font.setBold(true); // as some styles draw the title
-                room = a->width() - 16;
-            }
-            const QFontMetrics metrics(font);
-            if (qobject_cast<QRadioButton*>(a)) room = a->width() - 22;
-            EXPECT_LE(metrics.horizontalAdvance(text), room)
-                << a->objectName().toStdString() << " cuts off \"" << text.toStdString() << "\"";
-            EXPECT_LE(metrics.height(), a->height()) << a->objectName().toStdString();
-        }
-    }
-}
-
-TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
-    {
-        SCOPED_TRACE("making");
-        ExpectNoOverlapsAndTextsFit(Client());
-    }
+    expectFit("making");
     // The watching state shows the speed and playback panels in place of the editing ones.
     window->Dispatch([this] {
         for (TControl* c :
@@ -232,10 +180,7 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
         form.SpeedPanel.Visible = form.WatchPanel.Visible = true;
         form.S.Playback.Running = true; // the play buttons read "とめる"
     });
-    {
-        SCOPED_TRACE("watching");
-        ExpectNoOverlapsAndTextsFit(Client());
-    }
+    expectFit("watching");
     window->Dispatch([this] { form.S.Playback.Running = false; });
     // The side labels take the places of the size labels.
     window->Dispatch([this] {
@@ -250,10 +195,7 @@ TEST_F(WindowTest, NoControlsOverlapAndNoTextIsCutOffInAnyState) {
         form.AllChangeBtn.Visible = false;
         form.DRChangeBtn.Visible = true;
     });
-    {
-        SCOPED_TRACE("side labels");
-        ExpectNoOverlapsAndTextsFit(Client());
-    }
+    expectFit("side labels");
 }
 
 TEST_F(WindowTest, TheStripLiesAboveTheBandAndShowsTheFirstThumbnailsHoles) {
@@ -307,7 +249,8 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
           {"ClearAllMenu", "ぜんぶけす"}}},
         {"N4", {{"JPG1", "画像をJPGに変換"}, {"GIF1", "アニメをGIFにする"}}}};
     const QList<QAction*> top = bar->actions();
-    ASSERT_EQ(top.size(), 3);
+    // The ことば menu follows, tested with the words.
+    ASSERT_EQ(top.size(), 4);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(top[i]->text(), menus[i].second);
         QMenu* menu = top[i]->menu();

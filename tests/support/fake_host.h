@@ -41,7 +41,13 @@ public:
     int BroughtToFront = 0;
     TLocalTime Clock{2011, 6, 14, 10, 5, 33, 270};
 
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+    // Recorded as the かんじ set shows it.
+    void ShowMessage(const std::string& text, const std::string& filling = {}) override {
+        std::string shown = text;
+        if (const std::size_t at = shown.find("%1"); at != std::string::npos)
+            shown.replace(at, 2, filling);
+        Messages.push_back(shown);
+    }
     TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
                 TAnswer defaultAnswer) override {
         Questions.push_back({text, caption, buttons, defaultAnswer});
