@@ -200,7 +200,8 @@ int RunHeadless(int argc, char** argv) {
         std::cerr << "murva: " << error << "\n"
                   << "usage: murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
                   << "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
-                  << "       murva --save-as OUT.mrv FILE\n";
+                  << "       murva --save-as OUT.mrv FILE\n"
+                  << "       with --lang ja|hira|en for the words of the messages\n";
         return code;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
