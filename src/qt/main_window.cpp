@@ -254,7 +254,7 @@ void MainWindow::BuildWordsMenu(QMenuBar* bar) {
 void MainWindow::UseWords(TWordSet set, bool keep) {
     words.Use(set);
     if (keep) Words::Keep(set);
-    // Already shown when a translator came or went; shown again when none did.
+    // Shown at once: Qt may deliver the translators' LanguageChange events later.
     ShowWords();
 }
 
