@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
     if (window.ExitCode()) return *window.ExitCode();
 
     window.show();
+    window.FollowScreen();
     // A drawing that came back from a crash is on the drawing window's canvas.
     if (form.DrawingInProgress()) window.OpenDrawingSoon();
     return QApplication::exec();

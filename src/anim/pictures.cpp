@@ -116,7 +116,7 @@ void TPictures::Save2JPEGMenuClick() {
 }
 
 bool TPictures::WriteFieldAsJpeg(const std::string& path) {
-    const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(*C.CanvasBitmap), JpegQuality);
+    const std::optional<std::string> bytes = EncodeJpeg(RgbImageOf(Painter.Field()), JpegQuality);
     // The old file becomes its backup beside it ("a.jpg.bak": "a.bak" is the animation's),
     // unless a backup is there already.
     if (bytes && WriteFileAtomically(path, *bytes, path + ".bak")) return true;

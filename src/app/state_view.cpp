@@ -1,6 +1,6 @@
 // What the window shows about the document and the modes, computed from the state in
 // this one place whenever the window is presented, so that it never drifts from what
-// the document holds.
+// the document holds; and the pictures it shows painted anew at another zoom.
 
 #include "app/zinda_form.h"
 
@@ -71,6 +71,15 @@ void TZindaForm::ShowState() {
         play->Caption = running ? texts::StopRun : "";
         play->Hint = running ? texts::StopRun : "";
     }
+}
+
+void TZindaForm::ZoomChange(double scale) {
+    if (!Painter.SetScale(scale)) return;
+    // Watching shows the play bar's step; making, the cut as made.
+    if (S.Shell.Mode == TMode::Watch)
+        Playback.PlayBarChange();
+    else
+        Painter.PaintBoxPaint();
 }
 
 } // namespace murva

@@ -50,6 +50,9 @@ public:
 
     // --- Painting ---
     void PaintBoxPaint() { Painter.PaintBoxPaint(); }
+    // The window's zoom changed: the field and the thumbnails are painted at `scale`
+    // device pixels per field pixel, the picture they show kept.
+    void ZoomChange(double scale);
     // What the window shows about the document and the modes, from the state: the caption,
     // the counter, the marked thumbnail, the pressed motion tool, the enabled buttons. The
     // front end calls it whenever it presents the window.

@@ -4,8 +4,10 @@
 #include "files/cp932.h"
 #include "model/draw_figure.h"
 #include "model/fig_list.h"
+#include "ui/renderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace murva {
@@ -220,13 +222,23 @@ void TDrawingBoard::EnterText(const std::string& utf8) {
     Drawn.push_back(std::move(f));
 }
 
+void TDrawingBoard::SetScale(double scale) {
+    if (scale <= 0 || scale == Scale) return;
+    Scale = scale;
+    Canvas_->SetSize(static_cast<std::int32_t>(std::lround(Width * scale)),
+                     static_cast<std::int32_t>(std::lround(Height * scale)));
+}
+
 const Bitmap& TDrawingBoard::Picture() {
     Canvas& canvas = Canvas_->GetCanvas();
     canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    canvas.FillRect({0, 0, Width, Height});
+    canvas.FillRect({0, 0, Canvas_->Width(), Canvas_->Height()});
     const TGhostRule none;
+    const auto draw = [&](const TFigData& f) {
+        DrawFigure(canvas, TPenMode::Copy, 0, 0, Scale == 1 ? f : Scaled(f, Scale), none);
+    };
     for (const TFigData& f : Drawn)
-        DrawFigure(canvas, TPenMode::Copy, 0, 0, f, none);
+        draw(f);
     if (Drawing) {
         TFigData shown = *Drawing;
         if (IsPointFigure(shown.DrawingTool)) {
@@ -235,14 +247,16 @@ const Bitmap& TDrawingBoard::Picture() {
             for (TPoint p : Stroke)
                 shown.PointData->AddTracked(p.x, p.y);
         }
-        DrawFigure(canvas, TPenMode::Copy, 0, 0, shown, none);
+        draw(shown);
     }
     if (Held) {
-        const TFigData& f = Drawn[*Held];
+        const TFigData f = Scaled(Drawn[*Held], Scale);
+        const auto margin = static_cast<std::int32_t>(std::lround(3 * Scale));
         canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
         canvas.Brush.Style = TBrushStyle::Clear;
-        canvas.Rectangle({std::min(f.Start.x, f.End.x) - 3, std::min(f.Start.y, f.End.y) - 3,
-                          std::max(f.Start.x, f.End.x) + 4, std::max(f.Start.y, f.End.y) + 4});
+        canvas.Rectangle(
+            {std::min(f.Start.x, f.End.x) - margin, std::min(f.Start.y, f.End.y) - margin,
+             std::max(f.Start.x, f.End.x) + margin + 1, std::max(f.Start.y, f.End.y) + margin + 1});
     }
     return *Canvas_;
 }

@@ -62,8 +62,10 @@ public:
     void CancelText() { TextAt.reset(); }
 
     // The canvas as it is now: white, every figure as the field paints it, the figure
-    // being drawn, and the frame of the figure that "えらぶ" holds.
+    // being drawn, and the frame of the figure that "えらぶ" holds; painted at the scale
+    // set, in device pixels per canvas pixel.
     const Bitmap& Picture();
+    void SetScale(double scale);
 
     // The drawing as material figures: one stamp whose children are the figures drawn,
     // or, with Separate, the figures themselves.
@@ -85,6 +87,7 @@ private:
     std::optional<std::size_t> Held;
     TPoint LastPointer;
     std::unique_ptr<Bitmap> Canvas_;
+    double Scale = 1;
 };
 
 } // namespace murva

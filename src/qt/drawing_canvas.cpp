@@ -7,17 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace murva::qt {
-
-namespace {
-
-TPoint At(const QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    return {at.x(), at.y()};
-}
-
-} // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent, TDrawingBoard& b,
                              std::function<void(const std::string&)> enter)
@@ -37,6 +29,18 @@ DrawingCanvas::DrawingCanvas(QWidget* parent, TDrawingBoard& b,
     textEdit->installEventFilter(this);
 }
 
+TPoint DrawingCanvas::At(const QMouseEvent* event) const {
+    const QPointF at = event->position() / zoom;
+    return {static_cast<std::int32_t>(std::floor(at.x())),
+            static_cast<std::int32_t>(std::floor(at.y()))};
+}
+
+void DrawingCanvas::SetZoom(double z) {
+    zoom = z;
+    board.SetScale(zoom * devicePixelRatioF());
+    Refresh();
+}
+
 template <class F> void DrawingCanvas::Change(F change) {
     change();
     Refresh();
@@ -49,14 +53,16 @@ void DrawingCanvas::Refresh() {
         if (textEdit->isVisible()) textEdit->hide();
     } else if (!textEdit->isVisible()) {
         QFont font = this->font();
-        font.setPixelSize(PixelSizeOfPoints(board.TextSize));
+        font.setPixelSize(static_cast<int>(std::lround(PixelSizeOfPoints(board.TextSize) * zoom)));
         textEdit->setFont(font);
         textEdit->clear();
         const int height = textEdit->sizeHint().height();
-        const int width = std::min(240, TDrawingBoard::Width - wanted->x);
-        textEdit->setGeometry(std::min(wanted->x, TDrawingBoard::Width - 40),
-                              std::min(wanted->y, TDrawingBoard::Height - height),
-                              std::max(width, 40), height);
+        const int x = static_cast<int>(std::lround(wanted->x * zoom));
+        const int y = static_cast<int>(std::lround(wanted->y * zoom));
+        const int width = std::min(static_cast<int>(240 * zoom), this->width() - x);
+        const int least = static_cast<int>(40 * zoom);
+        textEdit->setGeometry(std::min(x, this->width() - least),
+                              std::min(y, this->height() - height), std::max(width, least), height);
         textEdit->show();
         textEdit->setFocus(Qt::OtherFocusReason);
     }
@@ -67,7 +73,7 @@ void DrawingCanvas::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const auto* picture = dynamic_cast<const QtBitmap*>(&board.Picture());
     if (picture)
-        p.drawImage(0, 0, picture->Image());
+        p.drawImage(QRectF(rect()), picture->Image());
     else
         p.fillRect(rect(), Qt::white);
 }

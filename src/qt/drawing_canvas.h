@@ -5,6 +5,7 @@
 // Escape or leaving the edit takes it back.
 
 #include "edit/drawing_board.h"
+#include "qt/window_widgets.h"
 
 #include <QWidget>
 #include <functional>
@@ -14,7 +15,7 @@ class QLineEdit;
 
 namespace murva::qt {
 
-class DrawingCanvas final : public QWidget {
+class DrawingCanvas final : public QWidget, public Zoomable {
     Q_OBJECT
 public:
     // `enterText` takes a text typed and entered, which goes onto the board unless refused.
@@ -22,6 +23,9 @@ public:
                   std::function<void(const std::string&)> enterText);
     // The picture and the text edit show the board as it is now.
     void Refresh();
+    // The board is painted at `zoom` times the screen's scale; the mouse reports canvas
+    // pixels.
+    void SetZoom(double zoom) override;
 
 signals:
     // The mouse or the text edit changed the board.
@@ -40,7 +44,9 @@ private:
     template <class F> void Change(F change);
     void EndText(bool keep);
 
+    TPoint At(const QMouseEvent* event) const;
     TDrawingBoard& board;
+    double zoom = 1;
     std::function<void(const std::string&)> enterText;
     QLineEdit* textEdit = nullptr;
 };

@@ -99,6 +99,7 @@ void DrawingDialog::BuildTools() {
             AddToggle(QStringLiteral("DrawTool") + ToolNames[i], texts::DrawToolHints[i], place);
         button->setIcon(
             GlyphIcon(QString::fromUtf8(ToolGlyphs[i]), button->iconSize(), devicePixelRatioF()));
+        button->setProperty(GlyphProperty, QString::fromUtf8(ToolGlyphs[i]));
         connect(button, &QToolButton::clicked, this,
                 [this, i] { Set([this, i] { board.Tool = static_cast<TBoardTool>(i); }); });
         tools[static_cast<std::size_t>(i)] = button;

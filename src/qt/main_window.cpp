@@ -57,6 +57,7 @@ MainWindow::MainWindow(TZindaForm& f) : form(f) {
     WireHandlers();
     // The layout is fixed: the window is exactly the menu bar over the client area.
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    zoomed = std::make_unique<ZoomedLayout>(client);
     move(0, 0);
     ShowWords();
     // Unsaved work reaches the recovery journal at most about a second after it was done.

@@ -6,10 +6,13 @@
 #include "app/zinda_form.h"
 #include "qt/window_widgets.h"
 #include "qt/words.h"
+#include "qt/zoomed_layout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +20,7 @@
 class QAbstractButton;
 class QAction;
 class QMenuBar;
+class QScreen;
 class QSlider;
 
 namespace murva::qt {
@@ -65,6 +69,13 @@ public:
     void OpenDrawingSoon();
     // Speaks the set from now on; `keep` keeps it in the settings for the next start.
     void UseWords(TWordSet set, bool keep);
+    // Shows the whole layout at `zoom` logical pixels per layout pixel, its pictures
+    // painted at device pixels.
+    void Zoom(double zoom);
+    // Shows the window at the largest zoom at which it fits its screen, now and whenever
+    // it moves to another screen or the screen changes.
+    void FollowScreen();
+    double CurrentZoom() const { return zoomed ? zoomed->Zoom() : 1; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -141,6 +152,10 @@ private:
 
     TZindaForm& form;
     Words words;
+    std::unique_ptr<ZoomedLayout> zoomed;
+    // The screen whose changes are followed.
+    QPointer<QScreen> followed;
+    void FitScreen();
     // The menus and items with the program's text each shows.
     std::vector<std::pair<QAction*, const char*>> menuTexts;
     std::vector<std::pair<QAction*, TWordSet>> wordSetItems;

@@ -166,6 +166,8 @@ void MainWindow::OpenDrawingSoon() {
 void MainWindow::OpenDrawing() {
     DrawingDialog dialog(
         form, [this](const std::function<void()>& call) { Dispatch(call); }, this);
+    // At the window's zoom, its canvas painted at the screen's device pixels.
+    ZoomedLayout(&dialog).Apply(CurrentZoom());
     dialog.exec();
     RefreshAll();
 }

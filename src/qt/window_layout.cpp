@@ -60,6 +60,7 @@ QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* pa
     const QSize glyphSize(place.width() - 8, place.height() - 8);
     button->setIconSize(glyphSize);
     button->setIcon(GlyphIcon(QString::fromUtf8(glyph), glyphSize, devicePixelRatioF()));
+    button->setProperty(GlyphProperty, QString::fromUtf8(glyph));
     button->setFocusPolicy(Qt::NoFocus);
     // A caption shown in place of the glyph is large enough to read at a glance.
     QFont captionFont = button->font();

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <cmath>
 
 namespace murva::qt {
 
@@ -97,26 +98,40 @@ QImage ImageWidget::Picture() const {
 void ImageWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QImage picture = Picture();
+    // The picture covers its layout size at the zoom: one to one in device pixels when it
+    // was painted for the zoom and the screen.
+    const double shown = zoom / control.Scale;
+    const QSizeF covered = QSizeF(picture.size()) * shown;
     // Outside the picture the control shows the form's face colour.
-    if (picture.width() < width() || picture.height() < height())
+    if (covered.width() < width() || covered.height() < height())
         p.fillRect(rect(), palette().color(QPalette::Window));
-    if (!picture.isNull()) p.drawImage(0, 0, picture);
+    if (picture.isNull()) return;
+    if (shown == 1)
+        p.drawImage(0, 0, picture);
+    else
+        p.drawImage(QRectF(QPointF(0, 0), covered), picture);
+}
+
+QPoint ImageWidget::Unzoomed(const QPointF& at) const {
+    return {static_cast<int>(std::floor(at.x() / zoom)),
+            static_cast<int>(std::floor(at.y() / zoom))};
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = Unzoomed(event->position());
     emit Pressed(at.x(), at.y(), event->button());
 }
 
 void ImageWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = Unzoomed(event->position());
     emit Moved(at.x(), at.y(), event->buttons());
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = Unzoomed(event->position());
     emit Released(at.x(), at.y(), event->button());
-    if (event->button() == Qt::LeftButton && rect().contains(at)) emit Clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Clicked();
 }
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {}

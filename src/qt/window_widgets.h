@@ -42,12 +42,23 @@ private:
 };
 
 // Paints the picture of an image control of the form, unscaled from the top left.
-class ImageWidget final : public QWidget {
+// A widget that shows a picture of the layout's pixels, which a zoom scales.
+class Zoomable {
+public:
+    virtual ~Zoomable() = default;
+    // Logical pixels per layout pixel.
+    virtual void SetZoom(double zoom) = 0;
+};
+
+class ImageWidget final : public QWidget, public Zoomable {
     Q_OBJECT
 public:
     ImageWidget(QWidget* parent, const TImageControl& control);
     // The picture as painted now; a null image when the control has none.
     QImage Picture() const;
+    // Logical pixels per picture pixel at zoom 1: the picture fills the widget, and the
+    // mouse reports picture pixels at zoom 1 (the field's own).
+    void SetZoom(double z) override { zoom = z; }
     // Whether the picture changed since the last call.
     bool TakeChange() {
         const bool changed = control.Version != shownVersion;
@@ -70,6 +81,8 @@ protected:
 private:
     const TImageControl& control;
     std::uint64_t shownVersion = 0;
+    double zoom = 1;
+    QPoint Unzoomed(const QPointF& at) const;
 };
 
 // The client area under the menu bar; it draws the single border around the field.
@@ -89,5 +102,7 @@ private:
 // A button picture from the resources (":/glyphs/<name>.svg") drawn at the given size;
 // a null icon when the drawing is missing or invalid.
 QIcon GlyphIcon(const QString& name, QSize size, qreal devicePixelRatio);
+// The property naming the glyph a button shows, so that a zoom paints it anew.
+inline constexpr const char* GlyphProperty = "glyph";
 
 } // namespace murva::qt

@@ -63,6 +63,8 @@ struct TEditControl : TControl {
 struct TImageControl : TControl {
     std::unique_ptr<Bitmap> Picture;
     std::uint64_t Version = 0;
+    // Picture pixels per layout pixel: a picture painted for a zoomed window is larger.
+    double Scale = 1;
     // The picture, counted as changed.
     Bitmap& Modify() {
         ++Version;

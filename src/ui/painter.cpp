@@ -2,6 +2,9 @@
 
 #include "model/cut_ranges.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace murva {
 
 namespace {
@@ -11,7 +14,7 @@ constexpr double DragThumbnailInterval = 100;
 } // namespace
 
 TPainter::TPainter(TSharedState& state, TWindowControls& controls, Host& h, Graphics& g)
-    : S(state), C(controls), host(h), Thumbnails(g, C.FieldWidth, C.FieldHeight) {}
+    : S(state), C(controls), host(h), Bitmaps(g), Thumbnails(g, C.FieldWidth, C.FieldHeight) {}
 
 TView TPainter::WindowView() const {
     TView view = MakingView(S.Doc, S.Cuts.CurrentCut);
@@ -58,11 +61,43 @@ void TPainter::Paint(const TDocument& doc, TView view, bool thumbnails, std::int
         PaintThumbnails(doc.FigList(), view, stripOffset < 0 ? S.Cuts.StripOffset : stripOffset);
         view.ThumbnailGhosts = false;
     }
-    RenderField(doc.FigList(), view, *C.BGImage.Picture, *C.CanvasBitmap);
-    // The whole field: the paint box keeps its pixels, so no row may be left stale.
-    const TRect field{0, 0, C.FieldWidth, C.FieldHeight};
-    C.PaintBox.Modify().GetCanvas().CopyRect(field, C.CanvasBitmap->GetCanvas(), field);
+    LastDoc = &doc;
+    LastView = view;
+    // At another scale the field's own picture, which exports take, is painted when asked.
+    FieldStale = Scale != 1;
+    if (FieldStale) {
+        view.Scale = Scale;
+        RenderField(doc.FigList(), view, BackgroundAtScale(), C.PaintBox.Modify());
+    } else {
+        RenderField(doc.FigList(), view, *C.BGImage.Picture, *C.CanvasBitmap);
+        // The whole field: the paint box keeps its pixels, so no row may be left stale.
+        const TRect field{0, 0, C.FieldWidth, C.FieldHeight};
+        C.PaintBox.Modify().GetCanvas().CopyRect(field, C.CanvasBitmap->GetCanvas(), field);
+    }
     host.Invalidate();
+}
+
+Bitmap& TPainter::BackgroundAtScale() {
+    Bitmap& target = *C.PaintBox.Picture;
+    if (!ScaledBackground || ScaledBackgroundVersion != C.BGImage.Version ||
+        ScaledBackground->Width() != target.Width() ||
+        ScaledBackground->Height() != target.Height()) {
+        if (!ScaledBackground) ScaledBackground = Bitmaps.CreateBitmap(1, 1);
+        ScaledBackground->SetSize(target.Width(), target.Height());
+        Bitmap& source = *C.BGImage.Picture;
+        ScaledBackground->GetCanvas().CopyRect({0, 0, target.Width(), target.Height()},
+                                               source.GetCanvas(),
+                                               {0, 0, source.Width(), source.Height()}, true);
+        ScaledBackgroundVersion = C.BGImage.Version;
+    }
+    return *ScaledBackground;
+}
+
+const Bitmap& TPainter::Field() {
+    if (FieldStale && LastDoc)
+        RenderField(LastDoc->FigList(), LastView, *C.BGImage.Picture, *C.CanvasBitmap);
+    FieldStale = false;
+    return *C.CanvasBitmap;
 }
 
 TImageControl& TPainter::ThumbnailImage(std::size_t slot) {
@@ -76,10 +111,13 @@ void TPainter::PaintThumbnail(std::size_t slot, const TFigList& figures, TView v
     const std::uint64_t key = Thumbnails.Key(figures, view);
     if (Painted[slot] == key) return;
     Painted[slot] = key;
-    if (!Thumbnails.Render(figures, view, image.Modify()))
-        // Drawn with the image's own pen and brush; it covers the whole thumbnail (as
-        // ClearThumbnails does).
-        image.Modify().GetCanvas().Rectangle({-1, -1, 108, 85});
+    if (!Thumbnails.Render(figures, view, image.Modify())) Blank(image);
+}
+
+void TPainter::Blank(TImageControl& image) {
+    // Drawn with the image's own pen and brush, over the whole thumbnail.
+    Bitmap& picture = image.Modify();
+    picture.GetCanvas().Rectangle({-1, -1, picture.Width() + 8, picture.Height() + 10});
 }
 
 void TPainter::PaintThumbnails(const TFigList& figures, const TView& view,
@@ -115,7 +153,7 @@ void TPainter::RefreshPartsBin() {
 void TPainter::ClearThumbnails() {
     for (std::size_t k = 0; k < 10; ++k) {
         TImageControl& image = ThumbnailImage(k);
-        if (image.Picture) image.Modify().GetCanvas().Rectangle({-1, -1, 108, 85});
+        if (image.Picture) Blank(image);
     }
     ForgetThumbnails();
     host.Invalidate();
@@ -123,8 +161,27 @@ void TPainter::ClearThumbnails() {
 
 void TPainter::ToggleSelectionFrame(const TFigItem* item) {
     if (!item) return;
-    DrawSelectionFrame(C.PaintBox.Modify().GetCanvas(), item->Data);
+    DrawSelectionFrame(C.PaintBox.Modify().GetCanvas(),
+                       Scale == 1 ? item->Data : Scaled(item->Data, Scale));
     host.Invalidate();
+}
+
+bool TPainter::SetScale(double scale) {
+    if (scale == Scale || scale <= 0) return false;
+    Scale = scale;
+    const auto scaled = [scale](std::int32_t v) {
+        return std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(v * scale)));
+    };
+    C.PaintBox.Modify().SetSize(scaled(C.FieldWidth), scaled(C.FieldHeight));
+    C.PaintBox.Scale = scale;
+    for (std::size_t k = 0; k < 10; ++k) {
+        TImageControl& image = ThumbnailImage(k);
+        if (!image.Picture) continue;
+        image.Modify().SetSize(scaled(C.ThumbWidth), scaled(C.ThumbHeight));
+        image.Scale = scale;
+    }
+    ClearThumbnails();
+    return true;
 }
 
 } // namespace murva

@@ -49,6 +49,12 @@ public:
     void ForgetThumbnails() { Painted.fill(0); }
     // The frame drawn (or, a second time, removed) on the paint box itself.
     void ToggleSelectionFrame(const TFigItem* item);
+    // The field at its own size as the last repaint showed it, in the same command: what
+    // exports take, whatever the window's zoom.
+    const Bitmap& Field();
+    // Device pixels per field pixel: the paint box and the thumbnails become pictures of as
+    // many pixels, painted at that scale by the next repaint. Whether it changed.
+    bool SetScale(double scale);
 
     // The field as the window's state shows the document.
     TView WindowView() const;
@@ -67,12 +73,24 @@ private:
     // when what it shows changed since it was last painted.
     void PaintThumbnail(std::size_t slot, const TFigList& figures, TView view);
     TImageControl& ThumbnailImage(std::size_t slot);
+    // A thumbnail as a cut without figures shows it: blank.
+    static void Blank(TImageControl& image);
     void PaintThumbnails(const TFigList& figures, const TView& view, std::int32_t stripOffset);
 
     TSharedState& S;
     TWindowControls& C;
     Host& host;
+    Graphics& Bitmaps;
     TThumbnailRenderer Thumbnails;
+    double Scale = 1;
+    // What the last repaint showed, and whether the field's own picture still lacks it.
+    const TDocument* LastDoc = nullptr;
+    TView LastView;
+    bool FieldStale = false;
+    // The background at the paint box's size, painted again when either changed.
+    Bitmap& BackgroundAtScale();
+    std::unique_ptr<Bitmap> ScaledBackground;
+    std::uint64_t ScaledBackgroundVersion = 0;
     // What each thumbnail was painted from; 0 for unknown.
     std::array<std::uint64_t, 10> Painted{};
     // When the thumbnails last followed a drag.

@@ -47,29 +47,6 @@ TPoint Scaled(TPoint p, double scale) {
     return {Scaled(p.x, scale), Scaled(p.y, scale)};
 }
 
-// The figure with its geometry at the scale: corners, points, stamp children, pen width and
-// text size.
-TFigData Scaled(const TFigData& figure, double scale) {
-    TFigData f = figure;
-    f.Start = Scaled(f.Start, scale);
-    f.End = Scaled(f.End, scale);
-    f.PenWidth = std::max(1, Scaled(std::max(1, f.PenWidth), scale));
-    f.TextSize = Scaled(f.TextSize, scale);
-    if (figure.PointData) {
-        f.PointData = std::make_shared<TPointData>(figure.PointData->Count);
-        for (std::int32_t i = 0; i < figure.PointData->Count; ++i) {
-            const TPoint p = Scaled(figure.PointData->At(i), scale);
-            f.PointData->AddTracked(p.x, p.y);
-        }
-    }
-    if (figure.StampData) {
-        f.StampData = std::make_shared<TFigList>();
-        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next)
-            f.StampData->Add(Scaled(child->Data, scale));
-    }
-    return f;
-}
-
 void DrawItem(Canvas& canvas, const TFigData& figure, bool highlighted, const TGhostRule& ghost,
               double scale) {
     if (scale != 1) return DrawItem(canvas, Scaled(figure, scale), highlighted, ghost, 1);
@@ -120,6 +97,27 @@ struct TKey {
 
 } // namespace
 
+TFigData Scaled(const TFigData& figure, double scale) {
+    TFigData f = figure;
+    f.Start = Scaled(f.Start, scale);
+    f.End = Scaled(f.End, scale);
+    f.PenWidth = std::max(1, Scaled(std::max(1, f.PenWidth), scale));
+    f.TextSize = Scaled(f.TextSize, scale);
+    if (figure.PointData) {
+        f.PointData = std::make_shared<TPointData>(figure.PointData->Count);
+        for (std::int32_t i = 0; i < figure.PointData->Count; ++i) {
+            const TPoint p = Scaled(figure.PointData->At(i), scale);
+            f.PointData->AddTracked(p.x, p.y);
+        }
+    }
+    if (figure.StampData) {
+        f.StampData = std::make_shared<TFigList>();
+        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next)
+            f.StampData->Add(Scaled(child->Data, scale));
+    }
+    return f;
+}
+
 void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
     // The white brush leaves the inside as it is in not-xor mode.
     canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
@@ -130,8 +128,8 @@ void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target) {
     const TRect field{0, 0, target.Width(), target.Height()};
     Canvas& canvas = target.GetCanvas();
-    canvas.CopyRect(field, background.GetCanvas(), {0, 0, background.Width(), background.Height()},
-                    view.Scale != 1);
+    const TRect whole{0, 0, background.Width(), background.Height()};
+    canvas.CopyRect(field, background.GetCanvas(), whole, whole != field);
 
     if (!view.Watching) {
         // Every figure counts for the ghost rule: the start half is drawn as ghosts.

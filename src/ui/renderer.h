@@ -36,8 +36,13 @@ struct TView {
 };
 
 // The field: the background copied under the figures of the view's cut, and the frame of
-// the selection. The background has the field's size, the target that times the scale.
+// the selection. The target has the field's size times the scale; the background is
+// scaled smoothly to it, unless it has its size already.
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target);
+
+// The figure with its geometry at the scale: corners, points, stamp children, pen width and
+// text size.
+TFigData Scaled(const TFigData& figure, double scale);
 
 // The selection frame: a thin dotted outline drawn in not-xor, so that drawing it again
 // takes it away.

@@ -327,5 +327,36 @@ TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresBeyondTheField) 
         EXPECT_EQ(cut2.GetPixel(p.x, p.y), Red) << p.x << "," << p.y;
 }
 
+// At twice the pixels the field is drawn with the figures' own geometry: its edges lie
+// where the field's do, and a slanted line steps one device pixel at a time, where an
+// enlarged picture would repeat every row.
+TEST_F(QtPaintTest, AtScaleTwoTheFieldIsDrawnAtItsPixelsNotEnlarged) {
+    Add(TDrawingTool::Line, {10, 10}, {110, 60}, NoFillColor)->Data.PenWidth = 1;
+    Add(TDrawingTool::Ellipse, {200, 10}, {300, 110}, NoFillColor)->Data.PenWidth = 1;
+    test::Figures(form.S.Doc).FigureCount = 2;
+    form.PaintBoxPaint();
+    std::vector<TPoint> once;
+    for (std::int32_t y = 0; y < 120; ++y)
+        for (std::int32_t x = 0; x < 320; ++x)
+            if (Field(x, y) == clBlack) once.push_back({x, y});
+    form.ZoomChange(2);
+    ASSERT_EQ(form.PaintBox.Picture->Width(), 1280);
+    for (const TPoint p : once) {
+        bool near = false;
+        for (std::int32_t dy = -1; dy <= 2; ++dy)
+            for (std::int32_t dx = -1; dx <= 2; ++dx)
+                near |= Field(2 * p.x + dx, 2 * p.y + dy) == clBlack;
+        EXPECT_TRUE(near) << p.x << "," << p.y;
+    }
+    int repeated = 0;
+    for (std::int32_t y = 22; y < 118; y += 2) {
+        bool same = true;
+        for (std::int32_t x = 0; x < 240 && same; ++x)
+            same = Field(x, y) == Field(x, y + 1);
+        repeated += same;
+    }
+    EXPECT_LT(repeated, 5);
+}
+
 } // namespace
 } // namespace murva::qt
