@@ -226,8 +226,10 @@ bool TRecoveryJournal::FollowDrawing(const std::string& drawing) {
     if (Folder.empty() || (drawing == WrittenDrawing && (drawing.empty() || DrawingFd >= 0)))
         return true;
     if (drawing.empty()) {
-        if (DrawingFd >= 0) ::unlink(DrawingPath.c_str());
-        if (DrawingFd >= 0) ::close(std::exchange(DrawingFd, -1));
+        if (DrawingFd >= 0) {
+            ::unlink(DrawingPath.c_str());
+            ::close(std::exchange(DrawingFd, -1));
+        }
         WrittenDrawing.clear();
         return true;
     }

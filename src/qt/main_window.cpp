@@ -255,7 +255,7 @@ void MainWindow::BuildWordsMenu(QMenuBar* bar) {
 void MainWindow::UseWords(TWordSet set, bool keep) {
     words.Use(set);
     if (keep) Words::Keep(set);
-    // Shown at once: Qt may deliver the translators' LanguageChange events later.
+    // The only way the words change: shown here once, not at each of Qt's notices.
     ShowWords();
 }
 
@@ -268,11 +268,6 @@ void MainWindow::ShowWords() {
     for (Binding& binding : bindings)
         binding.Shown = false;
     RefreshAll();
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) ShowWords();
-    QMainWindow::changeEvent(event);
 }
 
 } // namespace murva::qt

@@ -78,7 +78,6 @@ public:
     double CurrentZoom() const { return zoomed ? zoomed->Zoom() : 1; }
 
 protected:
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

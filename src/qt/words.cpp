@@ -60,7 +60,7 @@ Words::~Words() {
 }
 
 void Words::Use(TWordSet set) {
-    // Installing or removing a translator sends every widget a LanguageChange event.
+    // The window shows the new words itself (MainWindow::UseWords).
     for (auto* translator : {&own, &qtTexts})
         if (*translator) {
             QCoreApplication::removeTranslator(translator->get());

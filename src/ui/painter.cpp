@@ -82,8 +82,10 @@ Bitmap& TPainter::BackgroundAtScale() {
     if (!ScaledBackground || ScaledBackgroundVersion != C.BGImage.Version ||
         ScaledBackground->Width() != target.Width() ||
         ScaledBackground->Height() != target.Height()) {
-        if (!ScaledBackground) ScaledBackground = Bitmaps.CreateBitmap(1, 1);
-        ScaledBackground->SetSize(target.Width(), target.Height());
+        if (ScaledBackground)
+            ScaledBackground->SetSize(target.Width(), target.Height());
+        else
+            ScaledBackground = Bitmaps.CreateBitmap(target.Width(), target.Height());
         Bitmap& source = *C.BGImage.Picture;
         ScaledBackground->GetCanvas().CopyRect({0, 0, target.Width(), target.Height()},
                                                source.GetCanvas(),
