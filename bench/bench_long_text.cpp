@@ -53,7 +53,8 @@ void BM_FilmALongText(benchmark::State& state) {
     TZindaForm form(host, graphics);
     form.FormCreate({path});
     for (auto _ : state)
-        if (!form.Gif.ExportGif(temp.Path("text.gif"), false)) state.SkipWithError("not filmed");
+        if (!form.Films.ExportGif(temp.Path("text.gif"), TFilmKind::Cut))
+            state.SkipWithError("not filmed");
 }
 BENCHMARK(BM_FilmALongText)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 

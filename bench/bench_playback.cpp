@@ -165,7 +165,7 @@ void BM_GifExportOf20Pairs(benchmark::State& state) {
     AddPairs(form, 20);
     const std::string path = "/tmp/murva_bench_export.gif";
     for (auto _ : state)
-        form.Gif.ExportGif(path, false);
+        form.Films.ExportGif(path, TFilmKind::Cut);
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     state.counters["bytes"] = double(file.tellg());
     std::remove(path.c_str());
@@ -192,8 +192,7 @@ void BM_MakingFilmedOfCommands(benchmark::State& state) {
     }
     const std::string path = "/tmp/murva_bench_making.gif";
     for (auto _ : state)
-        form.Gif.ExportGif(
-            path, [&form](const TFilming& filming) { return form.Making.Replay(&filming); });
+        form.Films.ExportGif(path, TFilmKind::Making);
     std::remove(path.c_str());
 }
 BENCHMARK(BM_MakingFilmedOfCommands)

@@ -23,6 +23,9 @@ constexpr const char* Usage =
     "usage: murva [--lang ja|hira|en] [FILE]\n"
     "       murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
     "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
+    "       murva --export-video OUT.mp4|OUT.webm [--cut N | --all | --making]\n"
+    "                            [--size 640x480|1280x960] FILE\n"
+    "       murva --export-storyboard OUT.pdf FILE\n"
     "       murva --save-as OUT.mrv FILE\n"
     "\n"
     "  FILE                 an animation (.mrv), a material (.znd) or a background\n"
@@ -34,14 +37,22 @@ constexpr const char* Usage =
     "                       (default 1), or of every cut with --all, as the animated\n"
     "                       GIF OUT, as the play button shows it; with --making,\n"
     "                       how the animation was made, command by command\n"
+    "  --export-video OUT   the same as a video at 30 pictures a second: MP4 (H.264)\n"
+    "                       or WebM (VP9) by OUT's extension; --size WxH paints it\n"
+    "                       at another size of the field's shape (default 640x480)\n"
+    "  --export-storyboard OUT\n"
+    "                       without a window: write every cut's start and end\n"
+    "                       pictures, six cuts to an A4 page, as the PDF OUT\n"
     "  --save-as OUT        without a window: open FILE and save its log as OUT\n"
     "  --lang ja|hira|en    the words for this run: kanji, hiragana or English\n"
     "                       (else the set chosen in the ことば menu)\n"
     "  -h, --help           show this help\n";
 
 bool IsHeadless(const char* option) {
-    return std::strcmp(option, "--export-jpeg") == 0 || std::strcmp(option, "--export-gif") == 0 ||
-           std::strcmp(option, "--save-as") == 0;
+    for (const char* headless :
+         {"--export-jpeg", "--export-gif", "--export-video", "--export-storyboard", "--save-as"})
+        if (std::strcmp(option, headless) == 0) return true;
+    return false;
 }
 
 // An argument that looks like an option and is none of ours; "-" alone is a file name.

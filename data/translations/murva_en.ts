@@ -591,5 +591,53 @@
         <source>あ</source>
         <translation>A</translation>
     </message>
+    <message>
+        <source>どうがが できました</source>
+        <translation>The video is ready</translation>
+    </message>
+    <message>
+        <source>えコンテが できました</source>
+        <translation>The storyboard is ready</translation>
+    </message>
+    <message>
+        <source>どうがを つくれませんでした（%1）</source>
+        <translation>The video could not be made (%1)</translation>
+    </message>
+    <message>
+        <source>えを つくっています&#x3000;%1 / %2</source>
+        <translation>Making pictures: %1 of %2</translation>
+    </message>
+    <message>
+        <source>カット %1</source>
+        <translation>Cut %1</translation>
+    </message>
+    <message>
+        <source>メモ</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>はじめ</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>おわり</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>MP4どうが（*.mp4）|*.mp4|WebMどうが（*.webm）|*.webm</source>
+        <translation>MP4 video (*.mp4)|*.mp4|WebM video (*.webm)|*.webm</translation>
+    </message>
+    <message>
+        <source>PDFファイル（*.pdf）|*.pdf</source>
+        <translation>PDF file (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>アニメを どうがにする</source>
+        <translation>Make a video</translation>
+    </message>
+    <message>
+        <source>えコンテを つくる</source>
+        <translation>Make a storyboard</translation>
+    </message>
 </context>
 </TS>

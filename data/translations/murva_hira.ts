@@ -591,5 +591,53 @@
         <source>あ</source>
         <translation>あ</translation>
     </message>
+    <message>
+        <source>どうがが できました</source>
+        <translation>どうがが できました</translation>
+    </message>
+    <message>
+        <source>えコンテが できました</source>
+        <translation>えコンテが できました</translation>
+    </message>
+    <message>
+        <source>どうがを つくれませんでした（%1）</source>
+        <translation>どうがを つくれませんでした（%1）</translation>
+    </message>
+    <message>
+        <source>えを つくっています&#x3000;%1 / %2</source>
+        <translation>えを つくって います　%1 / %2</translation>
+    </message>
+    <message>
+        <source>カット %1</source>
+        <translation>カット %1</translation>
+    </message>
+    <message>
+        <source>メモ</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>はじめ</source>
+        <translation>はじめ</translation>
+    </message>
+    <message>
+        <source>おわり</source>
+        <translation>おわり</translation>
+    </message>
+    <message>
+        <source>MP4どうが（*.mp4）|*.mp4|WebMどうが（*.webm）|*.webm</source>
+        <translation>MP4 どうが（*.mp4）|*.mp4|WebM どうが（*.webm）|*.webm</translation>
+    </message>
+    <message>
+        <source>PDFファイル（*.pdf）|*.pdf</source>
+        <translation>PDF ファイル（*.pdf）|*.pdf</translation>
+    </message>
+    <message>
+        <source>アニメを どうがにする</source>
+        <translation>アニメを どうがに する</translation>
+    </message>
+    <message>
+        <source>えコンテを つくる</source>
+        <translation>えコンテを つくる</translation>
+    </message>
 </context>
 </TS>

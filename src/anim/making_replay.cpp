@@ -37,6 +37,11 @@ double TMakingReplay::PictureMilliseconds(std::size_t pictures) {
                          : std::min(LongestPicture, LongestReplay / double(pictures));
 }
 
+double TMakingReplay::FilmMilliseconds() const {
+    const std::size_t pictures = Doc.Commands().Ends.size() + 1;
+    return PictureMilliseconds(pictures) * double(pictures);
+}
+
 void TMakingReplay::MakingBtnClick() {
     if (Playback.Running) return Runs.StopRun();
     Runs.Run([this] { Replay(nullptr); });
@@ -62,7 +67,7 @@ void TMakingReplay::ShowCut(std::int32_t cut) {
     Cuts.KeepCurrentOnStrip();
 }
 
-bool TMakingReplay::Replay(const TFilming* filming) {
+bool TMakingReplay::Replay(TFilming* filming) {
     Doc.CommitHeldChange();
     const std::vector<std::int32_t> ends = Doc.Commands().Ends;
     if (ends.empty()) {
@@ -83,7 +88,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
     Playback.MakingShown = true;
     const double each = PictureMilliseconds(ends.size() + 1);
     const double begin = Platform.Milliseconds();
-    double nextPicture = 0;
+    if (filming) filming->BeginRun();
 
     TActionItem* next = making.Log().GetFirst();
     for (std::int32_t k = 0; k <= commands; ++k) {
@@ -108,7 +113,7 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         // Filmed, only the pictures taken are painted: a long log has far more commands
         // than a film has pictures.
         if (filming && filming->Picture) {
-            if (k == commands || nextPicture < due)
+            if (k == commands || filming->NextPicture() < due)
                 Painter.PaintInto(*filming->Picture, making,
                                   TPainter::MakingView(making, Cuts.CurrentCut));
         } else {
@@ -117,9 +122,10 @@ bool TMakingReplay::Replay(const TFilming* filming) {
         C.PlayBar.SetPositionQuietly(k);
         if (filming) {
             // The present picture is filmed however fast the pace.
-            if (k == commands && nextPicture >= due) filming->Take();
-            for (; nextPicture < due; nextPicture += filming->Interval)
-                filming->Take();
+            if (k == commands && filming->NextPicture() >= due) filming->EndRun(due);
+            while (filming->NextPicture() < due && !filming->Stopped)
+                filming->TakePicture();
+            if (filming->Stopped) break;
             continue;
         }
         Platform.PresentFrame();

@@ -25,10 +25,12 @@ public:
     void MakingBtnClick();
     // The same, shown in the window or filmed; false after the message when the log holds
     // no command.
-    bool Replay(const TFilming* filming);
+    bool Replay(TFilming* filming);
     // How long each picture stays: a quarter of a second, less when the replay would last
     // more than half a minute.
     static double PictureMilliseconds(std::size_t pictures);
+    // How long the replay lasts: a picture for the empty field and one for each command.
+    double FilmMilliseconds() const;
     // The document whose picture the window shows: the replay's own during a replay.
     const TDocument& Shown() const { return ShownDocument ? *ShownDocument : Doc; }
 

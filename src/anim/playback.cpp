@@ -90,7 +90,22 @@ void TPlayback::EndMotions() {
     ShownFigures.clear();
 }
 
-void TPlayback::PlayCut(const TFilming* filming) {
+double TPlayback::RunMilliseconds() const {
+    return Motion.PlaySteps * StepMilliseconds;
+}
+
+void TPlayback::FilmOffScreen(const std::function<void()>& film) {
+    const TMode mode = Shell.Mode;
+    const std::int32_t cut = Cuts.CurrentCut;
+    Doc.Select(nullptr);
+    film();
+    Cuts.CurrentCut = cut;
+    C.PlayBar.SetPositionQuietly(0);
+    Shell.Mode = mode;
+    Painter.PaintBoxPaint();
+}
+
+void TPlayback::PlayCut(TFilming* filming) {
     C.PlayBar.SetPositionQuietly(0);
     if (Doc.FigList().IsEmpty()) return;
     Shell.Mode = TMode::Watch;
@@ -102,18 +117,18 @@ void TPlayback::PlayCut(const TFilming* filming) {
     // More pairs, fewer repaints: every step up to 19 pairs, every second up to 39, ...
     const std::int32_t interval = Doc.PairCount() / 20 + 1;
     const double begin = Platform.Milliseconds();
-    const double length = steps * StepMilliseconds;
+    const double length = RunMilliseconds();
     double shown = begin - FrameMilliseconds;
-    double nextPicture = 0;
     bool painted = false;
-    for (std::int32_t f = 0; f < steps; ++f) {
+    if (filming) filming->BeginRun();
+    for (std::int32_t f = 0; f < steps && !(filming && filming->Stopped); ++f) {
         // When this step ends on the run's clock.
         const double due = length * ElapsedShare(Motion.SpeedProfile, double(f + 1) / steps);
         if (filming) {
             // The pictures due before this step ends show the steps done so far.
-            for (; nextPicture < due; nextPicture += filming->Interval) {
+            while (filming->NextPicture() < due && !filming->Stopped) {
                 PaintFrame(filming);
-                filming->Take();
+                filming->TakePicture();
             }
         } else if (f % interval == 0) {
             PaintFrame();
@@ -136,24 +151,25 @@ void TPlayback::PlayCut(const TFilming* filming) {
     }
     // The last frame stays on the screen until the next repaint.
     PaintFrame(filming);
-    if (filming)
-        filming->Take();
-    else
+    if (!filming)
         Platform.PresentFrame();
+    else if (!filming->Stopped)
+        filming->EndRun(length);
     EndMotions();
 }
 
-void TPlayback::PlayAll(const TFilming* filming) {
+void TPlayback::PlayAll(TFilming* filming) {
     if (Doc.FigList().IsEmpty()) return;
     C.PlayBar.SetPositionQuietly(0);
     Cuts.CurrentCut = 0;
-    for (std::int32_t k = 0; k < Cuts.CutCount && !Playback.StopAsked; ++k) {
+    const auto stopped = [&] { return Playback.StopAsked || (filming && filming->Stopped); };
+    for (std::int32_t k = 0; k < Cuts.CutCount && !stopped(); ++k) {
         C.PlayBar.SetPositionQuietly(0);
         ++Cuts.CurrentCut;
         PlayCut(filming);
     }
     // A stopped run stays on the cut it was showing.
-    if (!Playback.StopAsked) Cuts.CurrentCut = Cuts.CutCount;
+    if (!stopped()) Cuts.CurrentCut = Cuts.CutCount;
 }
 
 void TPlayback::PlayBarChange() {

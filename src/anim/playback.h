@@ -5,6 +5,7 @@
 // document's figures stay as they are.
 
 #include "anim/anim_state.h"
+#include "anim/filming.h"
 #include "anim/motion_steps.h"
 #include "ui/painter.h"
 
@@ -12,16 +13,6 @@
 #include <vector>
 
 namespace murva {
-
-// Takes the pictures of a run instead of showing it: one at every Interval milliseconds
-// of the run's clock, and the last, with the field painted as watching shows it.
-struct TFilming {
-    double Interval = 40;
-    std::function<void()> Take;
-    // The field-sized picture each frame is painted into, off the screen; the window's
-    // own field without one.
-    Bitmap* Picture = nullptr;
-};
 
 class TPlayback {
 public:
@@ -41,8 +32,13 @@ public:
     // The run in progress ends at the step it has reached, as if it had ended there.
     void StopRun();
     // The same, shown in the window, or filmed.
-    void PlayCut(const TFilming* filming);
-    void PlayAll(const TFilming* filming);
+    void PlayCut(TFilming* filming);
+    void PlayAll(TFilming* filming);
+    // How long a run of one cut lasts, in milliseconds.
+    double RunMilliseconds() const;
+    // Films what `film` runs off the screen, nothing selected; afterwards the window shows
+    // the same cut in the same state, the play bar at its start.
+    void FilmOffScreen(const std::function<void()>& film);
     // The play bar moved: the picture at its step.
     void PlayBarChange();
     // Runs `run` as the run in progress, which StopRun may end early.

@@ -15,7 +15,8 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Resizer(S.Doc, S.Shell, *this, h, Painter, S.Resize), Speed(*this, S.Motion, Painter),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
       Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),
-      Gif(S.Doc, S.Shell, S.Cuts, *this, h, Painter, Playback, g),
+      Films(S.Doc, S.Shell, S.Cuts, *this, h, Playback, Making, g),
+      Storyboard(S.Doc, S.Shell, S.Cuts, h, Playback, g),
       History(S.Doc, S.Shell, S.Cuts, S.Parts, Pictures, Painter),
       Recovery(S.Doc, S.Shell, h, Files, Drawing), Drawing(S.Doc, S.Shell, h, g, Files), host(h),
       graphics(g) {

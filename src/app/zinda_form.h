@@ -5,7 +5,7 @@
 
 #include "anim/animation_files.h"
 #include "anim/film_strip.h"
-#include "anim/gif_export.h"
+#include "anim/film_export.h"
 #include "anim/history_steps.h"
 #include "anim/making_replay.h"
 #include "anim/material_drawing.h"
@@ -13,6 +13,7 @@
 #include "anim/pictures.h"
 #include "anim/playback.h"
 #include "anim/speed_controls.h"
+#include "anim/storyboard.h"
 #include "anim/work_recovery.h"
 #include "anim/work_reset.h"
 #include "app/app_state.h"
@@ -146,7 +147,9 @@ public:
     // "ぜんぶけす": everything back to an empty document.
     void ClearAllClick();
     void Save2JPEGMenuClick() { Pictures.Save2JPEGMenuClick(); }
-    void Save2GIFMenuClick() { Gif.Save2GIFMenuClick(); }
+    void Save2GIFMenuClick() { Films.Save2GIFMenuClick(); }
+    void Save2VideoMenuClick() { Films.Save2VideoMenuClick(); }
+    void StoryboardMenuClick() { Storyboard.StoryboardMenuClick(); }
 
     Host& GetHost() { return host; }
 
@@ -164,7 +167,8 @@ public:
     TSpeedControls Speed;
     TPlayback Playback;
     TMakingReplay Making;
-    TGifExport Gif;
+    TFilmExport Films;
+    TStoryboard Storyboard;
     THistorySteps History;
     TWorkRecovery Recovery;
     TMaterialDrawing Drawing;

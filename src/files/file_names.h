@@ -32,6 +32,9 @@ inline constexpr TExtensionPair AnimationExtensions = {".mrv", ".MRV"};
 inline constexpr TExtensionPair DrawingExtensions = {".znd", ".ZND"};
 inline constexpr TExtensionPair BmpExtensions = {".bmp", ".BMP"};
 inline constexpr TExtensionPair JpegExtensions = {".jpg", ".JPG"};
+inline constexpr TExtensionPair Mp4Extensions = {".mp4", ".MP4"};
+inline constexpr TExtensionPair WebMExtensions = {".webm", ".WEBM"};
+inline constexpr TExtensionPair PdfExtensions = {".pdf", ".PDF"};
 
 // Whether the path's extension is exactly one of the list.
 bool HasExtension(const std::string& path, std::span<const std::string_view> extensions);

@@ -70,38 +70,51 @@ void RemoveLeftTemporaries(const std::string& folder, const std::string& fileNam
     ::closedir(dir);
 }
 
+// Where a save to `path` goes first: folder, file name and temporary file.
+struct TTemporary {
+    std::string Folder, FileName, Path;
+    int Fd = -1;
+};
+
+// A new temporary file beside `path`, with the permissions a saved file gets; Fd is -1
+// when none could be made, or when something other than a file has the name.
+TTemporary MakeTemporary(const std::string& path) {
+    TTemporary temp;
+    // Only a file is ever replaced, never a folder or anything else found at the path.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return temp;
+    // Beside the target. Only '/' separates folders here: a backslash belongs to the name.
+    const std::size_t slash = path.rfind('/');
+    temp.Folder = slash == std::string::npos ? std::string(".")
+                  : slash == 0               ? std::string("/")
+                                             : path.substr(0, slash);
+    // The temporary name keeps within a name's 255 bytes: "." and ".XXXXXX" take eight.
+    temp.FileName = (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 247);
+    std::string pattern = temp.Folder + "/." + temp.FileName + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    temp.Fd = ::mkstemp(name.data());
+    if (temp.Fd < 0) return temp;
+    temp.Path = name.data();
+    // A saved file gets the usual permissions, not mkstemp's private ones.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(temp.Fd, 0666 & ~mask);
+    return temp;
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const std::string& backupPath,
                          const std::function<void()>& beforeReplace) {
-    // Only a file is ever replaced, never a folder or anything else found at the path.
-    struct stat existing {};
-    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) return false;
-    // Beside the target. Only '/' separates folders here: a backslash belongs to the name.
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string(".")
-                               : slash == 0               ? std::string("/")
-                                                          : path.substr(0, slash);
-    // The temporary name keeps within a name's 255 bytes: "." and ".XXXXXX" take eight.
-    const std::string fileName =
-        (slash == std::string::npos ? path : path.substr(slash + 1)).substr(0, 247);
-    std::string pattern = folder + "/." + fileName + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) return false;
-    const std::string temp(name.data());
-    // A saved file gets the usual permissions, not mkstemp's private ones.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-
-    bool ok = WriteAll(fd, bytes);
-    ok = (::fsync(fd) == 0) && ok;
-    ok = (::close(fd) == 0) && ok;
+    const TTemporary temp = MakeTemporary(path);
+    if (temp.Fd < 0) return false;
+    bool ok = WriteAll(temp.Fd, bytes);
+    ok = (::fsync(temp.Fd) == 0) && ok;
+    ok = (::close(temp.Fd) == 0) && ok;
     if (!ok) {
-        ::unlink(temp.c_str());
+        ::unlink(temp.Path.c_str());
         return false;
     }
     // The backup is a second name of the old file, so that the saved name holds the old
@@ -110,12 +123,35 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
     if (!backupPath.empty() && PathExists(path) && !PathExists(backupPath))
         backedUp = LinkOrCopy(path, backupPath); // failing is no failed save
     if (beforeReplace) beforeReplace();
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
+    if (::rename(temp.Path.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.Path.c_str());
         if (backedUp) ::unlink(backupPath.c_str());
         return false;
     }
-    RemoveLeftTemporaries(folder, fileName);
+    RemoveLeftTemporaries(temp.Folder, temp.FileName);
+    return true;
+}
+
+TTemporaryFile::TTemporaryFile(const std::string& target) : Target(target) {
+    const TTemporary temp = MakeTemporary(target);
+    if (temp.Fd < 0) return;
+    ::close(temp.Fd);
+    Temp = temp.Path;
+}
+
+TTemporaryFile::~TTemporaryFile() {
+    if (!Temp.empty()) ::unlink(Temp.c_str());
+}
+
+bool TTemporaryFile::Commit() {
+    if (Temp.empty()) return false;
+    const int fd = ::open(Temp.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool durable = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    struct stat existing {};
+    const bool replaceable = ::lstat(Target.c_str(), &existing) != 0 || S_ISREG(existing.st_mode);
+    if (!durable || !replaceable || ::rename(Temp.c_str(), Target.c_str()) != 0) return false;
+    Temp.clear();
     return true;
 }
 

@@ -18,6 +18,27 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const std::string& backupPath,
                          const std::function<void()>& beforeReplace = {});
 
+// A file written piece by piece by someone else (a library that writes it by name and
+// may read it back): a temporary file beside the target, which takes the target's name
+// only on Commit. One not committed is removed when this goes, so a stopped or failed
+// writing leaves nothing under the target's name, nor beside it.
+class TTemporaryFile {
+public:
+    explicit TTemporaryFile(const std::string& target);
+    ~TTemporaryFile();
+    TTemporaryFile(const TTemporaryFile&) = delete;
+    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+
+    // Empty when no temporary file could be made there.
+    const std::string& Path() const { return Temp; }
+    // The written file, made durable, takes the target's name (no backup); false when it
+    // cannot, and the target is then as it was.
+    bool Commit();
+
+private:
+    std::string Target, Temp;
+};
+
 // Writes every byte to the open file, going on after an interrupted write.
 bool WriteAll(int fd, std::string_view bytes);
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,16 @@ public:
     virtual Canvas& GetCanvas() = 0;
     virtual TColor GetPixel(std::int32_t x, std::int32_t y) const = 0;
     virtual void SetPixel(std::int32_t x, std::int32_t y, TColor color) = 0;
+    // Every pixel, row after row, as 0xffRRGGBB, into Width() × Height() words: a film's
+    // picture, read in one go.
+    virtual void ReadPixels(std::uint32_t* into) const {
+        for (std::int32_t y = 0; y < Height(); ++y)
+            for (std::int32_t x = 0; x < Width(); ++x) {
+                const TColor c = GetPixel(x, y);
+                *into++ = 0xff000000u | std::uint32_t(RedOf(c)) << 16 |
+                          std::uint32_t(GreenOf(c)) << 8 | BlueOf(c);
+            }
+    }
 };
 
 // The whole bitmap filled white with a solid white brush.
@@ -88,9 +99,35 @@ inline void FillWhite(Bitmap& bitmap) {
     canvas.FillRect({0, 0, bitmap.Width(), bitmap.Height()});
 }
 
+// A box on a printed page, in millimetres from the page's top left.
+struct TPageBox {
+    double X = 0, Y = 0, Width = 0, Height = 0;
+};
+
+// Pages to print: A4 (210 × 297 mm) portrait, drawn one after another into a file.
+class Pages {
+public:
+    virtual ~Pages() = default;
+    // The next page; the first is there from the start.
+    virtual void NewPage() = 0;
+    // The picture scaled into the box, every pixel kept.
+    virtual void Picture(const TPageBox& box, const Bitmap& picture) = 0;
+    // Text in the program's font at `points`, its top left at the box's, within its width.
+    virtual void Text(const TPageBox& box, double points, const std::string& utf8) = 0;
+    // A thin line from the box's top left to its bottom right.
+    virtual void Line(const TPageBox& box) = 0;
+    // The whole file, or nothing when it could not be made.
+    virtual std::optional<std::string> Finish() = 0;
+};
+
 class Graphics {
 public:
     virtual ~Graphics() = default;
+    // Pages of a PDF file with the title; nothing where none can be made.
+    virtual std::unique_ptr<Pages> CreatePages(const std::string& title) {
+        (void)title;
+        return nullptr;
+    }
     // A new bitmap filled with white.
     virtual std::unique_ptr<Bitmap> CreateBitmap(std::int32_t width, std::int32_t height) = 0;
     // Replaces the bitmap's picture with a BMP file; false when it cannot be decoded.

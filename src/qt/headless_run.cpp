@@ -2,6 +2,7 @@
 
 #include "app/zinda_form.h"
 #include "files/file_names.h"
+#include "files/video_writer.h"
 #include "qt/qt_graphics.h"
 #include "qt/words.h"
 #include "ui/texts.h"
@@ -14,6 +15,8 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace murva::qt {
@@ -39,6 +42,7 @@ public:
         std::cerr << "murva: " << shown.toStdString() << "\n";
         ++Messages;
     }
+    std::string InWords(const std::string& text) override { return Tr(text).toStdString(); }
     TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons, TAnswer) override {
         return text == texts::OverwriteExisting ? TAnswer::Yes : TAnswer::No;
     }
@@ -62,9 +66,20 @@ private:
     double elapsed = 0;
 };
 
+// A whole number of at least `least`, or nothing.
+std::optional<int> NumberAtLeast(const std::string& text, int least) {
+    int value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < least) return {};
+    return value;
+}
+
+// What a run writes.
+enum class TOutput { Animation, Jpeg, Gif, Video, Storyboard };
+
 struct Request {
-    bool Export = false;
-    bool Gif = false;
+    TOutput Writes = TOutput::Animation;
+    bool Mode = false;
     // Every cut one after another, as "play all" shows them.
     bool AllCuts = false;
     // How the animation was made, command by command.
@@ -75,36 +90,59 @@ struct Request {
     int Cut = 1;
     // The step of the play bar whose picture is exported; none for the cut as made.
     std::optional<int> Step;
+    std::optional<TVideoSize> Size;
     TWordSet Words = TWordSet::Kanji;
+
+    bool Films() const { return Writes == TOutput::Gif || Writes == TOutput::Video; }
+    bool WritesPicture() const { return Writes != TOutput::Animation; }
 };
 
-// A whole number of at least `least`, or nothing.
-std::optional<int> NumberAtLeast(const std::string& text, int least) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < least) return {};
-    return value;
+// The options that choose what is written, and what each writes.
+constexpr std::pair<std::string_view, TOutput> OutputOptions[] = {
+    {"--export-jpeg", TOutput::Jpeg},   {"--export-gif", TOutput::Gif},
+    {"--export-video", TOutput::Video}, {"--export-storyboard", TOutput::Storyboard},
+    {"--save-as", TOutput::Animation},
+};
+
+// "WxH" with the field's proportions (4:3), both even, from 64 wide up to 3840: the
+// renderer paints the field at that scale.
+std::optional<TVideoSize> VideoSizeOf(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return {};
+    const std::optional<int> width = NumberAtLeast(text.substr(0, x), 64);
+    const std::optional<int> height = NumberAtLeast(text.substr(x + 1), 48);
+    if (!width || !height || *width > 3840 || *width % 2 || *height % 2 ||
+        *width * 3 != *height * 4)
+        return {};
+    return TVideoSize{*width, *height};
 }
 
 // 1 for a request that cannot be carried out, 2 for options that are not ours or that
 // contradict each other. Options may stand before or after the file.
 int Parse(const std::vector<std::string>& args, Request& request, std::string& error) {
-    bool mode = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--export-jpeg" || arg == "--export-gif" || arg == "--save-as") {
-            if (mode) {
-                error = "give one of --export-jpeg, --export-gif and --save-as";
+        const auto output = std::find_if(std::begin(OutputOptions), std::end(OutputOptions),
+                                         [&](const auto& option) { return option.first == arg; });
+        if (output != std::end(OutputOptions)) {
+            if (request.Mode) {
+                error = "give one of --export-jpeg, --export-gif, --export-video, "
+                        "--export-storyboard and --save-as";
                 return 2;
             }
-            mode = true;
-            request.Export = arg == "--export-jpeg";
-            request.Gif = arg == "--export-gif";
+            request.Mode = true;
+            request.Writes = output->second;
             if (++i >= args.size()) {
                 error = "missing output file";
                 return 1;
             }
             request.Output = args[i];
+        } else if (arg == "--size") {
+            request.Size = ++i < args.size() ? VideoSizeOf(args[i]) : std::nullopt;
+            if (!request.Size) {
+                error = "--size takes the field's proportions, as 640x480 or 1280x960";
+                return 2;
+            }
         } else if (arg == "--lang") {
             const std::optional<TWordSet> set =
                 ++i < args.size() ? WordSetNamed(args[i]) : std::nullopt;
@@ -146,10 +184,13 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
         bool Given, Allowed;
         const char* Error;
     } checks[] = {
-        {request.AllCuts, request.Gif, "--all is for --export-gif"},
-        {request.Making, request.Gif, "--making is for --export-gif"},
-        {request.CutNamed, request.Gif || request.Export, "--cut is for the picture exports"},
-        {request.Step.has_value(), request.Export, "--step is for --export-jpeg"},
+        {request.AllCuts, request.Films(), "--all is for --export-gif and --export-video"},
+        {request.Making, request.Films(), "--making is for --export-gif and --export-video"},
+        {request.CutNamed, request.Films() || request.Writes == TOutput::Jpeg,
+         "--cut is for --export-jpeg, --export-gif and --export-video"},
+        {request.Step.has_value(), request.Writes == TOutput::Jpeg, "--step is for --export-jpeg"},
+        {request.Size.has_value(), request.Writes == TOutput::Video,
+         "--size is for --export-video"},
         {request.AllCuts && request.CutNamed, false, "--all and --cut contradict each other"},
         {request.Making && (request.AllCuts || request.CutNamed), false,
          "--making films the whole making: it takes no --cut or --all"},
@@ -161,11 +202,24 @@ int Parse(const std::vector<std::string>& args, Request& request, std::string& e
         }
     // An animation log under a picture's or a drawing's name would mislead every program
     // that opens it.
-    if (mode && !request.Export && !request.Gif &&
-        !HasExtension(request.Output, AnimationExtensions)) {
-        error = "--save-as writes an animation: '" + request.Output + "' must end in .mrv";
-        return 2;
-    }
+    const struct {
+        TOutput Writes;
+        bool Named;
+        const char* Error;
+    } names[] = {
+        {TOutput::Animation, HasExtension(request.Output, AnimationExtensions),
+         "--save-as writes an animation: '%s' must end in .mrv"},
+        {TOutput::Video, VideoFormatOf(request.Output).has_value(),
+         "--export-video writes MP4 or WebM: '%s' must end in .mp4 or .webm"},
+        {TOutput::Storyboard, HasExtension(request.Output, PdfExtensions),
+         "--export-storyboard writes a PDF: '%s' must end in .pdf"},
+    };
+    for (const auto& name : names)
+        if (request.Mode && request.Writes == name.Writes && !name.Named) {
+            error = name.Error;
+            error.replace(error.find("%s"), 2, request.Output);
+            return 2;
+        }
     if (request.Input.empty()) {
         error = "missing input file";
         return 1;
@@ -200,6 +254,9 @@ int RunHeadless(int argc, char** argv) {
         std::cerr << "murva: " << error << "\n"
                   << "usage: murva --export-jpeg OUT.jpg [--cut N] [--step K] FILE\n"
                   << "       murva --export-gif OUT.gif [--cut N | --all | --making] FILE\n"
+                  << "       murva --export-video OUT.mp4|OUT.webm [--cut N | --all | --making]"
+                     " [--size 640x480|1280x960] FILE\n"
+                  << "       murva --export-storyboard OUT.pdf FILE\n"
                   << "       murva --save-as OUT.mrv FILE\n"
                   << "       with --lang ja|hira|en for the words of the messages\n";
         return code;
@@ -230,7 +287,7 @@ int RunHeadless(int argc, char** argv) {
         }
         // The log keeps a background's name: saving it needs no pixels, a picture does.
         if (const std::string& bg = form.S.Shell.MissingBGName; !bg.empty()) {
-            const bool pictureOut = request.Export || request.Gif;
+            const bool pictureOut = request.WritesPicture();
             std::cerr << "murva: " << (pictureOut ? "" : "warning: ") << "the background '" << bg
                       << "' is missing or cannot be read"
                       << (pictureOut ? ": no picture is written\n" : "\n");
@@ -244,33 +301,41 @@ int RunHeadless(int argc, char** argv) {
         else if (request.Step && *request.Step > form.S.Motion.PlaySteps)
             missing = "step " + std::to_string(*request.Step) + " does not exist: a run has " +
                       std::to_string(form.S.Motion.PlaySteps);
-        else if (request.Gif && !request.Making && !HasFiguresToFilm(form, request))
+        else if (request.Films() && !request.Making && !HasFiguresToFilm(form, request))
             missing = "nothing to film: the cut holds no figure";
         if (!missing.empty()) {
             std::cerr << "murva: " << missing << "\n";
             return 1;
         }
-        if (request.Gif && request.Making) {
-            form.S.Cuts.CurrentCut = request.Cut;
-            if (!form.Gif.ExportGif(request.Output, [&form](const TFilming& filming) {
-                    return form.Making.Replay(&filming);
-                }))
+        form.S.Cuts.CurrentCut = request.Cut;
+        const TFilmKind film = request.Making    ? TFilmKind::Making
+                               : request.AllCuts ? TFilmKind::AllCuts
+                                                 : TFilmKind::Cut;
+        switch (request.Writes) {
+        case TOutput::Gif:
+            if (!form.Films.ExportGif(request.Output, film)) return 1;
+            break;
+        case TOutput::Video:
+            if (!form.Films.ExportVideo(request.Output, film, request.Size.value_or(TVideoSize{})))
                 return 1;
-        } else if (request.Gif) {
-            form.S.Cuts.CurrentCut = request.Cut;
-            if (!form.Gif.ExportGif(request.Output, request.AllCuts)) return 1;
-        } else if (request.Export && request.Step) {
+            break;
+        case TOutput::Storyboard:
+            if (!form.Storyboard.ExportStoryboard(request.Output)) return 1;
+            break;
+        case TOutput::Jpeg:
+            if (!request.Step) {
+                form.Save2JPEGMenuClick();
+                break;
+            }
             // The picture the play bar shows at the step, as watching shows it.
-            form.S.Cuts.CurrentCut = request.Cut;
             form.SelectMoveBtnClick();
             if (host.Messages > 0) return 1;
             form.PlayBar.SetPosition(*request.Step);
             form.Pictures.WriteFieldAsJpeg(request.Output);
-        } else if (request.Export) {
-            form.S.Cuts.CurrentCut = request.Cut;
-            form.Save2JPEGMenuClick();
-        } else {
+            break;
+        case TOutput::Animation:
             form.WriteDataMenuClick();
+            break;
         }
     } catch (const TProcessExit& exit) {
         return exit.Code;

@@ -210,7 +210,12 @@ void MainWindow::BuildMenu() {
          {{"ReadBGMenu", t::ReadBGMenu},
           {"ClearBGMenu", t::ClearBGMenu},
           {"ClearAllMenu", t::ClearAllMenu}}},
-        {"N4", t::ToolMenu, {{"JPG1", t::JPEGMenu}, {"GIF1", t::GIFMenu}}},
+        {"N4",
+         t::ToolMenu,
+         {{"JPG1", t::JPEGMenu},
+          {"GIF1", t::GIFMenu},
+          {"Video1", t::VideoMenu},
+          {"Storyboard1", t::StoryboardMenu}}},
     };
 
     auto* bar = new QMenuBar(this);

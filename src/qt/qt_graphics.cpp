@@ -1,5 +1,6 @@
 #include "qt/qt_graphics.h"
 
+#include "qt/pdf_pages.h"
 #include "qt/qt_raster.h"
 
 #include <QImageReader>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace murva::qt {
@@ -367,6 +369,14 @@ const QImage& QtBitmap::Image() const {
     return image;
 }
 
+void QtBitmap::ReadPixels(std::uint32_t* into) const {
+    const QImage& img = Image();
+    const auto rowBytes = std::size_t(img.width()) * sizeof(QRgb);
+    for (int y = 0; y < img.height(); ++y)
+        std::memcpy(into + std::size_t(y) * std::size_t(img.width()), img.constScanLine(y),
+                    rowBytes);
+}
+
 QImage& QtBitmap::MutableImage() {
     canvas.Flush();
     return image;
@@ -398,6 +408,10 @@ void QtBitmap::SetPixel(std::int32_t x, std::int32_t y, TColor color) {
     if (!img.valid(x, y)) return;
     const QColor c = ToQColor(color);
     reinterpret_cast<QRgb*>(img.scanLine(y))[x] = c.rgb();
+}
+
+std::unique_ptr<Pages> QtGraphics::CreatePages(const std::string& title) {
+    return std::make_unique<PdfPages>(title);
 }
 
 std::unique_ptr<Bitmap> QtGraphics::CreateBitmap(std::int32_t width, std::int32_t height) {

@@ -83,6 +83,7 @@ public:
     Canvas& GetCanvas() override { return canvas; }
     TColor GetPixel(std::int32_t x, std::int32_t y) const override;
     void SetPixel(std::int32_t x, std::int32_t y, TColor color) override;
+    void ReadPixels(std::uint32_t* into) const override;
 
     // The picture as it is now, all painting done.
     const QImage& Image() const;
@@ -98,6 +99,7 @@ class QtGraphics final : public Graphics {
 public:
     std::unique_ptr<Bitmap> CreateBitmap(std::int32_t width, std::int32_t height) override;
     bool LoadBmp(const std::string& path, Bitmap& into) override;
+    std::unique_ptr<Pages> CreatePages(const std::string& title) override;
 };
 
 // A colour of the program as Qt shows it; system colours through the classic palette.

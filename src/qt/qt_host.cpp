@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QThread>
 #include <algorithm>
@@ -162,6 +163,37 @@ void QtHost::WaitUntil(double milliseconds) {
         if (left <= 0) return;
         QThread::usleep(static_cast<unsigned long>(std::min(left, 4.0) * 1000));
     } while (Milliseconds() < milliseconds);
+}
+
+QtHost::QtHost() = default;
+QtHost::~QtHost() = default;
+
+bool QtHost::Progress(const std::string& text, std::int64_t done, std::int64_t total) {
+    if (!progress) {
+        PresentWindowFirst();
+        progress = std::make_unique<QProgressDialog>(window);
+        progress->setObjectName(QStringLiteral("FilmProgress"));
+        progress->setWindowTitle(Q(texts::ApplicationName));
+        progress->setCancelButtonText(Tr(texts::StopRun));
+        // Over the window, which stays painted and takes no input meanwhile.
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+        progress->setAutoReset(false);
+        progress->setAutoClose(false);
+        progress->setRange(0, 1000);
+    }
+    progress->setLabelText(Tr(text).arg(done).arg(total));
+    progress->setValue(static_cast<int>(done * 1000 / std::max<std::int64_t>(total, 1)));
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !progress->wasCanceled();
+}
+
+void QtHost::EndProgress() {
+    progress.reset();
+}
+
+std::string QtHost::InWords(const std::string& text) {
+    return Tr(text).toStdString();
 }
 
 void QtHost::BringToFront() {

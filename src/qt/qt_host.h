@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QProgressDialog;
 class QWidget;
 
 namespace murva::qt {
@@ -21,6 +22,8 @@ QStringList ToNameFilters(const std::string& filter);
 
 class QtHost final : public Host {
 public:
+    QtHost();
+    ~QtHost() override;
     // The window that dialogs belong to, what a change means to it, how it presents a
     // frame, and how it shows itself up to date before a box opens over it. Until a window
     // is attached, boxes have no parent and the others do nothing.
@@ -36,6 +39,9 @@ public:
     void PresentFrame() override;
     double Milliseconds() override;
     void WaitUntil(double milliseconds) override;
+    bool Progress(const std::string& text, std::int64_t done, std::int64_t total) override;
+    void EndProgress() override;
+    std::string InWords(const std::string& text) override;
     void BringToFront() override;
     TLocalTime Now() override;
     // $XDG_STATE_HOME/murva, by default ~/.local/state/murva.
@@ -52,6 +58,8 @@ private:
     // The folder of the last file chosen in a dialog; empty before the first.
     QString lastFolder;
     QElapsedTimer clock;
+    // The progress window of the film being made, while there is one.
+    std::unique_ptr<QProgressDialog> progress;
 };
 
 } // namespace murva::qt

@@ -30,6 +30,8 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         // The Tool menu.
         {"JPG1", [&f] { f.Save2JPEGMenuClick(); }},
         {"GIF1", [&f] { f.Save2GIFMenuClick(); }},
+        {"Video1", [&f] { f.Save2VideoMenuClick(); }},
+        {"Storyboard1", [&f] { f.StoryboardMenuClick(); }},
         // The film strip and the cut commands.
         {"CutCountDownBtn", [&f] { f.CutCountDownBtnClick(); }},
         {"CutCountUpBtn", [&f] { f.CutCountUpBtnClick(); }},

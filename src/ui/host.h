@@ -56,6 +56,17 @@ public:
     // Waits until the clock reaches the time, keeping the window painted and taking no
     // input; returns at once when the time has passed.
     virtual void WaitUntil(double milliseconds) = 0;
+    // A film being made: `done` of `total` pictures, told in a progress window over the
+    // window (the text's "%1" and "%2") with a stop button; the window stays painted and
+    // takes no other input. False once the user asked to stop. EndProgress closes it.
+    virtual bool Progress(const std::string& text, std::int64_t done, std::int64_t total) {
+        (void)text, (void)done, (void)total;
+        return true;
+    }
+    virtual void EndProgress() {}
+    // One of the program's texts as the chosen set of words says it, for what the program
+    // writes into files for people to read (a storyboard's words).
+    virtual std::string InWords(const std::string& text) { return text; }
     virtual void BringToFront() = 0;
     virtual TLocalTime Now() = 0;
     // The folder where the recovery journal is kept; empty: no journal.

@@ -67,7 +67,8 @@ void TPainter::Paint(const TDocument& doc, TView view, bool thumbnails, std::int
     FieldStale = Scale != 1;
     if (FieldStale) {
         view.Scale = Scale;
-        RenderField(doc.FigList(), view, BackgroundAtScale(), C.PaintBox.Modify());
+        Bitmap& target = C.PaintBox.Modify();
+        RenderField(doc.FigList(), view, BackgroundAtSize(target.Width(), target.Height()), target);
     } else {
         RenderField(doc.FigList(), view, *C.BGImage.Picture, *C.CanvasBitmap);
         // The whole field: the paint box keeps its pixels, so no row may be left stale.
@@ -77,18 +78,21 @@ void TPainter::Paint(const TDocument& doc, TView view, bool thumbnails, std::int
     host.Invalidate();
 }
 
-Bitmap& TPainter::BackgroundAtScale() {
-    Bitmap& target = *C.PaintBox.Picture;
+void TPainter::PaintInto(Bitmap& target, const TDocument& doc, TView view) {
+    view.Scale = double(target.Width()) / C.FieldWidth;
+    RenderField(doc.FigList(), view, BackgroundAtSize(target.Width(), target.Height()), target);
+}
+
+Bitmap& TPainter::BackgroundAtSize(std::int32_t width, std::int32_t height) {
+    Bitmap& source = *C.BGImage.Picture;
+    if (source.Width() == width && source.Height() == height) return source;
     if (!ScaledBackground || ScaledBackgroundVersion != C.BGImage.Version ||
-        ScaledBackground->Width() != target.Width() ||
-        ScaledBackground->Height() != target.Height()) {
+        ScaledBackground->Width() != width || ScaledBackground->Height() != height) {
         if (ScaledBackground)
-            ScaledBackground->SetSize(target.Width(), target.Height());
+            ScaledBackground->SetSize(width, height);
         else
-            ScaledBackground = Bitmaps.CreateBitmap(target.Width(), target.Height());
-        Bitmap& source = *C.BGImage.Picture;
-        ScaledBackground->GetCanvas().CopyRect({0, 0, target.Width(), target.Height()},
-                                               source.GetCanvas(),
+            ScaledBackground = Bitmaps.CreateBitmap(width, height);
+        ScaledBackground->GetCanvas().CopyRect({0, 0, width, height}, source.GetCanvas(),
                                                {0, 0, source.Width(), source.Height()}, true);
         ScaledBackgroundVersion = C.BGImage.Version;
     }

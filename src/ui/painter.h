@@ -61,10 +61,9 @@ public:
     // The field as the making state shows a document on the cut.
     static TView MakingView(const TDocument& doc, std::int32_t cut);
     // The field of the document as the view shows it, on the window's background, painted
-    // into a field-sized picture of its own: a film's frame.
-    void PaintInto(Bitmap& target, const TDocument& doc, const TView& view) const {
-        RenderField(doc.FigList(), view, *C.BGImage.Picture, target);
-    }
+    // into a picture of its own at the picture's scale (a film's frame), whatever the
+    // window's zoom.
+    void PaintInto(Bitmap& target, const TDocument& doc, TView view);
 
 private:
     // Paints the field, and in the making state the thumbnails (all of them, or none).
@@ -87,8 +86,8 @@ private:
     const TDocument* LastDoc = nullptr;
     TView LastView;
     bool FieldStale = false;
-    // The background at the paint box's size, painted again when either changed.
-    Bitmap& BackgroundAtScale();
+    // The background at a size, kept until the size or the background changes.
+    Bitmap& BackgroundAtSize(std::int32_t width, std::int32_t height);
     std::unique_ptr<Bitmap> ScaledBackground;
     std::uint64_t ScaledBackgroundVersion = 0;
     // What each thumbnail was painted from; 0 for unknown.

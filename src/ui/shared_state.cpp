@@ -14,4 +14,13 @@ TFileDialog TShellState::Dialog(const char* filter) const {
     return dialog;
 }
 
+TFileDialog TShellState::ExportDialog(const char* filter, const char* extension) const {
+    TFileDialog dialog = Dialog(filter);
+    dialog.DefaultExt = extension;
+    if (!DataFileName.empty())
+        dialog.InitialName =
+            ReplaceExtension(BareFileName(DataFileName), std::string(".") + extension);
+    return dialog;
+}
+
 } // namespace murva

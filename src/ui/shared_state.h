@@ -38,6 +38,9 @@ struct TShellState {
     // A file dialog with the filter, opening in the current file's folder; without a
     // current file, the host opens it where the last file was chosen.
     TFileDialog Dialog(const char* filter) const;
+    // The same to save an export, suggesting the animation's name with the extension
+    // (which has no dot), added also to a name chosen without one.
+    TFileDialog ExportDialog(const char* filter, const char* extension) const;
 };
 
 struct TCutState {

@@ -73,6 +73,20 @@ inline constexpr const char* PictureUnreadable =
 inline constexpr const char* PictureUnwritable =
     QT_TRANSLATE_NOOP("murva", "画像を書き出せませんでした");
 inline constexpr const char* GifWritten = QT_TRANSLATE_NOOP("murva", "GIFが できました");
+inline constexpr const char* VideoWritten = QT_TRANSLATE_NOOP("murva", "どうがが できました");
+inline constexpr const char* StoryboardWritten =
+    QT_TRANSLATE_NOOP("murva", "えコンテが できました");
+// A video that could not be made, with the reason (%1) in the libraries' words.
+inline constexpr const char* VideoUnwritable =
+    QT_TRANSLATE_NOOP("murva", "どうがを つくれませんでした（%1）");
+// The progress window of a film: pictures made (%1) of all (%2); its button is StopRun.
+inline constexpr const char* FilmProgress =
+    QT_TRANSLATE_NOOP("murva", "えを つくっています　%1 / %2");
+// The storyboard's cut label (%1: its number) and the heading of its line for notes.
+inline constexpr const char* StoryboardCut = QT_TRANSLATE_NOOP("murva", "カット %1");
+inline constexpr const char* StoryboardNotes = QT_TRANSLATE_NOOP("murva", "メモ");
+inline constexpr const char* StoryboardStart = QT_TRANSLATE_NOOP("murva", "はじめ");
+inline constexpr const char* StoryboardEnd = QT_TRANSLATE_NOOP("murva", "おわり");
 inline constexpr const char* DrawingSaved = QT_TRANSLATE_NOOP("murva", "そざいを ほぞんしました");
 
 // Messages about cuts.
@@ -107,6 +121,10 @@ inline constexpr const char* JPEGSaveFilter =
     QT_TRANSLATE_NOOP("murva", "JPEGファイル（*.jpg）|*.jpg");
 inline constexpr const char* GIFSaveFilter =
     QT_TRANSLATE_NOOP("murva", "GIFファイル（*.gif）|*.gif");
+inline constexpr const char* VideoSaveFilter =
+    QT_TRANSLATE_NOOP("murva", "MP4どうが（*.mp4）|*.mp4|WebMどうが（*.webm）|*.webm");
+inline constexpr const char* PdfSaveFilter =
+    QT_TRANSLATE_NOOP("murva", "PDFファイル（*.pdf）|*.pdf");
 inline constexpr const char* ZindaOpenFilter =
     QT_TRANSLATE_NOOP("murva", "Zindaファイル(*.znd)|*.znd");
 inline constexpr const char* ZindaSaveFilter =
@@ -174,6 +192,8 @@ inline constexpr const char* ClearAllMenu = QT_TRANSLATE_NOOP("murva", "ぜん�
 inline constexpr const char* ToolMenu = QT_TRANSLATE_NOOP("murva", "ツール");
 inline constexpr const char* JPEGMenu = QT_TRANSLATE_NOOP("murva", "画像をJPGに変換");
 inline constexpr const char* GIFMenu = QT_TRANSLATE_NOOP("murva", "アニメをGIFにする");
+inline constexpr const char* VideoMenu = QT_TRANSLATE_NOOP("murva", "アニメを どうがにする");
+inline constexpr const char* StoryboardMenu = QT_TRANSLATE_NOOP("murva", "えコンテを つくる");
 
 // Panels, captions and hints of the window.
 inline constexpr const char* ClearPanelHint = QT_TRANSLATE_NOOP("murva", "ぬりつぶしなし");

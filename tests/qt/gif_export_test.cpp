@@ -33,7 +33,7 @@ struct GifExportTest : ::testing::Test {
     }
     TGifMovie Export(bool all) {
         const std::string path = temp.Path("a.gif");
-        EXPECT_TRUE(form.Gif.ExportGif(path, all));
+        EXPECT_TRUE(form.Films.ExportGif(path, all ? TFilmKind::AllCuts : TFilmKind::Cut));
         return DecodeGif(path);
     }
 };
@@ -82,11 +82,11 @@ TEST_F(GifExportTest, PlayAllFilmsEveryCutInOrderAndKeepsTheCurrentCut) {
 }
 
 TEST_F(GifExportTest, NothingToFilmOrNowhereToWriteSaysSo) {
-    EXPECT_FALSE(form.Gif.ExportGif(temp.Path("a.gif"), false));
+    EXPECT_FALSE(form.Films.ExportGif(temp.Path("a.gif"), TFilmKind::Cut));
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay});
     AddMover(clRed, 1);
     host.Messages.clear();
-    EXPECT_FALSE(form.Gif.ExportGif(temp.Path("no/such/a.gif"), false));
+    EXPECT_FALSE(form.Films.ExportGif(temp.Path("no/such/a.gif"), TFilmKind::Cut));
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::PictureUnwritable});
 }
 

@@ -247,7 +247,11 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
          {{"ReadBGMenu", "はいけいをよみこむ"},
           {"ClearBGMenu", "はいけいをけす"},
           {"ClearAllMenu", "ぜんぶけす"}}},
-        {"N4", {{"JPG1", "画像をJPGに変換"}, {"GIF1", "アニメをGIFにする"}}}};
+        {"N4",
+         {{"JPG1", "画像をJPGに変換"},
+          {"GIF1", "アニメをGIFにする"},
+          {"Video1", "アニメを どうがにする"},
+          {"Storyboard1", "えコンテを つくる"}}}};
     const QList<QAction*> top = bar->actions();
     // The ことば menu follows, tested with the words.
     ASSERT_EQ(top.size(), 4);
