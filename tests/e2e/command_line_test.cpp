@@ -32,11 +32,13 @@ struct Outcome {
     std::string Err;
 };
 
-// Runs murva with the arguments (each quoted) and no display, in the folder `cwd` if given.
-Outcome Murva(const std::string& args, const std::string& cwd = {}) {
+// Runs murva with the arguments (each quoted) and no display, in the folder `cwd` if given,
+// after the shell commands `before` (limits, say).
+Outcome Murva(const std::string& args, const std::string& cwd = {},
+              const std::string& before = {}) {
     const std::string errFile = "/tmp/murva-cli-stderr-" + std::to_string(getpid());
-    const std::string command = (cwd.empty() ? "" : "cd '" + cwd + "' && ") + "env -u DISPLAY '" +
-                                Exe + "' " + args + " >/dev/null 2>" + errFile;
+    const std::string command = before + (cwd.empty() ? "" : "cd '" + cwd + "' && ") +
+                                "env -u DISPLAY '" + Exe + "' " + args + " >/dev/null 2>" + errFile;
     Outcome run;
     const int status = std::system(command.c_str());
     run.Code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -100,6 +102,7 @@ TEST_F(CommandLineTest, AMaterialSavedAndSavedAgainStaysTheSameFile) {
 TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
     const std::string in = "'" + Data + "/two_pairs.mrv'", out = "'" + folder + "/o.jpg'";
     const std::string mrv = "'" + folder + "/o.mrv'", gif = "'" + folder + "/o.gif'";
+    const std::string mp4 = "'" + folder + "/o.mp4'";
     std::filesystem::create_directory(folder + "/d.mrv");
     std::ofstream(folder + "/bad.jpg") << "not a picture";
     auto withBackground = [this](const std::string& name, const std::string& picture) {
@@ -136,6 +139,15 @@ TEST_F(CommandLineTest, EveryRequestThatCannotBeDoneSaysSoWithItsCode) {
         {"--export-jpeg " + out + " " + missingBG, 1, "nowhere.jpg' is missing or cannot be read"},
         {"--save-as " + mrv + " " + badBG, 0, "warning: the background"},
         {"--export-gif " + gif + " " + badBG, 1, "bad.jpg' is missing or cannot be read"},
+        {"--export-video " + out + " " + in, 2, "must end in .mp4 or .webm"},
+        {"--export-storyboard " + out + " " + in, 2, "must end in .pdf"},
+        {"--export-video " + mp4 + " --size 640x400 " + in, 2, "--size takes"},
+        {"--export-video " + mp4 + " --size 641x481 " + in, 2, "--size takes"},
+        {"--export-gif " + gif + " --size 1280x960 " + in, 2, "--size is for --export-video"},
+        {"--export-storyboard '" + folder + "/o.pdf' --all " + in, 2, "--all is for"},
+        {"--export-video " + mp4 + " --cut 2 " + in, 1, "cut 2 does not exist"},
+        {"--export-video '" + folder + "/no/o.mp4' " + in, 1, "どうがを つくれませんでした（"},
+        {"--export-storyboard '" + folder + "/no/o.pdf' " + in, 1, "画像を書き出せませんでした"},
     };
     for (const auto& [args, code, message] : cases) {
         const Outcome run = Murva(args);
@@ -180,6 +192,22 @@ TEST_F(CommandLineTest, TheGifExportFilmsTheCutOrEveryCut) {
     EXPECT_EQ(nowhere.Code, 1);
     EXPECT_NE(nowhere.Err.find("画像を書き出せませんでした"), std::string::npos);
     EXPECT_EQ(Murva("--export-gif '" + out + "' --step 3 '" + Data + "/two_pairs.mrv'").Code, 2);
+}
+
+TEST_F(CommandLineTest, AVideoOrStoryboardThatDoesNotFitOnTheDiskLeavesNoFile) {
+    const std::string in = "'" + Data + "/../../examples/welcome.mrv'";
+    for (const char* name : {"film.mp4", "film.webm", "board.pdf"}) {
+        const std::string option = name[0] == 'b' ? "--export-storyboard" : "--export-video";
+        const std::string out = "'" + folder + "/" + name + "' ";
+        EXPECT_EQ(Murva(option + " " + out + in).Code, 0) << name;
+        std::filesystem::remove(folder + "/" + name);
+        // A disk that holds 16 blocks: writes beyond fail, as on a full disk.
+        const Outcome full = Murva(option + " " + out + in, {}, "trap '' XFSZ; ulimit -f 16; ");
+        EXPECT_EQ(full.Code, 1) << name << "\n" << full.Err;
+        EXPECT_TRUE(std::filesystem::is_empty(folder)) << name;
+    }
+    // How the animation was made, as a video.
+    EXPECT_EQ(Murva("--export-video '" + folder + "/making.mp4' --making " + in).Code, 0);
 }
 
 TEST_F(CommandLineTest, TheMakingIsFilmedFromAnEmptyFieldToThePresentPicture) {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -229,6 +230,27 @@ TEST(QtHostTest, ChangesAndFramesReachTheAttachedWindowOnly) {
     host.PresentFrame();
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(frames, 1);
+}
+
+TEST(QtHostTest, AFilmsProgressCountsThePicturesOverTheWindowAndItsButtonStopsIt) {
+    qt::QtHost host;
+    QWidget window;
+    window.show();
+    host.AttachWindow(
+        &window, [] {}, [] {}, [] {});
+    EXPECT_TRUE(host.Progress(texts::FilmProgress, 30, 90));
+    auto* progress = window.findChild<QProgressDialog*>("FilmProgress");
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->windowModality(), Qt::WindowModal) << "the window takes no input";
+    EXPECT_EQ(progress->labelText(), "えを つくっています　30 / 90");
+    auto* stop = progress->findChild<QPushButton*>();
+    ASSERT_NE(stop, nullptr);
+    EXPECT_EQ(stop->text(), "とめる");
+    stop->click();
+    EXPECT_FALSE(host.Progress(texts::FilmProgress, 31, 90));
+    host.EndProgress();
+    EXPECT_EQ(window.findChild<QProgressDialog*>(), nullptr);
 }
 
 TEST(QtHostTest, ABoxStandsOverTheWindowAsTheCallHasLeftItSoFar) {

@@ -5,6 +5,7 @@
 #include "ui/host.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -78,6 +79,16 @@ public:
         if (OnWait) OnWait();
         Elapsed = std::max(Elapsed, milliseconds);
     }
+    // The last progress told, and the picture at which the user presses とめる (0: never).
+    std::int64_t ProgressDone = 0, ProgressTotal = 0, StopAtPicture = 0;
+    bool ProgressShown = false;
+    bool Progress(const std::string&, std::int64_t done, std::int64_t total) override {
+        ProgressDone = done;
+        ProgressTotal = total;
+        ProgressShown = true;
+        return done != StopAtPicture;
+    }
+    void EndProgress() override { ProgressShown = false; }
     void BringToFront() override { ++BroughtToFront; }
     TLocalTime Now() override { return Clock; }
     // The recovery journal's folder; empty: none.
