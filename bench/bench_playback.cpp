@@ -1,5 +1,5 @@
 // Watching: a paced run of 800 steps in the real window offscreen with 10, 200 and 1000
-// pairs; the step computation alone; and a scrub to step 1750 with 200 pairs.
+// pairs; the step computation alone; a scrub to step 1750 with 200 pairs; and the films.
 
 #include "anim/motion_steps.h"
 #include "app/zinda_form.h"
@@ -53,11 +53,15 @@ std::pair<TFigData, TFigData> RandomPair(std::mt19937& rng, int index) {
     return {s, e};
 }
 
-void AddPairs(TZindaForm& form, int pairs) {
+// The pairs, spread over the cuts in turn.
+void AddPairs(TZindaForm& form, int pairs, int cuts = 1) {
     std::mt19937 rng(20110614);
     std::vector<std::pair<TFigData, TFigData>> made;
-    for (int i = 0; i < pairs; ++i)
+    for (int i = 0; i < pairs; ++i) {
         made.push_back(RandomPair(rng, i));
+        made.back().first.CutNumber = made.back().second.CutNumber = 1 + i % cuts;
+    }
+    form.S.Cuts.CutCount = cuts;
     TFigList& list = test::Figures(form.S.Doc).FigList;
     for (const auto& pair : made)
         list.Add(pair.first);
@@ -152,25 +156,81 @@ void BM_ScrubTo1750With200Pairs(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrubTo1750With200Pairs)->Unit(benchmark::kMillisecond);
 
-// "アニメをGIFにする" of a run of 800 steps with 20 pairs over the welcome background: the
-// time, and the size of the file as a counter.
-void BM_GifExportOf20Pairs(benchmark::State& state) {
+// Pairs over the welcome background, in cuts.
+struct TFilmScene {
     test::FakeHost host;
-    host.Answers = {TAnswer::No}; // keep the background
     qt::QtGraphics graphics;
-    TZindaForm form(host, graphics);
-    form.FormCreate({MURVA_EXAMPLES "/welcome.mrv"});
-    form.ResetDocument();
-    form.OpenFileByName(MURVA_EXAMPLES "/welcome-bg.jpg");
-    AddPairs(form, 20);
-    const std::string path = "/tmp/murva_bench_export.gif";
-    for (auto _ : state)
-        form.Films.ExportGif(path, TFilmKind::Cut);
+    TZindaForm form{host, graphics};
+    TFilmScene(int pairs, int cuts) {
+        host.Answers = {TAnswer::No}; // keep the background
+        form.FormCreate({MURVA_EXAMPLES "/welcome.mrv"});
+        form.ResetDocument();
+        form.OpenFileByName(MURVA_EXAMPLES "/welcome-bg.jpg");
+        AddPairs(form, pairs, cuts);
+    }
+};
+
+// The size of the file as a counter; the file goes.
+void CountBytes(benchmark::State& state, const std::string& path) {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     state.counters["bytes"] = double(file.tellg());
     std::remove(path.c_str());
 }
+
+// "アニメをGIFにする" of a run of 800 steps with 20 pairs over the welcome background.
+void BM_GifExportOf20Pairs(benchmark::State& state) {
+    TFilmScene scene(20, 1);
+    const std::string path = "/tmp/murva_bench_export.gif";
+    for (auto _ : state)
+        scene.form.Films.ExportGif(path, TFilmKind::Cut);
+    CountBytes(state, path);
+}
 BENCHMARK(BM_GifExportOf20Pairs)->Unit(benchmark::kMillisecond);
+
+// The peak of the resident memory since the last reset, in MB; reset.
+double PeakMegabytes() {
+    std::ifstream status("/proc/self/status");
+    double peak = 0;
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) peak = std::stod(line.substr(6)) / 1024;
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return peak;
+}
+
+// "アニメを どうがにする" of 20 pairs in each of 5 cuts (10 s and the held second: 330
+// pictures) at 640 x 480 and 1280 x 960, as MP4 and WebM; 25 cuts, five times as long,
+// to show that memory does not grow with the length; and the GIF of 5 cuts.
+void BM_VideoOfCutsOf20Pairs(benchmark::State& state) {
+    const int cuts = int(state.range(2));
+    TFilmScene scene(20 * cuts, cuts);
+    const TVideoSize size{int(state.range(0)), int(state.range(0)) * 3 / 4};
+    const std::string path =
+        state.range(1) ? "/tmp/murva_bench_film.webm" : "/tmp/murva_bench_film.mp4";
+    PeakMegabytes();
+    for (auto _ : state)
+        if (!scene.form.Films.ExportVideo(path, TFilmKind::AllCuts, size))
+            state.SkipWithError("not filmed");
+    state.counters["peak_MB"] = PeakMegabytes();
+    CountBytes(state, path);
+}
+BENCHMARK(BM_VideoOfCutsOf20Pairs)
+    ->ArgNames({"width", "webm", "cuts"})
+    ->Args({640, 0, 5})
+    ->Args({1280, 0, 5})
+    ->Args({640, 1, 5})
+    ->Args({1280, 1, 5})
+    ->Args({640, 0, 25})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+void BM_GifOf5CutsOf20Pairs(benchmark::State& state) {
+    TFilmScene scene(100, 5);
+    const std::string path = "/tmp/murva_bench_film.gif";
+    for (auto _ : state)
+        scene.form.Films.ExportGif(path, TFilmKind::AllCuts);
+    CountBytes(state, path);
+}
+BENCHMARK(BM_GifOf5CutsOf20Pairs)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // "--making" of a log of 100 000 commands (moves of 20 pairs' end copies, one command each)
 // filmed into a GIF: only the pictures taken are painted.
