@@ -18,7 +18,7 @@ constexpr int RowsPerPage = 6;
 constexpr double RowHeight = (PageHeight - Margin - RowsTop) / RowsPerPage;
 // In a row: the label, the two pictures (the field's proportions) under their captions,
 // and the notes beside them.
-constexpr double PicturesLeft = 38, PictureWidth = 52, PictureHeight = 39, PictureGap = 4;
+constexpr double PicturesLeft = 38, PictureWidth = 48, PictureHeight = 36, PictureGap = 4;
 constexpr double NotesLeft = PicturesLeft + 2 * (PictureWidth + PictureGap);
 constexpr int NoteLines = 3;
 

@@ -158,11 +158,11 @@ TEST_F(VideoExportTest, AStoryboardPrintsSixCutsToAPageWithTheirStartAndEnd) {
     const auto at = [&](double mmX, double mmY) {
         return page.pixelColor(int(mmX * 50 / 25.4), int(mmY * 50 / 25.4));
     };
-    // A picture is 52 mm wide from 38 mm (start) and 94 mm (end), 39 mm high from 28.5 mm.
-    const double y = 28.5 + 39 * 120 / 480.0;
-    EXPECT_TRUE(Near(at(38 + 52 * 120 / 640.0, y), Qt::red));
-    EXPECT_TRUE(Near(at(94 + 52 * 120 / 640.0, y), Qt::white));
-    EXPECT_TRUE(Near(at(94 + 52 * 318 / 640.0, y), Qt::red));
+    // A picture is 48 mm wide from 38 mm (start) and 90 mm (end), 36 mm high from 28.5 mm.
+    const double y = 28.5 + 36 * 120 / 480.0;
+    EXPECT_TRUE(Near(at(38 + 48 * 120 / 640.0, y), Qt::red));
+    EXPECT_TRUE(Near(at(90 + 48 * 120 / 640.0, y), Qt::white));
+    EXPECT_TRUE(Near(at(90 + 48 * 318 / 640.0, y), Qt::red));
 }
 
 } // namespace
