@@ -25,6 +25,14 @@ QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// The extension of a filter's first pattern, "webm" for "WebM (*.webm)"; empty for none.
+QString SuffixOf(const QString& filter) {
+    const qsizetype at = filter.lastIndexOf(QStringLiteral("(*."));
+    const qsizetype end = filter.indexOf(QLatin1Char(')'), at);
+    return at >= 0 && end > at ? filter.mid(at + 3, end - at - 3).section(QLatin1Char(' '), 0, 0)
+                               : QString();
+}
+
 } // namespace
 
 QStringList ToNameFilters(const std::string& filter) {
@@ -117,7 +125,18 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, boo
         const qsizetype index = std::clamp<qsizetype>(request.FilterIndex, 1, filters.size()) - 1;
         dialog.selectNameFilter(filters[index]);
     }
-    if (!request.DefaultExt.empty()) dialog.setDefaultSuffix(Q(request.DefaultExt));
+    if (!request.DefaultExt.empty()) {
+        dialog.setDefaultSuffix(Q(request.DefaultExt));
+        // Another type chosen ("WebM" for "MP4"): a name typed without an extension takes
+        // that type's. (Qt gives a typed name's extension the type's itself.)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, filters](const QString& shown) {
+                             // The filter shown is its description: its patterns follow it.
+                             for (const QString& filter : filters)
+                                 if (filter.startsWith(shown) && !SuffixOf(filter).isEmpty())
+                                     return dialog.setDefaultSuffix(SuffixOf(filter));
+                         });
+    }
     // The folder asked for; else where the last file was chosen; else the current one.
     const QString folder = !request.Folder.empty() ? QFileInfo(Q(request.Folder)).absoluteFilePath()
                            : !lastFolder.isEmpty() ? lastFolder

@@ -9,8 +9,10 @@
 #include "support/material_files.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -163,6 +165,35 @@ TEST(QtHostTest, TheSaveDialogOffersTheChosenFilterAndAddsTheDefaultExtension) {
     EXPECT_EQ(filter, "Murvaファイル(*.mrv)");
     EXPECT_EQ(initial, "welcome.mrv");
     EXPECT_FALSE(native);
+}
+
+TEST(QtHostTest, AnotherFileTypeChosenGivesTheNameItsExtension) {
+    QTemporaryDir dir;
+    qt::QtHost host;
+    QString shown;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* types = modal->findChild<QComboBox*>("fileTypeCombo");
+        auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+        if (!types || !name) {
+            ADD_FAILURE() << "no file type or name";
+            modal->close();
+            return;
+        }
+        types->setCurrentIndex(1);
+        emit types->activated(1); // as a click chooses WebM
+        emit types->textActivated(types->itemText(1));
+        shown = name->text();
+        static_cast<QFileDialog*>(modal)->selectFile(dir.filePath("film"));
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    TFileDialog dialog;
+    dialog.Filter = texts::VideoSaveFilter;
+    dialog.DefaultExt = "mp4";
+    dialog.InitialName = "welcome.mp4";
+    const auto chosen = host.SaveDialog(dialog);
+    EXPECT_EQ(shown, "welcome.webm");
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(QString::fromStdString(*chosen), dir.filePath("film.webm"));
 }
 
 TEST(QtHostTest, ADialogOpensInTheFolderAskedForElseWhereTheLastFileWasChosen) {
