@@ -13,7 +13,9 @@
 
 #include <QProcess>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace murva::test {
 namespace {
@@ -95,6 +97,12 @@ TEST_F(VideoExportTest, AVideoIsTheRunPacedAtThirtyPicturesASecondAtTheSizeAsked
         EXPECT_EQ(video.Height, c.Size.Height);
         EXPECT_EQ(video.Count, c.Pictures);
         EXPECT_NEAR(video.Seconds, c.Pictures / 30.0, 1 / 30.0);
+        if (video.Codec == "h264") {
+            // The index comes first, so that a player starts before the whole file is there.
+            std::ifstream in(path, std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_LT(bytes.find("moov"), bytes.find("mdat"));
+        }
         // The pictures as the renderer paints them at that size, within the codec's loss.
         EXPECT_LT(MeanDifference(video.First, Expected(1, false, c.Size)), 1.5);
         EXPECT_LT(MeanDifference(video.Last, Expected(c.LastCut, true, c.Size)), 1.5);
