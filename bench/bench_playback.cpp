@@ -162,7 +162,6 @@ struct TFilmScene {
     qt::QtGraphics graphics;
     TZindaForm form{host, graphics};
     TFilmScene(int pairs, int cuts) {
-        host.Answers = {TAnswer::No}; // keep the background
         form.FormCreate({MURVA_EXAMPLES "/welcome.mrv"});
         form.ResetDocument();
         form.OpenFileByName(MURVA_EXAMPLES "/welcome-bg.jpg");

@@ -186,9 +186,10 @@ void TAnimationFiles::ShowReadNotes(const std::vector<TReadNote>& notes) {
 }
 
 void TAnimationFiles::OfferBackground(const std::string& read) {
-    // Only the background the picture shows: one that a Branch of the file took back is
-    // not there to choose anew.
-    if (read.empty() || read != Doc.Background()) return;
+    // Only the background the picture shows (one that a Branch of the file took back is
+    // not there to choose anew), and only when it could not be shown: a picture that is
+    // there leaves nothing to decide.
+    if (read.empty() || read != Doc.Background() || Shell.MissingBGName.empty()) return;
     // Enter keeps the background the file names.
     if (Platform.Ask(texts::RespecifyBackground, texts::ConfirmCaption, TQuestionButtons::YesNo,
                      TAnswer::No) != TAnswer::Yes)

@@ -327,12 +327,17 @@ struct BackgroundTest : test::FormTest {
 };
 
 TEST_F(BackgroundTest, NoKeepsTheNameRead) {
+    Open("there.jpg");
+    EXPECT_TRUE(host.Questions.empty()) << "a picture that is there leaves nothing to decide";
+    EXPECT_EQ(form.S.Shell.ShownBGName, temp.Path("there.jpg"));
+    form.ResetDocument();
     host.Answers = {TAnswer::No};
-    Open("sky.jpg");
+    Open("sky.jpg", false);
     ASSERT_EQ(host.Questions.size(), 1u);
     EXPECT_EQ(host.Questions[0].Text, "背景データを新しく指定しますか？");
     EXPECT_EQ(host.Questions[0].Caption, "確認");
     EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNo);
+    EXPECT_EQ(host.Questions[0].Default, TAnswer::No) << "Enter opens no file box";
     EXPECT_TRUE(host.OpenDialogs.empty());
     EXPECT_EQ(form.S.Doc.Log().GetCount(), 1);
     EXPECT_EQ(Last().FileName, temp.Path("sky.jpg"));
@@ -342,7 +347,7 @@ TEST_F(BackgroundTest, YesOffersTheDialogAtTheBareNameAndRecordsThePictureChosen
     test::WriteJpeg(temp.Path("new.jpg"), test::SolidImage(8, 8, 0x0000FF));
     host.Answers = {TAnswer::Yes};
     host.OpenResults = {temp.Path("new.jpg")};
-    Open("sky.JPG");
+    Open("sky.JPG", false);
     ASSERT_EQ(host.OpenDialogs.size(), 1u);
     EXPECT_EQ(host.OpenDialogs[0].Filter,
               "JPEGファイル（*.jpg）|*.jpg|ビットマップ（*.bmp）|*.bmp");

@@ -301,15 +301,17 @@ TEST(QtHostTest, ABoxStandsOverTheWindowAsTheCallHasLeftItSoFar) {
         else
             modal->close();
     });
-    const std::string welcome = std::string(MURVA_TEST_DATA) + "/../../examples/welcome.mrv";
-    window.Dispatch([&] { form.FormCreate({welcome}); });
+    // An animation whose background picture is not there: its question comes at start.
+    test::TempDir temp;
+    const std::string missing = test::WriteLog(
+        temp, "a.mrv", test::ActionBlock("ReadBG", -1, temp.Path("gone.jpg") + "\r\n"));
+    window.Dispatch([&] { form.FormCreate({missing}); });
     EXPECT_EQ(asked, QString::fromUtf8(texts::RespecifyBackground));
     EXPECT_TRUE(shown) << "the question appears over the window";
 
     // The figure a call has just put on the field is on the screen under the call's box,
     // not only in the widget's picture.
     QCoreApplication::processEvents(); // the window as the start-up left it is painted
-    test::TempDir temp;
     const std::string material = test::WriteMaterial(temp, "m.znd", {200});
     const QPoint inside = window.findChild<QWidget*>("PaintBox")->mapTo(&window, QPoint(210, 20));
     QColor onScreen;
