@@ -32,10 +32,6 @@
         <translation>Do you want to choose a new background?</translation>
     </message>
     <message>
-        <source>まえの つづきが あります。もどしますか？</source>
-        <translation>Your work from last time is still here. Do you want to get it back?</translation>
-    </message>
-    <message>
         <source>もしもの ときの ほぞんが できません</source>
         <translation>Murva can&apos;t keep a just-in-case copy of your work</translation>
     </message>
@@ -638,6 +634,18 @@
     <message>
         <source>えコンテを つくる</source>
         <translation>Make a storyboard</translation>
+    </message>
+    <message>
+        <source>まえの つづきが あります。つづきから はじめる？</source>
+        <translation>Your last work is still here. Go on with it?</translation>
+    </message>
+    <message>
+        <source>まえの つづきを すてても いい？</source>
+        <translation>Throw away your last work?</translation>
+    </message>
+    <message>
+        <source>まえの つづきを ひらく</source>
+        <translation>Open your last work</translation>
     </message>
 </context>
 </TS>

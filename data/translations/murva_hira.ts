@@ -32,10 +32,6 @@
         <translation>はいけいを あたらしく えらびますか？</translation>
     </message>
     <message>
-        <source>まえの つづきが あります。もどしますか？</source>
-        <translation>まえの つづきが あります。もどしますか？</translation>
-    </message>
-    <message>
         <source>もしもの ときの ほぞんが できません</source>
         <translation>もしもの ときの ほぞんが できません</translation>
     </message>
@@ -605,7 +601,7 @@
     </message>
     <message>
         <source>えを つくっています&#x3000;%1 / %2</source>
-        <translation>えを つくって います　%1 / %2</translation>
+        <translation>えを つくって います&#x3000;%1 / %2</translation>
     </message>
     <message>
         <source>カット %1</source>
@@ -638,6 +634,18 @@
     <message>
         <source>えコンテを つくる</source>
         <translation>えコンテを つくる</translation>
+    </message>
+    <message>
+        <source>まえの つづきが あります。つづきから はじめる？</source>
+        <translation>まえの つづきが あります。つづきから はじめる？</translation>
+    </message>
+    <message>
+        <source>まえの つづきを すてても いい？</source>
+        <translation>まえの つづきを すてても いい？</translation>
+    </message>
+    <message>
+        <source>まえの つづきを ひらく</source>
+        <translation>まえの つづきを ひらく</translation>
     </message>
 </context>
 </TS>

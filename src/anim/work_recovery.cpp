@@ -15,19 +15,45 @@ TRecoveryJournal& TWorkRecovery::Journal() {
 bool TWorkRecovery::OfferLeftoverWork(const std::string& named) {
     std::optional<TLeftoverJournal> left = FindLeftoverJournal(Platform.StateFolder());
     if (!left) return false;
-    if (Platform.Ask(texts::RecoverWork, texts::ConfirmCaptionKana, TQuestionButtons::YesNo) !=
-        TAnswer::Yes) {
-        left->SetAside();
+    switch (Platform.Ask(texts::RecoverWork, texts::ConfirmCaptionKana,
+                         TQuestionButtons::YesNoOrClose)) {
+    case TAnswer::Yes:
+        break;
+    case TAnswer::No:
+        if (Platform.Ask(texts::ReallyDropWork, texts::ConfirmCaptionKana, TQuestionButtons::YesNo,
+                         TAnswer::No) == TAnswer::Yes)
+            left->SetAside();
         return false;
+    case TAnswer::Cancel:
+        return false; // asked again at the next start
     }
-    const bool workBack = !left->Body.empty();
-    if (workBack) Files.OpenRecoveredWork(left->Body, left->FileName);
-    if (!left->Drawing.empty()) Drawing.Resume(left->Drawing);
+    const bool workBack = BringBack(*left);
+    if (workBack && !named.empty()) Platform.ShowMessage(texts::NotOpenedYet, BareFileName(named));
+    return workBack;
+}
+
+void TWorkRecovery::OpenSetAsideWorkClick() {
+    if (!Doc.Log().IsEmpty() && Platform.Ask(texts::ReallyLoadData, texts::ConfirmCaptionKana,
+                                             TQuestionButtons::YesNo) != TAnswer::Yes)
+        return;
+    std::optional<TLeftoverJournal> left =
+        FindLeftoverJournal(SetAsideFolder(Platform.StateFolder()));
+    if (left) BringBack(*left);
+}
+
+bool TWorkRecovery::SetAsideWorkThere() const {
+    const std::string folder = Platform.StateFolder();
+    return !folder.empty() && HoldsWork(SetAsideFolder(folder));
+}
+
+bool TWorkRecovery::BringBack(TLeftoverJournal& left) {
+    const bool workBack = !left.Body.empty();
+    if (workBack) Files.OpenRecoveredWork(left.Body, left.FileName);
+    if (!left.Drawing.empty()) Drawing.Resume(left.Drawing);
     // The work is in this program's journal before the old one goes.
     KeepJournal();
-    if ((!workBack || Journal().Exists()) && (left->Drawing.empty() || Journal().HasDrawing()))
-        left->Remove();
-    if (workBack && !named.empty()) Platform.ShowMessage(texts::NotOpenedYet, BareFileName(named));
+    if ((!workBack || Journal().Exists()) && (left.Drawing.empty() || Journal().HasDrawing()))
+        left.Remove();
     return workBack;
 }
 

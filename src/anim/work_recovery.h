@@ -18,10 +18,16 @@ public:
         : Doc(doc), Shell(shell), Platform(host), Files(files), Drawing(drawing) {}
 
     // At start-up: offers the work a program left in its journal. Yes brings it back, with
-    // a drawing in progress onto the drawing window's canvas; No moves it aside. Whether
-    // the animation came back; then the file `named` to open (empty: none) is said not to
-    // be open yet, so the child can save and open it.
+    // a drawing in progress onto the drawing window's canvas; No, once the child agrees to
+    // let it go, sets it aside; closing the question leaves it to be offered at the next
+    // start. Whether the animation came back; then the file `named` to open (empty: none)
+    // is said not to be open yet, so the child can save and open it.
     bool OfferLeftoverWork(const std::string& named = {});
+    // "まえの つづきを ひらく": the newest work set aside comes back in place of the work,
+    // as Yes brings it back at start-up.
+    void OpenSetAsideWorkClick();
+    // Whether some work set aside can be opened.
+    bool SetAsideWorkThere() const;
     // Puts the work into the journal when it is unsaved, and removes the journal when
     // nothing is; the same for a drawing in progress. The window calls it about once a
     // second.
@@ -31,6 +37,9 @@ public:
 
 private:
     TRecoveryJournal& Journal();
+    // The work comes back, and the files it came from go once this program keeps it.
+    // Whether the animation came back.
+    bool BringBack(TLeftoverJournal& left);
 
     TDocument& Doc;
     TShellState& Shell;

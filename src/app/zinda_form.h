@@ -4,8 +4,8 @@
 // subsystem that does the work.
 
 #include "anim/animation_files.h"
-#include "anim/film_strip.h"
 #include "anim/film_export.h"
+#include "anim/film_strip.h"
 #include "anim/history_steps.h"
 #include "anim/making_replay.h"
 #include "anim/material_drawing.h"
@@ -111,6 +111,9 @@ public:
     void OverWriteDataMenuClick() { Files.OverWriteDataMenuClick(); }
     void MurvaLoadClick() { Files.MurvaLoadClick(); }
     void ZindaLoadClick() { Files.ZindaLoadClick(); }
+    // "まえの つづきを ひらく", shown while some work set aside is there.
+    void OpenSetAsideWorkClick() { Recovery.OpenSetAsideWorkClick(); }
+    bool SetAsideWorkThere() const { return Recovery.SetAsideWorkThere(); }
     void ExitMenuClick();
     // The window is asked to close.
     void FormCloseQuery();

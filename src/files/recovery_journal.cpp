@@ -336,9 +336,15 @@ void THeldFile::Remove() {
     if (Fd >= 0) ::unlink(Path.c_str());
 }
 
-void TLeftoverJournal::SetAside() {
-    Journal.SetAside("journal.old");
-    DrawingFile.SetAside("drawing.old");
+void THeldFile::MoveInto(const std::string& folder) {
+    if (Fd < 0) return;
+    ::mkdir(folder.c_str(), 0700);
+    const std::string moved = folder + Path.substr(Path.rfind('/'));
+    if (::rename(Path.c_str(), moved.c_str()) == 0) Path = moved;
+}
+
+std::string SetAsideFolder(const std::string& folder) {
+    return folder + "/set-aside";
 }
 
 void TLeftoverJournal::Remove() {
@@ -423,10 +429,13 @@ bool TakeDrawing(THeldFile drawing, TLeftoverJournal& left) {
 
 } // namespace
 
-std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
-    if (folder.empty()) return std::nullopt;
+namespace {
+
+// The stems of the journals and drawings in the folder, the newest change of either first.
+// Files a program was writing anew when it ended go, unless a program still holds them.
+std::vector<std::string> StemsNewestFirst(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return std::nullopt;
+    if (!dir) return {};
     // Each program's files share a stem; the newest change of either counts.
     using TChanged = std::pair<std::time_t, long>;
     std::map<std::string, TChanged> stems;
@@ -449,7 +458,33 @@ std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
     for (const auto& [stem, changed] : stems)
         newestFirst.emplace_back(changed, stem);
     std::sort(newestFirst.rbegin(), newestFirst.rend());
-    for (const auto& [changed, stem] : newestFirst) {
+    std::vector<std::string> sorted;
+    for (auto& [changed, stem] : newestFirst)
+        sorted.push_back(std::move(stem));
+    return sorted;
+}
+
+} // namespace
+
+void TLeftoverJournal::SetAside() {
+    const std::string& path = Journal.IsHeld() ? Journal.Name() : DrawingFile.Name();
+    if (path.empty()) return;
+    const std::string folder = SetAsideFolder(path.substr(0, path.rfind('/')));
+    Journal.MoveInto(folder);
+    DrawingFile.MoveInto(folder);
+    const std::vector<std::string> stems = StemsNewestFirst(folder);
+    for (std::size_t i = SetAsideKept; i < stems.size(); ++i)
+        for (const std::string_view extension : {JournalExtension, DrawingExtension})
+            ::unlink((stems[i] + std::string(extension)).c_str());
+}
+
+bool HoldsWork(const std::string& folder) {
+    return !folder.empty() && !StemsNewestFirst(folder).empty();
+}
+
+std::optional<TLeftoverJournal> FindLeftoverJournal(const std::string& folder) {
+    if (folder.empty()) return std::nullopt;
+    for (const std::string& stem : StemsNewestFirst(folder)) {
         TLeftoverJournal left;
         const bool journal = TakeJournal(HoldLeftFile(stem + std::string(JournalExtension)), left);
         const bool drawing = TakeDrawing(HoldLeftFile(stem + std::string(DrawingExtension)), left);

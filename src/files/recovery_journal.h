@@ -97,8 +97,11 @@ public:
     ~THeldFile();
     bool IsHeld() const { return Fd >= 0; }
     int Descriptor() const { return Fd; }
+    const std::string& Name() const { return Path; }
     // Moves it aside under `name` in its folder, in place of an older one.
     void SetAside(const std::string& name);
+    // Moves it into the folder, under its own name.
+    void MoveInto(const std::string& folder);
     void Remove();
 
 private:
@@ -117,10 +120,19 @@ struct TLeftoverJournal {
     // The drawing in progress as a material file; empty when none.
     std::string Drawing;
 
-    // Moves them aside as "journal.old" and "drawing.old", in place of older ones.
+    // Moves them into the set-aside folder beside them, where the newest SetAsideKept
+    // stay to be opened later.
     void SetAside();
     void Remove();
 };
+
+inline constexpr int SetAsideKept = 5;
+
+// Where work the child chose not to continue is kept: "set-aside" in the journal's folder.
+std::string SetAsideFolder(const std::string& folder);
+
+// Whether the folder holds a journal or a drawing in progress.
+bool HoldsWork(const std::string& folder);
 
 // The newest work in the folder that no running program holds: a journal holding an
 // action, a drawing, or both. Journals holding none are removed on the way, and what

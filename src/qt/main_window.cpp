@@ -204,6 +204,7 @@ void MainWindow::BuildMenu() {
           {"MurvaOverSave", t::MurvaOverSave},
           {"MurvaLoad", t::MurvaLoad},
           {"ZindaLoad", t::ZindaLoad},
+          {"OpenSetAside", t::OpenSetAsideWork},
           {"ExitMenu", t::ExitMenu}}},
         {"N2",
          t::ViewMenu,
@@ -234,6 +235,11 @@ void MainWindow::BuildMenu() {
             menuTexts.emplace_back(item, caption);
         }
     }
+    // "まえの つづきを ひらく" is there while some work set aside is.
+    QMenu* file = bar->findChild<QMenu*>(QStringLiteral("FileMenu"));
+    QAction* setAside = file->findChild<QAction*>(QStringLiteral("OpenSetAside"));
+    connect(file, &QMenu::aboutToShow, this,
+            [this, setAside] { setAside->setVisible(form.SetAsideWorkThere()); });
     BuildWordsMenu(bar);
 }
 

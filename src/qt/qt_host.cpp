@@ -90,6 +90,11 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
     QPushButton* cancel = nullptr;
     if (buttons == TQuestionButtons::YesNoCancel)
         cancel = box.addButton(Tr(texts::ButtonCancel), QMessageBox::RejectRole);
+    if (buttons == TQuestionButtons::YesNoOrClose) {
+        // Closing says neither: a button of its own, never shown, takes Escape and the close box.
+        cancel = box.addButton(QString(), QMessageBox::RejectRole);
+        cancel->hide();
+    }
     box.setDefaultButton(defaultAnswer == TAnswer::Yes                ? yes
                          : defaultAnswer == TAnswer::Cancel && cancel ? cancel
                                                                       : no);

@@ -22,6 +22,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"MurvaOverSave", [&f] { f.OverWriteDataMenuClick(); }},
         {"MurvaLoad", [&f] { f.MurvaLoadClick(); }},
         {"ZindaLoad", [&f] { f.ZindaLoadClick(); }},
+        {"OpenSetAside", [&f] { f.OpenSetAsideWorkClick(); }},
         {"ExitMenu", [&f] { f.ExitMenuClick(); }},
         // The View menu.
         {"ReadBGMenu", [&f] { f.ReadBGMenuClick(); }},

@@ -8,7 +8,9 @@
 
 namespace murva {
 
-enum class TQuestionButtons { YesNo, YesNoCancel };
+// YesNoOrClose: はい and いいえ, and closing the box (Escape, its close button) answers
+// Cancel: "ask me later". Otherwise closing answers Cancel when offered, else No.
+enum class TQuestionButtons { YesNo, YesNoCancel, YesNoOrClose };
 enum class TAnswer { Yes, No, Cancel };
 
 struct TFileDialog {

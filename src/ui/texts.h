@@ -30,7 +30,9 @@ inline constexpr const char* SaveOverBeforeExit =
 inline constexpr const char* RespecifyBackground =
     QT_TRANSLATE_NOOP("murva", "背景データを新しく指定しますか？");
 inline constexpr const char* RecoverWork =
-    QT_TRANSLATE_NOOP("murva", "まえの つづきが あります。もどしますか？");
+    QT_TRANSLATE_NOOP("murva", "まえの つづきが あります。つづきから はじめる？");
+inline constexpr const char* ReallyDropWork =
+    QT_TRANSLATE_NOOP("murva", "まえの つづきを すてても いい？");
 inline constexpr const char* JournalUnkept =
     QT_TRANSLATE_NOOP("murva", "もしもの ときの ほぞんが できません");
 inline constexpr const char* TextsShortened =
@@ -184,6 +186,8 @@ inline constexpr const char* MurvaSave = QT_TRANSLATE_NOOP("murva", "ムルヴ�
 inline constexpr const char* MurvaOverSave = QT_TRANSLATE_NOOP("murva", "ムルヴァをうわがきほぞん");
 inline constexpr const char* MurvaLoad = QT_TRANSLATE_NOOP("murva", "ムルヴァからよみこむ");
 inline constexpr const char* ZindaLoad = QT_TRANSLATE_NOOP("murva", "そざいをよみこむ");
+inline constexpr const char* OpenSetAsideWork =
+    QT_TRANSLATE_NOOP("murva", "まえの つづきを ひらく");
 inline constexpr const char* ExitMenu = QT_TRANSLATE_NOOP("murva", "ムルヴァをおわる");
 inline constexpr const char* ViewMenu = QT_TRANSLATE_NOOP("murva", "ひょうじ");
 inline constexpr const char* ReadBGMenu = QT_TRANSLATE_NOOP("murva", "はいけいをよみこむ");

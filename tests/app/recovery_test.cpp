@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -24,7 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A window whose journal lives in `state`; `recover` answers the question at start-up.
+// A window whose journal lives in `state`; `recover` answers the question at start-up,
+// and No is followed by yes, let it go.
 struct TWindow {
     test::FakeHost host;
     test::RecordingGraphics graphics;
@@ -33,6 +35,7 @@ struct TWindow {
             const std::vector<std::string>& args = {}) {
         host.StateDir = state;
         host.Answers = {recover};
+        if (recover == TAnswer::No) host.Answers.push_back(TAnswer::Yes);
         form.FormCreate(args);
         host.Answers.clear();
     }
@@ -107,21 +110,55 @@ TEST_F(RecoveryTest, UnsavedWorkComesBackWithItsFileAndAHeldSizeChange) {
     EXPECT_EQ(Journals(left).size(), 1u);
 }
 
-TEST_F(RecoveryTest, NoKeepsTheJournalAsideAndOnlyTheLastOne) {
-    for (unsigned drags = 1; drags <= 2; ++drags) {
-        TWindow made(state + std::to_string(drags));
-        Edit(made.form, material, drags);
+TEST_F(RecoveryTest, ClosingTheQuestionKeepsTheWorkAndLettingItGoSetsItAside) {
+    const struct {
+        std::deque<TAnswer> Answers;
+        bool SetAside;
+    } cases[] = {
+        {{TAnswer::Cancel}, false},          // Escape or the close box: ask me next time
+        {{TAnswer::No, TAnswer::No}, false}, // not thrown away after all
+        {{TAnswer::No, TAnswer::Yes}, true}, // let go: kept aside
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(left);
+        TWindow made(state);
+        Edit(made.form, material, 1);
         Crash(made, left);
-        const auto size =
-            fs::file_size(fs::directory_iterator(state + std::to_string(drags))->path());
-        TWindow refused(left);
-        EXPECT_TRUE(refused.Asked());
-        EXPECT_TRUE(refused.form.S.Doc.FigList().IsEmpty());
-        EXPECT_EQ(Journals(left), std::vector<std::string>{"journal.old"});
-        EXPECT_EQ(fs::file_size(left + "/journal.old"), size);
+        test::FakeHost host;
+        host.StateDir = left;
+        host.Answers = c.Answers;
+        test::RecordingGraphics graphics;
+        TZindaForm refused(host, graphics);
+        refused.FormCreate({});
+        ASSERT_EQ(host.Questions.size(), c.Answers.size());
+        EXPECT_EQ(host.Questions[0].Text, "まえの つづきが あります。つづきから はじめる？");
+        EXPECT_EQ(host.Questions[0].Buttons, TQuestionButtons::YesNoOrClose);
+        if (c.Answers.size() > 1) {
+            EXPECT_EQ(host.Questions[1].Default, TAnswer::No);
+        }
+        EXPECT_TRUE(refused.S.Doc.FigList().IsEmpty());
+        EXPECT_EQ(refused.SetAsideWorkThere(), c.SetAside);
+        EXPECT_EQ(TWindow(left, TAnswer::Cancel).Asked(), !c.SetAside) << "asked again";
     }
-    // The next start has nothing to offer.
-    EXPECT_FALSE(TWindow(left).Asked());
+}
+
+TEST_F(RecoveryTest, TheFiveNewestWorksSetAsideAreKeptAndTheNewestOpensAgain) {
+    std::vector<std::string> made;
+    for (unsigned drags = 1; drags <= 7; ++drags) {
+        TWindow window(state + std::to_string(drags));
+        Edit(window.form, material, drags);
+        made.push_back(test::Figures(window.form));
+        Crash(window, left);
+        EXPECT_TRUE(TWindow(left).Asked());
+    }
+    EXPECT_EQ(Journals(left), std::vector<std::string>{"set-aside"});
+    EXPECT_EQ(Journals(left + "/set-aside").size(), std::size_t(SetAsideKept));
+    TWindow reopened(left, TAnswer::Cancel);
+    EXPECT_FALSE(reopened.Asked());
+    ASSERT_TRUE(reopened.form.SetAsideWorkThere());
+    reopened.form.OpenSetAsideWorkClick();
+    EXPECT_EQ(test::Figures(reopened.form), made.back());
+    EXPECT_EQ(Journals(left + "/set-aside").size(), std::size_t(SetAsideKept - 1));
 }
 
 TEST_F(RecoveryTest, ARunningProgramsJournalIsNotOffered) {
@@ -188,8 +225,8 @@ TEST_F(RecoveryTest, ADrawingInProgressComesBackOntoTheCanvas) {
             EXPECT_TRUE(back.Asked());
             EXPECT_EQ(back.form.DrawingInProgress(), answer == TAnswer::Yes);
             if (answer == TAnswer::No) {
-                EXPECT_EQ(Journals(left).front(), "drawing.old");
-                EXPECT_EQ(Journals(left).size(), edited ? 2u : 1u);
+                EXPECT_EQ(Journals(left), std::vector<std::string>{"set-aside"});
+                EXPECT_EQ(Journals(left + "/set-aside").size(), edited ? 2u : 1u);
                 continue;
             }
             EXPECT_EQ(test::Figures(back.form.Drawing.Board.Figures()),

@@ -112,6 +112,16 @@ TEST(QtHostTest, EscapeAnswersCancelWhenOfferedAndOtherwiseNo) {
 
     WhenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     EXPECT_EQ(host.Ask("q", "確認", TQuestionButtons::YesNoCancel), TAnswer::Cancel);
+
+    // はい and いいえ only, and closing says neither.
+    QStringList shown;
+    WhenModalOpens([&](QWidget* modal) {
+        for (QAbstractButton* button : qobject_cast<QMessageBox*>(modal)->buttons())
+            if (button->isVisible()) shown << button->text();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(host.Ask("q", "確認", TQuestionButtons::YesNoOrClose), TAnswer::Cancel);
+    EXPECT_EQ(Sorted(shown), Sorted({"はい", "いいえ"}));
 }
 
 TEST(QtHostTest, ANoticeShowsItsTextPlainUnderTheProgramsName) {

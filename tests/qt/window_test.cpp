@@ -4,6 +4,7 @@
 #include "qt/layout_checks.h"
 #include "qt/window_fixture.h"
 #include "support/material_files.h"
+#include "support/temp_dir.h"
 #include "ui/texts.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -242,6 +245,7 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
           {"MurvaOverSave", "ムルヴァをうわがきほぞん"},
           {"MurvaLoad", "ムルヴァからよみこむ"},
           {"ZindaLoad", "そざいをよみこむ"},
+          {"OpenSetAside", "まえの つづきを ひらく"},
           {"ExitMenu", "ムルヴァをおわる"}}},
         {"N2",
          {{"ReadBGMenu", "はいけいをよみこむ"},
@@ -270,6 +274,19 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
             EXPECT_FALSE(actions[j]->text().contains('&'));
         }
     }
+}
+
+TEST_F(WindowTest, TheFileMenuOffersWorkSetAsideOnlyWhileSomeIsThere) {
+    test::TempDir state;
+    host.StateDir = state.Folder();
+    auto* file = window->findChild<QMenu*>("FileMenu");
+    QAction* item = window->findChild<QAction*>("OpenSetAside");
+    emit file->aboutToShow();
+    EXPECT_FALSE(item->isVisible());
+    std::filesystem::create_directory(state.Path("set-aside"));
+    std::ofstream(state.Path("set-aside/1-2.journal")) << "x";
+    emit file->aboutToShow();
+    EXPECT_TRUE(item->isVisible());
 }
 
 TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
