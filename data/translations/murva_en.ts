@@ -647,5 +647,9 @@
         <source>まえの つづきを ひらく</source>
         <translation>Open your last work</translation>
     </message>
+    <message>
+        <source>アニメ1</source>
+        <translation>Animation 1</translation>
+    </message>
 </context>
 </TS>

@@ -647,5 +647,9 @@
         <source>まえの つづきを ひらく</source>
         <translation>まえの つづきを ひらく</translation>
     </message>
+    <message>
+        <source>アニメ1</source>
+        <translation>アニメ1</translation>
+    </message>
 </context>
 </TS>

@@ -20,9 +20,8 @@ bool MayReplace(Host& host, const std::string& path) {
 
 bool TAnimationFiles::WriteDataMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog = Shell.Dialog(texts::DataSaveFilter);
-    dialog.DefaultExt = "mrv";
-    const std::optional<std::string> chosen = Platform.SaveDialog(dialog);
+    const std::optional<std::string> chosen = Platform.SaveDialog(
+        Shell.SaveDialog(texts::DataSaveFilter, "mrv", Platform.InWords(texts::UntitledAnimation)));
     if (!chosen) return false;
     const std::string path = AbsolutePath(*chosen);
     Doc.ClearSelection();

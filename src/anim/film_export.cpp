@@ -25,17 +25,16 @@ constexpr int VideoRate = 30;
 
 void TFilmExport::Save2GIFMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog = Shell.Dialog(texts::GIFSaveFilter);
-    dialog.DefaultExt = "gif";
     // The whole animation, as "ぜんぶみる" shows it.
-    const std::optional<std::string> path = Platform.SaveDialog(dialog);
+    const std::optional<std::string> path = Platform.SaveDialog(
+        Shell.SaveDialog(texts::GIFSaveFilter, "gif", Platform.InWords(texts::UntitledAnimation)));
     if (path && ExportGif(*path, TFilmKind::AllCuts)) Platform.ShowMessage(texts::GifWritten);
 }
 
 void TFilmExport::Save2VideoMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> path =
-        Platform.SaveDialog(Shell.ExportDialog(texts::VideoSaveFilter, "mp4"));
+    const std::optional<std::string> path = Platform.SaveDialog(Shell.SaveDialog(
+        texts::VideoSaveFilter, "mp4", Platform.InWords(texts::UntitledAnimation)));
     if (path && ExportVideo(*path, TFilmKind::AllCuts)) Platform.ShowMessage(texts::VideoWritten);
 }
 

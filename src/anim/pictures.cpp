@@ -105,9 +105,8 @@ void TPictures::ClearShown() {
 
 void TPictures::Save2JPEGMenuClick() {
     Doc.CommitHeldChange();
-    TFileDialog dialog = Shell.Dialog(texts::JPEGSaveFilter);
-    dialog.DefaultExt = "jpg";
-    const std::optional<std::string> path = Platform.SaveDialog(dialog);
+    const std::optional<std::string> path = Platform.SaveDialog(
+        Shell.SaveDialog(texts::JPEGSaveFilter, "jpg", Platform.InWords(texts::UntitledAnimation)));
     if (!path) return;
     // The picture goes out without selection marks.
     Doc.ClearSelection();

@@ -42,8 +42,8 @@ void Frame(Pages& pages, const TPageBox& box) {
 
 void TStoryboard::StoryboardMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> path =
-        Platform.SaveDialog(Shell.ExportDialog(texts::PdfSaveFilter, "pdf"));
+    const std::optional<std::string> path = Platform.SaveDialog(
+        Shell.SaveDialog(texts::PdfSaveFilter, "pdf", Platform.InWords(texts::UntitledAnimation)));
     if (path && ExportStoryboard(*path)) Platform.ShowMessage(texts::StoryboardWritten);
 }
 

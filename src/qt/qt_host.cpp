@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
 
@@ -23,6 +24,15 @@ QString Q(const std::string& utf8) {
 }
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+// "Murva" in the pictures folder (else in the home folder), made when first needed; the
+// folder it would be in when it cannot be made.
+QString WorkFolder() {
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty() || !QDir(pictures).exists()) pictures = QDir::homePath();
+    const QString murva = pictures + QStringLiteral("/Murva");
+    return QDir().mkpath(murva) ? murva : pictures;
 }
 
 // The extension of a filter's first pattern, "webm" for "WebM (*.webm)"; empty for none.
@@ -142,8 +152,10 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, boo
                                      return dialog.setDefaultSuffix(SuffixOf(filter));
                          });
     }
-    // The folder asked for; else where the last file was chosen; else the current one.
+    // The folder asked for; else, to save, the folder for saved work; else where the last
+    // file was chosen; else the current one.
     const QString folder = !request.Folder.empty() ? QFileInfo(Q(request.Folder)).absoluteFilePath()
+                           : save                  ? WorkFolder()
                            : !lastFolder.isEmpty() ? lastFolder
                                                    : QDir::currentPath();
     dialog.setDirectory(folder);

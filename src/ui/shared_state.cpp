@@ -14,12 +14,12 @@ TFileDialog TShellState::Dialog(const char* filter) const {
     return dialog;
 }
 
-TFileDialog TShellState::ExportDialog(const char* filter, const char* extension) const {
+TFileDialog TShellState::SaveDialog(const char* filter, const char* extension,
+                                    const std::string& untitled) const {
     TFileDialog dialog = Dialog(filter);
     dialog.DefaultExt = extension;
-    if (!DataFileName.empty())
-        dialog.InitialName =
-            ReplaceExtension(BareFileName(DataFileName), std::string(".") + extension);
+    const std::string name = DataFileName.empty() ? untitled : BareFileName(DataFileName);
+    dialog.InitialName = ReplaceExtension(name, std::string(".") + extension);
     return dialog;
 }
 

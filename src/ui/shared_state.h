@@ -38,9 +38,12 @@ struct TShellState {
     // A file dialog with the filter, opening in the current file's folder; without a
     // current file, the host opens it where the last file was chosen.
     TFileDialog Dialog(const char* filter) const;
-    // The same to save an export, suggesting the animation's name with the extension
-    // (which has no dot), added also to a name chosen without one.
-    TFileDialog ExportDialog(const char* filter, const char* extension) const;
+    // The same to save the animation or a picture, film or storyboard of it: it suggests
+    // the animation's name, or `untitled` before it has one, with the extension (which
+    // has no dot), added also to a name chosen without one. Without a current file the
+    // host opens it in the folder for saved work.
+    TFileDialog SaveDialog(const char* filter, const char* extension,
+                           const std::string& untitled) const;
 };
 
 struct TCutState {

@@ -129,6 +129,8 @@ inline constexpr const char* PdfSaveFilter =
     QT_TRANSLATE_NOOP("murva", "PDFファイル（*.pdf）|*.pdf");
 inline constexpr const char* ZindaOpenFilter =
     QT_TRANSLATE_NOOP("murva", "Zindaファイル(*.znd)|*.znd");
+// The name a save suggests for an animation that has none yet.
+inline constexpr const char* UntitledAnimation = QT_TRANSLATE_NOOP("murva", "アニメ1");
 inline constexpr const char* ZindaSaveFilter =
     QT_TRANSLATE_NOOP("murva", "そざいファイル(*.znd)|*.znd");
 

@@ -117,10 +117,22 @@ TEST_F(SaveTest, SaveAsWritesTheLogAndMakesTheFileCurrent) {
     EXPECT_EQ(form.S.Doc.LastSelectedFig(), nullptr);
     EXPECT_GT(host.Invalidations, presents);
     EXPECT_EQ(Entries(), Names{"work.mrv"});
-    // Dialogs now open beside the current file; before it, where the host last was.
+    // Dialogs now open beside the current file, suggesting its name; before it, in the
+    // host's folder for saved work, suggesting "アニメ1".
     EXPECT_EQ(host.SaveDialogs[0].Folder, "");
-    form.Save2JPEGMenuClick();
-    EXPECT_EQ(host.SaveDialogs.back().Folder, Folder);
+    EXPECT_EQ(host.SaveDialogs[0].InitialName, "アニメ1.mrv");
+    const std::pair<std::function<void()>, const char*> saves[] = {
+        {[&] { form.WriteDataMenuClick(); }, "work.mrv"},
+        {[&] { form.Save2JPEGMenuClick(); }, "work.jpg"},
+        {[&] { form.Save2GIFMenuClick(); }, "work.gif"},
+        {[&] { form.Save2VideoMenuClick(); }, "work.mp4"},
+        {[&] { form.StoryboardMenuClick(); }, "work.pdf"},
+    };
+    for (const auto& [save, suggested] : saves) {
+        save();
+        EXPECT_EQ(host.SaveDialogs.back().Folder, Folder);
+        EXPECT_EQ(host.SaveDialogs.back().InitialName, suggested);
+    }
 }
 
 TEST_F(SaveTest, ACancelledDialogChangesNothing) {

@@ -210,7 +210,7 @@ TEST(QtHostTest, ADialogOpensInTheFolderAskedForElseWhereTheLastFileWasChosen) {
     QTemporaryDir asked, chosen;
     qt::QtHost host;
     // Where a dialog for `folder` opens; it chooses `pick`, or is cancelled without one.
-    auto openedIn = [&host](const QString& folder, const QString& pick) {
+    auto openedIn = [&host](const QString& folder, const QString& pick, bool save) {
         QString opened;
         WhenModalOpens([&opened, pick](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -220,11 +220,19 @@ TEST(QtHostTest, ADialogOpensInTheFolderAskedForElseWhereTheLastFileWasChosen) {
         });
         TFileDialog request;
         request.Folder = folder.toStdString();
-        host.SaveDialog(request);
+        save ? host.SaveDialog(request) : host.OpenDialog(request);
         return opened;
     };
-    EXPECT_EQ(openedIn(asked.path(), chosen.filePath("walk.mrv")), asked.path());
-    EXPECT_EQ(openedIn({}, {}), chosen.path()) << "the folder of the file last chosen";
+    EXPECT_EQ(openedIn(asked.path(), chosen.filePath("walk.mrv"), true), asked.path());
+    EXPECT_EQ(openedIn({}, {}, false), chosen.path()) << "the folder of the file last chosen";
+    // Saved work goes to "Murva" in the pictures folder, else in the home folder, made
+    // when first needed. (The tests' home is a folder of their own.)
+    const QString pictures = QDir::homePath() + "/Pictures";
+    QDir(pictures).removeRecursively();
+    EXPECT_EQ(openedIn({}, {}, true), QDir::homePath() + "/Murva");
+    QDir().mkpath(pictures);
+    EXPECT_EQ(openedIn({}, {}, true), pictures + "/Murva");
+    EXPECT_TRUE(QDir(pictures + "/Murva").exists());
 }
 
 TEST(QtHostTest, QtsOwnTextsInADialogFollowTheWords) {
