@@ -128,7 +128,9 @@ void TPainter::Blank(TImageControl& image) {
 
 void TPainter::PaintThumbnails(const TFigList& figures, const TView& view,
                                std::int32_t stripOffset) {
+    // A partner's black and yellow is the field's: thumbnails show the figures' colours.
     TView cut = view;
+    cut.Highlighted = nullptr;
     for (std::size_t k = 0; k < 10; ++k) {
         cut.Cut = k < 5 ? stripOffset + 1 + std::int32_t(k) : FirstPartsSlot + std::int32_t(k) - 5;
         PaintThumbnail(k, figures, cut);

@@ -63,6 +63,9 @@ TEST_F(EditingWindowTest, AFreeDragShowsItsFrameAtOnceAndMovesTheEndCopyAlongIts
     QTest::mouseClick(Field(), Qt::LeftButton, {}, {205, 12});
     EXPECT_EQ(form.S.Doc.SelectedFig(), form.S.Doc.FigList().At(0));
     EXPECT_EQ(PixelAt(Field(), {250, 60}), QColor(255, 255, 0));
+    QApplication::processEvents();
+    EXPECT_NE(PixelAt(Find("CutImage1"), {39, 9}), QColor(255, 255, 0))
+        << "the cut's thumbnail shows the figure's own colours";
     window->Dispatch([this] { form.PaintBoxPaint(); });
     QApplication::processEvents();
     EXPECT_NE(PixelAt(Field(), {250, 60}), QColor(255, 255, 0));
