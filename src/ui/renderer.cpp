@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace murva {
 
@@ -118,6 +119,30 @@ TFigData Scaled(const TFigData& figure, double scale) {
     return f;
 }
 
+namespace {
+
+// The free path the figure moves along, as its centre travels it, in a dotted line;
+// nothing for a figure without one.
+void DrawFreePath(Canvas& canvas, const TFigData& figure, double scale) {
+    if (figure.Free != 1 || !figure.FreeMoveData) return;
+    const TPointData& path = *figure.FreeMoveData;
+    const std::int32_t count = std::min(figure.FreeMoveCount, path.Count);
+    if (count < 2) return;
+    // The path moves the figure by its steps, and ends where the figure is.
+    const TPoint last = path.At(count - 1);
+    const TPoint centre{(figure.Start.x + figure.End.x) / 2, (figure.Start.y + figure.End.y) / 2};
+    std::vector<TPoint> points;
+    points.reserve(std::size_t(count));
+    for (std::int32_t k = 0; k < count; ++k) {
+        const TPoint p = path.At(k);
+        points.push_back(Scaled(TPoint{centre.x + p.x - last.x, centre.y + p.y - last.y}, scale));
+    }
+    canvas.Pen = TPen{std::max(1, Scaled(1, scale)), clBlack, TPenStyle::Dot, TPenMode::Copy};
+    canvas.Polyline(points);
+}
+
+} // namespace
+
 void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
     // The white brush leaves the inside as it is in not-xor mode.
     canvas.Pen = TPen{1, clBlack, TPenStyle::Dot, TPenMode::NotXor};
@@ -138,9 +163,11 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
             if (item->Data.CutNumber == view.Cut)
                 DrawItem(canvas, item, {index, view.FigureCount, false}, view);
         // A selected figure of another cut (one whose cut was deleted, say) has no frame.
-        if (view.Selected && view.Selected->Data.CutNumber == view.Cut)
+        if (view.Selected && view.Selected->Data.CutNumber == view.Cut) {
+            DrawFreePath(canvas, view.Selected->Data, view.Scale);
             DrawSelectionFrame(canvas, view.Scale == 1 ? view.Selected->Data
                                                        : Scaled(view.Selected->Data, view.Scale));
+        }
         return;
     }
     // Only the start states; the first figure is visited even when no half is known.

@@ -81,6 +81,16 @@ TEST_F(FieldMouseTest, AFreeDragBecomesThePathLedInFromTheStartCopy) {
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(f.FreeMoveData->At(11 + k), drawn[k]);
     EXPECT_EQ(form.S.Doc.Log().GetTail()->Data.FigData.Free, 1);
+    // While it is selected, the path shows dotted, from the start copy's centre to its own.
+    const auto path = ::testing::AllOf(::testing::StartsWith("Polyline 15,15 "),
+                                       HasSubstr(" 260,40 pen=1/000000/dot/copy"));
+    FieldCalls().clear();
+    form.PaintBoxPaint();
+    EXPECT_THAT(FieldCalls(), Contains(path));
+    form.PaintBoxMouseDown(400, 400);
+    FieldCalls().clear();
+    form.PaintBoxPaint();
+    EXPECT_THAT(FieldCalls(), Not(Contains(path)));
 
     // A straight drag leaves the path; a release just outside the corner keeps no new one.
     form.DrawingBtnClick(TMotionButton::MoveLineBtn);
