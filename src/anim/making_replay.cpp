@@ -11,8 +11,9 @@ namespace murva {
 
 namespace {
 
-constexpr double LongestPicture = 250;
-constexpr double LongestReplay = 30000;
+// Each command stays long enough to be followed; a very long making is kept to a minute.
+constexpr double LongestPicture = 500;
+constexpr double LongestReplay = 60000;
 
 bool IsCut(std::int32_t cut) {
     return cut >= 1 && cut < FirstPartsSlot;

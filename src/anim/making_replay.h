@@ -26,8 +26,8 @@ public:
     // The same, shown in the window or filmed; false after the message when the log holds
     // no command.
     bool Replay(TFilming* filming);
-    // How long each picture stays: a quarter of a second, less when the replay would last
-    // more than half a minute.
+    // How long each picture stays: half a second, less when the replay would last more
+    // than a minute.
     static double PictureMilliseconds(std::size_t pictures);
     // How long the replay lasts: a picture for the empty field and one for each command.
     double FilmMilliseconds() const;

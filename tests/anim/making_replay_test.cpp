@@ -34,6 +34,13 @@ struct MakingReplayTest : test::FormTest {
     }
 };
 
+TEST(MakingReplayPace, EachCommandStaysHalfASecondAndTheWholeAtMostAMinute) {
+    const std::pair<std::size_t, double> paces[] = {{1, 500}, {17, 500}, {120, 500}, {240, 250},
+                                                    {6000, 10}};
+    for (const auto& [pictures, each] : paces)
+        EXPECT_DOUBLE_EQ(TMakingReplay::PictureMilliseconds(pictures), each) << pictures;
+}
+
 TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
     form.MakingBtnClick();
     EXPECT_EQ(host.Messages, std::vector<std::string>{texts::NothingToPlay}) << "an empty log";
@@ -106,7 +113,7 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
         EXPECT_EQ(frames[intoCut2 + 1].Cut, 1);
         EXPECT_EQ(frames.back().Figures, present);
         EXPECT_EQ(frames.back().Cut, 1) << "it ends on the present picture";
-        EXPECT_DOUBLE_EQ(host.Elapsed - start, 250.0 * double(made + 1));
+        EXPECT_DOUBLE_EQ(host.Elapsed - start, 500.0 * double(made + 1));
     }
     // Filmed more slowly than the commands come, it still has the first and the present.
     std::vector<std::int32_t> filmed;
