@@ -432,10 +432,6 @@
         <translation>Up: bigger. Down: smaller.</translation>
     </message>
     <message>
-        <source>いま：たて・よこべつべつにかえる&#x3000;つぎ：たて・よこいっしょにかえる</source>
-        <translation>Now: change height and width one at a time. Next: change them together.</translation>
-    </message>
-    <message>
         <source>いま：たて・よこをいっしょにかえる&#x3000;つぎ：うえ・ひだりをこていしてかえる</source>
         <translation>Now: change height and width together. Next: change size, keeping the top and left still.</translation>
     </message>
@@ -650,6 +646,14 @@
     <message>
         <source>アニメ1</source>
         <translation>Animation 1</translation>
+    </message>
+    <message>
+        <source>いま：たて・よこべつべつにかえる&#x3000;つぎ：かたちを かえずに かえる</source>
+        <translation>Now: change height and width one at a time. Next: change size, keeping the shape.</translation>
+    </message>
+    <message>
+        <source>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこをいっしょにかえる</source>
+        <translation>Now: change size, keeping the shape. Next: change height and width together.</translation>
     </message>
 </context>
 </TS>

@@ -432,10 +432,6 @@
         <translation>うえ：おおきく なる&#x3000;した：ちいさく なる</translation>
     </message>
     <message>
-        <source>いま：たて・よこべつべつにかえる&#x3000;つぎ：たて・よこいっしょにかえる</source>
-        <translation>いま：たて・よこ べつべつに かえる&#x3000;つぎ：たて・よこ いっしょに かえる</translation>
-    </message>
-    <message>
         <source>いま：たて・よこをいっしょにかえる&#x3000;つぎ：うえ・ひだりをこていしてかえる</source>
         <translation>いま：たて・よこを いっしょに かえる&#x3000;つぎ：うえ・ひだりを こてい して かえる</translation>
     </message>
@@ -650,6 +646,14 @@
     <message>
         <source>アニメ1</source>
         <translation>アニメ1</translation>
+    </message>
+    <message>
+        <source>いま：たて・よこべつべつにかえる&#x3000;つぎ：かたちを かえずに かえる</source>
+        <translation>いま：たて・よこ べつべつに かえる&#x3000;つぎ：かたちを かえずに かえる</translation>
+    </message>
+    <message>
+        <source>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこをいっしょにかえる</source>
+        <translation>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこ いっしょに かえる</translation>
     </message>
 </context>
 </TS>

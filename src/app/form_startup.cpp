@@ -17,7 +17,7 @@ void TZindaForm::FormCreate(const std::vector<std::string>& args) {
     // Work a crash left behind comes before the file named.
     const std::string named = args.empty() ? std::string() : args.front();
     if (!Recovery.OfferLeftoverWork(named) && !named.empty()) OpenFileByName(named);
-    S.Shell.ResizeMode = TResizeMode::Together;
+    S.Shell.ResizeMode = TResizeMode::KeepShape;
     S.Cuts.CurrentCut = 1;
 }
 

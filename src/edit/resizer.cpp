@@ -3,6 +3,7 @@
 #include "ui/texts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace murva {
@@ -15,8 +16,11 @@ void TResizer::AllChangeBtnClick(TResizeButton button) {
     // Each face names the mode it starts.
     TResizeMode& mode = Shell.ResizeMode;
     switch (button) {
-    case TResizeButton::HVChangeBtn:
+    case TResizeButton::KeepShapeBtn:
         mode = TResizeMode::Together;
+        break;
+    case TResizeButton::HVChangeBtn:
+        mode = TResizeMode::KeepShape;
         break;
     case TResizeButton::AllChangeBtn:
         mode = TResizeMode::BottomRight;
@@ -112,6 +116,41 @@ const TFigData& TResizer::StampBaseOf(const TFigData& stamp) {
     return Resize.StampBase;
 }
 
+void TResizer::KeepShape(TFigData& figure, TAxis axis, std::int32_t p) {
+    const TResizeBase& base = Resize.Base;
+    const TAxis other = axis == TAxis::Horizontal ? TAxis::Vertical : TAxis::Horizontal;
+    const auto extent = [&base](TAxis a) {
+        return std::abs(double(OnAxis(base.End, a)) - OnAxis(base.Start, a));
+    };
+    // A line along the other axis has no extent on this one: the bar adds to that one.
+    const double along = extent(axis) > 0 ? extent(axis) : extent(other);
+    if (along == 0) return;
+    const double factor = std::max(0.0, (along + 2.0 * p) / along);
+    const auto scaled = [factor](double centre, double v) {
+        return static_cast<std::int32_t>(std::lround(centre + (v - centre) * factor));
+    };
+    for (const TAxis a : {TAxis::Horizontal, TAxis::Vertical}) {
+        const double centre = (OnAxis(base.Start, a) + OnAxis(base.End, a)) / 2.0;
+        OnAxis(figure.Start, a) = scaled(centre, OnAxis(base.Start, a));
+        OnAxis(figure.End, a) = scaled(centre, OnAxis(base.End, a));
+        if (IsPointFigure(figure.DrawingTool) && figure.PointData) {
+            const std::int32_t n = std::min(base.PointCount, figure.PointData->Count);
+            for (std::int32_t i = 0; i < n; ++i)
+                OnAxis(figure.PointData->At(i), a) =
+                    scaled(centre, OnAxis(base.Points[static_cast<std::size_t>(i)], a));
+        }
+    }
+    if (IsPointFigure(figure.DrawingTool) && figure.PointData) figure.FitBoxToPoints();
+    if (figure.DrawingTool == TDrawingTool::Stamp) {
+        const TFigData& stampBase = StampBaseOf(figure);
+        ScaleStampChildren(TAxis::Horizontal, stampBase, figure);
+        ScaleStampChildren(TAxis::Vertical, stampBase, figure);
+    }
+    (other == TAxis::Horizontal ? C.HTrackBar : C.VTrackBar)
+        .SetPositionQuietly(
+            static_cast<std::int32_t>(std::lround(extent(other) * (factor - 1) / 2)));
+}
+
 void TResizer::TrackBarChange(TAxis axis) {
     TFigItem* selected = Doc.SelectedFig();
     if (!selected) return;
@@ -122,6 +161,8 @@ void TResizer::TrackBarChange(TAxis axis) {
     const std::int32_t p = (axis == TAxis::Horizontal ? C.HTrackBar : C.VTrackBar).Position();
     if (figure.DrawingTool == TDrawingTool::Text) {
         ResizeText(figure, axis, p);
+    } else if (Shell.ResizeMode == TResizeMode::KeepShape) {
+        KeepShape(figure, axis, p);
     } else if (figure.DrawingTool == TDrawingTool::Stamp) {
         const TFigData& base = StampBaseOf(figure);
         ApplyBoxRule(figure, axis, p);

@@ -1,7 +1,8 @@
 #pragma once
-// Resizing the selected figure with the two size bars, in four modes: both edges of an
-// axis or one of them, the two bars free or linked. Every change is computed from the
-// figure's geometry at the last release of the mouse, so the bars can go back and forth.
+// Resizing the selected figure with the two size bars, in five modes: keeping its shape
+// (the first), both edges of an axis or one of them, the two bars free or linked. Every change is
+// computed from the figure's geometry at the last release of the mouse, so the bars can go back and
+// forth.
 
 #include "edit/resize_state.h"
 #include "model/stamp_scaling.h"
@@ -9,8 +10,8 @@
 
 namespace murva {
 
-// The four faces of the mode button, told apart by the one clicked.
-enum class TResizeButton { HVChangeBtn, AllChangeBtn, DRChangeBtn, ULChangeBtn };
+// The five faces of the mode button, told apart by the one clicked.
+enum class TResizeButton { KeepShapeBtn, HVChangeBtn, AllChangeBtn, DRChangeBtn, ULChangeBtn };
 
 class TResizer {
 public:
@@ -31,6 +32,9 @@ private:
     void ApplyBoxRule(TFigData& figure, TAxis axis, std::int32_t p);
     void StretchPoints(TFigData& figure, TAxis axis, std::int32_t p);
     void ResizeText(TFigData& figure, TAxis axis, std::int32_t p);
+    // Scales the box, its points or a stamp's children about the centre, both axes by the
+    // factor the bar gives its own; the other bar shows what its axis gained.
+    void KeepShape(TFigData& figure, TAxis axis, std::int32_t p);
     // The recorded copy of the stamp, or its children as they are when none is found.
     const TFigData& StampBaseOf(const TFigData& stamp);
 

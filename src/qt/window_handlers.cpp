@@ -55,6 +55,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"LineColorBtn", [&f] { f.AttrChangeBtnClick(TColorButton::LineColorBtn); }},
         {"ClearPanel", [&f] { f.ClearPanelClick(); }},
         // The mode button of the size bars, whichever face it shows.
+        {"KeepShapeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::KeepShapeBtn); }},
         {"HVChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::HVChangeBtn); }},
         {"AllChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::AllChangeBtn); }},
         {"DRChangeBtn", [&f] { f.AllChangeBtnClick(TResizeButton::DRChangeBtn); }},

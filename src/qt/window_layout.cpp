@@ -162,6 +162,7 @@ void MainWindow::BuildSizeControls() {
     AddPanel(f.VBarUpLabel, client, vBottom, TBevel::None);
 
     const QRect modePlace{635, 485, 49, 49};
+    AddGlyphButton(f.KeepShapeBtn, client, modePlace, "resize_keep_shape");
     AddGlyphButton(f.AllChangeBtn, client, modePlace, "resize_together");
     AddGlyphButton(f.DRChangeBtn, client, modePlace, "resize_from_top_left");
     AddGlyphButton(f.HVChangeBtn, client, modePlace, "resize_separately");

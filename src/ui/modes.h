@@ -7,7 +7,8 @@ namespace murva {
 
 // What the size bars do: each bar grows its axis on both sides (Separately), both bars
 // move together (Together), or only the bottom right or the top left corner moves.
-enum class TResizeMode { Separately = 1, Together, BottomRight, TopLeft };
+// KeepShape scales the figure about its centre, both axes alike.
+enum class TResizeMode { Separately = 1, Together, BottomRight, TopLeft, KeepShape };
 
 // Making (draw or edit) and watching.
 enum class TMode : std::uint8_t { Draw, Edit, Watch };

@@ -27,7 +27,7 @@ struct TShellState {
     TLoadKind LoadKind = TLoadKind::Animation;
     // The colour picked in the palette for recolouring, or NoFillColor.
     TColor PickedColor = clBlack;
-    TResizeMode ResizeMode = TResizeMode::Together;
+    TResizeMode ResizeMode = TResizeMode::KeepShape;
     // The background picture now shown; empty = none.
     std::string ShownBGName;
     // The background the log names that is missing or could not be read; empty = none.

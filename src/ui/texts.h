@@ -214,8 +214,11 @@ inline constexpr const char* Down = QT_TRANSLATE_NOOP("murva", "下");
 inline constexpr const char* Up = QT_TRANSLATE_NOOP("murva", "上");
 inline constexpr const char* VTrackBarHint =
     QT_TRANSLATE_NOOP("murva", "うえ：大きくなる　した：ちいさくなる");
-inline constexpr const char* HVChangeHint = QT_TRANSLATE_NOOP(
-    "murva", "いま：たて・よこべつべつにかえる　つぎ：たて・よこいっしょにかえる");
+// The separate mode is followed by the one that keeps the shape, which comes first.
+inline constexpr const char* HVChangeHint =
+    QT_TRANSLATE_NOOP("murva", "いま：たて・よこべつべつにかえる　つぎ：かたちを かえずに かえる");
+inline constexpr const char* KeepShapeHint = QT_TRANSLATE_NOOP(
+    "murva", "いま：かたちを かえずに かえる　つぎ：たて・よこをいっしょにかえる");
 inline constexpr const char* AllChangeHint = QT_TRANSLATE_NOOP(
     "murva", "いま：たて・よこをいっしょにかえる　つぎ：うえ・ひだりをこていしてかえる");
 inline constexpr const char* DRChangeHint = QT_TRANSLATE_NOOP(

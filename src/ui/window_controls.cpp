@@ -49,6 +49,7 @@ void TWindowControls::NameControls() {
     Name(HBarLeftLabel, "Panel91", t::Left);
     Name(VBarDownLabel, "Panel92", t::Down);
     Name(VBarUpLabel, "Panel93", t::Up);
+    Name(KeepShapeBtn, "KeepShapeBtn", "", t::KeepShapeHint);
     Name(AllChangeBtn, "AllChangeBtn", "", t::AllChangeHint);
     Name(DRChangeBtn, "DRChangeBtn", "", t::DRChangeHint);
     Name(HVChangeBtn, "HVChangeBtn", "", t::HVChangeHint);
@@ -129,18 +130,19 @@ void TWindowControls::MarkThumbHoles(int k) {
 
 std::vector<TControl*> TWindowControls::AllControls() {
     std::vector<TControl*> all = {
-        &DrawField,      &BGImage,         &PaintBox,       &InputEdit,       &ColorBasePanel,
-        &ClearPanel,     &ConfirmPanel,    &HTrackBar,      &VTrackBar,       &VBarLargeLabel,
-        &HBarLargeLabel, &HBarSmallLabel,  &VBarSmallLabel, &HBarRightLabel,  &HBarLeftLabel,
-        &VBarDownLabel,  &VBarUpLabel,     &AllChangeBtn,   &DRChangeBtn,     &HVChangeBtn,
-        &ULChangeBtn,    &ObjectPanel,     &DeleteBtn,      &DupBtn,          &RestoreBtn,
-        &FrontBtn,       &BackBtn,         &BodyColorBtn,   &LineColorBtn,    &MovePanel,
-        &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,   &FastSpeedBtn,    &SlowSpeedBtn,
-        &CutPanel,       &CutDelete,       &CutMake,        &CutCarryOver,    &PartsBox,
-        &FilmBand,       &CutCountDownBtn, &CutCountUpBtn,  &CutDisplayPanel, &CutSelect,
-        &SelectMakeBtn,  &SelectMoveBtn,   &SpeedPanel,     &SpeedBar,        &FastBtn,
-        &SpeedBtn,       &SlowBtn,         &WatchPanel,     &PlayButton,      &AllPlayButton,
-        &PlayBar,        &UndoBtn,         &RedoBtn,        &MakingBtn,       &DrawBtn};
+        &DrawField,      &BGImage,        &PaintBox,        &InputEdit,      &ColorBasePanel,
+        &ClearPanel,     &ConfirmPanel,   &HTrackBar,       &VTrackBar,      &VBarLargeLabel,
+        &HBarLargeLabel, &HBarSmallLabel, &VBarSmallLabel,  &HBarRightLabel, &HBarLeftLabel,
+        &VBarDownLabel,  &VBarUpLabel,    &KeepShapeBtn,    &AllChangeBtn,   &DRChangeBtn,
+        &HVChangeBtn,    &ULChangeBtn,    &ObjectPanel,     &DeleteBtn,      &DupBtn,
+        &RestoreBtn,     &FrontBtn,       &BackBtn,         &BodyColorBtn,   &LineColorBtn,
+        &MovePanel,      &MoveLineBtn,    &MoveFreeBtn,     &SameSpeedBtn,   &FastSpeedBtn,
+        &SlowSpeedBtn,   &CutPanel,       &CutDelete,       &CutMake,        &CutCarryOver,
+        &PartsBox,       &FilmBand,       &CutCountDownBtn, &CutCountUpBtn,  &CutDisplayPanel,
+        &CutSelect,      &SelectMakeBtn,  &SelectMoveBtn,   &SpeedPanel,     &SpeedBar,
+        &FastBtn,        &SpeedBtn,       &SlowBtn,         &WatchPanel,     &PlayButton,
+        &AllPlayButton,  &PlayBar,        &UndoBtn,         &RedoBtn,        &MakingBtn,
+        &DrawBtn};
     for (auto& c : ColorPanels)
         all.push_back(&c);
     for (int i = 0; i < 5; ++i) {
@@ -156,6 +158,7 @@ std::vector<TControl*> TWindowControls::AllControls() {
 }
 
 void TWindowControls::ShowResizeControls(TResizeMode mode, bool shown) {
+    KeepShapeBtn.Visible = shown && mode == TResizeMode::KeepShape;
     HVChangeBtn.Visible = shown && mode == TResizeMode::Separately;
     AllChangeBtn.Visible = shown && mode == TResizeMode::Together;
     DRChangeBtn.Visible = shown && mode == TResizeMode::BottomRight;

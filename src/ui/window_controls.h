@@ -47,7 +47,7 @@ public:
     TTrackBar HTrackBar, VTrackBar, PlayBar, SpeedBar;
     TControl VBarLargeLabel, HBarLargeLabel, HBarSmallLabel, VBarSmallLabel, HBarRightLabel,
         HBarLeftLabel, VBarDownLabel, VBarUpLabel;
-    TButtonControl AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
+    TButtonControl KeepShapeBtn, AllChangeBtn, DRChangeBtn, HVChangeBtn, ULChangeBtn;
     TControl ObjectPanel, MovePanel, CutPanel, PartsBox, SpeedPanel, WatchPanel;
     TButtonControl DeleteBtn, DupBtn, RestoreBtn, FrontBtn, BackBtn;
     TButtonControl BodyColorBtn, LineColorBtn;

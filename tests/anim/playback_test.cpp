@@ -256,7 +256,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_FALSE(form.ObjectPanel.Visible);
     EXPECT_FALSE(form.VBarLargeLabel.Visible);
     EXPECT_TRUE(form.WatchPanel.Visible);
-    EXPECT_FALSE(form.AllChangeBtn.Visible) << "no resizing while watching";
+    EXPECT_FALSE(form.KeepShapeBtn.Visible) << "no resizing while watching";
     EXPECT_TRUE(form.PlayButton.Enabled);
     EXPECT_FALSE(form.SelectMoveBtn.Enabled);
 
@@ -264,7 +264,7 @@ TEST_F(PlaybackTest, WatchingAndMakingSwitchThePanels) {
     EXPECT_EQ(form.S.Shell.Mode, TMode::Edit);
     EXPECT_TRUE(form.ObjectPanel.Visible);
     EXPECT_TRUE(form.VBarLargeLabel.Visible);
-    EXPECT_TRUE(form.AllChangeBtn.Visible);
+    EXPECT_TRUE(form.KeepShapeBtn.Visible);
     EXPECT_FALSE(form.SpeedPanel.Visible);
     EXPECT_FALSE(form.SelectMakeBtn.Enabled);
     EXPECT_TRUE(form.SelectMoveBtn.Enabled);

@@ -237,6 +237,7 @@ const std::vector<TCommand>& Commands() {
          [](TWindow& w, unsigned) {
              // The one face of the button that is shown.
              const std::pair<TButtonControl*, TResizeButton> faces[] = {
+                 {&w.form.KeepShapeBtn, TResizeButton::KeepShapeBtn},
                  {&w.form.HVChangeBtn, TResizeButton::HVChangeBtn},
                  {&w.form.AllChangeBtn, TResizeButton::AllChangeBtn},
                  {&w.form.DRChangeBtn, TResizeButton::DRChangeBtn},

@@ -22,7 +22,7 @@ TEST_F(FormTest, StartsWithAnEmptyWorkInDrawModeWithFreeMotion) {
     EXPECT_TRUE(form.S.Doc.FigList().IsEmpty());
     EXPECT_EQ(form.S.Shell.Mode, TMode::Draw);
     EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveFree);
-    EXPECT_EQ(form.S.Shell.ResizeMode, TResizeMode::Together);
+    EXPECT_EQ(form.S.Shell.ResizeMode, TResizeMode::KeepShape);
     EXPECT_EQ(form.S.Cuts.CurrentCut, 1);
     EXPECT_EQ(form.S.Cuts.CutCount, 1);
     EXPECT_EQ(form.S.Cuts.StripOffset, 0);
@@ -44,7 +44,7 @@ TEST_F(FormTest, TheControlsStartAsTheWindowShowsThem) {
     EXPECT_EQ(form.ColorPanels[15].Name, "ColorPanel16");
     EXPECT_EQ(form.ConfirmPanel.Color, clBlack);
     EXPECT_EQ(form.ConfirmPanel.Hint, "色がえらばれています");
-    EXPECT_TRUE(form.AllChangeBtn.Visible);
+    EXPECT_TRUE(form.KeepShapeBtn.Visible);
     EXPECT_FALSE(form.DRChangeBtn.Visible || form.HVChangeBtn.Visible || form.ULChangeBtn.Visible);
     EXPECT_FALSE(form.HBarRightLabel.Visible || form.HBarLeftLabel.Visible);
     EXPECT_TRUE(form.VBarLargeLabel.Visible);

@@ -41,6 +41,9 @@ TEST_F(ResizerTest, EachModeMovesItsEdgesFromTheGeometryOfTheLastRelease) {
         {TResizeMode::Separately, 10, -5, {90, 105, 210, 145}, -5},  // separately
         {TResizeMode::BottomRight, -20, 0, {100, 100, 180, 150}, 0}, // only the right edge
         {TResizeMode::TopLeft, 0, 30, {100, 130, 200, 150}, 30},     // only the top edge
+        // The shape kept, about the centre: 100 × 50 becomes 120 × 60, or 140 × 70.
+        {TResizeMode::KeepShape, 10, 0, {90, 95, 210, 155}, 5},
+        {TResizeMode::KeepShape, 0, 10, {80, 90, 220, 160}, 10},
     };
     // A rectangle, and a polyline of the same box, whose points go with its edges.
     const TFigData figures[] = {MakeRect(100, 100, 200, 150),
@@ -153,15 +156,16 @@ TEST_F(ResizerTest, TheModeButtonCyclesDeselectsAndZeroesTheBars) {
         bool Sides;
     };
     const Step steps[] = {
+        {TResizeButton::KeepShapeBtn, TResizeMode::Together, &form.AllChangeBtn, false},
         {TResizeButton::AllChangeBtn, TResizeMode::BottomRight, &form.DRChangeBtn, true},
         {TResizeButton::DRChangeBtn, TResizeMode::TopLeft, &form.ULChangeBtn, true},
         {TResizeButton::ULChangeBtn, TResizeMode::Separately, &form.HVChangeBtn, false},
-        {TResizeButton::HVChangeBtn, TResizeMode::Together, &form.AllChangeBtn, false}};
+        {TResizeButton::HVChangeBtn, TResizeMode::KeepShape, &form.KeepShapeBtn, false}};
     for (const Step& step : steps) {
         form.AllChangeBtnClick(step.Clicked);
         EXPECT_EQ(form.S.Shell.ResizeMode, step.Mode);
-        for (TButtonControl* face :
-             {&form.AllChangeBtn, &form.DRChangeBtn, &form.ULChangeBtn, &form.HVChangeBtn})
+        for (TButtonControl* face : {&form.KeepShapeBtn, &form.AllChangeBtn, &form.DRChangeBtn,
+                                     &form.ULChangeBtn, &form.HVChangeBtn})
             EXPECT_EQ(face->Visible, face == step.Shown);
         EXPECT_EQ(form.VBarLargeLabel.Visible, !step.Sides);
         EXPECT_EQ(form.HBarLeftLabel.Visible, step.Sides);
