@@ -165,6 +165,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         Dispatch([this] { form.FormKeyDown(TKey::Escape); }, TCall::MayStopRun);
         return;
     }
+    // Enter presses the button that has the focus, as Space does.
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
     QMainWindow::keyPressEvent(event);
 }
 

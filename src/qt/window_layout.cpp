@@ -61,7 +61,8 @@ QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* pa
     button->setIconSize(glyphSize);
     button->setIcon(GlyphIcon(QString::fromUtf8(glyph), glyphSize, devicePixelRatioF()));
     button->setProperty(GlyphProperty, QString::fromUtf8(glyph));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every button, in the order of the panels; a click leaves the focus.
+    button->setFocusPolicy(Qt::TabFocus);
     // A caption shown in place of the glyph is large enough to read at a glance.
     QFont captionFont = button->font();
     captionFont.setPixelSize(std::min(18, place.height() / 2));
@@ -72,7 +73,7 @@ QAbstractButton* MainWindow::AddGlyphButton(TButtonControl& control, QWidget* pa
 
 QAbstractButton* MainWindow::AddPushButton(TButtonControl& control, QWidget* parent, QRect place) {
     auto* button = Placed(new QPushButton(parent), control, place);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     Bind(control, button, TWidgetKind::Button).Button = &control;
     return button;
 }
@@ -205,6 +206,7 @@ void MainWindow::BuildCutStrip() {
         QWidget* panel =
             AddPanel(f.ImagePanels[k], client, {56 + 112 * k, 560, 106, 81}, TBevel::Raised);
         presented.push_back(AddImage(f.CutImages[k], panel, {3, 3, 100, 75}));
+        presented.back()->setFocusPolicy(Qt::TabFocus);
     }
     AddPushButton(f.CutCountDownBtn, client, {16, 570, 33, 57});
     AddPushButton(f.CutCountUpBtn, client, {616, 570, 33, 57});

@@ -2,6 +2,8 @@
 
 #include "qt/qt_graphics.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -110,6 +112,29 @@ void ImageWidget::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, picture);
     else
         p.drawImage(QRectF(QPointF(0, 0), covered), picture);
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0x1e, 0x88, 0xe5), 3, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void ImageWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit Clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QPoint ImageWidget::Unzoomed(const QPointF& at) const {

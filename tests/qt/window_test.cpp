@@ -234,6 +234,63 @@ TEST_F(WindowTest, EveryGlyphButtonHasItsPicture) {
     EXPECT_EQ(glyphButtons, 33);
 }
 
+TEST_F(WindowTest, TabReachesEveryButtonAndThumbnailInTheOrderOfThePanelsAndKeysPressThem) {
+    // A figure in cut 1: ▶ and うごかす can be pressed.
+    test::TempDir temp;
+    const std::string material = test::WriteMaterial(temp, "m.znd", {200});
+    window->Dispatch([&] {
+        form.OpenFileByName(material);
+        form.PartsUseBtnClick(1);
+    });
+    window->activateWindow();
+    // The names Tab reaches, once round, from where the focus is.
+    const auto tabRound = [] {
+        std::vector<std::string> reached;
+        for (int k = 0; k < 120; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const std::string name = QApplication::focusWidget()->objectName().toStdString();
+            if (!reached.empty() && name == reached.front()) break;
+            reached.push_back(name);
+        }
+        return reached;
+    };
+    Find("DeleteBtn")->setFocus();
+    std::vector<std::string> reached = tabRound();
+    const auto at = [&reached](const std::string& name) {
+        return std::find(reached.begin(), reached.end(), name) - reached.begin();
+    };
+    for (auto* button : Client()->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || !button->isEnabled() || button->objectName().isEmpty())
+            continue;
+        EXPECT_LT(at(button->objectName().toStdString()), std::ssize(reached))
+            << button->objectName().toStdString();
+    }
+    for (const char* name : {"SelectMoveBtn", "CutImage5", "PartsMoveBtr1", "PartsMoveBtr5"})
+        EXPECT_LT(at(name), std::ssize(reached)) << name;
+    EXPECT_LT(at("CutImage1"), at("CutImage2"));
+    EXPECT_LT(at("PartsMoveBtr1"), at("PartsMoveBtr2"));
+    // While watching: つくる and ▶.
+    Find("SelectMoveBtn")->setFocus();
+    QTest::keyClick(Find("SelectMoveBtn"), Qt::Key_Return);
+    EXPECT_EQ(form.S.Shell.Mode, TMode::Watch);
+    reached = tabRound();
+    for (const char* name : {"SelectMakeBtn", "PlayButton", "AllPlayButton"})
+        EXPECT_LT(at(name), std::ssize(reached)) << name;
+    Find("SelectMakeBtn")->setFocus();
+    QTest::keyClick(Find("SelectMakeBtn"), Qt::Key_Space);
+    EXPECT_NE(form.S.Shell.Mode, TMode::Watch);
+
+    // Space or Enter press what has the focus: a cut's thumbnail, a motion tool.
+    QWidget* thumbnail = Find("CutImage3");
+    thumbnail->setFocus();
+    QTest::keyClick(thumbnail, Qt::Key_Space);
+    EXPECT_EQ(form.S.Cuts.CurrentCut, 3);
+    QWidget* straight = Find("MoveLineBtn");
+    straight->setFocus();
+    QTest::keyClick(straight, Qt::Key_Return);
+    EXPECT_EQ(form.S.Shell.CurrentTool, TMotionTool::MoveLine);
+}
+
 TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
     QMenuBar* bar = window->menuBar();
     EXPECT_EQ(bar->objectName(), "ZindaMenu");
