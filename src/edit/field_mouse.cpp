@@ -62,6 +62,16 @@ std::vector<TPoint> LedInPath(const TPointData& drawn, TPoint shift, std::int32_
     return path;
 }
 
+// The path becomes the figure's free path.
+void SetPath(TFigData& figure, const std::vector<TPoint>& path) {
+    auto stored = std::make_shared<TPointData>(static_cast<std::int32_t>(path.size()));
+    for (const TPoint p : path)
+        stored->AddTracked(p.x, p.y);
+    figure.Free = 1;
+    figure.FreeMoveData = std::move(stored);
+    figure.FreeMoveCount = static_cast<std::int32_t>(path.size());
+}
+
 } // namespace
 
 void TFieldMouse::DrawingBtnClick(TMotionButton button) {
@@ -71,7 +81,7 @@ void TFieldMouse::DrawingBtnClick(TMotionButton button) {
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
     // Counted from the last figure, which is painted on top: a count beyond the half
-    // means a start copy, which may be selected but not dragged.
+    // means a start copy.
     std::int32_t i = 0;
     for (TFigItem* item = Doc.FigList().GetTail(); item != Doc.FigList().GetHead();
          item = item->Prev) {
@@ -79,9 +89,8 @@ bool TFieldMouse::SelectFigureAt(TPoint p) {
         const TFigData& f = item->Data;
         if (f.CutNumber != Cuts.CurrentCut || !HitsBox(f.Start, f.End, p)) continue;
         Doc.Select(item);
-        // Start copies may be selected, never dragged.
-        Mouse.PickedWithoutDrag = i > Doc.PairCount();
-        return !Mouse.PickedWithoutDrag;
+        Mouse.DraggingStart = i > Doc.PairCount();
+        return true;
     }
     return false;
 }
@@ -91,9 +100,9 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
     Shell.Mode = TMode::Edit;
 
     const TPoint pointer{x, y};
-    Mouse.PickedWithoutDrag = false;
+    Mouse.DraggingStart = false;
     if (SelectFigureAt(pointer)) {
-        if (Shell.CurrentTool == TMotionTool::MoveFree) {
+        if (Shell.CurrentTool == TMotionTool::MoveFree && !Mouse.DraggingStart) {
             TPointData& path = Mouse.MotionPath;
             path.ResetPath();
             path.MinX = path.MinY = path.MaxX = path.MaxY = TPointData::NoBound;
@@ -105,9 +114,6 @@ void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
         Mouse.Dragging = true;
         Painter.ToggleSelectionFrame(Doc.SelectedFig());
         Doc.SetLastSelected(Doc.SelectedFig());
-    } else if (Mouse.PickedWithoutDrag) {
-        Painter.ToggleSelectionFrame(Doc.LastSelectedFig());
-        Painter.ToggleSelectionFrame(Doc.SelectedFig());
     } else if (Doc.SelectedFig()) {
         Painter.ToggleSelectionFrame(Doc.LastSelectedFig());
         Painter.ToggleSelectionFrame(Doc.SelectedFig());
@@ -129,16 +135,13 @@ void TFieldMouse::PaintBoxMouseMove(std::int32_t x, std::int32_t y) {
     Doc.DragBy(selected, dx, dy);
     Mouse.DragAnchor = {Mouse.DragAnchor.x + dx, Mouse.DragAnchor.y + dy};
     Mouse.Lag = {x - Mouse.DragAnchor.x, y - Mouse.DragAnchor.y};
-    if (Shell.CurrentTool == TMotionTool::MoveFree)
+    if (Shell.CurrentTool == TMotionTool::MoveFree && !Mouse.DraggingStart)
         Mouse.MotionPath.AddPlain(Mouse.DragAnchor.x, Mouse.DragAnchor.y);
     Painter.PaintDuringDrag();
 }
 
 void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
-    if (Shell.CurrentTool != TMotionTool::MoveFree || Mouse.PickedWithoutDrag) {
-        Mouse.PickedWithoutDrag = false;
-        return;
-    }
+    if (Shell.CurrentTool != TMotionTool::MoveFree || Mouse.DraggingStart) return;
     // Releasing just outside the field's corner keeps the figure's old path.
     if (release == TPoint{-1, -1}) {
         Platform.ShowMessage(texts::Ok);
@@ -147,14 +150,21 @@ void TFieldMouse::FinishDrag(TFigItem* item, TFigData& state, TPoint release) {
     TPointData& drawn = Mouse.MotionPath;
     drawn.AddPlain(release.x - Mouse.Lag.x, release.y - Mouse.Lag.y);
     const TFigItem* start = PartnerOf(Doc.FigList(), item, Doc.PairCount());
-    const std::vector<TPoint> path =
-        LedInPath(drawn, CentreShift(start ? start->Data : state, state), TPointData::MaxPoints);
-    auto stored = std::make_shared<TPointData>(static_cast<std::int32_t>(path.size()));
-    for (const TPoint p : path)
-        stored->AddTracked(p.x, p.y);
-    state.Free = 1;
-    state.FreeMoveData = std::move(stored);
-    state.FreeMoveCount = static_cast<std::int32_t>(path.size());
+    SetPath(state, LedInPath(drawn, CentreShift(start ? start->Data : state, state),
+                             TPointData::MaxPoints));
+}
+
+void TFieldMouse::LeadPathFrom(TFigItem* start) {
+    TFigItem* end = PartnerOf(Doc.FigList(), start, Doc.PairCount());
+    if (!end || end->Data.Free != 1 || !end->Data.FreeMoveData) return;
+    TFigData state = end->Data;
+    const TPointData& old = *state.FreeMoveData;
+    TPointData drawn;
+    for (std::int32_t k = 0; k < std::min(state.FreeMoveCount, old.Count); ++k)
+        drawn.AddPlain(old.At(k).x, old.At(k).y);
+    if (drawn.PathCount < 1) return;
+    SetPath(state, LedInPath(drawn, CentreShift(start->Data, state), TPointData::MaxPoints));
+    Doc.RecordMove(end, state);
 }
 
 void TFieldMouse::HighlightPartner(TFigItem* item) {
@@ -171,7 +181,6 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     if (Shell.Mode == TMode::Watch && !Doc.FigList().IsEmpty()) Painter.RefreshCutStrip();
 
     if (Shell.Mode == TMode::Edit) {
-        // Only a press on an end copy may change it; a start copy is only selected.
         const bool dragged = std::exchange(Mouse.Dragging, false);
         if (TFigItem* selected = Doc.SelectedFig()) {
             // What the drag leaves: the place it moved the figure to, and its path.
@@ -181,12 +190,18 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
             FinishDrag(selected, state, {x, y});
             // Recorded whenever the pointer or the figure moved: a figure that waited at the
             // edge may lie elsewhere though the pointer came back.
-            const bool moved = TPoint{x, y} != Mouse.DownPoint || state.Start != Mouse.DownPlace;
-            if (dragged && moved) {
+            // A start copy only when it moved: a press on it that is not a drag only selects.
+            const bool moved = state.Start != Mouse.DownPlace ||
+                               (TPoint{x, y} != Mouse.DownPoint && !Mouse.DraggingStart);
+            if (dragged && moved && Mouse.DraggingStart) {
+                // Where the figure starts; its end copy stays where it is.
+                Doc.RecordMove(selected, state);
+                LeadPathFrom(selected);
+            } else if (dragged && moved) {
                 // A straight drag goes straight: any old path is let go.
                 if (straight) state.Free = 0;
                 Doc.RecordMove(selected, state);
-            } else if (dragged && hadPath && straight) {
+            } else if (dragged && hadPath && straight && !Mouse.DraggingStart) {
                 // A plain click with the straight tool takes a path away, which a reload
                 // must know; with the free tool it only selects.
                 state.Free = 0;
@@ -196,7 +211,7 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
             HighlightPartner(selected);
         }
     }
-    Mouse.PickedWithoutDrag = false;
+    Mouse.DraggingStart = false;
 }
 
 } // namespace murva

@@ -1,7 +1,8 @@
 #pragma once
 // The mouse on the drawing field in the making state: a press selects the topmost figure
 // of the current cut under the pointer, a drag moves an end copy, and with the free
-// motion tool the drag is also the path the figure will travel along.
+// motion tool the drag is also the path the figure will travel along. A drag of a start
+// copy moves where the figure starts.
 
 #include "edit/mouse_state.h"
 #include "edit/resizer.h"
@@ -25,14 +26,16 @@ public:
     void PaintBoxMouseUp(std::int32_t x, std::int32_t y);
 
 private:
-    // Selects the topmost figure of the current cut under the pointer; whether it was an
-    // end copy that may be dragged.
+    // Selects the topmost figure of the current cut under the pointer; whether there was one.
     bool SelectFigureAt(TPoint pointer);
     // What a finished drag of `item` leaves: the figure's free path in `state`, the figure
     // as the drag leaves it.
     void FinishDrag(TFigItem* item, TFigData& state, TPoint release);
     // The figure's partner in black and yellow until the next repaint.
     void HighlightPartner(TFigItem* item);
+    // The start copy moved: its end copy's free path is led in from where it now starts,
+    // so that a run still ends on the end copy.
+    void LeadPathFrom(TFigItem* start);
 
     TDocument& Doc;
     TShellState& Shell;

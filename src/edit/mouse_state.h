@@ -10,7 +10,8 @@ namespace murva {
 
 struct TMouseState {
     bool Dragging = false;
-    bool PickedWithoutDrag = false;
+    // The figure pressed is a start copy: a drag moves where it starts, and draws no path.
+    bool DraggingStart = false;
     TPoint DragAnchor;
     TPoint DownPoint;
     // Where the dragged figure lay when it was pressed.
@@ -22,7 +23,7 @@ struct TMouseState {
 
     void Clear() {
         Dragging = false;
-        PickedWithoutDrag = false;
+        DraggingStart = false;
         DragAnchor = {};
         DownPoint = {};
         DownPlace = {};

@@ -135,10 +135,18 @@ TPoint PointOnFigure(const TZindaForm& form, unsigned c) {
     return corners.empty() ? TPoint{5, 5} : corners[c % corners.size()];
 }
 
+// The corner of a start copy of the current cut, or of the field.
+TPoint PointOnStartCopy(const TZindaForm& form, unsigned c) {
+    std::vector<TPoint> corners;
+    const TFigItem* item = form.S.Doc.FigList().GetFirst();
+    for (std::int32_t i = 0; item && i < form.S.Doc.PairCount(); ++i, item = item->Next)
+        if (item->Data.CutNumber == form.S.Cuts.CurrentCut) corners.push_back(item->Data.Start);
+    return corners.empty() ? TPoint{5, 5} : corners[c % corners.size()];
+}
+
 // Presses on a figure, moves along a bend and releases; the choice also picks the
 // distance, and one in eight releases just outside the field's corner.
-void Drag(TZindaForm& form, unsigned c) {
-    const TPoint from = PointOnFigure(form, c);
+void Drag(TZindaForm& form, unsigned c, TPoint from) {
     const int dx = int(c % 7) * 9 - 27, dy = int(c % 5) * 11 - 22;
     form.PaintBoxMouseDown(from.x, from.y);
     form.PaintBoxMouseMove(from.x + dx / 2, from.y);
@@ -203,13 +211,15 @@ const std::vector<TCommand>& Commands() {
         {"drag with じゆうにうごかす",
          [](TWindow& w, unsigned c) {
              w.form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
-             Drag(w.form, c);
+             Drag(w.form, c, PointOnFigure(w.form, c));
          }},
         {"drag with ちょくせんでうごかす",
          [](TWindow& w, unsigned c) {
              w.form.DrawingBtnClick(TMotionButton::MoveLineBtn);
-             Drag(w.form, c);
+             Drag(w.form, c, PointOnFigure(w.form, c));
          }},
+        {"drag a start copy",
+         [](TWindow& w, unsigned c) { Drag(w.form, c, PointOnStartCopy(w.form, c)); }},
         {"click a figure with either tool",
          [](TWindow& w, unsigned c) {
              w.form.DrawingBtnClick(c % 2 ? TMotionButton::MoveLineBtn
@@ -289,10 +299,10 @@ const std::vector<TCommand>& Commands() {
         {"drag a figure with a path again",
          [](TWindow& w, unsigned c) {
              w.form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
-             Drag(w.form, c);
+             Drag(w.form, c, PointOnFigure(w.form, c));
              w.form.DrawingBtnClick(c % 2 ? TMotionButton::MoveLineBtn
                                           : TMotionButton::MoveFreeBtn);
-             Drag(w.form, c); // the same figure, where it is now
+             Drag(w.form, c, PointOnFigure(w.form, c)); // the same figure, where it is now
          }},
         {"ぜんぶけす",
          [](TWindow& w, unsigned c) {

@@ -42,18 +42,35 @@ struct FieldMouseTest : EditTest {
     }
 };
 
-TEST_F(FieldMouseTest, OnlyEndCopiesFollowADrag) {
+TEST_F(FieldMouseTest, EveryCopyFollowsADragAndAStartCopyLeavesItsEndCopyWhereItIs) {
     for (int i = 0; i < 4; ++i) {
         const TPoint before = At(i)->Data.Start;
+        const TPoint partner = At((i + 2) % 4)->Data.Start;
         const std::int32_t actions = Actions();
         Drag({before.x + 5, before.y + 5}, {{before.x + 20, before.y + 9}},
              {before.x + 35, before.y + 35});
         EXPECT_EQ(Selected(), At(i));
-        const TPoint moved{before.x + (i >= 2 ? 30 : 0), before.y + (i >= 2 ? 30 : 0)};
+        const TPoint moved{before.x + 30, before.y + 30};
         EXPECT_EQ(At(i)->Data.Start, moved) << "figure " << i;
+        EXPECT_EQ(At((i + 2) % 4)->Data.Start, partner) << "figure " << i;
         EXPECT_EQ(form.S.Resize.Base.Start, moved);
-        EXPECT_EQ(Actions() - actions, i >= 2 ? 1 : 0) << "a start copy is only selected";
+        EXPECT_EQ(Actions() - actions, 1);
     }
+}
+
+TEST_F(FieldMouseTest, AStartCopyMovedLeadsItsEndCopysPathFromWhereItNowStarts) {
+    form.DrawingBtnClick(TMotionButton::MoveFreeBtn);
+    Drag({215, 15}, {{220, 30}}, {260, 40});
+    const std::int32_t actions = Actions();
+    Drag({15, 15}, {{15, 60}}, {15, 115});
+    EXPECT_EQ(At(0)->Data.Start, (TPoint{10, 110}));
+    EXPECT_EQ(Actions() - actions, 2) << "the start copy and its end copy's path";
+    // A run moves by the path's steps: from the start copy's centre onto the end copy's.
+    const TFigData &start = At(0)->Data, &end = At(2)->Data;
+    const TPoint first = end.FreeMoveData->At(0),
+                 last = end.FreeMoveData->At(end.FreeMoveCount - 1);
+    EXPECT_EQ(last.x - first.x, (end.Start.x + end.End.x - start.Start.x - start.End.x) / 2);
+    EXPECT_EQ(last.y - first.y, (end.Start.y + end.End.y - start.Start.y - start.End.y) / 2);
 }
 
 TEST_F(FieldMouseTest, ThePressFindsTheTopmostFigureOfTheCurrentCut) {
