@@ -132,10 +132,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>複数の図形からなるスタンプの色は変更できません</source>
-        <translation>You can&apos;t change the color of a stamp made of many shapes</translation>
-    </message>
-    <message>
         <source>線はぬりつぶしなしにできません</source>
         <translation>A line can&apos;t be set to &quot;No fill&quot;</translation>
     </message>

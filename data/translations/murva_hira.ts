@@ -132,10 +132,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>複数の図形からなるスタンプの色は変更できません</source>
-        <translation>いくつかの ずけいで できた スタンプの いろは かえられません</translation>
-    </message>
-    <message>
         <source>線はぬりつぶしなしにできません</source>
         <translation>せんは ぬりつぶし なしに できません</translation>
     </message>

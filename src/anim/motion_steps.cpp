@@ -13,13 +13,38 @@ std::array<double, 3> Channels(TColor c) {
     return {double(RedOf(c)), double(GreenOf(c)), double(BlueOf(c))};
 }
 
-// The record whose colours a step changes: a stamp in a run shows them through its
-// first child.
-TFigData& ColourHolder(TFigData& figure, TStepKind kind) {
-    if (kind == TStepKind::Run && figure.DrawingTool == TDrawingTool::Stamp && figure.StampData &&
-        !figure.StampData->IsEmpty())
-        return figure.StampData->GetFirst()->Data;
-    return figure;
+bool HasParts(const TFigData& figure) {
+    return figure.DrawingTool == TDrawingTool::Stamp && figure.StampData &&
+           !figure.StampData->IsEmpty();
+}
+
+// What each part of the start copy owes to become its part of the end copy, pen and brush.
+// A stamp of one part whose part kept its colours follows the stamp's own colours, as a
+// file that changed only those means it to.
+std::vector<std::array<double, 6>> PartDeltas(const TFigData& s, const TFigData& e,
+                                              const TMotion& m) {
+    std::vector<std::array<double, 6>> deltas;
+    if (!HasParts(s) || !HasParts(e)) return deltas;
+    for (const TFigItem *a = s.StampData->GetFirst(), *b = e.StampData->GetFirst(); a && b;
+         a = a->Next, b = b->Next) {
+        const std::array<double, 3> sPen = Channels(a->Data.PenColor),
+                                    ePen = Channels(b->Data.PenColor);
+        const std::array<double, 3> sBrush = Channels(a->Data.BrushColor),
+                                    eBrush = Channels(b->Data.BrushColor);
+        std::array<double, 6> d{};
+        for (int k = 0; k < 3; ++k) {
+            d[k] = ePen[k] - sPen[k];
+            d[3 + k] = eBrush[k] - sBrush[k];
+        }
+        deltas.push_back(d);
+    }
+    if (deltas.size() == 1 && !s.StampData->GetFirst()->Next &&
+        deltas[0] == std::array<double, 6>{})
+        for (int k = 0; k < 3; ++k) {
+            deltas[0][k] = m.PenColorDelta[k];
+            deltas[0][3 + k] = m.BrushColorDelta[k];
+        }
+    return deltas;
 }
 
 // One unit up or down on channel k (0 red, 1 green, 2 blue). Red changes within its
@@ -96,6 +121,8 @@ TMotion SetUpMotion(const TFigData& s, const TFigData& e) {
         m.PenColorDelta[k] = ePen[k] - sPen[k];
         m.BrushColorDelta[k] = eBrush[k] - sBrush[k];
     }
+    m.PartDelta = PartDeltas(s, e, m);
+    m.PartAccum.assign(m.PartDelta.size(), {});
     if (e.Free == 1) {
         m.Figure.FreeMoveData = e.FreeMoveData;
         m.Figure.FreeMoveCount = e.FreeMoveCount;
@@ -124,10 +151,21 @@ void StepMotion(TMotion& m, std::int32_t n, TStepKind kind) {
             ScaleStampChildren(axis, *m.StampBase, s);
     }
 
-    TFigData& holder = ColourHolder(s, kind);
-    for (int k = 0; k < 3; ++k) {
-        StepChannel(holder.PenColor, k, m.PenColorAccum[k]);
-        StepChannel(holder.BrushColor, k, m.BrushColorAccum[k]);
+    // A stamp in a run shows its colours through its parts, each its own way.
+    if (run && HasParts(s) && !m.PartDelta.empty()) {
+        TFigItem* part = s.StampData->GetFirst();
+        for (std::size_t i = 0; part && i < m.PartDelta.size(); ++i, part = part->Next)
+            for (int k = 0; k < 3; ++k) {
+                m.PartAccum[i][k] += m.PartDelta[i][k] / steps;
+                m.PartAccum[i][3 + k] += m.PartDelta[i][3 + k] / steps;
+                StepChannel(part->Data.PenColor, k, m.PartAccum[i][k]);
+                StepChannel(part->Data.BrushColor, k, m.PartAccum[i][3 + k]);
+            }
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            StepChannel(s.PenColor, k, m.PenColorAccum[k]);
+            StepChannel(s.BrushColor, k, m.BrushColorAccum[k]);
+        }
     }
 
     if (s.Free != 1 || !s.FreeMoveData) {

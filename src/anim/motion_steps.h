@@ -9,6 +9,7 @@
 #include "model/fig_data.h"
 
 #include <array>
+#include <vector>
 
 namespace murva {
 
@@ -34,6 +35,9 @@ struct TMotion {
     std::array<double, 3> PenColorAccum{};
     std::array<double, 3> BrushColorDelta{};
     std::array<double, 3> BrushColorAccum{};
+    // A stamp's parts in a run, each from its start copy's colours to its end copy's: pen
+    // then brush channels, owed and what the steps so far owe.
+    std::vector<std::array<double, 6>> PartDelta, PartAccum;
 };
 
 // The motion of a start copy towards its end copy, with its own deep copy of the start

@@ -11,7 +11,7 @@ TZindaForm::TZindaForm(Host& h, Graphics& g)
       Files(S.Doc, S.Shell, S.Cuts, S.Reader, h, Painter, S.Parts, WorkReset, Pictures),
       Bin(S.Doc, S.Cuts, Painter, S.Parts),
       FieldMouse(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Mouse, Resizer),
-      Editor(S.Doc, S.Shell, S.Cuts, *this, h, Painter),
+      Editor(S.Doc, S.Shell, S.Cuts, *this, S.Mouse, h, Painter),
       Resizer(S.Doc, S.Shell, *this, h, Painter, S.Resize), Speed(*this, S.Motion, Painter),
       Playback(S.Doc, S.Shell, S.Cuts, *this, h, Painter, S.Motion, S.Playback),
       Making(S.Doc, S.Cuts, *this, h, Painter, S.Motion, S.Playback, Playback),

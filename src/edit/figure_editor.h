@@ -3,6 +3,7 @@
 // duplicating, deleting and bringing back ("ふっかつ"), and moving one step to the front
 // or back. Commands that move or remove figures keep the start/end pairs together.
 
+#include "edit/mouse_state.h"
 #include "ui/painter.h"
 
 namespace murva {
@@ -14,8 +15,9 @@ enum class TOrderButton { FrontBtn, BackBtn };
 class TFigureEditor {
 public:
     TFigureEditor(TDocument& doc, TShellState& shell, TCutState& cuts, TWindowControls& controls,
-                  Host& host, TPainter& painter)
-        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Platform(host), Painter(painter) {}
+                  const TMouseState& mouse, Host& host, TPainter& painter)
+        : Doc(doc), Shell(shell), Cuts(cuts), C(controls), Mouse(mouse), Platform(host),
+          Painter(painter) {}
 
     // Palette field 1..16, and the no-fill field: the colour picked for recolouring.
     void ColorPanelClick(int field);
@@ -42,6 +44,8 @@ private:
     TShellState& Shell;
     TCutState& Cuts;
     TWindowControls& C;
+    // Where the field was last pressed: the part of a drawing a colour goes to.
+    const TMouseState& Mouse;
     Host& Platform;
     TPainter& Painter;
 };

@@ -1,11 +1,28 @@
 // The palette and recolouring: a colour is picked first, then given to the fill or the
-// outline of the selected figure.
+// outline of the selected figure, or of the part of a drawing that was pressed.
 
 #include "edit/figure_editor.h"
 
 #include "ui/texts.h"
 
 namespace murva {
+
+namespace {
+
+// The topmost part of the stamp (children lie relative to its corner) under the point;
+// nullptr when the point falls between them.
+TFigItem* PartAt(const TFigData& stamp, TPoint p) {
+    TFigItem* part = nullptr;
+    for (TFigItem* child = stamp.StampData->GetFirst(); child; child = child->Next) {
+        const TFigData& c = child->Data;
+        const TPoint from{stamp.Start.x + c.Start.x, stamp.Start.y + c.Start.y};
+        const TPoint to{stamp.Start.x + c.End.x, stamp.Start.y + c.End.y};
+        if (HitsBox(from, to, p)) part = child;
+    }
+    return part;
+}
+
+} // namespace
 
 void TFigureEditor::ColorPanelClick(int field) {
     if (field < 1 || field > static_cast<int>(C.ColorPanels.size())) return;
@@ -36,16 +53,20 @@ void TFigureEditor::AttrChangeBtnClick(TColorButton button) {
     DeepCopyOwnedParts(figure);
     const TColor color = Shell.PickedColor;
     bool changed = false, childChanged = false;
-    // A stamp shows its colours through its children: one child can follow, several
-    // cannot all be given one colour.
+    // A stamp shows its colours through its children. Of a drawing of several parts, the
+    // part pressed last takes the colour (all of them, for a press between them), and the
+    // stamp keeps its own colours; a stamp of one part takes it with its part.
     if (figure.DrawingTool == TDrawingTool::Stamp && figure.StampData &&
         !figure.StampData->IsEmpty()) {
-        TFigItem* child = figure.StampData->GetFirst();
-        if (child->Next) {
-            Platform.ShowMessage(texts::StampColorRefused);
+        TFigItem* first = figure.StampData->GetFirst();
+        TFigItem* part = first->Next ? PartAt(figure, Mouse.DownPoint) : first;
+        for (TFigItem* child = part ? part : first; child; child = part ? nullptr : child->Next)
+            if (!Recolour(child->Data, button, color, childChanged)) return;
+        if (first->Next) {
+            if (childChanged) Doc.RecordChange(selected, TChangeParameter::Size, figure);
+            Painter.PaintBoxPaint();
             return;
         }
-        if (!Recolour(child->Data, button, color, childChanged)) return;
     }
     if (!Recolour(figure, button, color, changed) || !(changed || childChanged)) return;
 

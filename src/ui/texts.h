@@ -98,8 +98,6 @@ inline constexpr const char* NoFigureAtAll = QT_TRANSLATE_NOOP("murva", "図形�
 
 // Messages about editing figures.
 inline constexpr const char* Ok = QT_TRANSLATE_NOOP("murva", "ok");
-inline constexpr const char* StampColorRefused =
-    QT_TRANSLATE_NOOP("murva", "複数の図形からなるスタンプの色は変更できません");
 inline constexpr const char* LineNoFillRefused =
     QT_TRANSLATE_NOOP("murva", "線はぬりつぶしなしにできません");
 inline constexpr const char* NoFurtherFront =

@@ -169,6 +169,33 @@ TEST_F(PlaybackTest, AStampsChildrenFollowItsBoxAndColourAndComeBack) {
     }
 }
 
+TEST_F(PlaybackTest, EachPartOfADrawingBlendsToItsOwnColour) {
+    AddPair({100, 100, 200, 150}, {100, 100, 200, 150});
+    for (int i : {0, 1}) {
+        TFigData& stamp = At(i)->Data;
+        stamp.DrawingTool = TDrawingTool::Stamp;
+        stamp.StampData = std::make_shared<TFigList>();
+        stamp.StampData->Add(MakeRect(0, 0, 50, 20));
+        stamp.StampData->Add(MakeRect(50, 0, 100, 20));
+    }
+    for (int i : {0, 1})
+        for (TFigItem* part = At(i)->Data.StampData->GetFirst(); part; part = part->Next)
+            part->Data.BrushColor = clWhite;
+    At(1)->Data.StampData->GetTail()->Data.BrushColor = 0xFF0000; // the body turns blue
+    Steps(800);
+    std::vector<std::pair<TColor, TColor>> seen;
+    Watch([&](std::int32_t) {
+        const TFigItem* wheel = Moving().StampData->GetFirst();
+        seen.emplace_back(wheel->Data.BrushColor, wheel->Next->Data.BrushColor);
+    });
+    Play();
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen.back().first, clWhite) << "the other part keeps its colour";
+    EXPECT_NEAR(RedOf(seen.back().second), 1, 1);
+    EXPECT_NEAR(RedOf(seen[seen.size() / 2].second), 128, 12) << "half-way";
+    EXPECT_EQ(BlueOf(seen.back().second), 255);
+}
+
 TEST_F(PlaybackTest, MorePairsAreRepaintedLessOften) {
     for (int i = 0; i < 45; ++i)
         AddPair({i, 0, i + 5, 5}, {i + 50, 0, i + 55, 5});

@@ -218,6 +218,23 @@ const std::vector<TCommand>& Commands() {
              w.form.DrawingBtnClick(TMotionButton::MoveLineBtn);
              Drag(w.form, c, PointOnFigure(w.form, c));
          }},
+        {"press a part of a drawing and recolour it",
+         [](TWindow& w, unsigned c) {
+             std::vector<TPoint> parts;
+             for (auto* item = w.form.S.Doc.FigList().GetFirst(); item; item = item->Next) {
+                 const TFigData& f = item->Data;
+                 if (f.CutNumber != w.form.S.Cuts.CurrentCut || !f.StampData) continue;
+                 for (auto* part = f.StampData->GetFirst(); part; part = part->Next)
+                     parts.push_back({f.Start.x + (part->Data.Start.x + part->Data.End.x) / 2,
+                                      f.Start.y + (part->Data.Start.y + part->Data.End.y) / 2});
+             }
+             const TPoint at = parts.empty() ? PointOnFigure(w.form, c) : parts[c % parts.size()];
+             w.form.PaintBoxMouseDown(at.x, at.y);
+             w.form.PaintBoxMouseUp(at.x, at.y);
+             w.form.ColorPanelClick(1 + int(c % 16));
+             w.form.AttrChangeBtnClick(c % 2 ? TColorButton::LineColorBtn
+                                             : TColorButton::BodyColorBtn);
+         }},
         {"drag a start copy",
          [](TWindow& w, unsigned c) { Drag(w.form, c, PointOnStartCopy(w.form, c)); }},
         {"click a figure with either tool",

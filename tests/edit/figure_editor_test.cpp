@@ -57,7 +57,7 @@ TEST_F(FigureEditorTest, RecolouringChangesOnlyWhatDiffersAndRefusesANoFillOutli
     EXPECT_EQ(At(0)->Data.PenColor, clBlack) << "only the selected member";
 }
 
-TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
+TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChildOrThePartPressed) {
     TFigData stamp = MakeRect(10, 10, 40, 40);
     stamp.DrawingTool = TDrawingTool::Stamp;
     stamp.StampData = std::make_shared<TFigList>();
@@ -65,20 +65,40 @@ TEST_F(FigureEditorTest, AStampTakesAColourThroughItsOnlyChild) {
     TFigItem* one = test::Figures(form.S.Doc).FigList.Add(stamp);
     stamp.StampData->Add(MakeRect(5, 5, 9, 9));
     TFigItem* two = test::Figures(form.S.Doc).FigList.Add(stamp);
+    form.S.Shell.PickedColor = clRed;
+
+    // Of a drawing of two parts, the one pressed (the second lies at 15..19 on the field),
+    // then, for a press between them, both; the stamp keeps its own colours.
+    const TColor own = two->Data.BrushColor;
+    const auto parts = [two] {
+        const TFigItem* first = two->Data.StampData->GetFirst();
+        return std::pair{first->Data.BrushColor, first->Next->Data.BrushColor};
+    };
+    const TColor was = parts().first;
+    form.S.Doc.Select(two);
+    form.S.Mouse.DownPoint = {17, 17};
+    form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
+    EXPECT_EQ(parts(), std::pair(was, clRed));
+    form.S.Shell.PickedColor = TColor(0xFF0000);
+    form.S.Mouse.DownPoint = {30, 30};
+    form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
+    EXPECT_EQ(parts(), std::pair(TColor(0xFF0000), TColor(0xFF0000)));
+    EXPECT_EQ(two->Data.BrushColor, own);
+    // Each a size change whose copy carries the parts, as every reader replays it.
+    ASSERT_EQ(Actions(), 2);
+    const TActionItem* size = form.S.Doc.Log().GetTail();
+    EXPECT_EQ(size->Data.Parameter, TChangeParameter::Size);
+    EXPECT_EQ(size->Data.FigData.StampData->GetFirst()->Next->Data.BrushColor, TColor(0xFF0000));
+    EXPECT_TRUE(host.Messages.empty());
 
     form.S.Shell.PickedColor = clRed;
-    form.S.Doc.Select(two);
-    form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
-    EXPECT_EQ(host.Messages, std::vector<std::string>{texts::StampColorRefused});
-    EXPECT_EQ(Actions(), 0);
-
     form.S.Doc.Select(one);
     form.AttrChangeBtnClick(TColorButton::BodyColorBtn);
     EXPECT_EQ(one->Data.BrushColor, clRed);
     EXPECT_EQ(one->Data.StampData->GetFirst()->Data.BrushColor, clRed);
     // The colour change, and a size change whose copy carries the recoloured child.
-    const TActionItem* size = form.S.Doc.Log().GetTail();
-    ASSERT_EQ(Actions(), 2);
+    size = form.S.Doc.Log().GetTail();
+    ASSERT_EQ(Actions(), 4);
     EXPECT_EQ(size->Prev->Data.Parameter, TChangeParameter::BodyColor);
     EXPECT_EQ(size->Data.Parameter, TChangeParameter::Size);
     EXPECT_EQ(size->Data.FigData.StampData->GetFirst()->Data.BrushColor, clRed);
