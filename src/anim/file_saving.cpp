@@ -20,8 +20,8 @@ bool MayReplace(Host& host, const std::string& path) {
 
 bool TAnimationFiles::WriteDataMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> chosen = Platform.SaveDialog(
-        Shell.SaveDialog(texts::DataSaveFilter, "mrv", Platform.InWords(texts::UntitledAnimation)));
+    const std::optional<std::string> chosen =
+        Platform.SaveDialog(Shell.SaveDialog(texts::DataSaveFilter, "mrv", Platform));
     if (!chosen) return false;
     const std::string path = AbsolutePath(*chosen);
     Doc.ClearSelection();

@@ -26,15 +26,15 @@ constexpr int VideoRate = 30;
 void TFilmExport::Save2GIFMenuClick() {
     Doc.CommitHeldChange();
     // The whole animation, as "ぜんぶみる" shows it.
-    const std::optional<std::string> path = Platform.SaveDialog(
-        Shell.SaveDialog(texts::GIFSaveFilter, "gif", Platform.InWords(texts::UntitledAnimation)));
+    const std::optional<std::string> path =
+        Platform.SaveDialog(Shell.SaveDialog(texts::GIFSaveFilter, "gif", Platform));
     if (path && ExportGif(*path, TFilmKind::AllCuts)) Platform.ShowMessage(texts::GifWritten);
 }
 
 void TFilmExport::Save2VideoMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> path = Platform.SaveDialog(Shell.SaveDialog(
-        texts::VideoSaveFilter, "mp4", Platform.InWords(texts::UntitledAnimation)));
+    const std::optional<std::string> path =
+        Platform.SaveDialog(Shell.SaveDialog(texts::VideoSaveFilter, "mp4", Platform));
     if (path && ExportVideo(*path, TFilmKind::AllCuts)) Platform.ShowMessage(texts::VideoWritten);
 }
 

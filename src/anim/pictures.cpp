@@ -105,8 +105,8 @@ void TPictures::ClearShown() {
 
 void TPictures::Save2JPEGMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> path = Platform.SaveDialog(
-        Shell.SaveDialog(texts::JPEGSaveFilter, "jpg", Platform.InWords(texts::UntitledAnimation)));
+    const std::optional<std::string> path =
+        Platform.SaveDialog(Shell.SaveDialog(texts::JPEGSaveFilter, "jpg", Platform));
     if (!path) return;
     // The picture goes out without selection marks.
     Doc.ClearSelection();

@@ -22,13 +22,6 @@ constexpr double PicturesLeft = 38, PictureWidth = 48, PictureHeight = 36, Pictu
 constexpr double NotesLeft = PicturesLeft + 2 * (PictureWidth + PictureGap);
 constexpr int NoteLines = 3;
 
-// A "%1" in the text replaced.
-std::string Filled(std::string text, const std::string& filling) {
-    if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, filling);
-    return text;
-}
-
 // The outline of the box, in thin lines.
 void Frame(Pages& pages, const TPageBox& box) {
     const double right = box.X + box.Width, bottom = box.Y + box.Height;
@@ -42,8 +35,8 @@ void Frame(Pages& pages, const TPageBox& box) {
 
 void TStoryboard::StoryboardMenuClick() {
     Doc.CommitHeldChange();
-    const std::optional<std::string> path = Platform.SaveDialog(
-        Shell.SaveDialog(texts::PdfSaveFilter, "pdf", Platform.InWords(texts::UntitledAnimation)));
+    const std::optional<std::string> path =
+        Platform.SaveDialog(Shell.SaveDialog(texts::PdfSaveFilter, "pdf", Platform));
     if (path && ExportStoryboard(*path)) Platform.ShowMessage(texts::StoryboardWritten);
 }
 
@@ -57,7 +50,7 @@ void TStoryboard::CutRow(Pages& pages, int row, std::int32_t cut, const Bitmap& 
                          const Bitmap& end) {
     const double top = RowsTop + row * RowHeight;
     pages.Text({Margin, top + 5, PicturesLeft - Margin - 2, 7}, 12,
-               Filled(Platform.InWords(texts::StoryboardCut), std::to_string(cut)));
+               Platform.InWords(texts::StoryboardCut, std::to_string(cut)));
     const std::array<std::pair<const char*, const Bitmap*>, 2> pictures{
         {{texts::StoryboardStart, &start}, {texts::StoryboardEnd, &end}}};
     for (std::size_t i = 0; i < pictures.size(); ++i) {

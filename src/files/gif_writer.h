@@ -17,8 +17,9 @@ public:
     TGifWriter(const TGifWriter&) = delete;
     TGifWriter& operator=(const TGifWriter&) = delete;
 
-    // One picture of width × height pixels, 0xRRGGBB each, shown for the delay in
-    // hundredths of a second. A picture like the one before only lengthens that one.
+    // One picture of width × height pixels, 0xRRGGBB each (a top byte the same in all
+    // counts for nothing), shown for the delay in hundredths of a second. A picture like the one
+    // before only lengthens that one.
     void AddFrame(const std::vector<std::uint32_t>& rgb, int delay);
     // The whole file, or nothing when the library failed.
     std::optional<std::string> Finish();

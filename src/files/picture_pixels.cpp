@@ -19,14 +19,13 @@ TRgbImage RgbImageOf(const Bitmap& picture) {
     TRgbImage image;
     image.Width = picture.Width();
     image.Height = picture.Height();
-    image.Pixels.reserve(std::size_t(image.Width) * std::size_t(image.Height) * 3);
-    for (std::int32_t y = 0; y < image.Height; ++y) {
-        for (std::int32_t x = 0; x < image.Width; ++x) {
-            const TColor color = picture.GetPixel(x, y);
-            image.Pixels.push_back(RedOf(color));
-            image.Pixels.push_back(GreenOf(color));
-            image.Pixels.push_back(BlueOf(color));
-        }
+    std::vector<std::uint32_t> pixels(std::size_t(image.Width) * std::size_t(image.Height));
+    picture.ReadPixels(pixels.data());
+    image.Pixels.reserve(pixels.size() * 3);
+    for (const std::uint32_t p : pixels) {
+        image.Pixels.push_back(std::uint8_t(p >> 16));
+        image.Pixels.push_back(std::uint8_t(p >> 8));
+        image.Pixels.push_back(std::uint8_t(p));
     }
     return image;
 }

@@ -37,12 +37,13 @@ public:
             ++PictureMessages;
             return;
         }
-        const QString shown =
-            filling.empty() ? Tr(text) : Tr(text).arg(QString::fromStdString(filling));
-        std::cerr << "murva: " << shown.toStdString() << "\n";
+        std::cerr << "murva: " << InWords(text, filling) << "\n";
         ++Messages;
     }
-    std::string InWords(const std::string& text) override { return Tr(text).toStdString(); }
+    std::string InWords(const std::string& text, const std::string& filling = {}) override {
+        const QString words = Tr(text);
+        return (filling.empty() ? words : words.arg(QString::fromStdString(filling))).toStdString();
+    }
     TAnswer Ask(const std::string& text, const std::string&, TQuestionButtons, TAnswer) override {
         return text == texts::OverwriteExisting ? TAnswer::Yes : TAnswer::No;
     }

@@ -79,7 +79,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& filling) {
     box.setWindowTitle(Q(texts::ApplicationName));
     // File names and reader messages are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(filling.empty() ? Tr(text) : Tr(text).arg(Q(filling)));
+    box.setText(Q(InWords(text, filling)));
     box.setIcon(QMessageBox::NoIcon);
     QPushButton* ok = box.addButton(Tr(texts::ButtonOK), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -228,8 +228,8 @@ void QtHost::EndProgress() {
     progress.reset();
 }
 
-std::string QtHost::InWords(const std::string& text) {
-    return Tr(text).toStdString();
+std::string QtHost::InWords(const std::string& text, const std::string& filling) {
+    return (filling.empty() ? Tr(text) : Tr(text).arg(Q(filling))).toStdString();
 }
 
 void QtHost::BringToFront() {

@@ -41,7 +41,7 @@ public:
     void WaitUntil(double milliseconds) override;
     bool Progress(const std::string& text, std::int64_t done, std::int64_t total) override;
     void EndProgress() override;
-    std::string InWords(const std::string& text) override;
+    std::string InWords(const std::string& text, const std::string& filling = {}) override;
     void BringToFront() override;
     TLocalTime Now() override;
     // $XDG_STATE_HOME/murva, by default ~/.local/state/murva.

@@ -36,6 +36,13 @@ struct TProcessExit {
     int Code = 0;
 };
 
+// The text with its "%1" standing for `filling`.
+inline std::string Filled(std::string text, const std::string& filling) {
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, filling);
+    return text;
+}
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -66,9 +73,12 @@ public:
         return true;
     }
     virtual void EndProgress() {}
-    // One of the program's texts as the chosen set of words says it, for what the program
-    // writes into files for people to read (a storyboard's words).
-    virtual std::string InWords(const std::string& text) { return text; }
+    // One of the program's texts as the chosen set of words says it, "%1" standing for
+    // `filling`, for what the program writes into files for people to read (a storyboard's
+    // words, a suggested file name).
+    virtual std::string InWords(const std::string& text, const std::string& filling = {}) {
+        return Filled(text, filling);
+    }
     virtual void BringToFront() = 0;
     virtual TLocalTime Now() = 0;
     // The folder where the recovery journal is kept; empty: no journal.

@@ -14,11 +14,11 @@ TFileDialog TShellState::Dialog(const char* filter) const {
     return dialog;
 }
 
-TFileDialog TShellState::SaveDialog(const char* filter, const char* extension,
-                                    const std::string& untitled) const {
+TFileDialog TShellState::SaveDialog(const char* filter, const char* extension, Host& host) const {
     TFileDialog dialog = Dialog(filter);
     dialog.DefaultExt = extension;
-    const std::string name = DataFileName.empty() ? untitled : BareFileName(DataFileName);
+    const std::string name =
+        DataFileName.empty() ? host.InWords(texts::UntitledAnimation) : BareFileName(DataFileName);
     dialog.InitialName = ReplaceExtension(name, std::string(".") + extension);
     return dialog;
 }

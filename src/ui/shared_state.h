@@ -39,11 +39,10 @@ struct TShellState {
     // current file, the host opens it where the last file was chosen.
     TFileDialog Dialog(const char* filter) const;
     // The same to save the animation or a picture, film or storyboard of it: it suggests
-    // the animation's name, or `untitled` before it has one, with the extension (which
-    // has no dot), added also to a name chosen without one. Without a current file the
-    // host opens it in the folder for saved work.
-    TFileDialog SaveDialog(const char* filter, const char* extension,
-                           const std::string& untitled) const;
+    // the animation's name, or "アニメ1" in the host's words before it has one, with the
+    // extension (which has no dot), added also to a name chosen without one. Without a
+    // current file the host opens it in the folder for saved work.
+    TFileDialog SaveDialog(const char* filter, const char* extension, Host& host) const;
 };
 
 struct TCutState {

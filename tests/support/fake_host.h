@@ -44,10 +44,7 @@ public:
 
     // Recorded as the かんじ set shows it.
     void ShowMessage(const std::string& text, const std::string& filling = {}) override {
-        std::string shown = text;
-        if (const std::size_t at = shown.find("%1"); at != std::string::npos)
-            shown.replace(at, 2, filling);
-        Messages.push_back(shown);
+        Messages.push_back(Filled(text, filling));
     }
     TAnswer Ask(const std::string& text, const std::string& caption, TQuestionButtons buttons,
                 TAnswer defaultAnswer) override {
