@@ -21,8 +21,10 @@ struct TMotionState {
 struct TPlaybackState {
     // The window shows the watching panels.
     bool InMoveState = false;
-    // できるまで shows how the animation was made, with the parts bin.
+    // できるまで shows how the animation was made, with the parts bin; after the replay,
+    // the play bar steps through its commands.
     bool MakingShown = false;
+    bool MakingSteps = false;
     // A run is in progress, and whether it was asked to stop at the step it has reached.
     bool Running = false;
     bool StopAsked = false;

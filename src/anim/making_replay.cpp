@@ -68,57 +68,63 @@ void TMakingReplay::ShowCut(std::int32_t cut) {
     Cuts.KeepCurrentOnStrip();
 }
 
+void TMakingReplay::Rewind() {
+    Making = std::make_unique<TDocument>();
+    Making->CopyLogOf(Doc);
+    Applied = 0;
+    Next = Making->Log().GetFirst();
+    Cuts = UserCuts;
+}
+
+void TMakingReplay::ApplyNextCommand() {
+    TActionItem* first = Next;
+    TActionItem* last = first;
+    while (last->Next && last->Position < Ends[std::size_t(Applied)])
+        last = last->Next;
+    const std::vector<std::int32_t> before = CutsNamedBy(*Making, first, last, false);
+    for (TActionItem* action = first;; action = action->Next) {
+        Making->ApplyAction(action);
+        if (action == last) break;
+    }
+    if (const std::int32_t cut = CommandCut(before, CutsNamedBy(*Making, first, last, true)))
+        ShowCut(cut);
+    Next = last->Next;
+    // The replay ends on the present picture.
+    if (++Applied == std::int32_t(Ends.size())) Cuts = UserCuts;
+}
+
 bool TMakingReplay::Replay(TFilming* filming) {
     Doc.CommitHeldChange();
-    const std::vector<std::int32_t> ends = Doc.Commands().Ends;
-    if (ends.empty()) {
+    if (Doc.Commands().Ends.empty()) {
         Platform.ShowMessage(texts::NothingToPlay);
         return false;
     }
-    // The log replayed on a document of its own: the user's is never touched.
-    TDocument making;
-    making.CopyLogOf(Doc);
-    ShownDocument = &making;
-    const TCutState cuts = Cuts;
+    EndSteps();
+    Ends = Doc.Commands().Ends;
+    UserCuts = Cuts;
+    Rewind();
 
     // The play bar counts the commands.
-    const auto commands = static_cast<std::int32_t>(ends.size());
+    const auto commands = static_cast<std::int32_t>(Ends.size());
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, commands);
     // The pictures as making shows them: every figure of the cut, the strip and the bin.
     Playback.MakingShown = true;
-    const double each = PictureMilliseconds(ends.size() + 1);
+    const double each = PictureMilliseconds(Ends.size() + 1);
     const double begin = Platform.Milliseconds();
     if (filming) filming->BeginRun();
 
-    TActionItem* next = making.Log().GetFirst();
     for (std::int32_t k = 0; k <= commands; ++k) {
-        if (k > 0) {
-            // Command k, applied as replay applies it, and shown on its cut.
-            TActionItem* first = next;
-            TActionItem* last = first;
-            while (last->Next && last->Position < ends[std::size_t(k - 1)])
-                last = last->Next;
-            const std::vector<std::int32_t> before = CutsNamedBy(making, first, last, false);
-            for (TActionItem* action = first;; action = action->Next) {
-                making.ApplyAction(action);
-                if (action == last) break;
-            }
-            if (const std::int32_t cut = CommandCut(before, CutsNamedBy(making, first, last, true)))
-                ShowCut(cut);
-            next = last->Next;
-        }
-        // The replay ends on the present picture.
-        if (k == commands) Cuts = cuts;
+        if (k > 0) ApplyNextCommand();
         const double due = (k + 1) * each;
         // Filmed, only the pictures taken are painted: a long log has far more commands
         // than a film has pictures.
         if (filming && filming->Picture) {
             if (k == commands || filming->NextPicture() < due)
-                Painter.PaintInto(*filming->Picture, making,
-                                  TPainter::MakingView(making, Cuts.CurrentCut));
+                Painter.PaintInto(*filming->Picture, *Making,
+                                  TPainter::MakingView(*Making, Cuts.CurrentCut));
         } else {
-            Painter.PaintMaking(making, Cuts);
+            Painter.PaintMaking(*Making, Cuts);
         }
         C.PlayBar.SetPositionQuietly(k);
         if (filming) {
@@ -133,17 +139,33 @@ bool TMakingReplay::Replay(TFilming* filming) {
         Platform.WaitUntil(begin + due);
         if (Playback.StopAsked) break;
     }
+    // In the window, the play bar now steps through the commands; a film leaves the window
+    // as it was.
+    Playback.MakingSteps = true;
+    if (filming) EndSteps();
+    return true;
+}
 
-    // The window as before.
-    ShownDocument = nullptr;
-    Cuts = cuts;
+void TMakingReplay::PlayBarChange() {
+    if (!Playback.MakingSteps) return Runs.PlayBarChange();
+    const std::int32_t to = C.PlayBar.Position();
+    if (to < Applied) Rewind();
+    while (Applied < to)
+        ApplyNextCommand();
+    Painter.PaintMaking(*Making, Cuts);
+}
+
+void TMakingReplay::EndSteps() {
+    if (!Playback.MakingSteps) return;
+    Playback.MakingSteps = false;
+    Making.reset();
+    Cuts = UserCuts;
     Playback.MakingShown = false;
     C.PlayBar.SetPositionQuietly(0);
     C.PlayBar.SetRange(0, Motion.PlaySteps);
     Painter.RefreshCutStrip();
     Painter.RefreshPartsBin();
     Painter.PaintBoxPaint();
-    return true;
 }
 
 } // namespace murva

@@ -77,7 +77,7 @@ void TZindaForm::ZoomChange(double scale) {
     if (!Painter.SetScale(scale)) return;
     // Watching shows the play bar's step; making, the cut as made.
     if (S.Shell.Mode == TMode::Watch)
-        Playback.PlayBarChange();
+        PlayBarChange();
     else
         Painter.PaintBoxPaint();
 }

@@ -82,8 +82,12 @@ public:
     // --- "もどす" and "やりなおす" ---
     void UndoBtnClick() { History.UndoBtnClick(); }
     void RedoBtnClick() { History.RedoBtnClick(); }
-    // A user command begins: what it records is one step for "もどす".
-    void BeginCommand() { S.Doc.BeginCommand(); }
+    // A user input begins: what it records is one step for "もどす". Any input but a look
+    // (the play bar, the pointer moving) ends stepping through できるまで.
+    void BeginCommand(TInput input = TInput::Command) {
+        if (input == TInput::Command) Making.EndSteps();
+        S.Doc.BeginCommand();
+    }
 
     // --- The speed of a run ---
     void SameSpeedBtnClick() { Speed.SameSpeedBtnClick(); }
@@ -97,7 +101,8 @@ public:
     void SelectMakeBtnClick() { Playback.SelectMakeBtnClick(); }
     void PlayButtonClick() { Playback.PlayButtonClick(); }
     void AllPlayButtonClick() { Playback.AllPlayButtonClick(); }
-    void PlayBarChange() { Playback.PlayBarChange(); }
+    // After できるまで, the play bar steps through its commands.
+    void PlayBarChange() { Making.PlayBarChange(); }
     // "できるまで": how the animation was made, command by command.
     void MakingBtnClick() { Making.MakingBtnClick(); }
     // A key pressed in the window: Escape stops a run.

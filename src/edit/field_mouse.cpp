@@ -1,10 +1,12 @@
 #include "edit/field_mouse.h"
 
 #include "model/fig_pairs.h"
+#include "model/off_stage.h"
 #include "ui/texts.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -13,17 +15,24 @@ namespace murva {
 
 namespace {
 
-// At least this much of a dragged figure's box stays inside the field, so that it can
-// always be pressed again.
-constexpr std::int64_t KeptInside = 8;
+// A dragged figure may leave the field, but goes no further than this beyond its edge.
+constexpr std::int64_t FarthestOut = 160;
 
 // The part of a move by d along one axis that keeps the box between edges a and b within
-// reach in a field of `size`; a box that lies further out already is never pushed.
+// reach of a field of `size`; a box that lies further out already is never pushed.
 std::int32_t ReachableMove(std::int32_t d, std::int32_t a, std::int32_t b, std::int32_t size) {
     const std::int64_t lo = std::min(a, b), hi = std::max(a, b);
-    const std::int64_t least = std::min<std::int64_t>(0, KeptInside - hi);
-    const std::int64_t most = std::max<std::int64_t>(0, size - KeptInside - lo);
+    const std::int64_t least = std::min<std::int64_t>(0, -FarthestOut - hi);
+    const std::int64_t most = std::max<std::int64_t>(0, size + FarthestOut - lo);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(d, least, most));
+}
+
+// Released beyond an edge of the field, the figure goes wholly past that edge: the pointer
+// cannot always get far enough (a window at the screen's edge). How far it moves.
+std::int32_t LeavingMove(std::int32_t release, std::int32_t a, std::int32_t b, std::int32_t size) {
+    if (release < 0) return std::min(0, -1 - std::max(a, b));
+    if (release >= size) return std::max(0, size - std::min(a, b));
+    return 0;
 }
 
 // How far a run moves a start copy to bring its centre onto the end copy's.
@@ -80,19 +89,38 @@ void TFieldMouse::DrawingBtnClick(TMotionButton button) {
 }
 
 bool TFieldMouse::SelectFigureAt(TPoint p) {
-    // Counted from the last figure, which is painted on top: a count beyond the half
-    // means a start copy.
-    std::int32_t i = 0;
-    for (TFigItem* item = Doc.FigList().GetTail(); item != Doc.FigList().GetHead();
-         item = item->Prev) {
-        ++i;
-        const TFigData& f = item->Data;
-        if (f.CutNumber != Cuts.CurrentCut || !HitsBox(f.Start, f.End, p)) continue;
-        Doc.Select(item);
-        Mouse.DraggingStart = i > Doc.PairCount();
-        return true;
+    // The tabs of copies off the field lie over every figure.
+    const auto onTab = [this, p](const TFigData& f) {
+        const auto tab = OffStageTab(f, C.FieldWidth, C.FieldHeight);
+        return tab && p.x >= tab->Box.Left && p.x < tab->Box.Right && p.y >= tab->Box.Top &&
+               p.y < tab->Box.Bottom;
+    };
+    const auto onBox = [p](const TFigData& f) { return HitsBox(f.Start, f.End, p); };
+    for (const auto& hits : {std::function<bool(const TFigData&)>(onTab), {onBox}}) {
+        // Counted from the last figure, which is painted on top: a count beyond the half
+        // means a start copy.
+        std::int32_t i = 0;
+        for (TFigItem* item = Doc.FigList().GetTail(); item != Doc.FigList().GetHead();
+             item = item->Prev) {
+            ++i;
+            if (item->Data.CutNumber != Cuts.CurrentCut || !hits(item->Data)) continue;
+            Doc.Select(item);
+            Mouse.DraggingStart = i > Doc.PairCount();
+            return true;
+        }
     }
     return false;
+}
+
+void TFieldMouse::LeaveStageAt(TFigItem* item, TPoint release) {
+    const TFigData& f = item->Data;
+    const std::int32_t dx = LeavingMove(release.x, f.Start.x, f.End.x, C.FieldWidth);
+    const std::int32_t dy = LeavingMove(release.y, f.Start.y, f.End.y, C.FieldHeight);
+    if (dx == 0 && dy == 0) return;
+    Doc.DragBy(item, dx, dy);
+    // Where the pointer holds the figure moves with it, and so the path's end.
+    Mouse.DragAnchor = {Mouse.DragAnchor.x + dx, Mouse.DragAnchor.y + dy};
+    Mouse.Lag = {release.x - Mouse.DragAnchor.x, release.y - Mouse.DragAnchor.y};
 }
 
 void TFieldMouse::PaintBoxMouseDown(std::int32_t x, std::int32_t y) {
@@ -183,6 +211,7 @@ void TFieldMouse::PaintBoxMouseUp(std::int32_t x, std::int32_t y) {
     if (Shell.Mode == TMode::Edit) {
         const bool dragged = std::exchange(Mouse.Dragging, false);
         if (TFigItem* selected = Doc.SelectedFig()) {
+            if (dragged && TPoint{x, y} != TPoint{-1, -1}) LeaveStageAt(selected, {x, y});
             // What the drag leaves: the place it moved the figure to, and its path.
             TFigData state = selected->Data;
             const bool hadPath = state.Free != 0;

@@ -2,7 +2,8 @@
 // The mouse on the drawing field in the making state: a press selects the topmost figure
 // of the current cut under the pointer, a drag moves an end copy, and with the free
 // motion tool the drag is also the path the figure will travel along. A drag of a start
-// copy moves where the figure starts.
+// copy moves where the figure starts. Copies may leave the field, and come back by their
+// tabs.
 
 #include "edit/mouse_state.h"
 #include "edit/resizer.h"
@@ -28,6 +29,8 @@ public:
 private:
     // Selects the topmost figure of the current cut under the pointer; whether there was one.
     bool SelectFigureAt(TPoint pointer);
+    // A drag released beyond the field's edge takes the figure wholly past it.
+    void LeaveStageAt(TFigItem* item, TPoint release);
     // What a finished drag of `item` leaves: the figure's free path in `state`, the figure
     // as the drag leaves it.
     void FinishDrag(TFigItem* item, TFigData& state, TPoint release);

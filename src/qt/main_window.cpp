@@ -82,7 +82,7 @@ void MainWindow::Dispatch(const std::function<void()>& call, TCall kind) {
     }
     dispatching = true;
     // Whatever this call records is one step for "もどす".
-    form.BeginCommand();
+    form.BeginCommand(kind == TCall::Look ? TInput::Look : TInput::Command);
     const bool goesOn = Call(call);
     dispatching = false;
     if (!goesOn) return;

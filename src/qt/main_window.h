@@ -34,8 +34,9 @@ public:
     static constexpr int ClientWidth = 1016;
     static constexpr int ClientHeight = 666;
 
-    // Whether a call may stop a run: the play buttons and Escape.
-    enum class TCall { Ordinary, MayStopRun };
+    // Whether a call may stop a run (the play buttons and Escape), or is only a look that
+    // leaves what the window shows (the play bar, the pointer moving over the field).
+    enum class TCall { Ordinary, MayStopRun, Look };
 
     explicit MainWindow(TZindaForm& form);
     ~MainWindow() override;

@@ -155,7 +155,7 @@ void MainWindow::WireDrawingField() {
         Dispatch([&f, x, y] { f.PaintBoxMouseDown(x, y); });
     });
     connect(field, &ImageWidget::Moved, this, [this, &f](int x, int y, Qt::MouseButtons) {
-        Dispatch([&f, x, y] { f.PaintBoxMouseMove(x, y); });
+        Dispatch([&f, x, y] { f.PaintBoxMouseMove(x, y); }, TCall::Look);
     });
     connect(field, &ImageWidget::Released, this, [this, &f](int x, int y, Qt::MouseButton) {
         Dispatch([&f, x, y] { f.PaintBoxMouseUp(x, y); });

@@ -110,8 +110,9 @@ QSlider* MainWindow::AddSlider(TTrackBar& control, QWidget* parent, QRect place,
     Bind(control, slider, TWidgetKind::Slider).Track = &control;
     // A user's drag sets the model, which fires its change event; the slider only
     // mirrors the model, with its signals blocked while it is refreshed.
-    connect(slider, &QSlider::valueChanged, this, [this, &control](int value) {
-        Dispatch([&control, value] { control.SetPosition(value); });
+    const TCall kind = &control == &form.PlayBar ? TCall::Look : TCall::Ordinary;
+    connect(slider, &QSlider::valueChanged, this, [this, &control, kind](int value) {
+        Dispatch([&control, value] { control.SetPosition(value); }, kind);
     });
     return slider;
 }

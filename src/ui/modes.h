@@ -1,5 +1,5 @@
 #pragma once
-// The window's states and the tools of the drawing field.
+// The window's states, the kinds of input and the tools of the drawing field.
 
 #include <cstdint>
 
@@ -12,6 +12,10 @@ enum class TResizeMode { Separately = 1, Together, BottomRight, TopLeft, KeepSha
 
 // Making (draw or edit) and watching.
 enum class TMode : std::uint8_t { Draw, Edit, Watch };
+
+// What an input is: a command, or a look that leaves what the window shows (a move of the
+// play bar, the pointer moving over the field).
+enum class TInput : std::uint8_t { Command, Look };
 
 // The tools of the drawing field.
 enum class TMotionTool : std::uint8_t { Select = 0, MoveLine = 11, MoveFree = 12 };

@@ -1,6 +1,7 @@
 #include "ui/renderer.h"
 
 #include "model/draw_figure.h"
+#include "model/off_stage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,10 +16,6 @@ namespace {
 // gets an inside-out frame.
 TRect FrameRect(const TFigData& figure) {
     return {figure.Start.x - 3, figure.Start.y - 3, figure.End.x + 3, figure.End.y + 3};
-}
-
-bool Within(const TPoint& p, const TRect& r) {
-    return p.x >= r.Left && p.x <= r.Right && p.y >= r.Top && p.y <= r.Bottom;
 }
 
 // A figure in black and yellow; a stamp shows colours through its children, so they are
@@ -141,6 +138,50 @@ void DrawFreePath(Canvas& canvas, const TFigData& figure, double scale) {
     canvas.Polyline(points);
 }
 
+// The colour a figure shows most: its fill, else its line (a stamp's first filled part).
+TColor MainColor(const TFigData& figure) {
+    if (figure.DrawingTool == TDrawingTool::Stamp && figure.StampData) {
+        for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next)
+            if (MainColor(child->Data) != child->Data.PenColor) return MainColor(child->Data);
+        if (const TFigItem* first = figure.StampData->GetFirst()) return MainColor(first->Data);
+    }
+    if (figure.DrawingTool == TDrawingTool::Text) return figure.TextColor;
+    const bool filled = figure.DrawingTool == TDrawingTool::Ellipse ||
+                        figure.DrawingTool == TDrawingTool::Rectangle ||
+                        figure.DrawingTool == TDrawingTool::Polygon;
+    return filled && !IsSystemColor(figure.BrushColor) ? figure.BrushColor : figure.PenColor;
+}
+
+// The tab of a copy off the field: in its colour, with an arrow to where it went; framed
+// when the copy is selected.
+void DrawOffStageTab(Canvas& canvas, const TFigData& figure, const TOffStageTab& tab, bool selected,
+                     double scale) {
+    const TColor fill = IsSystemColor(MainColor(figure)) ? clBlack : MainColor(figure);
+    const bool dark = RedOf(fill) * 3 + GreenOf(fill) * 6 + BlueOf(fill) < 1200;
+    const TRect& r = tab.Box;
+    canvas.Pen = TPen{std::max(1, Scaled(1, scale)), dark ? clWhite : clBlack, TPenStyle::Solid,
+                      TPenMode::Copy};
+    canvas.SetBrushColor(fill);
+    canvas.Rectangle({Scaled(r.Left, scale), Scaled(r.Top, scale), Scaled(r.Right, scale),
+                      Scaled(r.Bottom, scale)});
+    // The arrow, from the tab's middle towards the copy.
+    const TPoint d = tab.Toward, across{-d.y, d.x};
+    const TPoint mid{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    const auto at = [&](std::int32_t along, std::int32_t side) {
+        return Scaled(
+            TPoint{mid.x + d.x * along + across.x * side, mid.y + d.y * along + across.y * side},
+            scale);
+    };
+    canvas.SetBrushColor(dark ? clWhite : clBlack);
+    canvas.Polygon({at(5, 0), at(-4, 5), at(-4, -5)});
+    if (selected) {
+        TFigData frame;
+        frame.Start = {r.Left + 2, r.Top + 2};
+        frame.End = {r.Right - 3, r.Bottom - 3};
+        DrawSelectionFrame(canvas, scale == 1 ? frame : Scaled(frame, scale));
+    }
+}
+
 } // namespace
 
 void DrawSelectionFrame(Canvas& canvas, const TFigData& figure) {
@@ -157,6 +198,8 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
     canvas.CopyRect(field, background.GetCanvas(), whole, whole != field);
 
     if (!view.Watching) {
+        const auto fieldWidth = static_cast<std::int32_t>(std::lround(field.Right / view.Scale));
+        const auto fieldHeight = static_cast<std::int32_t>(std::lround(field.Bottom / view.Scale));
         // Every figure counts for the ghost rule: the start half is drawn as ghosts.
         std::int32_t index = 0;
         for (const TFigItem* item = figures.GetFirst(); item; item = item->Next, ++index)
@@ -168,6 +211,11 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
             DrawSelectionFrame(canvas, view.Scale == 1 ? view.Selected->Data
                                                        : Scaled(view.Selected->Data, view.Scale));
         }
+        // Over every figure, the tabs of the copies that left the field.
+        for (const TFigItem* item = figures.GetFirst(); item; item = item->Next)
+            if (item->Data.CutNumber == view.Cut)
+                if (const auto tab = OffStageTab(item->Data, fieldWidth, fieldHeight))
+                    DrawOffStageTab(canvas, item->Data, *tab, item == view.Selected, view.Scale);
         return;
     }
     // Only the start states; the first figure is visited even when no half is known.
@@ -185,16 +233,13 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
 }
 
 std::uint64_t TThumbnailRenderer::Key(const TFigList& figures, const TView& view) const {
-    const TRect inside{-3, -3, Width + 3, Height + 3};
     TKey key;
     key.Add(view.Cut);
     key.Add(view.Watching);
     key.Add(view.ThumbnailGhosts && view.FigureCount / 2 > 0);
     for (const TFigItem* item = figures.GetFirst(); item; item = item->Next) {
         const TFigData& figure = item->Data;
-        if (figure.CutNumber != view.Cut || !Within(figure.Start, inside) ||
-            !Within(figure.End, inside))
-            continue;
+        if (figure.CutNumber != view.Cut || !OnStage(figure, Width, Height)) continue;
         key.Add(item == view.Highlighted);
         key.Add(figure);
     }
@@ -202,15 +247,12 @@ std::uint64_t TThumbnailRenderer::Key(const TFigList& figures, const TView& view
 }
 
 bool TThumbnailRenderer::Render(const TFigList& figures, const TView& view, Bitmap& thumbnail) {
-    const TRect inside{-3, -3, Width + 3, Height + 3};
     const TGhostRule ghost{view.ThumbnailGhosts ? 0 : view.FigureCount, view.FigureCount,
                            view.Watching};
     bool drawn = false;
     for (const TFigItem* item = figures.GetFirst(); item; item = item->Next) {
         const TFigData& figure = item->Data;
-        if (figure.CutNumber != view.Cut || !Within(figure.Start, inside) ||
-            !Within(figure.End, inside))
-            continue;
+        if (figure.CutNumber != view.Cut || !OnStage(figure, Width, Height)) continue;
         if (!drawn) {
             // The picture is only cleared and scaled when some figure lands on it.
             if (!Scratch) Scratch = Bitmaps.CreateBitmap(Width, Height);

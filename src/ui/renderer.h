@@ -36,8 +36,9 @@ struct TView {
 };
 
 // The field: the background copied under the figures of the view's cut, and the frame of
-// the selection. The target has the field's size times the scale; the background is
-// scaled smoothly to it, unless it has its size already.
+// the selection; while making, the tabs of the copies that left the field. The target has the
+// field's size times the scale; the background is scaled smoothly to it, unless it has its size
+// already.
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target);
 
 // The figure with its geometry at the scale: corners, points, stamp children, pen width and
@@ -48,8 +49,8 @@ TFigData Scaled(const TFigData& figure, double scale);
 // takes it away.
 void DrawSelectionFrame(Canvas& canvas, const TFigData& figure);
 
-// Thumbnails: the figures of a cut that lie within the field (and three pixels around it),
-// painted at the field's size and scaled smoothly into the thumbnail. A thumbnail that no
+// Thumbnails: the figures of a cut that lie on the field, wholly or in part, painted at the
+// field's size and scaled smoothly into the thumbnail. A thumbnail that no
 // figure lands on is left to the caller.
 class TThumbnailRenderer {
 public:

@@ -1,6 +1,6 @@
 // "できるまで": the log replayed from an empty field, a command a picture, on the cut the
-// command worked on, with the play bar counting the commands; stopped or not, the
-// document, the selection and the cuts are as before.
+// command worked on, with the play bar counting the commands and then stepping through
+// them; stopped or not, the document, the selection and the cuts are as before.
 
 #include "support/document_access.h"
 #include "support/form_fixture.h"
@@ -35,8 +35,8 @@ struct MakingReplayTest : test::FormTest {
 };
 
 TEST(MakingReplayPace, EachCommandStaysHalfASecondAndTheWholeAtMostAMinute) {
-    const std::pair<std::size_t, double> paces[] = {{1, 500}, {17, 500}, {120, 500}, {240, 250},
-                                                    {6000, 10}};
+    const std::pair<std::size_t, double> paces[] = {
+        {1, 500}, {17, 500}, {120, 500}, {240, 250}, {6000, 10}};
     for (const auto& [pictures, each] : paces)
         EXPECT_DOUBLE_EQ(TMakingReplay::PictureMilliseconds(pictures), each) << pictures;
 }
@@ -84,7 +84,7 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
     struct TFrame {
         std::int32_t Figures, Cut, Bar, BarMax;
     };
-    std::vector<TFrame> frames;
+    std::vector<TFrame> frames, whole;
     host.OnFrame = [&] {
         frames.push_back({form.Making.Shown().FigList().Count(), form.S.Cuts.CurrentCut,
                           form.PlayBar.Position(), form.PlayBar.Max});
@@ -98,8 +98,19 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
             if (++waits == stopAt) form.PlayButtonClick();
         };
         form.MakingBtnClick();
-        EXPECT_EQ(State(), before);
         ASSERT_EQ(frames.size(), stopAt ? stopAt : made + 1);
+        if (!stopAt) whole = frames;
+        // Afterwards the play bar steps through the commands as the replay showed them,
+        // until any input but a look.
+        EXPECT_EQ(form.PlayBar.Position(), int(frames.size()) - 1);
+        for (const int p : {1, int(made), 0, 4, 5}) {
+            form.BeginCommand(TInput::Look);
+            form.PlayBar.SetPosition(p);
+            EXPECT_EQ(form.Making.Shown().FigList().Count(), whole[std::size_t(p)].Figures) << p;
+            EXPECT_EQ(form.S.Cuts.CurrentCut, whole[std::size_t(p)].Cut) << p;
+        }
+        form.BeginCommand();
+        EXPECT_EQ(State(), before);
         EXPECT_EQ(frames[0].Figures, 0) << "from an empty field";
         for (std::size_t k = 0; k < frames.size(); ++k) {
             EXPECT_EQ(frames[k].Bar, int(k));

@@ -10,6 +10,8 @@
 #include "support/material_files.h"
 #include "support/temp_dir.h"
 
+#include "model/off_stage.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -336,7 +338,7 @@ const std::vector<TCommand>& Commands() {
              w.form.AllPlayButtonClick();
              w.host.OnWait = nullptr;
          }},
-        {"できるまで, stopped part way or not",
+        {"できるまで, stopped part way or not, and stepped through",
          [](TWindow& w, unsigned c) {
              w.form.SelectMoveBtnClick();
              unsigned waits = 0;
@@ -345,6 +347,7 @@ const std::vector<TCommand>& Commands() {
              };
              w.form.MakingBtnClick();
              w.host.OnWait = nullptr;
+             w.form.PlayBar.SetPosition(int(c % 7)); // a step through what it showed
          }},
         {"draw a material of every kind, as a stamp or separate, into the bin",
          [](TWindow& w, unsigned c) {
@@ -358,6 +361,20 @@ const std::vector<TCommand>& Commands() {
              w.host.Answers = {TAnswer::Yes, TAnswer::Yes};
              w.host.OpenResults = {Examples + "/welcome-bg.jpg"};
              w.form.OpenFileByName(Animations()[c % Animations().size()]);
+         }},
+        {"drag a copy off the field, maybe back by its tab",
+         [](TWindow& w, unsigned c) {
+             const TPoint at = PointOnFigure(w.form, c), out{c % 2 ? 660 : -20, at.y + 30};
+             w.form.PaintBoxMouseDown(at.x, at.y);
+             w.form.PaintBoxMouseMove(out.x, out.y);
+             w.form.PaintBoxMouseUp(out.x, out.y);
+             const TFigItem* moved = w.form.S.Doc.SelectedFig();
+             const auto tab = moved ? OffStageTab(moved->Data, 640, 480) : std::nullopt;
+             if (!tab || c % 3 == 0) return;
+             const TPoint on{tab->Box.Left + 3, tab->Box.Top + 3};
+             w.form.PaintBoxMouseDown(on.x, on.y);
+             w.form.PaintBoxMouseMove(on.x - int(c % 200) * tab->Toward.x, on.y + 9);
+             w.form.PaintBoxMouseUp(on.x - int(c % 200) * tab->Toward.x, on.y + 9);
          }},
         {"drag out of reach and back to where it was pressed",
          [](TWindow& w, unsigned c) {

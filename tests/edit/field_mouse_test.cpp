@@ -3,6 +3,7 @@
 
 #include "edit/edit_fixture.h"
 
+#include "model/off_stage.h"
 #include "support/recording_graphics.h"
 
 #include <gmock/gmock.h>
@@ -120,19 +121,36 @@ TEST_F(FieldMouseTest, AFreeDragBecomesThePathLedInFromTheStartCopy) {
     EXPECT_EQ(At(3)->Data.Free, 0);
 }
 
-TEST_F(FieldMouseTest, ADragKeepsEightPixelsOfTheFigureInsideTheField) {
-    // The 10 x 10 end copy at 225,5 held at 230,10, dragged through `via` to `to`; past the
-    // edge it waits for the pointer to come back to where it holds it.
-    const std::tuple<TPoint, TPoint, TPoint> cases[] = {{{-500, 10}, {-500, 10}, {-2, 5}},
-                                                        {{2000, 10}, {2000, 10}, {632, 5}},
-                                                        {{230, -900}, {230, -900}, {225, -2}},
-                                                        {{230, 900}, {230, 900}, {225, 472}},
-                                                        {{-500, 10}, {240, 10}, {235, 5}}};
-    for (const auto& [via, to, start] : cases) {
+TEST_F(FieldMouseTest, AFigureMayLeaveTheFieldAndComesBackByItsTab) {
+    // The 10 x 10 end copy at 225,5, pressed at `from`, dragged through `via` to `to`: at
+    // most 160 pixels past the edge, where it waits for the pointer to come back; let go
+    // beyond the edge, it goes wholly past it; pressed on its tab, it comes back.
+    const std::tuple<TPoint, TPoint, TPoint, TPoint> cases[] = {
+        {{230, 10}, {-500, 10}, {-500, 10}, {-170, 5}},
+        {{230, 10}, {2000, 10}, {2000, 10}, {800, 5}},
+        {{230, 10}, {230, -900}, {230, -900}, {225, -170}},
+        {{230, 10}, {230, 900}, {230, 900}, {225, 640}},
+        {{230, 10}, {-500, 10}, {240, 10}, {235, 5}},
+        {{234, 10}, {642, 10}, {642, 10}, {640, 5}},
+        {{226, 10}, {-2, 10}, {-2, 300}, {-11, 295}},
+        {{226, 10}, {-2, 10}, {100, 10}, {99, 5}},
+    };
+    for (const auto& [from, via, to, start] : cases) {
         At(2)->Data.Start = {225, 5};
         At(2)->Data.End = {235, 15};
-        Drag({230, 10}, {via}, to);
+        Drag(from, {via}, to);
         EXPECT_EQ(At(2)->Data.Start, start) << to.x << "," << to.y;
+        if (start.x < 0 || start.x >= 640 || start.y >= 480 || start.y < -10) {
+            // Its tab lies against the edge, across from it, and brings it back.
+            const auto tab = OffStageTab(At(2)->Data, 640, 480);
+            ASSERT_TRUE(tab);
+            const TPoint on{(tab->Box.Left + tab->Box.Right) / 2,
+                            (tab->Box.Top + tab->Box.Bottom) / 2};
+            Drag(on, {}, {on.x - 100 * tab->Toward.x, on.y - 100 * tab->Toward.y});
+            EXPECT_EQ(Selected(), At(2));
+            EXPECT_EQ(At(2)->Data.Start.x, start.x - 100 * tab->Toward.x);
+            EXPECT_EQ(At(2)->Data.Start.y, start.y - 100 * tab->Toward.y);
+        }
     }
 }
 

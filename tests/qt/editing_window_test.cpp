@@ -71,6 +71,26 @@ TEST_F(EditingWindowTest, AFreeDragShowsItsFrameAtOnceAndMovesTheEndCopyAlongIts
     EXPECT_NE(PixelAt(Field(), {250, 60}), QColor(255, 255, 0));
 }
 
+TEST_F(EditingWindowTest, ACopyDraggedOffTheFieldShowsATabInItsColourThatBringsItBack) {
+    const QColor red(255, 0, 0);
+    QTest::mousePress(Field(), Qt::LeftButton, {}, {210, 20});
+    QTest::mouseMove(Field(), {500, 20});
+    QTest::mouseMove(Field(), {700, 20});
+    QTest::mouseRelease(Field(), Qt::LeftButton, {}, {700, 20});
+    EXPECT_EQ(Figure(2).Start, (TPoint{690, 10}));
+    // The tab lies against the right edge, level with the copy, its arrow in the middle.
+    EXPECT_EQ(PixelAt(Field(), {630, 10}), red);
+    EXPECT_NE(PixelAt(Field(), {630, 40}), red);
+    EXPECT_NE(PixelAt(Field(), {632, 20}), red) << "the arrow";
+
+    QTest::mousePress(Field(), Qt::LeftButton, {}, {630, 12});
+    QTest::mouseMove(Field(), {530, 12});
+    QTest::mouseRelease(Field(), Qt::LeftButton, {}, {530, 12});
+    EXPECT_EQ(Figure(2).Start, (TPoint{590, 10}));
+    EXPECT_EQ(PixelAt(Field(), {595, 15}), red) << "on the field again";
+    EXPECT_NE(PixelAt(Field(), {630, 10}), red) << "without its tab";
+}
+
 TEST_F(EditingWindowTest, TheEditButtonsAndThePaletteWorkOnTheSelectedFigure) {
     QTest::mouseClick(Find<QToolButton>("MoveLineBtn"), Qt::LeftButton);
     QTest::mousePress(Field(), Qt::LeftButton, {}, {310, 20});

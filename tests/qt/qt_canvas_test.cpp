@@ -309,9 +309,9 @@ TEST_F(QtPaintTest, FilledAndHollowFiguresAndADottedGhostOnTheField) {
     EXPECT_EQ(Field(100, 301), clWhite); // one pixel thin
 }
 
-TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresBeyondTheField) {
+TEST_F(QtPaintTest, ThumbnailsAreBlankOrScaledAndLeaveOutFiguresOffTheField) {
     Add(TDrawingTool::Rectangle, {0, 0}, {320, 480}, clBlack, 1);
-    Add(TDrawingTool::Rectangle, {0, 0}, {644, 480}, clBlack, 2); // four pixels beyond the field
+    Add(TDrawingTool::Rectangle, {640, 0}, {900, 480}, clBlack, 2); // just off the field
     test::Figures(form.S.Doc).FigureCount = 1;
     Bitmap& cut2 = *form.CutImages[1].Picture;
     cut2.GetCanvas().Brush = TBrush{Blue, TBrushStyle::Solid};

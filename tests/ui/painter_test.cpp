@@ -184,17 +184,18 @@ TEST_F(PaintTest, SelectionFrameUsesTheStoredCornersAndTogglingDrawsOnThePaintBo
     EXPECT_EQ(host.Invalidations, presents + 1);
 }
 
-TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
+TEST_F(PaintTest, ThumbnailTakesTheFiguresOnTheFieldWhollyOrInPart) {
     auto& image = CallsOf(form.CutImages[2].Picture);
 
-    AddRect(1, {-4, 10}, {50, 50});
-    AddRect(1, {10, 10}, {644, 50});
+    AddRect(1, {-60, 10}, {-1, 50});
+    AddRect(1, {700, 10}, {644, 50});
     AddRect(2, {10, 10}, {50, 50});
     image.clear();
     form.Painter.PaintCutThumbnail(form.CutImages[2], 1);
     EXPECT_THAT(image, ElementsAre(HasSubstr("Rectangle -1,-1,108,85")));
 
-    AddRect(1, {-3, -3}, {643, 483});
+    AddRect(1, {-60, 10}, {5, 50});
+    AddRect(1, {10, 470}, {100, 900});
     image.clear();
     graphics.Journal.clear();
     form.Painter.PaintCutThumbnail(form.CutImages[2], 1);
@@ -202,7 +203,8 @@ TEST_F(PaintTest, ThumbnailTakesOnlyFiguresWithinThreePixelsOfTheField) {
     const std::string scratch = image[0].substr(image[0].find("from ") + 5,
                                                 image[0].find(" -3") - image[0].find("from ") - 5);
     EXPECT_THAT(Entries(scratch), ElementsAre("FillRect 0,0,640,480 brush=FFFFFF/solid",
-                                              HasSubstr("Rectangle -3,-3,643,483")));
+                                              HasSubstr("Rectangle -60,10,5,50"),
+                                              HasSubstr("Rectangle 10,470,100,900")));
     // The background is never part of a thumbnail.
     EXPECT_THAT(Entries(scratch), Not(Contains(HasSubstr(LabelOf(form.BGImage.Picture)))));
 }
