@@ -138,18 +138,22 @@ void DrawFreePath(Canvas& canvas, const TFigData& figure, double scale) {
     canvas.Polyline(points);
 }
 
-// The colour a figure shows most: its fill, else its line (a stamp's first filled part).
+bool ShowsFill(const TFigData& figure) {
+    return (figure.DrawingTool == TDrawingTool::Ellipse ||
+            figure.DrawingTool == TDrawingTool::Rectangle ||
+            figure.DrawingTool == TDrawingTool::Polygon) &&
+           !IsSystemColor(figure.BrushColor);
+}
+
+// The colour a figure shows most: its fill, else its line; a stamp's first filled part's.
 TColor MainColor(const TFigData& figure) {
     if (figure.DrawingTool == TDrawingTool::Stamp && figure.StampData) {
         for (const TFigItem* child = figure.StampData->GetFirst(); child; child = child->Next)
-            if (MainColor(child->Data) != child->Data.PenColor) return MainColor(child->Data);
+            if (ShowsFill(child->Data)) return child->Data.BrushColor;
         if (const TFigItem* first = figure.StampData->GetFirst()) return MainColor(first->Data);
     }
     if (figure.DrawingTool == TDrawingTool::Text) return figure.TextColor;
-    const bool filled = figure.DrawingTool == TDrawingTool::Ellipse ||
-                        figure.DrawingTool == TDrawingTool::Rectangle ||
-                        figure.DrawingTool == TDrawingTool::Polygon;
-    return filled && !IsSystemColor(figure.BrushColor) ? figure.BrushColor : figure.PenColor;
+    return ShowsFill(figure) ? figure.BrushColor : figure.PenColor;
 }
 
 // The tab of a copy off the field: in its colour, with an arrow to where it went; framed
