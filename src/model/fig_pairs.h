@@ -19,5 +19,8 @@ bool InEndHalf(const TFigList& list, const TFigItem* item, std::int32_t half);
 // half figures, otherwise half places after it (the item itself when half is 0).
 // nullptr when that place lies outside the list.
 TFigItem* PartnerOf(const TFigList& list, TFigItem* item, std::int32_t half);
+inline const TFigItem* PartnerOf(const TFigList& list, const TFigItem* item, std::int32_t half) {
+    return PartnerOf(list, const_cast<TFigItem*>(item), half);
+}
 
 } // namespace murva

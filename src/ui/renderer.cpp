@@ -1,6 +1,7 @@
 #include "ui/renderer.h"
 
 #include "model/draw_figure.h"
+#include "model/fig_pairs.h"
 #include "model/off_stage.h"
 
 #include <algorithm>
@@ -211,7 +212,10 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
                 DrawItem(canvas, item, {index, view.FigureCount, false}, view);
         // A selected figure of another cut (one whose cut was deleted, say) has no frame.
         if (view.Selected && view.Selected->Data.CutNumber == view.Cut) {
-            DrawFreePath(canvas, view.Selected->Data, view.Scale);
+            // The path is its end copy's, shown with either copy.
+            for (const TFigItem* copy :
+                 {view.Selected, PartnerOf(figures, view.Selected, view.PairCount)})
+                if (copy) DrawFreePath(canvas, copy->Data, view.Scale);
             DrawSelectionFrame(canvas, view.Scale == 1 ? view.Selected->Data
                                                        : Scaled(view.Selected->Data, view.Scale));
         }
