@@ -10,7 +10,7 @@ endif
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps configure build run test bench fuzz install uninstall clean
+.PHONY: deps configure build run test bench fuzz install uninstall package clean
 
 deps:
 	@bash scripts/install-deps
@@ -35,6 +35,17 @@ install: build
 uninstall:
 	@DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
 
+# A Debian package (murva_<version>_<arch>.deb, here) of an optimised, hardened build
+# without tests; its dependencies are computed from the binary.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DMURVA_TESTS=OFF \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" > /dev/null
+	@cmake --build build-package -j $(JOBS)
+	@cd build-package && cpack -G DEB > /dev/null
+	@cp build-package/murva_*.deb .
+	@ls murva_*.deb
+
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMURVA_BENCH=ON -DMURVA_TESTS=OFF > /dev/null
 	@cmake --build build-bench -j $(JOBS)
@@ -52,4 +63,4 @@ fuzz:
 	@bash tests/fuzz/run build-fuzz/fuzz_opening $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz build-package murva_*.deb
