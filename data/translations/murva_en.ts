@@ -651,5 +651,37 @@
         <source>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこをいっしょにかえる</source>
         <translation>Now: change size, keeping the shape. Next: change height and width together.</translation>
     </message>
+    <message>
+        <source>そざいを えらぶ</source>
+        <translation>Choose a picture</translation>
+    </message>
+    <message>
+        <source>ほかの ファイル</source>
+        <translation>Other file</translation>
+    </message>
+    <message>
+        <source>どうぶつ</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>のりもの</source>
+        <translation>Vehicles</translation>
+    </message>
+    <message>
+        <source>ひと</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>たべもの</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>しぜん</source>
+        <translation>Nature</translation>
+    </message>
+    <message>
+        <source>もの</source>
+        <translation>Things</translation>
+    </message>
 </context>
 </TS>

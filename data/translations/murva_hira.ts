@@ -651,5 +651,37 @@
         <source>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこをいっしょにかえる</source>
         <translation>いま：かたちを かえずに かえる&#x3000;つぎ：たて・よこ いっしょに かえる</translation>
     </message>
+    <message>
+        <source>そざいを えらぶ</source>
+        <translation>そざいを えらぶ</translation>
+    </message>
+    <message>
+        <source>ほかの ファイル</source>
+        <translation>ほかの ファイル</translation>
+    </message>
+    <message>
+        <source>どうぶつ</source>
+        <translation>どうぶつ</translation>
+    </message>
+    <message>
+        <source>のりもの</source>
+        <translation>のりもの</translation>
+    </message>
+    <message>
+        <source>ひと</source>
+        <translation>ひと</translation>
+    </message>
+    <message>
+        <source>たべもの</source>
+        <translation>たべもの</translation>
+    </message>
+    <message>
+        <source>しぜん</source>
+        <translation>しぜん</translation>
+    </message>
+    <message>
+        <source>もの</source>
+        <translation>もの</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // bookkeeping after.
 
 #include "anim/animation_files.h"
+#include "anim/material_library.h"
 
 #include "files/action_reader.h"
 #include "files/file_names.h"
@@ -52,6 +53,15 @@ void TAnimationFiles::MurvaLoadClick() {
 }
 
 void TAnimationFiles::ZindaLoadClick() {
+    // The library's pictures first, when there is a library; the file dialog on request.
+    if (const auto library = ReadMaterialLibrary(Platform.MaterialFolder()); !library.empty()) {
+        const TMaterialChoice choice = Platform.ChooseMaterial(library);
+        if (choice.Kind == TMaterialChoice::TKind::Closed) return;
+        if (choice.Kind == TMaterialChoice::TKind::Material) {
+            if (MayOpen(Shell, Platform, true)) LoadLogFile(choice.Path, ByZindaLoad);
+            return;
+        }
+    }
     LoadChosenFile(texts::ZindaOpenFilter, ByZindaLoad);
 }
 

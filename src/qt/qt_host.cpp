@@ -1,5 +1,6 @@
 #include "qt/qt_host.h"
 
+#include "qt/material_picker.h"
 #include "qt/words.h"
 #include "ui/texts.h"
 
@@ -245,6 +246,21 @@ std::string QtHost::StateFolder() {
         state = qEnvironmentVariable("HOME") + QStringLiteral("/.local/state");
     if (!state.startsWith(QLatin1Char('/'))) return {};
     return (state + QStringLiteral("/murva")).toStdString();
+}
+
+std::string QtHost::MaterialFolder() {
+    // Installed beside the program's prefix; else, run from its build, the source's.
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/murva/materials");
+    for (const QString& folder : {installed, QStringLiteral(MURVA_SOURCE_DATA "/materials")})
+        if (QFileInfo::exists(folder + QStringLiteral("/index.tsv")))
+            return QFileInfo(folder).canonicalFilePath().toStdString();
+    return {};
+}
+
+TMaterialChoice QtHost::ChooseMaterial(const std::vector<TLibraryKind>& library) {
+    PresentWindowFirst();
+    return PickMaterial(window, library);
 }
 
 TLocalTime QtHost::Now() {

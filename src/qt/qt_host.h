@@ -46,6 +46,8 @@ public:
     TLocalTime Now() override;
     // $XDG_STATE_HOME/murva, by default ~/.local/state/murva.
     std::string StateFolder() override;
+    std::string MaterialFolder() override;
+    TMaterialChoice ChooseMaterial(const std::vector<TLibraryKind>& library) override;
 
 private:
     // Shows the attached window, as the state is now, before a box opens over it.

@@ -31,6 +31,9 @@ const TSetNames& NamesOf(TWordSet set) {
     return Sets[0];
 }
 
+// Translators are installed into the one application; so is the set they speak.
+TWordSet spoken = TWordSet::Kanji;
+
 QSettings Settings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("murva"),
                      QStringLiteral("murva"));
@@ -59,6 +62,10 @@ Words::~Words() {
         if (translator) QCoreApplication::removeTranslator(translator);
 }
 
+TWordSet Words::Spoken() {
+    return spoken;
+}
+
 void Words::Use(TWordSet set) {
     // The window shows the new words itself (MainWindow::UseWords).
     for (auto* translator : {&own, &qtTexts})
@@ -66,7 +73,7 @@ void Words::Use(TWordSet set) {
             QCoreApplication::removeTranslator(translator->get());
             translator->reset();
         }
-    current = set;
+    current = spoken = set;
     if (const char* file = NamesOf(set).File) {
         own = std::make_unique<QTranslator>();
         if (own->load(QString::fromUtf8(file)))

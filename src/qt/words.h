@@ -33,6 +33,9 @@ public:
     // Speaks the set from now on: every widget gets a LanguageChange event.
     void Use(TWordSet set);
     TWordSet Current() const { return current; }
+    // The set the program speaks now, as the last Use chose it: for words that are data
+    // (the names of ready materials).
+    static TWordSet Spoken();
 
     // The set kept in the settings ($XDG_CONFIG_HOME/murva/), かんじ when none is.
     static TWordSet Kept();

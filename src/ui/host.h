@@ -2,6 +2,8 @@
 // What the core asks of the platform: message boxes, file dialogs, showing what changed,
 // the window's place in front, the clock and the end of the process.
 
+#include "ui/material_choice.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,6 +75,13 @@ public:
         return true;
     }
     virtual void EndProgress() {}
+    // The folder of the library of ready materials; empty when there is none.
+    virtual std::string MaterialFolder() { return {}; }
+    // The picker of ready materials, by kind.
+    virtual TMaterialChoice ChooseMaterial(const std::vector<TLibraryKind>& library) {
+        (void)library;
+        return {TMaterialChoice::TKind::OtherFile, {}};
+    }
     // One of the program's texts as the chosen set of words says it, "%1" standing for
     // `filling`, for what the program writes into files for people to read (a storyboard's
     // words, a suggested file name).

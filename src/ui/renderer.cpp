@@ -240,6 +240,32 @@ void RenderField(const TFigList& figures, const TView& view, Bitmap& background,
     }
 }
 
+void RenderFigures(const TFigList& figures, Bitmap& target, double scale, TPoint offset) {
+    const TGhostRule none{0, 0, true};
+    for (const TFigItem* item = figures.GetFirst(); item; item = item->Next)
+        DrawFigure(target.GetCanvas(), TPenMode::Copy, offset.x, offset.y,
+                   Scaled(item->Data, scale), none);
+}
+
+void RenderFitted(const TFigList& figures, Bitmap& target) {
+    const TFigItem* first = figures.GetFirst();
+    if (!first) return;
+    TRect box{first->Data.Start.x, first->Data.Start.y, first->Data.Start.x, first->Data.Start.y};
+    for (const TFigItem* item = first; item; item = item->Next)
+        for (const TPoint p : {item->Data.Start, item->Data.End}) {
+            box = {std::min(box.Left, p.x), std::min(box.Top, p.y), std::max(box.Right, p.x),
+                   std::max(box.Bottom, p.y)};
+        }
+    const std::int32_t margin = std::max(2, target.Width() / 16);
+    const double scale =
+        std::min(double(target.Width() - 2 * margin) / std::max(1, box.Right - box.Left),
+                 double(target.Height() - 2 * margin) / std::max(1, box.Bottom - box.Top));
+    const auto at = [scale](std::int32_t v) { return Scaled(v, scale); };
+    RenderFigures(figures, target, scale,
+                  {(target.Width() - at(box.Right) - at(box.Left)) / 2,
+                   (target.Height() - at(box.Bottom) - at(box.Top)) / 2});
+}
+
 std::uint64_t TThumbnailRenderer::Key(const TFigList& figures, const TView& view) const {
     TKey key;
     key.Add(view.Cut);

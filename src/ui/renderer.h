@@ -41,6 +41,13 @@ struct TView {
 // already.
 void RenderField(const TFigList& figures, const TView& view, Bitmap& background, Bitmap& target);
 
+// The figures at the scale, moved by the offset (in the picture's pixels), over what the
+// picture shows, as watching shows them: a preview of a file.
+void RenderFigures(const TFigList& figures, Bitmap& target, double scale, TPoint offset);
+
+// The same, fitted into the picture with a margin and centred: a material's preview.
+void RenderFitted(const TFigList& figures, Bitmap& target);
+
 // The figure with its geometry at the scale: corners, points, stamp children, pen width and
 // text size.
 TFigData Scaled(const TFigData& figure, double scale);

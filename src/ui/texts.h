@@ -125,6 +125,15 @@ inline constexpr const char* VideoSaveFilter =
     QT_TRANSLATE_NOOP("murva", "MP4どうが（*.mp4）|*.mp4|WebMどうが（*.webm）|*.webm");
 inline constexpr const char* PdfSaveFilter =
     QT_TRANSLATE_NOOP("murva", "PDFファイル（*.pdf）|*.pdf");
+// The picker of ready materials: its title, its button to the file dialog, and the kinds.
+inline constexpr const char* PickerTitle = QT_TRANSLATE_NOOP("murva", "そざいを えらぶ");
+inline constexpr const char* OtherFileButton = QT_TRANSLATE_NOOP("murva", "ほかの ファイル");
+inline constexpr const char* KindAnimals = QT_TRANSLATE_NOOP("murva", "どうぶつ");
+inline constexpr const char* KindVehicles = QT_TRANSLATE_NOOP("murva", "のりもの");
+inline constexpr const char* KindPeople = QT_TRANSLATE_NOOP("murva", "ひと");
+inline constexpr const char* KindFood = QT_TRANSLATE_NOOP("murva", "たべもの");
+inline constexpr const char* KindNature = QT_TRANSLATE_NOOP("murva", "しぜん");
+inline constexpr const char* KindThings = QT_TRANSLATE_NOOP("murva", "もの");
 inline constexpr const char* ZindaOpenFilter =
     QT_TRANSLATE_NOOP("murva", "Zindaファイル(*.znd)|*.znd");
 // The name a save suggests for an animation that has none yet.

@@ -17,9 +17,11 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 #include <QTreeView>
 #include <functional>
@@ -343,6 +345,48 @@ TEST(QtHostTest, ABoxStandsOverTheWindowAsTheCallHasLeftItSoFar) {
         host.ShowMessage("?");
     });
     EXPECT_EQ(onScreen, QColor(255, 0, 0));
+}
+
+} // namespace
+} // namespace murva
+
+namespace murva {
+namespace {
+
+// The picker: a tab per kind, each picture painted with its name; a click on one, "ほかの
+// ファイル" and closing give the three answers.
+TEST(QtHostTest, ThePickerShowsTheKindsAndAClickChoosesAPicture) {
+    test::TempDir temp;
+    const std::string cat = test::WriteMaterial(temp, "cat.znd", {10});
+    const std::vector<TLibraryKind> library = {
+        {"animals",
+         texts::KindAnimals,
+         {{cat, {"猫", "ねこ", "cat"}}, {cat, {"犬", "いぬ", "dog"}}}},
+        {"vehicles", texts::KindVehicles, {{cat, {"車", "くるま", "car"}}}}};
+    qt::QtHost host;
+    using TKind = TMaterialChoice::TKind;
+    const std::pair<const char*, TKind> presses[] = {{"Material_animals_1", TKind::Material},
+                                                     {"OtherFile", TKind::OtherFile},
+                                                     {"", TKind::Closed}};
+    for (const auto& [press, kind] : presses) {
+        WhenModalOpens([press = std::string(press)](QWidget* picker) {
+            auto* tabs = picker->findChild<QTabWidget*>("MaterialKinds");
+            EXPECT_EQ(tabs->count(), 2);
+            EXPECT_EQ(tabs->tabText(1), QString::fromUtf8("のりもの"));
+            auto* dog = picker->findChild<QToolButton*>("Material_animals_1");
+            EXPECT_EQ(dog->text(), QString::fromUtf8("犬"));
+            const QImage picture = dog->icon().pixmap(96, 96).toImage();
+            EXPECT_EQ(picture.pixelColor(48, 48), QColor(Qt::red)) << "the material, fitted";
+            EXPECT_EQ(picture.pixelColor(2, 2), QColor(Qt::white));
+            if (press.empty())
+                picker->close();
+            else
+                picker->findChild<QAbstractButton*>(QString::fromStdString(press))->click();
+        });
+        const TMaterialChoice choice = host.ChooseMaterial(library);
+        EXPECT_EQ(choice.Kind, kind) << press;
+        EXPECT_EQ(choice.Path, kind == TKind::Material ? cat : "") << press;
+    }
 }
 
 } // namespace

@@ -91,6 +91,18 @@ public:
     // The recovery journal's folder; empty: none.
     std::string StateDir;
     std::string StateFolder() override { return StateDir; }
+    // The library offered, and the picker's answers in turn (none left: closed).
+    std::string MaterialDir;
+    std::deque<TMaterialChoice> Choices;
+    std::vector<std::size_t> PickerKinds;
+    std::string MaterialFolder() override { return MaterialDir; }
+    TMaterialChoice ChooseMaterial(const std::vector<TLibraryKind>& library) override {
+        PickerKinds.push_back(library.size());
+        if (Choices.empty()) return {};
+        TMaterialChoice choice = Choices.front();
+        Choices.pop_front();
+        return choice;
+    }
 
 private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
