@@ -2,6 +2,8 @@
 
 #include "files/action_reader.h"
 #include "files/file_names.h"
+#include "files/jpeg_codec.h"
+#include "files/picture_pixels.h"
 #include "history/document.h"
 #include "ui/renderer.h"
 #include "ui/texts.h"
@@ -15,7 +17,7 @@ namespace murva {
 
 namespace {
 
-constexpr std::int32_t FieldWidth = 640;
+constexpr std::int32_t FieldWidth = 640, FieldHeight = 480;
 
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields;
@@ -70,9 +72,25 @@ std::vector<TLibraryKind> ReadMaterialLibrary(const std::string& folder) {
     return kinds;
 }
 
-bool PaintFilePreview(const std::string& path, Bitmap& target) {
-    TDocument doc;
+bool PaintFilePreview(const std::string& path, Bitmap& target, Graphics& graphics) {
     Whiten(target);
+    const TRect field{0, 0, FieldWidth, FieldHeight};
+    if (HasExtension(path, BmpExtensions) || HasExtension(path, JpegExtensions)) {
+        // The part of the picture a background shows, scaled.
+        const std::unique_ptr<Bitmap> picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
+        if (HasExtension(path, BmpExtensions)) {
+            if (!graphics.LoadBmp(path, *picture)) return false;
+            picture->SetSize(FieldWidth, FieldHeight);
+        } else {
+            const std::optional<TRgbImage> image = DecodeJpegFile(path, FieldWidth, FieldHeight);
+            if (!image) return false;
+            DrawRgbImage(*image, *picture);
+        }
+        target.GetCanvas().CopyRect({0, 0, target.Width(), target.Height()}, picture->GetCanvas(),
+                                    field, true);
+        return true;
+    }
+    TDocument doc;
     if (!ReadFigures(path, doc)) return false;
     if (!HasExtension(path, AnimationExtensions)) {
         RenderFitted(doc.FigList(), target);

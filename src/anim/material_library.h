@@ -13,7 +13,8 @@ namespace murva {
 std::vector<TLibraryKind> ReadMaterialLibrary(const std::string& folder);
 
 // Paints into the picture what the file holds, on white: a material fitted to it, the end
-// picture of an animation's first cut. Whether the file could be read.
-bool PaintFilePreview(const std::string& path, Bitmap& target);
+// picture of an animation's first cut, the part of a picture a background shows. Whether
+// the file could be read.
+bool PaintFilePreview(const std::string& path, Bitmap& target, Graphics& graphics);
 
 } // namespace murva

@@ -23,7 +23,8 @@ constexpr int Columns = 5;
 QIcon PreviewOf(const std::string& path, qreal ratio) {
     const int pixels = static_cast<int>(PictureSize * ratio);
     QtBitmap picture(pixels, pixels);
-    PaintFilePreview(path, picture);
+    QtGraphics graphics;
+    PaintFilePreview(path, picture, graphics);
     QPixmap pixmap = QPixmap::fromImage(picture.Image());
     pixmap.setDevicePixelRatio(ratio);
     return QIcon(pixmap);

@@ -1,6 +1,8 @@
 #include "qt/qt_host.h"
 
+#include "anim/material_library.h"
 #include "qt/material_picker.h"
+#include "qt/qt_graphics.h"
 #include "qt/words.h"
 #include "ui/texts.h"
 
@@ -9,6 +11,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -118,6 +122,32 @@ TAnswer QtHost::Ask(const std::string& text, const std::string& caption, TQuesti
     return TAnswer::No;
 }
 
+void QtHost::AddPreview(QFileDialog& dialog) {
+    auto* preview = new QLabel(&dialog);
+    preview->setObjectName(QStringLiteral("FilePreview"));
+    const qreal ratio = dialog.devicePixelRatioF();
+    preview->setFixedSize(PreviewWidth + 4, PreviewHeight + 4);
+    preview->setFrameShape(QFrame::StyledPanel);
+    preview->setAlignment(Qt::AlignCenter);
+    // Qt's own dialog lays itself out in a grid: the picture goes beside the list.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(preview, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview, ratio](const QString& path) {
+                         QtBitmap picture(static_cast<int>(PreviewWidth * ratio),
+                                          static_cast<int>(PreviewHeight * ratio));
+                         QtGraphics graphics;
+                         if (QFileInfo(path).isFile() &&
+                             PaintFilePreview(path.toStdString(), picture, graphics)) {
+                             QPixmap pixmap = QPixmap::fromImage(picture.Image());
+                             pixmap.setDevicePixelRatio(ratio);
+                             preview->setPixmap(pixmap);
+                         } else {
+                             preview->clear();
+                         }
+                     });
+}
+
 std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, bool save) {
     PresentWindowFirst();
     QFileDialog dialog(window);
@@ -161,6 +191,7 @@ std::optional<std::string> QtHost::RunFileDialog(const TFileDialog& request, boo
                                                    : QDir::currentPath();
     dialog.setDirectory(folder);
     if (!request.InitialName.empty()) dialog.selectFile(Q(request.InitialName));
+    if (!save) AddPreview(dialog);
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();

@@ -13,6 +13,8 @@
 class QProgressDialog;
 class QWidget;
 
+class QFileDialog;
+
 namespace murva::qt {
 
 // "desc|pattern|desc|pattern", in the chosen set of words, as Qt name filters,
@@ -53,6 +55,10 @@ private:
     // Shows the attached window, as the state is now, before a box opens over it.
     void PresentWindowFirst();
     std::optional<std::string> RunFileDialog(const TFileDialog& dialog, bool save);
+    // Beside an open dialog's list, a picture of the file chosen: a material, an
+    // animation's first cut, a background.
+    static constexpr int PreviewWidth = 160, PreviewHeight = 120;
+    static void AddPreview(QFileDialog& dialog);
     QWidget* window = nullptr;
     std::function<void()> invalidate;
     std::function<void()> presentFrame;

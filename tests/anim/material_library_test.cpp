@@ -78,10 +78,10 @@ TEST_F(MaterialLibraryTest, APreviewFitsTheMaterialIntoThePictureAndAFileNotRead
     const auto picture = graphics.CreateBitmap(96, 96);
     auto& calls = static_cast<test::RecordingBitmap&>(*picture).canvas.Calls;
     // The 20 x 20 rectangle, 6 pixels from each edge.
-    EXPECT_TRUE(PaintFilePreview(temp.Path("animals/cat.znd"), *picture));
+    EXPECT_TRUE(PaintFilePreview(temp.Path("animals/cat.znd"), *picture, graphics));
     EXPECT_THAT(calls, Contains(HasSubstr("Rectangle 6,6,90,90")));
     calls.clear();
-    EXPECT_FALSE(PaintFilePreview(temp.Path("animals/none.znd"), *picture));
+    EXPECT_FALSE(PaintFilePreview(temp.Path("animals/none.znd"), *picture, graphics));
     EXPECT_THAT(calls, ::testing::ElementsAre(HasSubstr("FillRect 0,0,96,96")));
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -387,6 +388,24 @@ TEST(QtHostTest, ThePickerShowsTheKindsAndAClickChoosesAPicture) {
         EXPECT_EQ(choice.Kind, kind) << press;
         EXPECT_EQ(choice.Path, kind == TKind::Material ? cat : "") << press;
     }
+}
+
+TEST(QtHostTest, AnOpenDialogShowsAPictureOfTheFileChosen) {
+    test::TempDir temp;
+    const std::string cat = test::WriteMaterial(temp, "cat.znd", {10});
+    qt::QtHost host;
+    WhenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        auto* preview = dialog->findChild<QLabel*>("FilePreview");
+        ASSERT_TRUE(preview);
+        emit dialog->currentChanged(QString::fromStdString(cat));
+        const QImage shown = preview->pixmap().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
+        emit dialog->currentChanged(QString::fromStdString(temp.Path("")));
+        EXPECT_TRUE(preview->pixmap().isNull()) << "a folder has no picture";
+        dialog->reject();
+    });
+    EXPECT_FALSE(host.OpenDialog({"そざい（*.znd）|*.znd", 1, "", "", temp.Path("")}));
 }
 
 } // namespace
