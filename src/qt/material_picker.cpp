@@ -5,7 +5,6 @@
 #include "qt/words.h"
 #include "ui/texts.h"
 
-#include <QDialog>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -32,14 +31,13 @@ QIcon PreviewOf(const std::string& path, qreal ratio) {
 
 } // namespace
 
-TMaterialChoice PickMaterial(QWidget* parent, const std::vector<TLibraryKind>& library) {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("MaterialPicker"));
-    dialog.setWindowTitle(Tr(texts::PickerTitle));
-    TMaterialChoice choice;
-    auto* tabs = new QTabWidget(&dialog);
+MaterialPicker::MaterialPicker(QWidget* parent, const std::vector<TLibraryKind>& library)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("MaterialPicker"));
+    setWindowTitle(Tr(texts::PickerTitle));
+    auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("MaterialKinds"));
-    const auto names = static_cast<std::size_t>(Words::Spoken());
+    const auto names = std::min<std::size_t>(static_cast<std::size_t>(Words::Spoken()), 2);
     const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
     for (const TLibraryKind& kind : library) {
         auto* page = new QWidget;
@@ -51,12 +49,11 @@ TMaterialChoice PickMaterial(QWidget* parent, const std::vector<TLibraryKind>& l
             button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             button->setIcon(PreviewOf(material.Path, ratio));
             button->setIconSize({PictureSize, PictureSize});
-            button->setText(
-                QString::fromStdString(material.Names[std::min<std::size_t>(names, 2)]));
+            button->setText(QString::fromStdString(material.Names[names]));
             button->setAutoRaise(true);
-            QObject::connect(button, &QToolButton::clicked, &dialog, [&, path = material.Path] {
+            connect(button, &QToolButton::clicked, this, [this, path = material.Path] {
                 choice = {TMaterialChoice::TKind::Material, path};
-                dialog.accept();
+                accept();
             });
             grid->addWidget(button, k / Columns, k % Columns);
             ++k;
@@ -66,18 +63,22 @@ TMaterialChoice PickMaterial(QWidget* parent, const std::vector<TLibraryKind>& l
         scroll->setWidgetResizable(true);
         tabs->addTab(scroll, Tr(kind.Name));
     }
-    auto* other = new QPushButton(Tr(texts::OtherFileButton), &dialog);
+    auto* other = new QPushButton(Tr(texts::OtherFileButton), this);
     other->setObjectName(QStringLiteral("OtherFile"));
-    QObject::connect(other, &QPushButton::clicked, &dialog, [&] {
+    connect(other, &QPushButton::clicked, this, [this] {
         choice = {TMaterialChoice::TKind::OtherFile, {}};
-        dialog.accept();
+        accept();
     });
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(other, 0, Qt::AlignRight);
-    dialog.resize(Columns * (PictureSize + 30) + 60, 2 * (PictureSize + 40) + 120);
-    dialog.exec();
-    return choice;
+    resize(Columns * (PictureSize + 30) + 60, 2 * (PictureSize + 40) + 120);
+}
+
+TMaterialChoice PickMaterial(QWidget* parent, const std::vector<TLibraryKind>& library) {
+    MaterialPicker picker(parent, library);
+    picker.exec();
+    return picker.Choice();
 }
 
 } // namespace murva::qt
