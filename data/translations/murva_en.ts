@@ -683,5 +683,25 @@
         <source>もの</source>
         <translation>Things</translation>
     </message>
+    <message>
+        <source>？</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>ムルヴァに ついて</source>
+        <translation>About Murva</translation>
+    </message>
+    <message>
+        <source>%1
+
+GNU GPL 3 で つかえます。
+えの そざい: Twemoji（CC-BY 4.0）
+Twitter, Inc. ほか</source>
+        <translation>%1
+
+Free to use under the GNU GPL 3.
+Pictures: Twemoji (CC-BY 4.0)
+by Twitter, Inc. and others</translation>
+    </message>
 </context>
 </TS>

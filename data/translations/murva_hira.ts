@@ -683,5 +683,25 @@
         <source>もの</source>
         <translation>もの</translation>
     </message>
+    <message>
+        <source>？</source>
+        <translation>？</translation>
+    </message>
+    <message>
+        <source>ムルヴァに ついて</source>
+        <translation>ムルヴァに ついて</translation>
+    </message>
+    <message>
+        <source>%1
+
+GNU GPL 3 で つかえます。
+えの そざい: Twemoji（CC-BY 4.0）
+Twitter, Inc. ほか</source>
+        <translation>%1
+
+GNU GPL 3 で つかえます。
+えの そざい: Twemoji（CC-BY 4.0）
+Twitter, Inc. ほか</translation>
+    </message>
 </context>
 </TS>

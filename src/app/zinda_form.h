@@ -22,6 +22,7 @@
 #include "edit/resizer.h"
 #include "ui/host.h"
 #include "ui/painter.h"
+#include "ui/texts.h"
 #include "ui/window_controls.h"
 
 #include <string>
@@ -158,6 +159,8 @@ public:
     void Save2GIFMenuClick() { Films.Save2GIFMenuClick(); }
     void Save2VideoMenuClick() { Films.Save2VideoMenuClick(); }
     void StoryboardMenuClick() { Storyboard.StoryboardMenuClick(); }
+    // "ムルヴァに ついて": the version, the licence, and whose the ready pictures are.
+    void AboutMenuClick() { host.ShowMessage(texts::About, S.Shell.VersionTitle); }
 
     Host& GetHost() { return host; }
 

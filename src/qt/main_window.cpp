@@ -223,6 +223,7 @@ void MainWindow::BuildMenu() {
           {"GIF1", t::GIFMenu},
           {"Video1", t::VideoMenu},
           {"Storyboard1", t::StoryboardMenu}}},
+        {"HelpMenu", t::HelpMenu, {{"AboutMenu", t::AboutMenu}}},
     };
 
     auto* bar = new QMenuBar(this);

@@ -33,6 +33,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
         {"GIF1", [&f] { f.Save2GIFMenuClick(); }},
         {"Video1", [&f] { f.Save2VideoMenuClick(); }},
         {"Storyboard1", [&f] { f.StoryboardMenuClick(); }},
+        {"AboutMenu", [&f] { f.AboutMenuClick(); }},
         // The film strip and the cut commands.
         {"CutCountDownBtn", [&f] { f.CutCountDownBtnClick(); }},
         {"CutCountUpBtn", [&f] { f.CutCountUpBtnClick(); }},

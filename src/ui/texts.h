@@ -203,6 +203,11 @@ inline constexpr const char* ReadBGMenu = QT_TRANSLATE_NOOP("murva", "はいけ�
 inline constexpr const char* ClearBGMenu = QT_TRANSLATE_NOOP("murva", "はいけいをけす");
 inline constexpr const char* ClearAllMenu = QT_TRANSLATE_NOOP("murva", "ぜんぶけす");
 inline constexpr const char* ToolMenu = QT_TRANSLATE_NOOP("murva", "ツール");
+inline constexpr const char* HelpMenu = QT_TRANSLATE_NOOP("murva", "？");
+inline constexpr const char* AboutMenu = QT_TRANSLATE_NOOP("murva", "ムルヴァに ついて");
+// The about box; "%1" is the version. The ready pictures' attribution goes with them.
+inline constexpr const char* About =
+    QT_TRANSLATE_NOOP("murva", "%1\n\nGNU GPL 3 で つかえます。\nえの そざい: Twemoji（CC-BY 4.0）\nTwitter, Inc. ほか");
 inline constexpr const char* JPEGMenu = QT_TRANSLATE_NOOP("murva", "画像をJPGに変換");
 inline constexpr const char* GIFMenu = QT_TRANSLATE_NOOP("murva", "アニメをGIFにする");
 inline constexpr const char* VideoMenu = QT_TRANSLATE_NOOP("murva", "アニメを どうがにする");

@@ -295,7 +295,7 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
     QMenuBar* bar = window->menuBar();
     EXPECT_EQ(bar->objectName(), "ZindaMenu");
     const std::vector<std::pair<QString, QString>> menus = {
-        {"FileMenu", "ファイル"}, {"N2", "ひょうじ"}, {"N4", "ツール"}};
+        {"FileMenu", "ファイル"}, {"N2", "ひょうじ"}, {"N4", "ツール"}, {"HelpMenu", "？"}};
     const std::map<QString, std::vector<std::pair<QString, QString>>> items = {
         {"FileMenu",
          {{"MurvaSave", "ムルヴァをほぞんする"},
@@ -312,11 +312,12 @@ TEST_F(WindowTest, TheMenuHoldsEveryCommandInOrderWithoutShortcuts) {
          {{"JPG1", "画像をJPGに変換"},
           {"GIF1", "アニメをGIFにする"},
           {"Video1", "アニメを どうがにする"},
-          {"Storyboard1", "えコンテを つくる"}}}};
+          {"Storyboard1", "えコンテを つくる"}}},
+        {"HelpMenu", {{"AboutMenu", "ムルヴァに ついて"}}}};
     const QList<QAction*> top = bar->actions();
     // The ことば menu follows, tested with the words.
-    ASSERT_EQ(top.size(), 4);
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(top.size(), 5);
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(top[i]->text(), menus[i].second);
         QMenu* menu = top[i]->menu();
         ASSERT_NE(menu, nullptr);
@@ -366,6 +367,8 @@ TEST_F(WindowTest, MenuCommandsReachTheirHandlers) {
     EXPECT_EQ(host.OpenDialogs[1].Filter, texts::DataOpenFilter);
     EXPECT_EQ(host.OpenDialogs[2].Filter, texts::ZindaOpenFilter);
     EXPECT_FALSE(window->ExitCode());
+    window->findChild<QAction*>("AboutMenu")->trigger();
+    EXPECT_EQ(host.Messages.back(), Filled(texts::About, texts::VersionTitle));
 
     // Leaving a fresh window ends at once; with no event loop yet the code is kept.
     window->findChild<QAction*>("ExitMenu")->trigger();

@@ -27,7 +27,9 @@ QStringList ProgramTexts() {
     const QRegularExpression marked(R"re(QT_TRANSLATE_NOOP\("murva",\s*"((?:[^"\\]|\\.)*)"\))re");
     QStringList texts;
     for (const QRegularExpressionMatch& m : marked.globalMatch(source))
-        texts << m.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        texts << m.captured(1)
+                     .replace(QStringLiteral("\\\""), QStringLiteral("\""))
+                     .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
     return texts;
 }
 
