@@ -63,7 +63,7 @@ std::vector<TLibraryKind> ReadMaterialLibrary(const std::string& folder) {
         if (f.size() < 5) continue;
         const auto kind = std::find_if(kinds.begin(), kinds.end(),
                                        [&](const TLibraryKind& k) { return f[0] == k.Folder; });
-        const std::filesystem::path path = std::filesystem::path(folder) / f[0] / f[1];
+        const std::filesystem::path path = std::filesystem::path(folder) / f[0] / (f[1] + ".znd");
         std::error_code error;
         if (kind == kinds.end() || !std::filesystem::is_regular_file(path, error)) continue;
         kind->Materials.push_back({path.string(), {f[2], f[3], f[4]}});

@@ -1,6 +1,6 @@
 #pragma once
 // The library of ready materials a child picks from: pictures by kind, listed in the
-// library folder's index.tsv (kind, file, and a name in each set of words), and the
+// library folder's index.tsv (kind, file name without .znd, and a name in each set of words), and the
 // previews of files that the picker and the file dialogs show.
 
 #include "model/canvas.h"

@@ -32,9 +32,9 @@ struct MaterialLibraryTest : test::FormTest {
         for (const char* file : {"animals/cat.znd", "animals/dog.znd", "vehicles/car.znd"})
             std::filesystem::rename(test::WriteMaterial(temp, "m.znd", {10}), temp.Path(file));
         std::ofstream(temp.Path("index.tsv"))
-            << "animals\tcat.znd\t猫\tねこ\tcat\r\nvehicles\tcar.znd\t車\tくるま\tcar\n"
-               "animals\tdog.znd\t犬\tいぬ\tdog\nthings\tball.znd\tボール\tぼーる\tball\n"
-               "toys\tcat.znd\tx\tx\tx\nshort line\n";
+            << "animals\tcat\t猫\tねこ\tcat\r\nvehicles\tcar\t車\tくるま\tcar\n"
+               "animals\tdog\t犬\tいぬ\tdog\nthings\tball\tボール\tぼーる\tball\n"
+               "toys\tcat\tx\tx\tx\nshort line\n";
         host.MaterialDir = temp.Path("");
     }
 };
@@ -123,7 +123,7 @@ TEST(ReadyMaterials, EachOpensLiesInsideItsBoxAndSavesBackUnchanged) {
             EXPECT_EQ(WriteDrawingFile(figures, log.GetFirst()->Data.ActionTime), bytes)
                 << material.Path;
         }
-    EXPECT_GE(count, library.empty() ? 0u : 60u);
+    EXPECT_GE(count, 60u);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TEST_F(WindowTest, AFirstAnimationTakesFiveSteps) {
     const std::vector<TLibraryKind> library = ReadMaterialLibrary(host.MaterialDir);
     ASSERT_FALSE(library.empty());
     const auto cat = std::find_if(library[0].Materials.begin(), library[0].Materials.end(),
-                                  [](const TLibraryMaterial& m) { return m.Names[2] == "cat"; });
+                                  [](const TLibraryMaterial& m) { return m.Names[2] == "Cat"; });
     ASSERT_NE(cat, library[0].Materials.end());
 
     // 1. The picker, and the cat chosen in it.
