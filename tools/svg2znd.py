@@ -724,7 +724,7 @@ class Converter:
             raise Refused("the picture draws nothing")
         stamp = figure("dtStamp", ORIGIN, (ORIGIN[0] + SIZE, ORIGIN[1] + SIZE),
                        stamp=self.children, variant="znd")
-        return material_bytes([stamp])
+        return material_bytes([stamp], first_id=2)
 
     def walk(self, el, state, m, alpha, top=False):
         tag = local(el.tag)

@@ -71,6 +71,7 @@ def file_bytes(actions):
     return ("\r\n".join(lines) + "\r\n").encode("cp932")
 
 
-def material_bytes(figures):
-    """A material (.znd): one Create action for each figure."""
-    return file_bytes([action("Create", i + 1, f) for i, f in enumerate(figures)])
+def material_bytes(figures, first_id=1):
+    """A material (.znd): one Create action for each figure, numbered from first_id (the
+    drawing program, and Murva when it saves a drawing, number from 2)."""
+    return file_bytes([action("Create", first_id + i, f) for i, f in enumerate(figures)])
