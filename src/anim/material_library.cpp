@@ -7,6 +7,7 @@
 #include "history/document.h"
 #include "ui/renderer.h"
 #include "ui/texts.h"
+#include "ui/window_controls.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,7 +18,8 @@ namespace murva {
 
 namespace {
 
-constexpr std::int32_t FieldWidth = 640, FieldHeight = 480;
+constexpr std::int32_t FieldWidth = TWindowControls::FieldWidth;
+constexpr std::int32_t FieldHeight = TWindowControls::FieldHeight;
 
 std::vector<std::string> Fields(const std::string& line) {
     std::vector<std::string> fields;
