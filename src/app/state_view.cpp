@@ -59,6 +59,9 @@ void TZindaForm::ShowState() {
                                           &HTrackBar, &VTrackBar, &CutDisplayPanel, &CutSelect})
         control->Visible = !watching;
     PartsBox.Visible = !watching || S.Playback.MakingShown;
+    // Shown while できるまで shows the making, the bin takes no command but while making.
+    for (int k = 0; k < 5; ++k)
+        PartsMoveBtns[k].Enabled = PartsRemoveBtns[k].Enabled = !watching;
     SpeedPanel.Visible = WatchPanel.Visible = watching;
     // The resize-mode button and the bars' labels go with the size bars.
     ShowResizeControls(shell.ResizeMode, !watching);

@@ -103,6 +103,8 @@ TEST_F(MakingReplayTest, ShowsEachCommandOnItsCutAndLeavesEverythingAsItWas) {
         // Afterwards the play bar steps through the commands as the replay showed them,
         // until any input but a look.
         EXPECT_EQ(form.PlayBar.Position(), int(frames.size()) - 1);
+        form.ShowState();
+        EXPECT_TRUE(form.PartsBox.Visible && !form.PartsMoveBtns[0].Enabled) << "shown, not used";
         for (const int p : {1, int(made), 0, 4, 5}) {
             form.BeginCommand(TInput::Look);
             form.PlayBar.SetPosition(p);
