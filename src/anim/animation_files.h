@@ -49,8 +49,11 @@ public:
     void OpenFileByName(const std::string& path);
     // "ムルヴァからよみこむ": an animation, or a drawing-process file added to the work.
     void MurvaLoadClick();
-    // "そざいをよみこむ": a drawing-process file as a material, or an animation.
+    // "そざいをよみこむ": a picture of the ready materials, or a drawing-process file as a
+    // material, or an animation.
     void ZindaLoadClick();
+    // A click on the bin's picture 1..5: an empty slot while making opens the same.
+    void PartsImageClick(int slot);
     // Reads the file into the document as the load kind says, with the reader's messages;
     // whether it read. `background`, if given, gets the name of the last background read.
     bool Read(std::istream& file, TEndCopies endCopies, const std::string& dataFile = {},

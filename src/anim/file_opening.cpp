@@ -65,6 +65,10 @@ void TAnimationFiles::ZindaLoadClick() {
     LoadChosenFile(texts::ZindaOpenFilter, ByZindaLoad);
 }
 
+void TAnimationFiles::PartsImageClick(int slot) {
+    if (slot > Parts.PartsCount && Shell.Mode != TMode::Watch) ZindaLoadClick();
+}
+
 void TAnimationFiles::LoadChosenFile(const char* filter, const TLoadRoad& road) {
     TFileDialog dialog = Shell.Dialog(filter);
     const std::optional<std::string> path = Platform.OpenDialog(dialog);

@@ -137,6 +137,8 @@ public:
     // --- The parts bin: slot 1..5 ---
     void PartsUseBtnClick(int slot) { Bin.UseSlot(slot); }
     void PartsRemoveBtnClick(int slot) { Bin.RemoveSlot(slot); }
+    // A click on an empty slot's picture opens the ready materials.
+    void PartsImageClick(int slot) { Files.PartsImageClick(slot); }
 
     // --- "えをかく": the drawing window ---
     // Whether the drawing window opens, on an empty canvas.

@@ -91,6 +91,7 @@ std::vector<MainWindow::Handler> MainWindow::Handlers() {
             {f.PartsMoveBtns[slot - 1].Name, [&f, slot] { f.PartsUseBtnClick(slot); }});
         handlers.push_back(
             {f.PartsRemoveBtns[slot - 1].Name, [&f, slot] { f.PartsRemoveBtnClick(slot); }});
+        handlers.push_back({f.PartsImages[slot - 1].Name, [&f, slot] { f.PartsImageClick(slot); }});
     }
     return handlers;
 }

@@ -66,11 +66,18 @@ TEST_F(MaterialLibraryTest, ThePickersChoiceGoesIntoTheNextSlotOrToTheFileDialog
         EXPECT_EQ(host.OpenDialogs.size(), c.FileDialogs) << c.Choice.Path;
     }
     EXPECT_EQ(host.PickerKinds, std::vector<std::size_t>(4, 2));
+    // A click on an empty slot's picture opens the picker; on a full one, nothing.
+    for (const int slot : {2, 3, 4, 1}) {
+        host.Choices = {{TKind::Material, temp.Path("animals/dog.znd")}};
+        form.PartsImageClick(slot);
+    }
+    EXPECT_EQ(form.S.Parts.PartsCount, 4);
+    EXPECT_EQ(host.PickerKinds.size(), 6u);
     // Without a library, the file dialog as before.
     host.MaterialDir.clear();
     form.ZindaLoadClick();
     EXPECT_EQ(host.OpenDialogs.size(), 2u);
-    EXPECT_EQ(host.PickerKinds.size(), 4u);
+    EXPECT_EQ(host.PickerKinds.size(), 6u);
 }
 
 TEST_F(MaterialLibraryTest, APreviewFitsTheMaterialIntoThePictureAndAFileNotReadLeavesItWhite) {

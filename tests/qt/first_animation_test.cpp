@@ -28,7 +28,7 @@ TEST_F(WindowTest, AFirstAnimationTakesFiveSteps) {
                                   [](const TLibraryMaterial& m) { return m.Names[2] == "Cat"; });
     ASSERT_NE(cat, library[0].Materials.end());
 
-    // 1. The picker, and the cat chosen in it.
+    // 1. The picker, opened by a click on an empty slot of the bin, and the cat chosen.
     {
         qt::MaterialPicker picker(window.get(), library);
         picker.show();
@@ -36,7 +36,7 @@ TEST_F(WindowTest, AFirstAnimationTakesFiveSteps) {
         Keep(&picker, "step1-picker.png");
     }
     host.Choices = {{TMaterialChoice::TKind::Material, cat->Path}};
-    window->findChild<QAction*>("ZindaLoad")->trigger();
+    QTest::mouseClick(Find("PartsImage1"), Qt::LeftButton); // an empty slot
     ASSERT_EQ(form.S.Parts.PartsCount, 1);
 
     // 2. Used: into cut 1, as a start copy and an end copy.
