@@ -137,7 +137,9 @@ void QtHost::AddPreview(QFileDialog& dialog) {
                          QtBitmap picture(static_cast<int>(PreviewWidth * ratio),
                                           static_cast<int>(PreviewHeight * ratio));
                          QtGraphics graphics;
-                         if (QFileInfo(path).isFile() &&
+                         // A very large file would hold the dialog up: no picture.
+                         const QFileInfo file(path);
+                         if (file.isFile() && file.size() < PreviewLargestFile &&
                              PaintFilePreview(path.toStdString(), picture, graphics)) {
                              QPixmap pixmap = QPixmap::fromImage(picture.Image());
                              pixmap.setDevicePixelRatio(ratio);

@@ -58,6 +58,7 @@ private:
     // Beside an open dialog's list, a picture of the file chosen: a material, an
     // animation's first cut, a background.
     static constexpr int PreviewWidth = 160, PreviewHeight = 120;
+    static constexpr qint64 PreviewLargestFile = qint64(32) << 20;
     static void AddPreview(QFileDialog& dialog);
     QWidget* window = nullptr;
     std::function<void()> invalidate;

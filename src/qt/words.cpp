@@ -60,6 +60,8 @@ Words::Words() = default;
 Words::~Words() {
     for (const auto& translator : {own.get(), qtTexts.get()})
         if (translator) QCoreApplication::removeTranslator(translator);
+    // Without its translators the program speaks its own texts again.
+    spoken = TWordSet::Kanji;
 }
 
 TWordSet Words::Spoken() {

@@ -7,7 +7,6 @@
 #include "anim/material_library.h"
 #include "qt/material_picker.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QToolButton>
