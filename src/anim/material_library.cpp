@@ -2,7 +2,6 @@
 
 #include "files/action_reader.h"
 #include "files/file_names.h"
-#include "files/jpeg_codec.h"
 #include "files/picture_pixels.h"
 #include "history/document.h"
 #include "ui/renderer.h"
@@ -44,12 +43,6 @@ bool ReadFigures(const std::string& path, TDocument& doc) {
         TEndCopies::None);
 }
 
-void Whiten(Bitmap& target) {
-    Canvas& canvas = target.GetCanvas();
-    canvas.Brush = TBrush{clWhite, TBrushStyle::Solid};
-    canvas.FillRect({0, 0, target.Width(), target.Height()});
-}
-
 } // namespace
 
 std::vector<TLibraryKind> ReadMaterialLibrary(const std::string& folder) {
@@ -75,21 +68,14 @@ std::vector<TLibraryKind> ReadMaterialLibrary(const std::string& folder) {
 }
 
 bool PaintFilePreview(const std::string& path, Bitmap& target, Graphics& graphics) {
-    Whiten(target);
-    const TRect field{0, 0, FieldWidth, FieldHeight};
+    FillWhite(target);
     if (HasExtension(path, BmpExtensions) || HasExtension(path, JpegExtensions)) {
         // The part of the picture a background shows, scaled.
         const std::unique_ptr<Bitmap> picture = graphics.CreateBitmap(FieldWidth, FieldHeight);
-        if (HasExtension(path, BmpExtensions)) {
-            if (!graphics.LoadBmp(path, *picture)) return false;
-            picture->SetSize(FieldWidth, FieldHeight);
-        } else {
-            const std::optional<TRgbImage> image = DecodeJpegFile(path, FieldWidth, FieldHeight);
-            if (!image) return false;
-            DrawRgbImage(*image, *picture);
-        }
+        FillWhite(*picture);
+        if (!DrawPictureFile(path, graphics, *picture)) return false;
         target.GetCanvas().CopyRect({0, 0, target.Width(), target.Height()}, picture->GetCanvas(),
-                                    field, true);
+                                    {0, 0, FieldWidth, FieldHeight}, true);
         return true;
     }
     TDocument doc;

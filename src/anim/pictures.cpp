@@ -18,32 +18,15 @@ constexpr int JpegQuality = 90;
 
 TPictureLoad TPictures::LoadBackground(const std::string& path) {
     if (!FileExists(path)) return TPictureLoad::Missing;
-    const std::int32_t width = C.FieldWidth, height = C.FieldHeight;
-    TImageControl& background = C.BGImage;
-    if (HasExtension(path, BmpExtensions)) {
-        // Decoded into a scratch picture first: a file that fails leaves the old one.
-        std::unique_ptr<Bitmap> loaded = Bitmaps.CreateBitmap(width, height);
-        if (!Bitmaps.LoadBmp(path, *loaded)) {
-            Platform.ShowMessage(texts::PictureUnreadable);
-            return TPictureLoad::Unreadable;
-        }
-        // Not scaled: cut at the right and bottom, or extended with white.
-        const TRect field{0, 0, width, height};
-        loaded->SetSize(width, height);
-        Bitmap& picture = background.Modify();
-        picture.SetSize(width, height);
-        picture.GetCanvas().CopyRect(field, loaded->GetCanvas(), field);
-    } else if (HasExtension(path, JpegExtensions)) {
-        const std::optional<TRgbImage> image = DecodeJpegFile(path, width, height);
-        if (!image) {
-            Platform.ShowMessage(texts::PictureUnreadable);
-            return TPictureLoad::Unreadable;
-        }
-        // Drawn unscaled over what is there: where a smaller picture ends, the old
-        // background stays.
-        Bitmap& picture = background.Modify();
-        picture.SetSize(width, height);
-        DrawRgbImage(*image, picture);
+    if (!HasExtension(path, BmpExtensions) && !HasExtension(path, JpegExtensions))
+        return TPictureLoad::Loaded;
+    // Not scaled: a BMP is cut at the right and bottom, or extended with white; where a
+    // smaller JPEG ends, the old background stays.
+    Bitmap& picture = C.BGImage.Modify();
+    picture.SetSize(C.FieldWidth, C.FieldHeight);
+    if (!DrawPictureFile(path, Bitmaps, picture)) {
+        Platform.ShowMessage(texts::PictureUnreadable);
+        return TPictureLoad::Unreadable;
     }
     return TPictureLoad::Loaded;
 }

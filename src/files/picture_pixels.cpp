@@ -1,5 +1,7 @@
 #include "files/picture_pixels.h"
 
+#include "files/file_names.h"
+
 #include <algorithm>
 
 namespace murva {
@@ -13,6 +15,23 @@ void DrawRgbImage(const TRgbImage& image, Bitmap& into) {
             into.SetPixel(x, y, RGBColor(rgb[0], rgb[1], rgb[2]));
         }
     }
+}
+
+bool DrawPictureFile(const std::string& path, Graphics& graphics, Bitmap& into) {
+    const std::int32_t width = into.Width(), height = into.Height();
+    if (HasExtension(path, BmpExtensions)) {
+        // Decoded into a scratch picture first: a file that fails leaves the bitmap alone.
+        std::unique_ptr<Bitmap> loaded = graphics.CreateBitmap(width, height);
+        if (!graphics.LoadBmp(path, *loaded)) return false;
+        const TRect all{0, 0, width, height};
+        loaded->SetSize(width, height);
+        into.GetCanvas().CopyRect(all, loaded->GetCanvas(), all);
+        return true;
+    }
+    if (!HasExtension(path, JpegExtensions)) return false;
+    const std::optional<TRgbImage> image = DecodeJpegFile(path, width, height);
+    if (image) DrawRgbImage(*image, into);
+    return image.has_value();
 }
 
 TRgbImage RgbImageOf(const Bitmap& picture) {
